@@ -1,0 +1,22 @@
+#include "clock/form1.h"
+#include "platform/fonts.h"
+#include "platform/qt_platform.h"
+#include "platform/termination.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nekotokei"));
+    installFontSubstitutions();
+
+    QtPlatform platform;
+    Form1 clock(platform);
+    if (!clock.start()) {
+        return 1;
+    }
+    closeOnTerminationRequest(&clock);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &clock, &Form1::savePosition);
+    return QApplication::exec();
+}

@@ -1,0 +1,6 @@
+#include "platform/app_identity.h"
+
+QString applicationTitle()
+{
+    return QStringLiteral("ふわまる　ぽてりん");
+}

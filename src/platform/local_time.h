@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDateTime>
+
+// One reading of the local wall clock. A plain value: reading it never allocates,
+// which matters because the display tick reads it four times a second.
+struct LocalTime
+{
+    int year = 0;
+    int month = 0;   // 1..12
+    int day = 0;     // 1..31
+    int weekday = 0; // 0 = Sunday .. 6 = Saturday
+    int hour = 0;    // 0..23
+    int minute = 0;
+    int second = 0;
+
+    static LocalTime fromDateTime(const QDateTime& dateTime);
+
+    friend bool operator==(const LocalTime&, const LocalTime&) = default;
+};

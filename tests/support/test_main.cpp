@@ -1,0 +1,13 @@
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    return RUN_ALL_TESTS();
+}
