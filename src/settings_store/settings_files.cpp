@@ -1,11 +1,11 @@
 #include "settings_store/settings_files.h"
 
 #include "platform/platform.h"
+#include "settings_store/file_write.h"
 #include "settings_store/record.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <vector>
 
@@ -168,16 +168,13 @@ SettingsLoad SettingsStore::load() const
 bool SettingsStore::write(const char* fileName, const QByteArray& record)
 {
     const QString path = pathOf(fileName);
-    QSaveFile file(path);
-    // Unbuffered, so that a short write shows in write() itself: QSaveFile does not notice
-    // a buffer flush that fails and would commit a truncated file.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(record) == record.size() &&
-        file.commit()) {
+    const QString failure = replaceFileContent(path, record);
+    if (failure.isEmpty()) {
         lastReportedFailure_.clear();
         return true;
     }
-    const QString message = QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString());
+    const QString message =
+        QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2").arg(QDir::toNativeSeparators(path), failure);
     // Shutting down writes the position twice; one message about the same failure is enough.
     if (message != lastReportedFailure_) {
         lastReportedFailure_ = message;

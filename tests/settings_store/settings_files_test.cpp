@@ -1,13 +1,10 @@
 #include "settings_store/settings_files.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 #include "support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -130,29 +127,6 @@ TEST(SettingsStore, SaveWritesAllValuesOfTheGroupByteExact)
 }
 
 #ifdef Q_OS_LINUX
-// Limits the size of files this process may write, so that writes fail even for root.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST(SettingsStore, FailedWriteKeepsTheOldFileAndSaysWhy)
 {
     TempProgramFolder folder;
