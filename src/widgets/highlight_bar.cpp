@@ -1,0 +1,90 @@
+#include "widgets/highlight_bar.h"
+
+#include "widgets/hover_check.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr QPoint captionOffset(8, 1);
+
+} // namespace
+
+HighlightBar::HighlightBar(const QString& captionName, QWidget* parent)
+    : QWidget(parent), caption_(QStringLiteral(":/captions/%1.png").arg(captionName))
+{
+    setMouseTracking(true);
+    const QSize captionSize = caption_.deviceIndependentSize().toSize();
+    setFixedSize(captionSize.width() + 2 * captionOffset.x(), 15);
+}
+
+QRect HighlightBar::captionRect() const
+{
+    return QRect(captionOffset, caption_.deviceIndependentSize().toSize());
+}
+
+void HighlightBar::setNormalColour(ColourRef colour)
+{
+    normalColour_ = colour;
+    update();
+}
+
+void HighlightBar::light()
+{
+    lit_ = true;
+    setCursor(Qt::UpArrowCursor);
+    update();
+}
+
+void HighlightBar::unlight()
+{
+    lit_ = false;
+    setCursor(Qt::ArrowCursor);
+    update();
+}
+
+bool HighlightBar::overCaption(const QPointF& position) const
+{
+    return HoverCheck(captionRect().size(), position - captionRect().topLeft());
+}
+
+void HighlightBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(backdropColour()));
+    painter.drawPixmap(captionRect().topLeft(), caption_);
+}
+
+void HighlightBar::mousePressEvent(QMouseEvent* event)
+{
+    if (overCaption(event->position())) {
+        pressed_ = true;
+        emit pressed();
+    }
+}
+
+void HighlightBar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (overCaption(event->position())) {
+        light();
+    } else {
+        unlight();
+    }
+}
+
+void HighlightBar::leaveEvent(QEvent*)
+{
+    unlight();
+}
+
+void HighlightBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (pressed_) {
+        pressed_ = false;
+        emit letGo();
+    }
+    if (overCaption(event->position())) {
+        emit released();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The three pictures of a button face: normal, pressed and hover.
+struct ButtonFace
+{
+    QPixmap normal;
+    QPixmap pressed;
+    QPixmap hover;
+
+    // The face stored as :/buttons/<name>.png with its _P and _B variants.
+    static ButtonFace load(const QString& name);
+};
+
+// A borderless picture that works as a button. It shows its normal, pressed or hover
+// picture; `btnDown` is the pressed flag its window shares among all its buttons.
+//
+// A press with any mouse button presses it. Moving off it while pressed undoes the
+// press, moving back shows the hover picture, and only a release over the button
+// fires released().
+class ImageButton : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Look { Normal, Pressed, Hover };
+
+    ImageButton(const ButtonFace& face, int& btnDown, QWidget* parent);
+
+    void setFace(const ButtonFace& face);
+    const ButtonFace& face() const { return face_; }
+
+    void setLook(Look look);
+    Look look() const { return look_; }
+
+    // The picture on show, for tests and for the owner's own checks.
+    const QPixmap& picture() const;
+
+signals:
+    // The pointer was reported over the button (true) or off it (false).
+    void hovered(bool inside);
+    void released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+    // What a move over the button and a move off it do. The colon button of the
+    // settings window keeps its own hover state, so these can be replaced.
+    virtual void pointerInside();
+    virtual void pointerOutside();
+
+    int& btnDown_;
+
+private:
+    void reportPointer(bool inside);
+
+    ButtonFace face_;
+    Look look_ = Look::Normal;
+    bool inside_ = false;
+};

@@ -1,0 +1,91 @@
+#include "widgets/picture_dialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+PictureDialog::PictureDialog(const QString& backgroundName, const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      background_(QStringLiteral(":/backgrounds/%1.png").arg(backgroundName)), drag_(this)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    setFixedSize(background_.deviceIndependentSize().toSize());
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+}
+
+void PictureDialog::showCentred(const QWidget* owner)
+{
+    QRect area;
+    if (owner) {
+        area = owner->frameGeometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    move(area.center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void PictureDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void PictureDialog::mousePressEvent(QMouseEvent* event)
+{
+    // Presses that a label or a panel let through do not move the window; only the
+    // background itself does.
+    if (!childAt(event->position().toPoint())) {
+        drag_.press(*event);
+    }
+}
+
+void PictureDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    drag_.move(*event);
+}
+
+void PictureDialog::mouseReleaseEvent(QMouseEvent*)
+{
+    drag_.release();
+}
+
+void PictureDialog::closeEvent(QCloseEvent* event)
+{
+    if (isEnabled()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PictureDialog::dragFrom(QWidget* child)
+{
+    dragSources_.append(child);
+    child->installEventFilter(this);
+}
+
+bool PictureDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (dragSources_.contains(watched)) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            drag_.press(*static_cast<QMouseEvent*>(event));
+            break;
+        case QEvent::MouseMove:
+            drag_.move(*static_cast<QMouseEvent*>(event));
+            break;
+        case QEvent::MouseButtonRelease:
+            drag_.release();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "widgets/window_drag.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// The common shape of every dialog: a borderless window exactly the size of its
+// background picture, painted by it, opened centred on the screen, moved by dragging
+// its background with the left mouse button, and gone when closed.
+//
+// BtnDown is the pressed flag that the dialog's image buttons share.
+class PictureDialog : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The background stored as :/backgrounds/<name>.png.
+    PictureDialog(const QString& backgroundName, const QString& title, QWidget* parent = nullptr);
+
+    // Shows the dialog in the middle of the screen, or of `owner` when given.
+    void showCentred(const QWidget* owner = nullptr);
+
+    int BtnDown = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // A disabled dialog waits for a window it opened: the desktop cannot close it meanwhile.
+    void closeEvent(QCloseEvent* event) override;
+
+    // Lets a child (a label covering most of a small window) drag the window too.
+    void dragFrom(QWidget* child);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPixmap background_;
+    QList<QObject*> dragSources_;
+    WindowDrag drag_;
+};
