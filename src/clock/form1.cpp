@@ -1,11 +1,19 @@
 #include "clock/form1.h"
 
+#include "alarms/alarm_file.h"
+#include "alarms/form4.h"
+#include "alarms/form5.h"
+#include "alarms/form8.h"
+#include "settings_ui/form3.h"
+#include "settings_ui/seihin.h"
 #include "clock/window_outline.h"
 #include "clock/window_placement.h"
 #include "platform/platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -36,10 +44,11 @@ Form1::Form1(Platform& platform, QWidget* parent)
         D_Pic[std::size_t(type)] = cat_designs::picture(type);
     }
     Pic = D_Pic[0];
-    face_ = Pic;
 
     Timer2.setInterval(displayTickMilliseconds);
     connect(&Timer2, &QTimer::timeout, this, &Form1::displayTick);
+    Timer1.setInterval(alarmTickMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, &Form1::alarmTick);
     connect(&drag_, &WindowDrag::moveEnded, this, &Form1::savePosition);
 }
 
@@ -65,13 +74,17 @@ bool Form1::start()
     DodaiPic = stored.dodaiPic;
     CoronON = stored.coronOn;
 
+    DodaiChk();
     // A stored 0 always means white: black cannot be the digital colour.
     TimPcBGbase = stored.digiCol == 0 ? 0xFFFFFF : stored.digiCol;
+    face_.setPanelColour(TimPcBGbase);
 
     if (cat_designs::isDesign(DodaiPic)) {
         Pic = D_Pic[std::size_t(DodaiPic)];
     }
     Tokei();
+    alarms = alarm_file::load(alarmFilePath(), platform_);
+    Suzu();
     resizeToPicture();
 
     QList<QRect> screens;
@@ -87,9 +100,13 @@ bool Form1::start()
     SO = -1;
     show();
     applyStackingOrder(FomMae);
+    if (Task == 1) {
+        TaskTry();
+    }
 
     Timer2.start(displayTickMilliseconds);
     BlinkCnt = 0;
+    Timer1.start();
     return true;
 }
 
@@ -101,21 +118,98 @@ void Form1::readClock()
     SS = now.second;
 }
 
+void Form1::DodaiChk()
+{
+    if (const std::optional<HandGeometry> geometry = handGeometryFor(DodaiPic)) {
+        hands_ = *geometry;
+        face_.hidePanels();
+    }
+}
+
 void Form1::Tokei()
 {
-    readClock();
+    const LocalTime now = platform_.now();
+    HH = now.hour;
+    MM = now.minute;
+    SS = now.second;
     if (SO == SS) {
         return;
     }
-    face_ = Pic;
+    face_.redraw(Pic, ClockFace::Inputs{
+                          .type = DodaiPic,
+                          .time = now,
+                          .SsHari = SsHari,
+                          .SuzuOn = SuzuOn,
+                          .hands = hands_,
+                          .hourColour = PicH,
+                          .minuteColour = PicM,
+                          .secondColour = PicS,
+                          .digitalColour = TimPcBGbase,
+                      });
     SO = SS;
+    readClock();
     update();
+}
+
+void Form1::DigiDraw()
+{
+    if (face_.DigiDraw(DodaiPic, platform_.now(), CoronON, BlinkCnt)) {
+        update(face_.panelRect());
+    }
 }
 
 void Form1::displayTick()
 {
     Tokei();
     BlinkCnt = (BlinkCnt + 1) % 4;
+    if (cat_designs::isDigital(DodaiPic)) {
+        DigiDraw();
+    }
+}
+
+void Form1::alarmTick()
+{
+    const LocalTime now = platform_.now();
+    const int interval = AlarmCheck::nextInterval(now.second, Timer1.interval());
+    if (interval != Timer1.interval()) {
+        Timer1.setInterval(interval);
+    }
+    for (const AlarmCheck::Due& due : alarmCheck_.check(alarms, now)) {
+        ring(due);
+    }
+}
+
+void Form1::ring(const AlarmCheck::Due& due)
+{
+    const AlarmRecord& alarm = *due.record;
+    if (!alarm.sound.isEmpty() && alarm.sound != alarm_text::standardSound) {
+        Fm1Show = 1;
+        // A wave file that cannot be played gives the standard sound in its place; the
+        // message window then does not beep a second time.
+        if (!platform_.playWave(alarm.sound)) {
+            platform_.beep();
+        }
+    } else {
+        Fm1Show = 0;
+    }
+    if (alarm.display == alarm_text::displayOn) {
+        setEnabled(false);
+        const QString MsgTxt = alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + due.hour.toString() + u'：' +
+                               due.minute.toString();
+        Form4::showMessage(*this, MsgTxt);
+    }
+}
+
+void Form1::Suzu()
+{
+    const bool anyEnabled = std::any_of(alarms.begin(), alarms.end(),
+                                        [](const AlarmRecord& alarm) { return alarm.enabled == alarm_text::enabledOn; });
+    SuzuOn = anyEnabled ? 1 : 0;
+}
+
+QString Form1::alarmFilePath() const
+{
+    return QDir(platform_.programFolder()).filePath(QString::fromLatin1(alarm_file::fileName));
 }
 
 void Form1::resizeToPicture()
@@ -158,7 +252,7 @@ void Form1::savePosition()
 void Form1::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, face_);
+    face_.paint(painter);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event)
@@ -171,10 +265,40 @@ void Form1::mouseMoveEvent(QMouseEvent* event)
     drag_.move(*event);
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent*)
+void Form1::mouseReleaseEvent(QMouseEvent* event)
 {
     drag_.release();
     savePosition();
+    // A left press hands the button to the window move, so the menu comes from a
+    // click with the other buttons.
+    if (event->button() != Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        openMenu(event->globalPosition().toPoint());
+    }
+}
+
+void Form1::openMenu(QPoint at)
+{
+    menu_.open(at);
+}
+
+void Form1::TaskTry()
+{
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icon/icon%1.png").arg(size));
+    }
+    platform_.addTrayIcon(icon, QStringLiteral("ふわまる　ぽてりん"), [this](Platform::TrayPress press) {
+        if (press == Platform::TrayPress::Left) {
+            raise();
+            activateWindow();
+        }
+        openMenu(QCursor::pos());
+    });
+}
+
+void Form1::removeTrayIcon()
+{
+    platform_.removeTrayIcon();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -189,8 +313,17 @@ void Form1::unload()
         return;
     }
     unloaded_ = true;
+    Timer1.stop();
     Timer2.stop();
     clearMask();
+    removeTrayIcon();
     savePosition();
+    platform_.stopSound();
+    // The dialogs go with the clock; they close without their own closing steps.
+    delete windows.form5.data();
+    delete windows.form8.data();
+    delete windows.form3.data();
+    delete windows.form4.data();
+    delete windows.seihin.data();
     QCoreApplication::quit();
 }

@@ -2,7 +2,12 @@
 
 #include "platform/local_time.h"
 
+#include <QIcon>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
 
 // Everything the program needs from the desktop, behind one interface, so that the
 // windows can be driven by a scripted fake in tests. QtPlatform is the real one.
@@ -20,4 +25,38 @@ public:
     // The standard modal message box with an OK button only. An empty caption shows
     // the application's title.
     virtual void showMessage(const QString& text, const QString& caption = QString()) = 0;
+
+    // Starts playing a wave file once, in the background; a later request replaces a
+    // sound still playing. Returns false, playing nothing, when the file cannot be
+    // played (missing, unreadable, not a wave file).
+    virtual bool playWave(const QString& path) = 0;
+    // Stops the wave file playing, if any.
+    virtual void stopSound() = 0;
+    // The standard sound: alarms without a wave file, confirmations.
+    virtual void beep() = 0;
+
+    // Shows a popup menu at a screen position and waits for the choice: the index of
+    // the chosen entry, or -1 when the menu was dismissed. An entry "-" is a separator.
+    virtual int popupMenu(const QStringList& entries, QPoint at) = 0;
+
+    // Which mouse button was pressed on the notification-area icon.
+    enum class TrayPress { Left, Right };
+
+    // Puts the program's icon with its tip into the notification area, where there is
+    // one; adding it again leaves the one there. `onPress` runs for a left or right
+    // press on it (a double click adds nothing to its first press).
+    virtual void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) = 0;
+    virtual void removeTrayIcon() = 0;
+
+    // Asks for an existing file to open: the full path, or an empty string when the
+    // user cancels. `filter` is a name with its patterns, as "Name (*.a *.b)".
+    virtual QString chooseOpenFile(const QString& title, const QString& filter) = 0;
+
+    // Opens a web page or a local file in the user's browser.
+    virtual void openUrl(const QUrl& url) = 0;
+
+    // Makes the desktop start the program when the user logs on (true when done), or
+    // stops it (true when an entry was there and is gone).
+    virtual bool registerStartup() = 0;
+    virtual bool unregisterStartup() = 0;
 };

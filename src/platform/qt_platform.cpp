@@ -1,10 +1,18 @@
 #include "platform/qt_platform.h"
 
 #include "platform/app_identity.h"
+#include "platform/autostart.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSystemTrayIcon>
 #include <ctime>
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 LocalTime QtPlatform::now() const
 {
@@ -34,6 +42,80 @@ QString QtPlatform::programFolder() const
 
 void QtPlatform::showMessage(const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, text, QMessageBox::Ok);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, shown, QMessageBox::Ok);
     box.exec();
+}
+
+bool QtPlatform::playWave(const QString& path)
+{
+    return sound_.playWave(path);
+}
+
+void QtPlatform::stopSound()
+{
+    sound_.stop();
+}
+
+void QtPlatform::beep()
+{
+    sound_.beep();
+}
+
+int QtPlatform::popupMenu(const QStringList& entries, QPoint at)
+{
+    QMenu menu;
+    QList<QAction*> actions;
+    for (const QString& entry : entries) {
+        actions.append(entry == u'-' ? menu.addSeparator() : menu.addAction(entry));
+    }
+    return int(actions.indexOf(menu.exec(at)));
+}
+
+void QtPlatform::addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
+{
+    if (trayIcon_ || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    trayIcon_ = std::make_unique<QSystemTrayIcon>(icon);
+    trayIcon_->setToolTip(tip);
+    QObject::connect(trayIcon_.get(), &QSystemTrayIcon::activated, trayIcon_.get(),
+                     [onPress = std::move(onPress)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::Trigger) {
+                             onPress(TrayPress::Left);
+                         } else if (reason == QSystemTrayIcon::Context) {
+                             onPress(TrayPress::Right);
+                         }
+                     });
+    trayIcon_->show();
+}
+
+void QtPlatform::removeTrayIcon()
+{
+    if (trayIcon_) {
+        // The icon may be removed from its own menu: let its signal finish first.
+        trayIcon_->hide();
+        trayIcon_.release()->deleteLater();
+    }
+}
+
+void QtPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::registerStartup()
+{
+    return autostart::create(QCoreApplication::applicationFilePath());
+}
+
+bool QtPlatform::unregisterStartup()
+{
+    return autostart::remove(QCoreApplication::applicationFilePath());
+}
+
+QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
 }

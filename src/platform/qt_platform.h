@@ -1,6 +1,11 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/sound_player.h"
+
+#include <memory>
+
+class QSystemTrayIcon;
 
 // The desktop as Qt provides it, on Linux and on Windows alike.
 class QtPlatform final : public Platform
@@ -9,4 +14,21 @@ public:
     LocalTime now() const override;
     QString programFolder() const override;
     void showMessage(const QString& text, const QString& caption) override;
+    bool playWave(const QString& path) override;
+    void stopSound() override;
+    void beep() override;
+    int popupMenu(const QStringList& entries, QPoint at) override;
+    void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
+    void removeTrayIcon() override;
+    QString chooseOpenFile(const QString& title, const QString& filter) override;
+    void openUrl(const QUrl& url) override;
+    bool registerStartup() override;
+    bool unregisterStartup() override;
+
+    QtPlatform();
+    ~QtPlatform() override;
+
+private:
+    SoundPlayer sound_;
+    std::unique_ptr<QSystemTrayIcon> trayIcon_;
 };

@@ -16,3 +16,70 @@ void FakePlatform::setNow(int hour, int minute, int second)
     now_.minute = minute;
     now_.second = second;
 }
+
+bool FakePlatform::playWave(const QString& path)
+{
+    if (unplayableWaves.contains(path)) {
+        return false;
+    }
+    playedWaves.append(path);
+    return true;
+}
+
+int FakePlatform::popupMenu(const QStringList& entries, QPoint at)
+{
+    menus.push_back({entries, at});
+    if (onMenu) {
+        onMenu();
+    }
+    if (menuChoices.empty()) {
+        return -1;
+    }
+    const int choice = menuChoices.front();
+    menuChoices.erase(menuChoices.begin());
+    return choice;
+}
+
+void FakePlatform::addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
+{
+    ++trayIconAdds;
+    if (trayIconShown) {
+        return;
+    }
+    trayIconShown = true;
+    trayIcon = icon;
+    trayTip = tip;
+    trayPress_ = std::move(onPress);
+}
+
+void FakePlatform::removeTrayIcon()
+{
+    trayIconShown = false;
+    trayPress_ = nullptr;
+}
+
+void FakePlatform::pressTrayIcon(TrayPress press)
+{
+    if (trayIconShown && trayPress_) {
+        trayPress_(press);
+    }
+}
+
+bool FakePlatform::registerStartup()
+{
+    startupRegistered = startupRegistered || startupFolderUsable;
+    return startupFolderUsable;
+}
+
+bool FakePlatform::unregisterStartup()
+{
+    const bool removed = startupFolderUsable && startupRegistered;
+    startupRegistered = startupRegistered && !removed;
+    return removed;
+}
+
+QString FakePlatform::chooseOpenFile(const QString& title, const QString& filter)
+{
+    fileDialogs.append(title + u'|' + filter);
+    return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
+}

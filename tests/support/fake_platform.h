@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <vector>
 
-// A scripted desktop: the test sets the time and the program folder, and reads back
-// every message box the program showed.
+// A scripted desktop: the test sets the time, the program folder and the user's
+// answers, and reads back every message box, sound, menu and icon the program made.
 class FakePlatform final : public Platform
 {
 public:
@@ -17,18 +17,65 @@ public:
         QString caption;
     };
 
+    struct Menu
+    {
+        QStringList entries;
+        QPoint at;
+    };
+
     explicit FakePlatform(QString programFolder = QString());
 
     LocalTime now() const override { return now_; }
     QString programFolder() const override { return programFolder_; }
     void showMessage(const QString& text, const QString& caption) override;
+    bool playWave(const QString& path) override;
+    void stopSound() override { ++stops; }
+    void beep() override { ++beeps; }
+    int popupMenu(const QStringList& entries, QPoint at) override;
+    void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
+    void removeTrayIcon() override;
+    QString chooseOpenFile(const QString& title, const QString& filter) override;
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool registerStartup() override;
+    bool unregisterStartup() override;
 
     void setNow(const QDateTime& dateTime) { now_ = LocalTime::fromDateTime(dateTime); }
     void setNow(int hour, int minute, int second);
 
+    // A press on the notification-area icon, as the desktop would report it.
+    void pressTrayIcon(TrayPress press);
+
     std::vector<Message> messages;
+
+    QStringList playedWaves;
+    QStringList unplayableWaves; // playWave refuses these
+    int stops = 0;
+    int beeps = 0;
+
+    // Menus shown, and what the user picks in the next ones (-1 dismisses; with none
+    // scripted the menu is dismissed). `onMenu` runs while a menu is open.
+    std::vector<Menu> menus;
+    std::vector<int> menuChoices;
+    std::function<void()> onMenu;
+
+    bool trayIconShown = false;
+    int trayIconAdds = 0;
+    QString trayTip;
+    QIcon trayIcon;
+
+    QList<QUrl> openedUrls;
+
+    // File dialogs shown (title and filter), and the user's next answers ("" cancels).
+    QStringList fileDialogs;
+    QStringList fileChoices;
+
+    // The start-up entry as the fake desktop keeps it; `startupFolderUsable` false
+    // makes both requests fail.
+    bool startupRegistered = false;
+    bool startupFolderUsable = true;
 
 private:
     LocalTime now_;
     QString programFolder_;
+    std::function<void(TrayPress)> trayPress_;
 };

@@ -1,0 +1,124 @@
+#include "platform/autostart.h"
+
+#include "settings_store/file_write.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include "platform/windows_shortcut.h"
+
+#include <QStandardPaths>
+#endif
+
+namespace autostart {
+
+QString execArgument(const QString& path)
+{
+    // Inside double quotes, a backslash, double quote, backquote or dollar sign must be
+    // escaped with a backslash.
+    QString quoted;
+    for (const QChar c : path) {
+        if (c == u'\\' || c == u'"' || c == u'`' || c == u'$') {
+            quoted += u'\\';
+        }
+        quoted += c;
+    }
+    quoted = u'"' + quoted + u'"';
+    // A percent sign would start a field code.
+    quoted.replace(u'%', QStringLiteral("%%"));
+    // Then the escapes of a string value: backslashes doubled, control characters named.
+    QString value;
+    for (const QChar c : quoted) {
+        switch (c.unicode()) {
+        case u'\\':
+            value += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            value += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            value += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            value += QStringLiteral("\\r");
+            break;
+        default:
+            value += c;
+        }
+    }
+    return value;
+}
+
+QByteArray desktopEntry(const QString& executablePath)
+{
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=nekotokei\n"
+                                         "Comment=Desktop cat clock\n"
+                                         "Exec=%1\n"
+                                         "Terminal=false\n")
+                              .arg(execArgument(executablePath));
+    return entry.toUtf8();
+}
+
+#ifdef Q_OS_WIN
+
+QString folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QStringLiteral("/Startup");
+}
+
+QString entryFileName(const QString& executablePath)
+{
+    return QFileInfo(executablePath).completeBaseName() + QStringLiteral(".lnk");
+}
+
+bool create(const QString& executablePath)
+{
+    const QString start = folder();
+    return QDir(start).exists() &&
+           createWindowsShortcut(QDir::toNativeSeparators(QDir(start).filePath(entryFileName(executablePath))),
+                                 QDir::toNativeSeparators(executablePath));
+}
+
+#else
+
+QString folder()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty()) {
+            return {};
+        }
+        config = home + QStringLiteral("/.config");
+    }
+    return config + QStringLiteral("/autostart");
+}
+
+QString entryFileName(const QString& executablePath)
+{
+    return QFileInfo(executablePath).fileName() + QStringLiteral(".desktop");
+}
+
+bool create(const QString& executablePath)
+{
+    const QString start = folder();
+    if (start.isEmpty() || !QDir().mkpath(start)) {
+        return false;
+    }
+    return replaceFileContent(QDir(start).filePath(entryFileName(executablePath)), desktopEntry(executablePath))
+        .isEmpty();
+}
+
+#endif
+
+bool remove(const QString& executablePath)
+{
+    const QString start = folder();
+    return !start.isEmpty() && QFile::remove(QDir(start).filePath(entryFileName(executablePath)));
+}
+
+} // namespace autostart

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// Starting the program when the user logs on: an entry in the desktop's start-up
+// folder named after the executable, which starts the executable by its full path.
+// On Linux that is a desktop entry in the XDG autostart folder; on Windows a shortcut
+// in the user's Startup folder.
+namespace autostart {
+
+// The start-up folder, or an empty string when it cannot be determined.
+QString folder();
+
+// The entry's file name for an executable: its base name and the entry's extension.
+QString entryFileName(const QString& executablePath);
+
+// Creates (or rewrites) the entry; true when it was written.
+bool create(const QString& executablePath);
+
+// Deletes the entry; true when there was one and it is gone.
+bool remove(const QString& executablePath);
+
+// The desktop entry that starts `executablePath` (Linux).
+QByteArray desktopEntry(const QString& executablePath);
+
+// A path as one argument of a desktop entry's Exec key: quoted, with the characters
+// that quoting and the key's string escapes require escaped.
+QString execArgument(const QString& path);
+
+} // namespace autostart

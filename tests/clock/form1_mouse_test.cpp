@@ -1,0 +1,75 @@
+#include "clock/form1.h"
+#include "support/fake_platform.h"
+#include "support/temp_program_folder.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Form1Mouse : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.write(u"fomit.zdt"_s, "1500,1500\r\n");
+        ASSERT_TRUE(clock.start());
+    }
+
+    // A point inside the cat, away from the transparent corners.
+    QPoint inside() const { return QPoint(clock.width() / 2, clock.height() / 2); }
+
+    TempProgramFolder folder;
+    FakePlatform platform{folder.path()};
+    Form1 clock{platform};
+};
+
+TEST_F(Form1Mouse, AnyButtonReleaseWritesThePosition)
+{
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        folder.write(u"fomit.zdt"_s, "0,0\r\n");
+        QTest::mousePress(&clock, button, {}, inside());
+        QTest::mouseRelease(&clock, button, {}, inside());
+        EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1500,1500\r\n") << button;
+    }
+}
+
+TEST_F(Form1Mouse, DraggingWithTheLeftButtonMovesTheWindowAndRemembersIt)
+{
+    const QPoint start = clock.pos();
+    QTest::mousePress(&clock, Qt::LeftButton, {}, inside());
+    QMouseEvent drag(QEvent::MouseMove, QPointF(inside() + QPoint(30, 20)),
+                     QPointF(clock.mapToGlobal(inside() + QPoint(30, 20))), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&clock, &drag);
+    QTest::mouseRelease(&clock, Qt::LeftButton, {}, inside() + QPoint(30, 20));
+
+    EXPECT_EQ(clock.pos(), start + QPoint(30, 20));
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1950,1800\r\n");
+}
+
+TEST_F(Form1Mouse, OtherButtonsDoNotDrag)
+{
+    const QPoint start = clock.pos();
+    QTest::mousePress(&clock, Qt::RightButton, {}, inside());
+    QMouseEvent drag(QEvent::MouseMove, QPointF(inside() + QPoint(30, 20)),
+                     QPointF(clock.mapToGlobal(inside() + QPoint(30, 20))), Qt::NoButton, Qt::RightButton, {});
+    QApplication::sendEvent(&clock, &drag);
+    QTest::mouseRelease(&clock, Qt::RightButton, {}, inside() + QPoint(30, 20));
+    EXPECT_EQ(clock.pos(), start);
+}
+
+TEST_F(Form1Mouse, ClosingWritesThePositionAndRemovesTheOutline)
+{
+    clock.move(200, 100);
+    folder.write(u"fomit.zdt"_s, "0,0\r\n");
+
+    clock.close();
+
+    EXPECT_FALSE(clock.isVisible());
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "3000,1500\r\n");
+    EXPECT_TRUE(clock.mask().isEmpty());
+}
+
+} // namespace
