@@ -23,5 +23,6 @@ Catalogue renderCatalogue()
     Catalogue catalogue;
     addDesigns(catalogue);
     addIcons(catalogue);
+    addStrips(catalogue);
     return catalogue;
 }

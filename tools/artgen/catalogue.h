@@ -29,3 +29,4 @@ Catalogue renderCatalogue();
 // The kinds of pictures, one file each.
 void addDesigns(Catalogue& catalogue);
 void addIcons(Catalogue& catalogue);
+void addStrips(Catalogue& catalogue);
