@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Small measurements on pictures for the artwork tests.
+namespace picture_checks {
+
+// Perceived brightness 0..255 (Rec. 601 weights).
+int luma(QRgb pixel);
+
+// The picture compiled into the program, or a null image.
+QImage resource(const QString& path);
+
+// The first pixel of the rectangle (clipped to the picture) failing the predicate.
+std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& ok);
+
+// Key pixels that cannot be reached from the picture's border through key pixels:
+// holes inside the figure.
+std::vector<QPoint> enclosedKeyPixels(const QImage& image, QRgb key);
+
+// Figure pixels touching the key (8-neighbourhood) that lean towards magenta, as a
+// blend of the figure with the key would.
+std::vector<QPoint> magentaFringe(const QImage& image, QRgb key);
+
+// Every pixel any hand of the given length and width can touch in a full turn around
+// the centre pixel, whichever way a painter places and caps the line.
+std::vector<QPoint> handSweep(QSize size, QPoint centre, int length, int width);
+
+// A text's box as the clock prints it: top-left at the point, in the clock's face.
+QRect textBox(QPoint topLeft, const QString& text);
+
+} // namespace picture_checks

@@ -1,0 +1,28 @@
+// The application icon: the black cat's face, at every size a launcher or tray asks for.
+#include "canvas.h"
+#include "cat.h"
+#include "catalogue.h"
+
+#include <array>
+
+namespace {
+
+// Drawn on a 32-unit square and scaled, so that every size shows the same face.
+QImage icon(int size)
+{
+    QImage art = newCanvas(QSize(size, size));
+    Pen p(&art);
+    p.scale(size / 32.0, size / 32.0);
+    cat::drawHead(p, {QRectF(1.5, 9.0, 29.0, 21.5), 8.0, {0.0, 0.05}, 1.4, false}, cat::black());
+    return art;
+}
+
+} // namespace
+
+void addIcons(Catalogue& catalogue)
+{
+    for (int size : std::array{32, 48, 64, 128, 256}) {
+        catalogue.add(QStringLiteral("icon/icon%1.png").arg(size),
+                      icon(size).convertToFormat(QImage::Format_ARGB32));
+    }
+}

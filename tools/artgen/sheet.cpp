@@ -1,0 +1,159 @@
+#include "sheet.h"
+
+#include "canvas.h"
+#include "clock_layout.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace sheet {
+
+namespace {
+
+const QColor sheetBack(0x80, 0x80, 0x88);
+const QColor labelColour(0x10, 0x10, 0x10);
+
+struct Tile
+{
+    QString label;
+    QImage image;
+};
+
+// Lays tiles out in rows no wider than maxWidth, each with its label below.
+QImage layOut(const std::vector<Tile>& tiles, int maxWidth, int gap)
+{
+    const QFont font = gothic(12);
+    const int labelHeight = QFontMetrics(font).height() + 2;
+    struct Placed
+    {
+        QPoint at;
+        const Tile* tile;
+    };
+    std::vector<Placed> placed;
+    int x = gap;
+    int y = gap;
+    int rowHeight = 0;
+    int width = 0;
+    for (const Tile& tile : tiles) {
+        const int w = std::max(tile.image.width(), textWidth(font, tile.label));
+        if (x > gap && x + w > maxWidth) {
+            x = gap;
+            y += rowHeight + labelHeight + gap;
+            rowHeight = 0;
+        }
+        placed.push_back({{x, y}, &tile});
+        x += w + gap;
+        width = std::max(width, x);
+        rowHeight = std::max(rowHeight, tile.image.height());
+    }
+    QImage out = filledCanvas(QSize(width, y + rowHeight + labelHeight + gap), sheetBack);
+    Pen p(&out);
+    for (const Placed& item : placed) {
+        p.drawImage(item.at, item.tile->image);
+        textAt(p, item.at + QPoint(0, item.tile->image.height() + 1), font, labelColour, item.tile->label);
+    }
+    return out;
+}
+
+// A design as the clock shows it: the key cut away over a desktop of the given colour.
+QImage onDesktop(const QImage& design, const QColor& desktop)
+{
+    QImage out = design.convertToFormat(QImage::Format_RGB32);
+    const QRgb key = out.pixel(0, 0);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            if (out.pixel(x, y) == key) {
+                out.setPixel(x, y, desktop.rgb());
+            }
+        }
+    }
+    return out;
+}
+
+QImage zoomed(const QImage& image, int factor)
+{
+    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QString sampleText(clock_layout::DateText::Kind kind)
+{
+    using K = clock_layout::DateText::Kind;
+    switch (kind) {
+    case K::FullDate: return QStringLiteral("2024/05/17 金");
+    case K::AmPm: return QStringLiteral("PM");
+    case K::MonthDay: return QStringLiteral("05/17");
+    case K::Weekday: return QStringLiteral("金");
+    case K::YearMonthDay: return QStringLiteral("2024/05/17");
+    }
+    return {};
+}
+
+// Outlines, at 4x, where the clock draws on a design.
+void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
+{
+    p.setBrush(Qt::NoBrush);
+    if (d.analog) {
+        const QPointF c = (QPointF(d.analog->centre) + QPointF(0.5, 0.5)) * f;
+        for (const clock_layout::Hand& hand : {d.analog->hour, d.analog->minute, d.analog->second}) {
+            const qreal r = (hand.length + hand.width / 2.0) * f;
+            p.setPen(QPen(QColor(255, 0, 0, 160), 1));
+            p.drawEllipse(c, r, r);
+        }
+    }
+    p.setPen(QPen(QColor(0, 200, 255, 220), 1));
+    if (d.readout) {
+        p.drawRect(QRectF(d.readout->topLeft() * f, d.readout->size() * f));
+    }
+    p.drawRect(QRectF(d.bell * f, QSizeF(7, 7) * f));
+    const QFont font = gothic(clock_layout::textPixelSize);
+    const QFontMetrics metrics(font);
+    for (const auto& text : d.texts) {
+        if (text) {
+            p.setPen(QPen(QColor(0, 255, 120, 220), 1));
+            p.drawRect(QRectF(text->at * f, QSizeF(metrics.horizontalAdvance(sampleText(text->kind)), metrics.height()) * f));
+        }
+    }
+}
+
+} // namespace
+
+QImage contactSheet(const Catalogue& catalogue)
+{
+    std::vector<Tile> tiles;
+    for (const Artwork& item : catalogue.items()) {
+        tiles.push_back({item.path, item.image});
+    }
+    for (const Artwork& item : catalogue.items()) {
+        if (item.path.startsWith(QStringLiteral("designs/"))) {
+            tiles.push_back({QStringLiteral("on light"), onDesktop(item.image, QColor(0xDD, 0xE6, 0xF0))});
+            tiles.push_back({QStringLiteral("on dark"), onDesktop(item.image, QColor(0x1E, 0x3A, 0x5A))});
+        }
+    }
+    return layOut(tiles, 1600, 12);
+}
+
+QImage designZoom(const Catalogue& catalogue, bool withLayout)
+{
+    constexpr int factor = 4;
+    std::vector<Tile> tiles;
+    for (std::size_t type = 0; type < clock_layout::designs.size(); ++type) {
+        const QString path = QStringLiteral("designs/D_Pic%1.png").arg(type);
+        bool present = false;
+        for (const Artwork& item : catalogue.items()) {
+            present = present || item.path == path;
+        }
+        if (!present) {
+            continue;
+        }
+        QImage image = zoomed(catalogue.at(path).convertToFormat(QImage::Format_ARGB32_Premultiplied), factor);
+        if (withLayout) {
+            Pen p(&image);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            drawLayout(p, clock_layout::designs[type], factor);
+        }
+        tiles.push_back({path + QStringLiteral(" (4x)"), image});
+    }
+    return layOut(tiles, 1900, 16);
+}
+
+} // namespace sheet
