@@ -36,10 +36,11 @@ void WindowDrag::move(const QMouseEvent& event)
 
 void WindowDrag::release()
 {
-    if (mode_ == Mode::System) {
-        settle_.stop();
+    // During the window system's move a release may come at its very start (the toolkit
+    // lets go of the button it handed over); that move ends when the window comes to rest.
+    if (mode_ == Mode::Manual) {
+        mode_ = Mode::Idle;
     }
-    mode_ = Mode::Idle;
 }
 
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event)

@@ -1,0 +1,105 @@
+// How much the clock's periodic work costs: the display tick when the second has not
+// changed, the full redraw of an analog face, and the digital read-out.
+#include "clock/clock_face.h"
+#include "clock/form1.h"
+#include "platform/fonts.h"
+#include "platform/qt_platform.h"
+#include "support/allocation_counter.h"
+#include "support/fake_platform.h"
+#include "support/temp_program_folder.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+LocalTime at(int hour, int minute, int second)
+{
+    return LocalTime{2024, 5, 17, 5, hour, minute, second};
+}
+
+void reportAllocations(benchmark::State& state, const AllocationCount& count)
+{
+    state.counters["allocs/iter"] =
+        benchmark::Counter(double(count.allocations()), benchmark::Counter::kAvgIterations);
+}
+
+void IdleDisplayTick(benchmark::State& state)
+{
+    TempProgramFolder folder;
+    folder.write(u"set3.zdt"_s, "0,255,0\r\n");
+    FakePlatform platform(folder.path());
+    platform.setNow(12, 0, 0);
+    Form1 clock(platform);
+    clock.start();
+    clock.displayTick();
+    const AllocationCount count;
+    for (auto _ : state) {
+        clock.displayTick();
+    }
+    reportAllocations(state, count);
+}
+BENCHMARK(IdleDisplayTick);
+
+void ClockReading(benchmark::State& state)
+{
+    const QtPlatform platform;
+    const AllocationCount count;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(platform.now());
+    }
+    reportAllocations(state, count);
+}
+BENCHMARK(ClockReading);
+
+void AnalogRedraw(benchmark::State& state)
+{
+    const int type = int(state.range(0));
+    const QImage picture = cat_designs::picture(type);
+    ClockFace face;
+    const HandGeometry hands = *handGeometryFor(type);
+    ClockFace::Inputs inputs{type, at(10, 10, 0), 1, 1, hands, 0, 5197647, 255, 0xFFFFFF};
+    face.redraw(picture, inputs);
+    int second = 0;
+    const AllocationCount count;
+    for (auto _ : state) {
+        inputs.time.second = second = (second + 1) % 60;
+        face.redraw(picture, inputs);
+        benchmark::DoNotOptimize(face.image().constBits());
+    }
+    reportAllocations(state, count);
+}
+BENCHMARK(AnalogRedraw)->Arg(0)->Arg(5);
+
+void DigiDraw(benchmark::State& state)
+{
+    const int type = int(state.range(0));
+    const QImage picture = cat_designs::picture(type);
+    ClockFace face;
+    face.redraw(picture, ClockFace::Inputs{type, at(9, 5, 0), 1, 1, {}, 0, 0, 0, 255});
+    int minute = 0;
+    const AllocationCount count;
+    for (auto _ : state) {
+        // A new minute every time, so the panel is really drawn.
+        minute = (minute + 1) % 60;
+        face.DigiDraw(type, at(9, minute, 0), 0, minute % 4);
+        benchmark::DoNotOptimize(face.panel().constBits());
+    }
+    reportAllocations(state, count);
+}
+BENCHMARK(DigiDraw)->Arg(1)->Arg(6);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Drives the real clock on a real X server with a window manager: start-up at the
+# stored position, always in front, dragging, closing by the desktop, SIGTERM, and the
+# refusal to start with a broken settings file. Runs inside xvfb-run (see run_clock_e2e.sh).
+set -euo pipefail
+
+executable=$1
+data=$2
+folder=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$folder"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A copy of the program folder: the executable and its data, nothing else.
+cp "$executable" "$folder/"
+cp "$data"/*.zdt "$folder/"
+printf '1500,1500\r\n' > "$folder/fomit.zdt"
+printf '1\r\n' > "$folder/set.zdt"
+printf '1,0\r\n' > "$folder/set1.zdt"
+
+openbox >/dev/null 2>&1 &
+sleep 1
+
+start_clock() {
+    "$folder/nekotokei" >"$folder/log" 2>&1 &
+    clock=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) || fail "no clock window"
+}
+
+geometry() {
+    xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}'
+}
+
+wait_for_exit() {
+    for _ in $(seq 50); do
+        kill -0 "$clock" 2>/dev/null || { wait "$clock"; return $?; }
+        sleep 0.2
+    done
+    fail "the clock did not end"
+}
+
+echo "start-up: stored position, picture size, always in front"
+start_clock
+[ "$(geometry)" = "100 100 85 115" ] || fail "window at $(geometry), expected 100 100 85 115"
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not above other windows"
+
+echo "dragging with the left button moves the clock and remembers where"
+xdotool mousemove 142 160 mousedown 1
+for step in $(seq 1 10); do xdotool mousemove $((142 + step * 10)) $((160 + step * 5)); sleep 0.05; done
+xdotool mouseup 1
+sleep 1
+[ "$(geometry)" = "200 150 85 115" ] || fail "dragged to $(geometry), expected 200 150"
+position=$(tr -d '\r\n' < "$folder/fomit.zdt")
+[ "$position" = "3000,2250" ] || fail "position file holds $position after the drag"
+
+echo "closing by the desktop writes the position and ends the program"
+printf '0,0\r\n' > "$folder/fomit.zdt"
+wmctrl -i -c "$window"
+wait_for_exit || fail "exit status $?"
+[ "$(tr -d '\r\n' < "$folder/fomit.zdt")" = "3000,2250" ] || fail "position not written on close"
+
+echo "the next start opens where the clock was left; SIGTERM ends it cleanly"
+start_clock
+[ "$(geometry)" = "200 150 85 115" ] || fail "restarted at $(geometry)"
+printf '0,0\r\n' > "$folder/fomit.zdt"
+kill -TERM "$clock"
+wait_for_exit || fail "exit status $? after SIGTERM"
+[ "$(tr -d '\r\n' < "$folder/fomit.zdt")" = "3000,2250" ] || fail "position not written on SIGTERM"
+
+echo "a missing settings file stops start-up with a message and writes nothing"
+rm "$folder/set2.zdt"
+before=$(cat "$folder"/*.zdt | md5sum)
+"$folder/nekotokei" >"$folder/log" 2>&1 &
+clock=$!
+box=$(timeout 20 xdotool search --sync --onlyvisible --name 'ぽてりん' | head -n 1) || fail "no message box"
+xdotool search --onlyvisible --name '^nekotokei$' >/dev/null && fail "the clock window appeared"
+xdotool windowactivate --sync "$box" key Return
+status=0
+wait_for_exit || status=$?
+[ "$status" -ne 0 ] || fail "exit status 0 after refusing to start"
+[ "$(cat "$folder"/*.zdt | md5sum)" = "$before" ] || fail "a file was written"
+
+echo "all end-to-end checks passed"

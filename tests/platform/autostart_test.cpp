@@ -1,0 +1,100 @@
+#include "platform/autostart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(Autostart, QuotesAndEscapesTheExecutablePath)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"/usr/bin/nekotokei"_s, u"\"/usr/bin/nekotokei\""_s},
+        {u"/home/a b/nekotokei"_s, u"\"/home/a b/nekotokei\""_s},
+        {u"/x\"y/nekotokei"_s, u"\"/x\\\\\"y/nekotokei\""_s},
+        {u"/$HOME/`id`/nekotokei"_s, u"\"/\\\\$HOME/\\\\`id\\\\`/nekotokei\""_s},
+        {u"/back\\slash/nekotokei"_s, u"\"/back\\\\\\\\slash/nekotokei\""_s},
+        {u"/100%/nekotokei"_s, u"\"/100%%/nekotokei\""_s},
+        {u"/semi;colon & pipe|/nekotokei"_s, u"\"/semi;colon & pipe|/nekotokei\""_s},
+        {u"/line\nbreak/nekotokei"_s, u"\"/line\\nbreak/nekotokei\""_s},
+    };
+    for (const auto& [path, expected] : cases) {
+        EXPECT_EQ(autostart::execArgument(path), expected) << path.toStdString();
+    }
+}
+
+TEST(Autostart, EntryIsNamedAfterTheExecutable)
+{
+    EXPECT_EQ(autostart::entryFileName(u"/opt/clock/nekotokei"_s), u"nekotokei.desktop"_s);
+    EXPECT_EQ(autostart::entryFileName(u"/opt/clock/neko tokei"_s), u"neko tokei.desktop"_s);
+}
+
+class AutostartFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        saved_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", saved_); }
+
+    QString entryPath() const { return config.filePath(u"autostart/nekotokei.desktop"_s); }
+
+    QTemporaryDir config;
+    const QString executable = u"/opt/my \"clocks\"/$cat/nekotokei"_s;
+
+private:
+    QByteArray saved_;
+};
+
+TEST_F(AutostartFolder, CreateTwiceDeleteDeleteAgain)
+{
+    EXPECT_EQ(autostart::folder(), config.filePath(u"autostart"_s));
+    ASSERT_TRUE(autostart::create(executable));
+    ASSERT_TRUE(autostart::create(executable));
+    QFile entry(entryPath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_EQ(entry.readAll(), autostart::desktopEntry(executable));
+    entry.close();
+
+    EXPECT_TRUE(autostart::remove(executable));
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    EXPECT_FALSE(autostart::remove(executable));
+}
+
+TEST_F(AutostartFolder, UnusableFolderFailsBothWays)
+{
+    QFile blocker(config.filePath(u"autostart"_s));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    EXPECT_FALSE(autostart::create(executable));
+    EXPECT_FALSE(autostart::remove(executable));
+}
+
+TEST_F(AutostartFolder, RelativeConfigHomeIsIgnored)
+{
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    EXPECT_EQ(autostart::folder(), QDir::homePath() + u"/.config/autostart"_s);
+}
+
+TEST_F(AutostartFolder, EntryValidates)
+{
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    if (validator.isEmpty()) {
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    }
+    ASSERT_TRUE(autostart::create(executable));
+    QProcess process;
+    process.start(validator, {entryPath()});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().trimmed().isEmpty());
+}
+
+} // namespace

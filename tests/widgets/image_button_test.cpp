@@ -1,0 +1,140 @@
+#include "widgets/hover_check.h"
+#include "widgets/image_button.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPixmap filled(Qt::GlobalColor colour)
+{
+    QPixmap pixmap(40, 30);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+TEST(HoverCheck, LeftAndTopEdgesAreInsideRightAndBottomOutside)
+{
+    const QSize size(40, 30);
+    const std::pair<QPointF, bool> cases[] = {
+        {{0, 0}, true},     {{39, 29}, true},   {{40, 10}, false},  {{10, 30}, false}, {{-1, 10}, false},
+        {{10, -1}, false},  {{39.4, 5}, true},  {{39.6, 5}, false}, {{-0.4, 5}, true}, {{-0.6, 5}, false},
+    };
+    for (const auto& [point, inside] : cases) {
+        EXPECT_EQ(HoverCheck(size, point), inside) << point.x() << "," << point.y();
+    }
+}
+
+// A window with two buttons side by side that share the window's pressed flag.
+class ImageButtonStates : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(200, 100);
+        first.move(10, 10);
+        second.move(50, 10);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QObject::connect(&first, &ImageButton::released, [this] { ++firstActions; });
+        QObject::connect(&second, &ImageButton::released, [this] { ++secondActions; });
+    }
+
+    // A move with the given buttons held, delivered the way the window system would.
+    void moveTo(QWidget* target, QPoint at, Qt::MouseButtons held = Qt::NoButton)
+    {
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton, held, {});
+        QApplication::sendEvent(target, &event);
+    }
+
+    int BtnDown = 0;
+    QWidget window;
+    const ButtonFace face{filled(Qt::gray), filled(Qt::darkBlue), filled(Qt::blue)};
+    ImageButton first{face, BtnDown, &window};
+    ImageButton second{face, BtnDown, &window};
+    int firstActions = 0;
+    int secondActions = 0;
+};
+
+TEST_F(ImageButtonStates, HoverPressAndReleaseOverTheButtonActs)
+{
+    EXPECT_EQ(first.look(), ImageButton::Look::Normal);
+    moveTo(&first, {5, 5});
+    EXPECT_EQ(first.look(), ImageButton::Look::Hover);
+    EXPECT_EQ(first.cursor().shape(), Qt::UpArrowCursor);
+    QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
+    EXPECT_EQ(BtnDown, 1);
+    EXPECT_EQ(first.picture().toImage().pixelColor(0, 0), QColor(Qt::darkBlue));
+    QTest::mouseRelease(&first, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(firstActions, 1);
+}
+
+TEST_F(ImageButtonStates, AnyMouseButtonPresses)
+{
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        BtnDown = 0;
+        QTest::mousePress(&first, button, {}, {5, 5});
+        EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
+        EXPECT_EQ(BtnDown, 1);
+        QTest::mouseRelease(&first, button, {}, {5, 5});
+    }
+    EXPECT_EQ(firstActions, 2);
+}
+
+TEST_F(ImageButtonStates, DraggingOffAndReleasingDoesNothing)
+{
+    QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
+    moveTo(&first, {60, 5}, Qt::LeftButton);
+    EXPECT_EQ(first.look(), ImageButton::Look::Normal);
+    EXPECT_EQ(BtnDown, 0);
+    EXPECT_EQ(first.cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseRelease(&first, Qt::LeftButton, {}, {60, 5});
+    EXPECT_EQ(firstActions, 0);
+}
+
+TEST_F(ImageButtonStates, DraggingBackInShowsHoverAndReleaseActs)
+{
+    QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
+    moveTo(&first, {-3, 5}, Qt::LeftButton);
+    moveTo(&first, {6, 6}, Qt::LeftButton);
+    EXPECT_EQ(first.look(), ImageButton::Look::Hover);
+    QTest::mouseRelease(&first, Qt::LeftButton, {}, {6, 6});
+    EXPECT_EQ(firstActions, 1);
+}
+
+TEST_F(ImageButtonStates, EdgesCountAsTheHoverCheckSays)
+{
+    moveTo(&first, {0, 0});
+    EXPECT_EQ(first.look(), ImageButton::Look::Hover);
+    moveTo(&first, {first.width(), 0});
+    EXPECT_EQ(first.look(), ImageButton::Look::Normal);
+    moveTo(&first, {0, first.height() - 1});
+    EXPECT_EQ(first.look(), ImageButton::Look::Hover);
+    moveTo(&first, {0, first.height()});
+    EXPECT_EQ(first.look(), ImageButton::Look::Normal);
+}
+
+TEST_F(ImageButtonStates, LeavingPutsTheNormalPictureBackAndReportsIt)
+{
+    std::vector<bool> reports;
+    QObject::connect(&first, &ImageButton::hovered, [&](bool inside) { reports.push_back(inside); });
+    moveTo(&first, {5, 5});
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&first, &leave);
+    EXPECT_EQ(first.look(), ImageButton::Look::Normal);
+    EXPECT_EQ(reports, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ImageButtonStates, ThePressedFlagIsSharedByTheWindowsButtons)
+{
+    QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
+    moveTo(&second, {5, 5}, Qt::LeftButton);
+    EXPECT_EQ(second.look(), ImageButton::Look::Pressed);
+    moveTo(&first, {-5, 5}, Qt::LeftButton);
+    EXPECT_EQ(BtnDown, 0);
+    moveTo(&second, {6, 5});
+    EXPECT_EQ(second.look(), ImageButton::Look::Hover);
+}
+
+} // namespace
