@@ -24,5 +24,6 @@ Catalogue renderCatalogue()
     addDesigns(catalogue);
     addIcons(catalogue);
     addStrips(catalogue);
+    addBackgrounds(catalogue);
     return catalogue;
 }
