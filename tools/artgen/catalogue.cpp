@@ -25,5 +25,6 @@ Catalogue renderCatalogue()
     addIcons(catalogue);
     addStrips(catalogue);
     addBackgrounds(catalogue);
+    addButtons(catalogue);
     return catalogue;
 }

@@ -31,3 +31,4 @@ void addDesigns(Catalogue& catalogue);
 void addIcons(Catalogue& catalogue);
 void addStrips(Catalogue& catalogue);
 void addBackgrounds(Catalogue& catalogue);
+void addButtons(Catalogue& catalogue);
