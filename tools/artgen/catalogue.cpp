@@ -24,5 +24,7 @@ Catalogue renderCatalogue()
     addDesigns(catalogue);
     addIcons(catalogue);
     addStrips(catalogue);
+    addBackgrounds(catalogue);
+    addButtons(catalogue);
     return catalogue;
 }

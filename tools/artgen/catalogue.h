@@ -30,3 +30,5 @@ Catalogue renderCatalogue();
 void addDesigns(Catalogue& catalogue);
 void addIcons(Catalogue& catalogue);
 void addStrips(Catalogue& catalogue);
+void addBackgrounds(Catalogue& catalogue);
+void addButtons(Catalogue& catalogue);

@@ -115,6 +115,55 @@ void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
     }
 }
 
+// The settings window put together the way the program lays it out, to judge the
+// backgrounds, frames and buttons side by side.
+QImage settingsMock(const Catalogue& c)
+{
+    auto img = [&](const char* path) { return c.at(QString::fromUtf8(path)); };
+    QImage out = img("backgrounds/Form3.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Pen p(&out);
+    const struct
+    {
+        QPoint at;
+        const char* path;
+    } parts[] = {
+        {{130, 56}, "buttons/Asi.png"},       {{178, 56}, "buttons/NoAsi.png"},    {{239, 56}, "buttons/Asi.png"},
+        {{288, 56}, "buttons/NoAsi.png"},     {{16, 58}, "buttons/Alm.png"},       {{72, 58}, "buttons/Pic_B.png"},
+        {{132, 58}, "buttons/Mae.png"},       {{180, 58}, "buttons/Usi.png"},      {{241, 58}, "buttons/TryOn_P.png"},
+        {{290, 58}, "buttons/TryOff.png"},    {{348, 58}, "buttons/StrtUp.png"},   {{396, 58}, "buttons/StrtUpDel.png"},
+        {{16, 184}, "buttons/Asi.png"},       {{72, 184}, "buttons/NoAsi.png"},    {{18, 186}, "buttons/SSon.png"},
+        {{74, 186}, "buttons/SSoff_B.png"},   {{144, 186}, "buttons/HariCol.png"}, {{384, 232}, "buttons/Close.png"},
+    };
+    for (const auto& part : parts) {
+        p.drawImage(part.at, img(part.path));
+    }
+    const QFont font = propGothic(12);
+    const struct
+    {
+        QPoint at;
+        const char* text;
+    } labels[] = {{{8, 36}, "各種設定"},          {{11, 102}, "アラーム"},         {{69, 102}, "画像変更"},
+                  {{128, 102}, "前面表示／非表示"}, {{233, 102}, "トレイ常駐/非常駐"}, {{350, 102}, "スタートアップ"},
+                  {{8, 160}, "Type A04 カスタマイズ"}, {{19, 230}, "秒針表示／非表示"}, {{135, 230}, "針の色変更"}};
+    for (const auto& l : labels) {
+        textAt(p, l.at, font, Qt::white, QString::fromUtf8(l.text));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    auto engraved = [&](QPoint a, QPoint b, QPoint step) {
+        p.setPen(Qt::black);
+        p.drawLine(a, b);
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawLine(a + step, b + step);
+    };
+    for (int x : {63, 120, 228, 340}) {
+        engraved({x, 56}, {x, 112}, {1, 0});
+    }
+    engraved({127, 184}, {127, 240}, {1, 0});
+    engraved({75, 41}, {440, 41}, {0, 1});
+    engraved({144, 164}, {360, 164}, {0, 1});
+    return out;
+}
+
 } // namespace
 
 QImage contactSheet(const Catalogue& catalogue)
@@ -123,6 +172,7 @@ QImage contactSheet(const Catalogue& catalogue)
     for (const Artwork& item : catalogue.items()) {
         tiles.push_back({item.path, item.image});
     }
+    tiles.push_back({QStringLiteral("settings window, put together"), settingsMock(catalogue)});
     for (const Artwork& item : catalogue.items()) {
         if (item.path.startsWith(QStringLiteral("designs/"))) {
             tiles.push_back({QStringLiteral("on light"), onDesktop(item.image, QColor(0xDD, 0xE6, 0xF0))});

@@ -4,15 +4,11 @@
 #include "catalogue.h"
 #include "clock_layout.h"
 #include "palette.h"
+#include "strips.h"
 
 #include <QPainterPath>
 #include <array>
 
-namespace {
-
-using clock_layout::Strip;
-
-// A digit as a centre line in a box; the strip strokes it with round ends.
 QPainterPath digitPath(int digit, const QRectF& b)
 {
     auto at = [&](qreal u, qreal v) { return QPointF(b.left() + u * b.width(), b.top() + v * b.height()); };
@@ -74,6 +70,10 @@ QPainterPath digitPath(int digit, const QRectF& b)
     }
     return p;
 }
+
+namespace {
+
+using clock_layout::Strip;
 
 struct Lettering
 {

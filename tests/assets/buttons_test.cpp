@@ -1,0 +1,263 @@
+// The three-state button faces and the selection backdrops of the settings window.
+#include "picture_checks.h"
+
+#include <QColor>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using picture_checks::luma;
+
+struct ButtonFace
+{
+    const char* name;
+    QSize size;
+};
+
+void PrintTo(const ButtonFace& f, std::ostream* os)
+{
+    *os << f.name;
+}
+
+const ButtonFace faces[] = {
+    {"Change", {55, 40}},  {"Apply", {55, 40}},  {"Cancel", {55, 40}},    {"Close", {55, 40}},
+    {"CloseSmall", {70, 20}}, {"Alm", {40, 40}}, {"Pic", {40, 40}},       {"Mae", {40, 40}},
+    {"Usi", {40, 40}},     {"TryOn", {40, 40}},  {"TryOff", {40, 40}},    {"StrtUp", {40, 40}},
+    {"StrtUpDel", {40, 40}}, {"SSon", {40, 40}}, {"SSoff", {40, 40}},     {"HariCol", {40, 40}},
+    {"Col", {40, 40}},     {"ColonA", {40, 40}}, {"ColonB", {40, 40}},
+};
+
+QImage buttonPicture(const char* face, const char* state)
+{
+    return picture_checks::resource(QStringLiteral(":/buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state)));
+}
+
+int countIn(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& match)
+{
+    int n = 0;
+    const QRect r = rect & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            n += match(image.pixel(x, y));
+        }
+    }
+    return n;
+}
+
+int brightest(const QImage& image)
+{
+    int best = 0;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            best = std::max(best, luma(image.pixel(x, y)));
+        }
+    }
+    return best;
+}
+
+class ThreeStateButton : public ::testing::TestWithParam<ButtonFace>
+{
+protected:
+    void SetUp() override
+    {
+        normal = buttonPicture(GetParam().name, "");
+        pressed = buttonPicture(GetParam().name, "_P");
+        hover = buttonPicture(GetParam().name, "_B");
+        ASSERT_FALSE(normal.isNull());
+        ASSERT_FALSE(pressed.isNull());
+        ASSERT_FALSE(hover.isNull());
+    }
+
+    QImage normal, pressed, hover;
+};
+
+TEST_P(ThreeStateButton, AllThreePicturesHaveTheButtonsSize)
+{
+    for (const QImage* image : {&normal, &pressed, &hover}) {
+        EXPECT_EQ(image->size(), GetParam().size);
+        EXPECT_FALSE(image->hasAlphaChannel());
+    }
+}
+
+TEST_P(ThreeStateButton, CornersShowTheWindowBehindTheSoftTile)
+{
+    for (const QImage* image : {&normal, &pressed, &hover}) {
+        const int w = image->width();
+        const int h = image->height();
+        for (QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+            EXPECT_EQ(image->pixel(corner) & 0xFFFFFF, 0x424242u);
+        }
+        // The tile itself starts right beside the corner.
+        EXPECT_NE(image->pixel(w / 2, 2) & 0xFFFFFF, 0x424242u);
+    }
+}
+
+TEST_P(ThreeStateButton, GreyTileTurnsBlueOnHoverAndDarkBlueWhenPressed)
+{
+    // A spot of bare tile near the left edge, half way down.
+    const QPoint tile(2, GetParam().size.height() / 2);
+    const QRgb n = normal.pixel(tile);
+    const QRgb h = hover.pixel(tile);
+    const QRgb p = pressed.pixel(tile);
+    EXPECT_LT(std::abs(qRed(n) - qBlue(n)), 12) << "normal tile is grey";
+    EXPECT_GT(qBlue(h) - qRed(h), 60) << "hover tile is blue";
+    EXPECT_GT(qBlue(p) - qRed(p), 40) << "pressed tile is blue";
+    EXPECT_LT(luma(p) + 40, luma(h)) << "pressed is darker than hover";
+}
+
+TEST_P(ThreeStateButton, PressedContentIsDimmed)
+{
+    EXPECT_GT(brightest(normal), 180);
+    EXPECT_GT(brightest(hover), 180);
+    EXPECT_LT(brightest(pressed), brightest(normal) * 7 / 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, ThreeStateButton, ::testing::ValuesIn(faces),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+bool isBlueInk(QRgb c)
+{
+    return qBlue(c) > 200 && qBlue(c) - qRed(c) > 80;
+}
+bool isRedInk(QRgb c)
+{
+    return qRed(c) > 180 && qRed(c) - qGreen(c) > 90 && qRed(c) - qBlue(c) > 80;
+}
+bool isGreenInk(QRgb c)
+{
+    return qGreen(c) > 120 && qGreen(c) - qRed(c) > 50 && qGreen(c) - qBlue(c) > 30;
+}
+bool isLightText(QRgb c)
+{
+    return luma(c) > 200;
+}
+
+struct Content
+{
+    const char* face;
+    QRect area;
+    std::function<bool(QRgb)> ink;
+    int atLeast;
+    int atMost;
+};
+
+void PrintTo(const Content& c, std::ostream* os)
+{
+    *os << c.face << " " << c.area.x() << "," << c.area.y();
+}
+
+// What each face shows, as colours in its parts: the icon above, the label below.
+const Content contents[] = {
+    {"Change", {10, 2, 35, 22}, isBlueInk, 20, 1000},    {"Change", {0, 24, 55, 14}, isLightText, 20, 1000},
+    {"Apply", {10, 2, 35, 22}, isBlueInk, 20, 1000},     {"Apply", {0, 24, 55, 14}, isLightText, 20, 1000},
+    {"Cancel", {10, 2, 35, 22}, isRedInk, 20, 1000},     {"Cancel", {0, 24, 55, 14}, isLightText, 20, 1000},
+    {"Close", {10, 2, 35, 22}, isRedInk, 12, 1000},      {"Close", {0, 24, 55, 14}, isLightText, 15, 1000},
+    {"CloseSmall", {8, 2, 20, 16}, isRedInk, 8, 1000},   {"CloseSmall", {27, 2, 38, 16}, isLightText, 15, 1000},
+    {"SSon", {4, 4, 32, 32}, isRedInk, 3, 1000},         {"SSoff", {4, 4, 32, 32}, isRedInk, 0, 0},
+    {"StrtUp", {4, 4, 32, 32}, isGreenInk, 60, 1000},    {"StrtUpDel", {4, 4, 32, 32}, isGreenInk, 30, 1000},
+    {"Alm", {4, 4, 32, 32}, isLightText, 60, 1000},      {"TryOff", {4, 4, 32, 32}, isGreenInk, 4, 1000},
+};
+
+class FaceContent : public ::testing::TestWithParam<Content>
+{
+};
+
+TEST_P(FaceContent, ShowsItsIconAndLabel)
+{
+    const Content& c = GetParam();
+    const QImage image = buttonPicture(c.face, "");
+    ASSERT_FALSE(image.isNull());
+    const int n = countIn(image, c.area, c.ink);
+    EXPECT_GE(n, c.atLeast);
+    EXPECT_LE(n, c.atMost);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, FaceContent, ::testing::ValuesIn(contents));
+
+// Pairs that must differ only in one part of the picture.
+struct Pair
+{
+    const char* a;
+    const char* b;
+    QRect where; // every difference lies in here
+};
+
+TEST(ButtonPairs, DifferOnlyWhereTheirMeaningDiffers)
+{
+    const Pair pairs[] = {
+        {"ColonA", "ColonB", {15, 10, 10, 20}}, // the colon
+        {"TryOn", "TryOff", {20, 18, 16, 16}},  // the cat icon in the tray
+        {"SSon", "SSoff", {6, 6, 28, 28}},      // the second hand
+    };
+    for (const Pair& pair : pairs) {
+        SCOPED_TRACE(pair.a);
+        for (const char* state : {"", "_P", "_B"}) {
+            const QImage a = buttonPicture(pair.a, state);
+            const QImage b = buttonPicture(pair.b, state);
+            int inside = 0;
+            int outside = 0;
+            for (int y = 0; y < a.height(); ++y) {
+                for (int x = 0; x < a.width(); ++x) {
+                    if (a.pixel(x, y) != b.pixel(x, y)) {
+                        (pair.where.contains(x, y) ? inside : outside)++;
+                    }
+                }
+            }
+            EXPECT_GT(inside, 2);
+            EXPECT_EQ(outside, 0);
+        }
+    }
+}
+
+TEST(ButtonPairs, EveryFaceIsDistinct)
+{
+    for (std::size_t i = 0; i < std::size(faces); ++i) {
+        for (std::size_t j = i + 1; j < std::size(faces); ++j) {
+            if (faces[i].size == faces[j].size) {
+                EXPECT_NE(buttonPicture(faces[i].name, ""), buttonPicture(faces[j].name, ""))
+                    << faces[i].name << " " << faces[j].name;
+            }
+        }
+    }
+}
+
+TEST(ColourFaces, SpellColorInManyColours)
+{
+    for (const char* face : {"HariCol", "Col"}) {
+        const QImage image = buttonPicture(face, "");
+        std::set<int> hues;
+        for (int y = 26; y < 38; ++y) {
+            for (int x = 4; x < 36; ++x) {
+                const QColor c = QColor::fromRgb(image.pixel(x, y));
+                if (c.hsvSaturation() > 120 && c.value() > 160) {
+                    hues.insert((c.hsvHue() + 30) % 360 / 60);
+                }
+            }
+        }
+        EXPECT_GE(hues.size(), 4u) << face;
+    }
+}
+
+TEST(SelectionBackdrops, ChosenIsPlainBlueWithALighterEdgeOtherIsThePanel)
+{
+    const QImage chosen = picture_checks::resource(QStringLiteral(":/buttons/Asi.png"));
+    const QImage other = picture_checks::resource(QStringLiteral(":/buttons/NoAsi.png"));
+    ASSERT_EQ(chosen.size(), QSize(44, 44));
+    ASSERT_EQ(other.size(), QSize(44, 44));
+    for (int y = 0; y < 44; ++y) {
+        for (int x = 0; x < 44; ++x) {
+            const bool edge = x == 0 || y == 0 || x == 43 || y == 43;
+            const QRgb c = chosen.pixel(x, y) & 0xFFFFFF;
+            if (edge) {
+                EXPECT_GT(luma(c), luma(0x5674FB)) << x << "," << y;
+                EXPECT_GT(qBlue(c), qRed(c));
+            } else {
+                EXPECT_EQ(c, 0x5674FBu) << x << "," << y;
+            }
+            EXPECT_EQ(other.pixel(x, y) & 0xFFFFFF, 0x424242u);
+        }
+    }
+}
+
+} // namespace

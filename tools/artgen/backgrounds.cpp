@@ -1,0 +1,97 @@
+// The window backgrounds: a dark frame with a light bevel round a flat body, and a
+// title strip with the window's title and the product's names. Labels, rules and
+// controls are the windows' own; the backgrounds carry none of them.
+#include "canvas.h"
+#include "catalogue.h"
+#include "cat.h"
+#include "palette.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+// Rows 2..26 inside the frame; the body starts below the strip's lower line.
+constexpr int stripTop = 2;
+constexpr int stripHeight = 25;
+
+enum class Strip { None, TitleOnly, TitleAndNames };
+
+struct Window
+{
+    const char* file;
+    QSize size;
+    const char* title;
+    Strip strip;
+};
+
+void drawFrame(QPainter& p, QSize size)
+{
+    const QRect all(QPoint(0, 0), size);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(palette::frameDark);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(all.adjusted(0, 0, -1, -1));
+    // Light on the top and left, shade on the bottom and right.
+    const QRect inner = all.adjusted(1, 1, -1, -1);
+    p.setPen(palette::bevelLight);
+    p.drawLine(inner.topLeft(), inner.topRight());
+    p.drawLine(inner.topLeft(), inner.bottomLeft());
+    p.setPen(QColor(0x30, 0x30, 0x34));
+    p.drawLine(inner.bottomLeft(), inner.bottomRight());
+    p.drawLine(inner.topRight(), inner.bottomRight());
+}
+
+void drawTitleStrip(QPainter& p, const Window& w)
+{
+    const QRect strip(2, stripTop, w.size.width() - 4, stripHeight);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(strip, palette::titleStrip);
+    p.fillRect(QRect(2, strip.bottom() + 1, strip.width(), 1), QColor(0x22, 0x22, 0x26));
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    // A small cat face leads the title.
+    const QRectF mark(9.5, strip.top() + 8.5, 15, 12);
+    cat::drawHead(p, {mark, 4.0, {0.0, 0.05}, 0.9, false}, cat::black());
+
+    const QFont titleFont = propGothic(13);
+    const int titleBase = strip.top() + (strip.height() + QFontMetrics(titleFont).ascent()) / 2;
+    textAt(p, QPointF(31, titleBase - QFontMetrics(titleFont).ascent()), titleFont, palette::titleText,
+           QString::fromUtf8(w.title));
+    if (w.strip == Strip::TitleAndNames) {
+        const QFont namesFont = propGothic(10);
+        const QString names = QStringLiteral("ふわまる　ぽてりん");
+        const QFontMetrics m(namesFont);
+        const int x = w.size.width() - 10 - m.horizontalAdvance(names);
+        textAt(p, QPointF(x, titleBase - m.ascent()), namesFont, palette::productText, names);
+    }
+}
+
+QImage background(const Window& w)
+{
+    QImage image = filledCanvas(w.size, palette::body);
+    Pen p(&image);
+    drawFrame(p, w.size);
+    if (w.strip != Strip::None) {
+        drawTitleStrip(p, w);
+    }
+    return image;
+}
+
+} // namespace
+
+void addBackgrounds(Catalogue& catalogue)
+{
+    const Window windows[] = {
+        {"Form3", {452, 282}, "設 定", Strip::TitleAndNames},
+        {"Form4", {240, 90}, "", Strip::None},
+        {"Form5", {352, 270}, "アラームの設定", Strip::TitleAndNames},
+        {"Form6", {252, 172}, "針の色変更", Strip::TitleAndNames},
+        {"Form7", {432, 362}, "ねこ画像の変更", Strip::TitleAndNames},
+        {"Form8", {472, 212}, "アラーム", Strip::TitleAndNames},
+        {"Form9", {212, 132}, "時刻・日付の色変更", Strip::TitleOnly},
+        {"Seihin", {402, 182}, "製品情報", Strip::TitleAndNames},
+    };
+    for (const Window& w : windows) {
+        catalogue.add(QStringLiteral("backgrounds/%1.png").arg(QString::fromUtf8(w.file)), opaque(background(w)));
+    }
+}
