@@ -26,5 +26,6 @@ Catalogue renderCatalogue()
     addStrips(catalogue);
     addBackgrounds(catalogue);
     addButtons(catalogue);
+    addCaptions(catalogue);
     return catalogue;
 }

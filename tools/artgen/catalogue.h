@@ -32,3 +32,4 @@ void addIcons(Catalogue& catalogue);
 void addStrips(Catalogue& catalogue);
 void addBackgrounds(Catalogue& catalogue);
 void addButtons(Catalogue& catalogue);
+void addCaptions(Catalogue& catalogue);

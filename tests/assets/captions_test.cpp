@@ -1,0 +1,121 @@
+// The highlight-bar captions: light grey text on dark grey, 13 pixels high, sized for
+// the bars their windows lay out.
+#include "picture_checks.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Caption
+{
+    const char* name;
+    int width;
+};
+
+void PrintTo(const Caption& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const Caption captions[] = {
+    {"Bt_TH", 83},  {"Bt_TM", 83},     {"Bt_TS", 83}, {"Picture2", 47}, {"HenWav", 47},
+    {"FutWav", 60}, {"AlmPlus", 83},   {"SetHen", 61}, {"BtnAlmDel", 81}, {"Btn1a", 94},
+    {"Btn2a", 116}, {"TimeUp", 27},    {"TimeDown", 27},
+};
+
+constexpr QRgb back = 0x2E2E2E;
+constexpr QRgb text = 0xD2D2D2;
+
+class CaptionPicture : public ::testing::TestWithParam<Caption>
+{
+protected:
+    void SetUp() override
+    {
+        image = picture_checks::resource(QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(GetParam().name)));
+        ASSERT_FALSE(image.isNull());
+    }
+
+    // Columns (or rows) that carry any ink.
+    QRect inkBounds() const
+    {
+        QRect bounds;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if ((image.pixel(x, y) & 0xFFFFFF) != back) {
+                    bounds |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return bounds;
+    }
+
+    QImage image;
+};
+
+TEST_P(CaptionPicture, IsThirteenPixelsHighAtItsWidth)
+{
+    EXPECT_EQ(image.size(), QSize(GetParam().width, 13));
+    EXPECT_FALSE(image.hasAlphaChannel());
+}
+
+TEST_P(CaptionPicture, LightGreyTextOnDarkGrey)
+{
+    int full = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            // Only the two colours and the steps between them.
+            ASSERT_TRUE(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c)) << x << "," << y;
+            ASSERT_GE(qRed(c), qRed(back));
+            ASSERT_LE(qRed(c), qRed(text));
+            full += (c & 0xFFFFFF) == text;
+        }
+    }
+    EXPECT_GT(full, 8);
+    // The ground is the bar's colour all round.
+    EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, back);
+    EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1) & 0xFFFFFF, back);
+}
+
+TEST_P(CaptionPicture, TextIsWholeAndCentred)
+{
+    const QRect ink = inkBounds();
+    ASSERT_FALSE(ink.isEmpty());
+    // Nothing cut at the sides, and balanced margins.
+    EXPECT_GE(ink.left(), 1);
+    EXPECT_LE(ink.right(), image.width() - 2);
+    EXPECT_LE(std::abs(ink.left() - (image.width() - 1 - ink.right())), 3);
+    if (GetParam().width > 27) {
+        // Words fill their caption.
+        EXPECT_GT(ink.width() * 10, image.width() * 8);
+        EXPECT_GE(ink.height(), 9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, CaptionPicture, ::testing::ValuesIn(captions),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StepCaptions, UpPointsUpAndDownPointsDown)
+{
+    for (const char* name : {"TimeUp", "TimeDown"}) {
+        const QImage image = picture_checks::resource(QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(name)));
+        ASSERT_FALSE(image.isNull());
+        std::vector<int> widths;
+        for (int y = 0; y < image.height(); ++y) {
+            int w = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                w += (image.pixel(x, y) & 0xFFFFFF) == text;
+            }
+            if (w > 0) {
+                widths.push_back(w);
+            }
+        }
+        ASSERT_GE(widths.size(), 4u) << name;
+        const bool up = std::string(name) == "TimeUp";
+        for (std::size_t i = 1; i < widths.size(); ++i) {
+            EXPECT_EQ(widths[i] > widths[i - 1], up) << name << " row " << i;
+        }
+    }
+}
+
+} // namespace
