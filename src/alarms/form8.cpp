@@ -70,6 +70,7 @@ Form8::Form8(Form1& form1) : PictureDialog(QStringLiteral("Form8"), QStringLiter
     List1 = new QListWidget(this);
     List1->setGeometry(8, 56, 60, 144);
     List1->setFont(QFont(windowFace, 9));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const AlarmRecord& alarm : form1_.alarms) {
         auto* item = new QListWidgetItem(alarm.time, List1);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
