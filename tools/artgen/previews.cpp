@@ -10,7 +10,6 @@
 
 namespace {
 
-using clock_layout::DateText;
 
 // Friday 17 May 2024, 10:08:36, in the default colours.
 constexpr int sampleHour = 10;
@@ -21,17 +20,6 @@ const QColor minuteColour(0x4F, 0x4F, 0x4F);
 const QColor secondColour(0xFF, 0, 0);
 const QColor digitalColour(0xFF, 0xFF, 0xFF);
 
-QString sampleText(DateText::Kind kind)
-{
-    switch (kind) {
-    case DateText::Kind::FullDate: return QStringLiteral("2024/05/17 金");
-    case DateText::Kind::AmPm: return QStringLiteral("AM");
-    case DateText::Kind::MonthDay: return QStringLiteral("05/17");
-    case DateText::Kind::Weekday: return QStringLiteral("金");
-    case DateText::Kind::YearMonthDay: return QStringLiteral("2024/05/17");
-    }
-    return {};
-}
 
 void drawHands(QPainter& p, const clock_layout::Analog& a)
 {
@@ -88,7 +76,7 @@ QImage preview(const Catalogue& catalogue, int type)
         for (const auto& text : d.texts) {
             if (text) {
                 textAt(p, text->at, gothic(clock_layout::textPixelSize), d.analog ? palette::clockText : digitalColour,
-                       sampleText(text->kind));
+                       clock_layout::sampleText(text->kind));
             }
         }
     }
