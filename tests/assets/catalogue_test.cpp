@@ -1,9 +1,13 @@
 // Every picture the program loads is compiled in, at the size its window expects.
 #include "picture_checks.h"
 
+#include <QDirIterator>
 #include <QFont>
 #include <QFontInfo>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -19,20 +23,80 @@ void PrintTo(const Entry& e, std::ostream* os)
     *os << e.path;
 }
 
-const Entry catalogue[] = {
-    {":/designs/D_Pic0.png", {85, 115}, false},
-    {":/designs/D_Pic1.png", {85, 105}, false},
-    {":/designs/D_Pic2.png", {85, 105}, false},
-    {":/designs/D_Pic3.png", {85, 104}, false},
-    {":/designs/D_Pic4.png", {115, 90}, false},
-    {":/designs/D_Pic5.png", {115, 100}, false},
-    {":/designs/D_Pic6.png", {115, 82}, false},
-    {":/icon/icon32.png", {32, 32}, true},
-    {":/icon/icon48.png", {48, 48}, true},
-    {":/icon/icon64.png", {64, 64}, true},
-    {":/icon/icon128.png", {128, 128}, true},
-    {":/icon/icon256.png", {256, 256}, true},
-};
+std::vector<Entry> manifest()
+{
+    std::vector<Entry> entries = {
+        {":/designs/D_Pic0.png", {85, 115}, false},
+        {":/designs/D_Pic1.png", {85, 105}, false},
+        {":/designs/D_Pic2.png", {85, 105}, false},
+        {":/designs/D_Pic3.png", {85, 104}, false},
+        {":/designs/D_Pic4.png", {115, 90}, false},
+        {":/designs/D_Pic5.png", {115, 100}, false},
+        {":/designs/D_Pic6.png", {115, 82}, false},
+        {":/icon/icon32.png", {32, 32}, true},
+        {":/icon/icon48.png", {48, 48}, true},
+        {":/icon/icon64.png", {64, 64}, true},
+        {":/icon/icon128.png", {128, 128}, true},
+        {":/icon/icon256.png", {256, 256}, true},
+        {":/clock/TimPcS.png", {130, 15}, false},
+        {":/clock/TimPcM.png", {220, 25}, false},
+        {":/clock/Pic_AlmK.png", {14, 7}, false},
+        {":/appearance/PicT.png", {54, 52}, false},
+        {":/backgrounds/Form3.png", {452, 282}, false},
+        {":/backgrounds/Form4.png", {240, 90}, false},
+        {":/backgrounds/Form5.png", {352, 270}, false},
+        {":/backgrounds/Form6.png", {252, 172}, false},
+        {":/backgrounds/Form7.png", {432, 362}, false},
+        {":/backgrounds/Form8.png", {472, 212}, false},
+        {":/backgrounds/Form9.png", {212, 132}, false},
+        {":/backgrounds/Seihin.png", {402, 182}, false},
+        {":/buttons/Asi.png", {44, 44}, false},
+        {":/buttons/NoAsi.png", {44, 44}, false},
+        {":/captions/Bt_TH.png", {83, 13}, false},
+        {":/captions/Bt_TM.png", {83, 13}, false},
+        {":/captions/Bt_TS.png", {83, 13}, false},
+        {":/captions/Picture2.png", {47, 13}, false},
+        {":/captions/HenWav.png", {47, 13}, false},
+        {":/captions/FutWav.png", {60, 13}, false},
+        {":/captions/TimeUp.png", {27, 13}, false},
+        {":/captions/TimeDown.png", {27, 13}, false},
+        {":/captions/AlmPlus.png", {83, 13}, false},
+        {":/captions/SetHen.png", {61, 13}, false},
+        {":/captions/BtnAlmDel.png", {81, 13}, false},
+        {":/captions/Btn1a.png", {94, 13}, false},
+        {":/captions/Btn2a.png", {116, 13}, false},
+    };
+    static std::vector<std::string> names; // keeps the generated paths alive
+    const struct
+    {
+        const char* face;
+        QSize size;
+    } faces[] = {{"Change", {55, 40}}, {"Apply", {55, 40}}, {"Cancel", {55, 40}}, {"Close", {55, 40}},
+                 {"CloseSmall", {70, 20}}, {"Alm", {40, 40}}, {"Pic", {40, 40}}, {"Mae", {40, 40}},
+                 {"Usi", {40, 40}}, {"TryOn", {40, 40}}, {"TryOff", {40, 40}}, {"StrtUp", {40, 40}},
+                 {"StrtUpDel", {40, 40}}, {"SSon", {40, 40}}, {"SSoff", {40, 40}}, {"HariCol", {40, 40}},
+                 {"Col", {40, 40}}, {"ColonA", {40, 40}}, {"ColonB", {40, 40}}};
+    if (names.empty()) {
+        for (const auto& f : faces) {
+            for (const char* state : {"", "_P", "_B"}) {
+                names.push_back(std::string(":/buttons/") + f.face + state + ".png");
+            }
+        }
+        for (int type = 0; type < 7; ++type) {
+            names.push_back(":/previews/Neko" + std::to_string(type) + ".png");
+        }
+    }
+    std::size_t i = 0;
+    for (const auto& f : faces) {
+        for (int state = 0; state < 3; ++state) {
+            entries.push_back({names[i++].c_str(), f.size, false});
+        }
+    }
+    for (int type = 0; type < 7; ++type) {
+        entries.push_back({names[i++].c_str(), type < 4 ? QSize(90, 120) : QSize(120, 105), false});
+    }
+    return entries;
+}
 
 class Catalogue : public ::testing::TestWithParam<Entry>
 {
@@ -47,7 +111,29 @@ TEST_P(Catalogue, PictureIsCompiledInAtItsSize)
     EXPECT_EQ(image.hasAlphaChannel(), e.alpha);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, Catalogue, ::testing::ValuesIn(catalogue));
+INSTANTIATE_TEST_SUITE_P(All, Catalogue, ::testing::ValuesIn(manifest()));
+
+TEST(Catalogue, NothingElseIsCompiledIn)
+{
+    // A misnamed picture would sit in the program unused while its window misses it.
+    std::set<std::string> expected;
+    for (const Entry& e : manifest()) {
+        expected.insert(e.path);
+    }
+    std::vector<std::string> extra;
+    for (const char* folder : {":/designs", ":/icon", ":/clock", ":/appearance", ":/backgrounds", ":/buttons",
+                               ":/captions", ":/previews"}) {
+        QDirIterator it(QString::fromUtf8(folder), {QStringLiteral("*.png")}, QDir::Files);
+        while (it.hasNext()) {
+            const std::string path = it.next().toStdString();
+            if (expected.erase(path) == 0) {
+                extra.push_back(path);
+            }
+        }
+    }
+    EXPECT_TRUE(extra.empty()) << "unexpected: " << extra.front();
+    EXPECT_TRUE(expected.empty()) << "missing: " << *expected.begin();
+}
 
 TEST(Catalogue, ClockTextFaceIsTheInstalledGothic)
 {

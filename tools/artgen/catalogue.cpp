@@ -27,5 +27,6 @@ Catalogue renderCatalogue()
     addBackgrounds(catalogue);
     addButtons(catalogue);
     addCaptions(catalogue);
+    addPreviews(catalogue); // designs with read-outs from the strips
     return catalogue;
 }

@@ -33,3 +33,4 @@ void addStrips(Catalogue& catalogue);
 void addBackgrounds(Catalogue& catalogue);
 void addButtons(Catalogue& catalogue);
 void addCaptions(Catalogue& catalogue);
+void addPreviews(Catalogue& catalogue);

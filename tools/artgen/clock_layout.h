@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <QRect>
 #include <QSize>
 #include <array>
@@ -47,6 +48,19 @@ inline constexpr int bellSize = 7;
 
 // The clock's text face: the 8.25 point gothic at 96 dots per inch.
 inline constexpr int textPixelSize = 11;
+
+// The texts the previews show: Friday 17 May 2024, in the morning.
+inline QString sampleText(DateText::Kind kind)
+{
+    switch (kind) {
+    case DateText::Kind::FullDate: return QStringLiteral("2024/05/17 金");
+    case DateText::Kind::AmPm: return QStringLiteral("AM");
+    case DateText::Kind::MonthDay: return QStringLiteral("05/17");
+    case DateText::Kind::Weekday: return QStringLiteral("金");
+    case DateText::Kind::YearMonthDay: return QStringLiteral("2024/05/17");
+    }
+    return {};
+}
 
 using K = DateText::Kind;
 

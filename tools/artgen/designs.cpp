@@ -81,6 +81,7 @@ QImage design0()
     clock_parts::drawDial(p, c, 30.5, 2.5);
     clock_parts::drawQuarterNumerals(p, hub, 25, palette::dialInk);
     drawGrippingPaws(p, c, 31.0, 60.0, {11, 10});
+    p.end();
     return finish(art, 0);
 }
 
@@ -106,6 +107,7 @@ QImage plateDesign(int type, const QRectF& panel)
     clock_parts::drawWell(p, *d.readout);
     clock_parts::drawWell(p, QRect(d.bell, QSize(clock_layout::bellSize, clock_layout::bellSize)));
     drawGrippingPaws(p, c, 33.5, 60.0, {11, 10});
+    p.end();
     return finish(art, type);
 }
 
@@ -127,6 +129,7 @@ QImage design3()
     clock_parts::drawDial(p, c, 28.5, 2.5);
     clock_parts::drawTicks(p, c, 25.2, 27.8, palette::dialTick);
     drawGrippingPaws(p, c, 30.5, 60.0, {11, 10});
+    p.end();
     return finish(art, 3);
 }
 
@@ -201,6 +204,7 @@ QImage design4()
     drawClockFoot(p, QPointF(2 * c.x() - 13.5, 82.5));
     drawLargeDial(p, c, 39.0, 3.5);
     drawStandingCat(p, 98.5, 89.0, QPointF(85, 55));
+    p.end();
     return finish(art, 4);
 }
 
@@ -215,6 +219,7 @@ QImage design5()
     drawLargeDial(p, c, 38.5, 2.5);
     drawStandingCat(p, 101.5, 88.0, std::nullopt);
     clock_parts::drawDarkPanel(p, QRectF(0.75, 86.75, 113.5, 12.5), 4);
+    p.end();
     return finish(art, 5);
 }
 
@@ -245,6 +250,7 @@ QImage design6()
     clock_parts::drawWell(p, QRect(d.bell, QSize(clock_layout::bellSize, clock_layout::bellSize)));
     clock_parts::drawPawMark(p, QPointF(43.5, 16.5), 8, palette::earPink);
     drawStandingCat(p, 100.5, 81.0, QPointF(88, 30));
+    p.end();
     return finish(art, 6);
 }
 

@@ -14,6 +14,7 @@ QImage icon(int size)
     Pen p(&art);
     p.scale(size / 32.0, size / 32.0);
     cat::drawHead(p, {QRectF(1.5, 9.0, 29.0, 21.5), 8.0, {0.0, 0.05}, 1.4, false}, cat::black());
+    p.end();
     return art;
 }
 

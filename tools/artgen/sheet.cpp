@@ -22,8 +22,8 @@ struct Tile
 // Lays tiles out in rows no wider than maxWidth, each with its label below.
 QImage layOut(const std::vector<Tile>& tiles, int maxWidth, int gap)
 {
-    const QFont font = gothic(12);
-    const int labelHeight = QFontMetrics(font).height() + 2;
+    const QFont font = gothic(13);
+    const int labelHeight = QFontMetrics(font).height() + 4;
     struct Placed
     {
         QPoint at;
@@ -75,18 +75,6 @@ QImage zoomed(const QImage& image, int factor)
     return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QString sampleText(clock_layout::DateText::Kind kind)
-{
-    using K = clock_layout::DateText::Kind;
-    switch (kind) {
-    case K::FullDate: return QStringLiteral("2024/05/17 金");
-    case K::AmPm: return QStringLiteral("PM");
-    case K::MonthDay: return QStringLiteral("05/17");
-    case K::Weekday: return QStringLiteral("金");
-    case K::YearMonthDay: return QStringLiteral("2024/05/17");
-    }
-    return {};
-}
 
 // Outlines, at 4x, where the clock draws on a design.
 void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
@@ -110,7 +98,7 @@ void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
     for (const auto& text : d.texts) {
         if (text) {
             p.setPen(QPen(QColor(0, 255, 120, 220), 1));
-            p.drawRect(QRectF(text->at * f, QSizeF(metrics.horizontalAdvance(sampleText(text->kind)), metrics.height()) * f));
+            p.drawRect(QRectF(text->at * f, QSizeF(metrics.horizontalAdvance(clock_layout::sampleText(text->kind)), metrics.height()) * f));
         }
     }
 }
