@@ -1,5 +1,6 @@
-# Copies every file of SOURCE_DIR into TARGET_DIR unless TARGET_DIR already has it.
-file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
+# Copies the settings and alarm files of SOURCE_DIR into TARGET_DIR unless TARGET_DIR
+# already has them.
+file(GLOB files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.zdt)
 foreach(file IN LISTS files)
     if(NOT EXISTS ${TARGET_DIR}/${file})
         get_filename_component(folder ${TARGET_DIR}/${file} DIRECTORY)

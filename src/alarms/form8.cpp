@@ -71,6 +71,11 @@ Form8::Form8(Form1& form1) : PictureDialog(QStringLiteral("Form8"), QStringLiter
     List1->setGeometry(8, 56, 60, 144);
     List1->setFont(QFont(windowFace, 9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The list is only 60 pixels wide: tight marks and margins keep "hh:mm" whole.
+    List1->setTextElideMode(Qt::ElideNone);
+    List1->setStyleSheet(QStringLiteral("QListWidget { padding: 0px; }"
+                                        "QListWidget::item { padding: 0px; margin: 0px; }"
+                                        "QListWidget::indicator { width: 11px; height: 11px; }"));
     for (const AlarmRecord& alarm : form1_.alarms) {
         auto* item = new QListWidgetItem(alarm.time, List1);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
