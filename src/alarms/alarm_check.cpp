@@ -27,14 +27,15 @@ int AlarmCheck::nextInterval(int second, int currentInterval)
 
 long long AlarmCheck::minuteStamp(const LocalTime& time)
 {
-    return QDate(time.year, time.month, time.day).toJulianDay() * minutesPerDay + time.hour * 60 + time.minute;
+    return QDate(time.year, time.month, time.day).toJulianDay() * minutesPerDay + time.hour * 60 +
+           time.minute;
 }
 
 bool AlarmCheck::isDue(const AlarmRecord& record, int hour, int minute)
 {
     const QStringView time(record.time);
-    return record.enabled == alarm_text::enabledOn && time.size() >= 2 && equalsTwoDigits(time.left(2), hour) &&
-           equalsTwoDigits(time.right(2), minute);
+    return record.enabled == alarm_text::enabledOn && time.size() >= 2 &&
+           equalsTwoDigits(time.left(2), hour) && equalsTwoDigits(time.right(2), minute);
 }
 
 bool AlarmCheck::AlmFired(const LocalTime& now) const

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -51,7 +50,8 @@ AlarmTable readRecords(const QString& content, int valuesPerRecord, bool dropEmp
 bool everyLineHoldsFourValues(const QString& content)
 {
     bool anyLine = false;
-    const QStringList lines = content.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")), Qt::SkipEmptyParts);
+    const QStringList lines =
+        content.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         if (line.trimmed().isEmpty()) {
             continue;
@@ -124,7 +124,9 @@ QString format(const AlarmTable& table, bool quoteEnabledFlag)
         } else {
             writer.addNumber(record.enabled == alarm_text::enabledOn ? 1 : 0);
         }
-        writer.addText(sanitize(record.sound)).addText(sanitize(record.display)).addText(sanitize(record.message));
+        writer.addText(sanitize(record.sound))
+            .addText(sanitize(record.display))
+            .addText(sanitize(record.message));
         text += writer.record();
     }
     return text;

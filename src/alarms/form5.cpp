@@ -155,8 +155,8 @@ void Form5::setSound(const QString& sound)
 void Form5::chooseWave()
 {
     HenWav->unlight();
-    const QString path = form1_.platform().chooseOpenFile(QStringLiteral("ファイルを開く"),
-                                                          QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
+    const QString path = form1_.platform().chooseOpenFile(
+        QStringLiteral("ファイルを開く"), QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
     if (!path.isEmpty()) {
         setSound(path);
     } else if (Text1->text().isEmpty() || Text1->text() == alarm_text::standardSound) {

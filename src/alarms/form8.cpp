@@ -80,7 +80,7 @@ Form8::Form8(Form1& form1) : PictureDialog(QStringLiteral("Form8"), QStringLiter
         auto* item = new QListWidgetItem(alarm.time, List1);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(!alarm.time.isEmpty() && alarm.enabled == alarm_text::enabledOn ? Qt::Checked
-                                                                                              : Qt::Unchecked);
+                                                                                            : Qt::Unchecked);
         copy_.push_back(alarm);
     }
     List1->setCurrentRow(-1);
@@ -141,7 +141,8 @@ void Form8::addAlarm()
 {
     if (List1->count() > 9) {
         if (List1->count() == 10) {
-            form1_.platform().showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
+            form1_.platform().showMessage(QStringLiteral("アラームは10個までです。"),
+                                          QStringLiteral("設定エラー"));
         }
         return;
     }

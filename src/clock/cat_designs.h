@@ -11,7 +11,11 @@ namespace cat_designs {
 
 constexpr int count = 7;
 
-enum class Face { Analog, Digital };
+enum class Face
+{
+    Analog,
+    Digital
+};
 
 struct Design
 {

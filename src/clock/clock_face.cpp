@@ -42,7 +42,8 @@ long long textKey(int type, ColourRef colour, const LocalTime& time)
 
 ClockFace::ClockFace()
     : panelRect_(hiddenPanel, QSize(41, 12)), bellBox_(bellCell, bellCell, QImage::Format_RGB32),
-      bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell)), smallStrip_(loadRgb(QStringLiteral(":/clock/TimPcS.png"))),
+      bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell)),
+      smallStrip_(loadRgb(QStringLiteral(":/clock/TimPcS.png"))),
       largeStrip_(loadRgb(QStringLiteral(":/clock/TimPcM.png"))),
       bellSprite_(loadRgb(QStringLiteral(":/clock/Pic_AlmK.png")))
 {
@@ -115,7 +116,8 @@ void ClockFace::drawTexts(const face_layout::Layout& layout, const Inputs& in)
     if (layout.first == face_layout::Text::None) {
         return;
     }
-    const ColourRef colour = layout.colour == face_layout::TextColour::DigitalColour ? in.digitalColour : lightText;
+    const ColourRef colour =
+        layout.colour == face_layout::TextColour::DigitalColour ? in.digitalColour : lightText;
     const long long key = textKey(in.type, colour, in.time);
     if (key != texts_.key) {
         texts_.key = key;

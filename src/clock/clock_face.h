@@ -26,15 +26,15 @@ public:
     // What a redraw of the face needs from the clock window's state.
     struct Inputs
     {
-        int type;                      // DodaiPic
+        int type; // DodaiPic
         LocalTime time;
         int SsHari;
         int SuzuOn;
         HandGeometry hands;
-        ColourRef hourColour;          // PicH
-        ColourRef minuteColour;        // PicM
-        ColourRef secondColour;        // PicS
-        ColourRef digitalColour;       // TimPcBGbase
+        ColourRef hourColour;    // PicH
+        ColourRef minuteColour;  // PicM
+        ColourRef secondColour;  // PicS
+        ColourRef digitalColour; // TimPcBGbase
     };
 
     // The per-second redraw: the picture again, hands, texts, panel placement and bell.

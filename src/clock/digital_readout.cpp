@@ -28,12 +28,13 @@ Colon colonFor(int CoronON, int BlinkCnt)
     return Colon::NotDrawn;
 }
 
-void DigiDraw(QImage& panel, ColourRef colour, const QImage& stripImage, const Strip& strip, int hour, int minute,
-              Colon colon)
+void DigiDraw(QImage& panel, ColourRef colour, const QImage& stripImage, const Strip& strip, int hour,
+              int minute, Colon colon)
 {
     panel.fill(toQColor(colour).rgb());
     const int digits[4] = {hour / 10, hour % 10, minute / 10, minute % 10};
-    const int places[4] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3], strip.destinationX[4]};
+    const int places[4] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3],
+                           strip.destinationX[4]};
     for (int i = 0; i < 4; ++i) {
         raster_ops::andBlit(panel, QPoint(places[i], 0), stripImage,
                             QRect(strip.cellWidth * digits[i], 0, strip.cellWidth, strip.cellHeight));

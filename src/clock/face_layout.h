@@ -10,7 +10,8 @@
 // What each design prints and where it puts its bell and its digit panel.
 namespace face_layout {
 
-enum class Text {
+enum class Text
+{
     None,
     DateWithWeekday, // 2024/05/17 金
     Date,            // 2024/05/17
@@ -19,9 +20,10 @@ enum class Text {
     AmPm,            // AM before noon, PM from noon on
 };
 
-enum class TextColour {
-    Unchanged,   // designs that print nothing
-    Light,       // 0xE0E0E0 on a dark bar
+enum class TextColour
+{
+    Unchanged, // designs that print nothing
+    Light,     // 0xE0E0E0 on a dark bar
     DigitalColour,
 };
 

@@ -4,11 +4,11 @@
 #include "alarms/form4.h"
 #include "alarms/form5.h"
 #include "alarms/form8.h"
-#include "settings_ui/form3.h"
-#include "settings_ui/seihin.h"
 #include "clock/window_outline.h"
 #include "clock/window_placement.h"
 #include "platform/platform.h"
+#include "settings_ui/form3.h"
+#include "settings_ui/seihin.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -194,16 +194,17 @@ void Form1::ring(const AlarmCheck::Due& due)
     }
     if (alarm.display == alarm_text::displayOn) {
         setEnabled(false);
-        const QString MsgTxt = alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + due.hour.toString() + u'：' +
-                               due.minute.toString();
+        const QString MsgTxt = alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + due.hour.toString() +
+                               u'：' + due.minute.toString();
         Form4::showMessage(*this, MsgTxt);
     }
 }
 
 void Form1::Suzu()
 {
-    const bool anyEnabled = std::any_of(alarms.begin(), alarms.end(),
-                                        [](const AlarmRecord& alarm) { return alarm.enabled == alarm_text::enabledOn; });
+    const bool anyEnabled = std::any_of(alarms.begin(), alarms.end(), [](const AlarmRecord& alarm) {
+        return alarm.enabled == alarm_text::enabledOn;
+    });
     SuzuOn = anyEnabled ? 1 : 0;
 }
 

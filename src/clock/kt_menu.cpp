@@ -9,7 +9,8 @@ KT_Menu::KT_Menu(Form1& form1) : form1_(form1) {}
 
 QStringList KT_Menu::captions()
 {
-    return {QStringLiteral("設定"), QStringLiteral("製品情報"), QStringLiteral("-"), QStringLiteral("終  了")};
+    return {QStringLiteral("設定"), QStringLiteral("製品情報"), QStringLiteral("-"),
+            QStringLiteral("終  了")};
 }
 
 void KT_Menu::open(QPoint at)

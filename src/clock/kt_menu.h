@@ -9,7 +9,13 @@ class Form1;
 class KT_Menu
 {
 public:
-    enum Item { SoftSet, SoftInfo, Separator, SoftEnd };
+    enum Item
+    {
+        SoftSet,
+        SoftInfo,
+        Separator,
+        SoftEnd
+    };
 
     explicit KT_Menu(Form1& form1);
 

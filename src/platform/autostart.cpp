@@ -67,7 +67,8 @@ QByteArray desktopEntry(const QString& executablePath)
 
 QString folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QStringLiteral("/Startup");
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) +
+           QStringLiteral("/Startup");
 }
 
 QString entryFileName(const QString& executablePath)
@@ -78,9 +79,9 @@ QString entryFileName(const QString& executablePath)
 bool create(const QString& executablePath)
 {
     const QString start = folder();
-    return QDir(start).exists() &&
-           createWindowsShortcut(QDir::toNativeSeparators(QDir(start).filePath(entryFileName(executablePath))),
-                                 QDir::toNativeSeparators(executablePath));
+    return QDir(start).exists() && createWindowsShortcut(QDir::toNativeSeparators(QDir(start).filePath(
+                                                             entryFileName(executablePath))),
+                                                         QDir::toNativeSeparators(executablePath));
 }
 
 #else
@@ -109,7 +110,8 @@ bool create(const QString& executablePath)
     if (start.isEmpty() || !QDir().mkpath(start)) {
         return false;
     }
-    return replaceFileContent(QDir(start).filePath(entryFileName(executablePath)), desktopEntry(executablePath))
+    return replaceFileContent(QDir(start).filePath(entryFileName(executablePath)),
+                              desktopEntry(executablePath))
         .isEmpty();
 }
 

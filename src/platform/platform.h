@@ -40,12 +40,17 @@ public:
     virtual int popupMenu(const QStringList& entries, QPoint at) = 0;
 
     // Which mouse button was pressed on the notification-area icon.
-    enum class TrayPress { Left, Right };
+    enum class TrayPress
+    {
+        Left,
+        Right
+    };
 
     // Puts the program's icon with its tip into the notification area, where there is
     // one; adding it again leaves the one there. `onPress` runs for a left or right
     // press on it (a double click adds nothing to its first press).
-    virtual void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) = 0;
+    virtual void addTrayIcon(const QIcon& icon, const QString& tip,
+                             std::function<void(TrayPress)> onPress) = 0;
     virtual void removeTrayIcon() = 0;
 
     // Asks for an existing file to open: the full path, or an empty string when the

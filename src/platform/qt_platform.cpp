@@ -44,7 +44,8 @@ void QtPlatform::showMessage(const QString& text, const QString& caption)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, shown, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, shown,
+                    QMessageBox::Ok);
     box.exec();
 }
 

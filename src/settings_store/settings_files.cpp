@@ -11,7 +11,12 @@
 
 namespace {
 
-enum class Field { Position, Flag, Colour };
+enum class Field
+{
+    Position,
+    Flag,
+    Colour
+};
 
 struct Range
 {
@@ -34,9 +39,11 @@ Range rangeOf(Field field)
 
 // Reads the first fields.size() values of one file, each a number within its field's range.
 // Whole-number fields round a fraction to the nearest even number, as an integer assignment would.
-std::optional<std::vector<double>> readNumbers(const QString& path, const std::vector<Field>& fields, QString& error)
+std::optional<std::vector<double>> readNumbers(const QString& path, const std::vector<Field>& fields,
+                                               QString& error)
 {
-    const QString intro = QStringLiteral("設定ファイルを読み込めないため、起動できません。\n%1\n").arg(QDir::toNativeSeparators(path));
+    const QString intro = QStringLiteral("設定ファイルを読み込めないため、起動できません。\n%1\n")
+                              .arg(QDir::toNativeSeparators(path));
     QFile file(path);
     if (!file.exists()) {
         error = intro + QStringLiteral("ファイルがありません。");
@@ -51,12 +58,14 @@ std::optional<std::vector<double>> readNumbers(const QString& path, const std::v
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<RecordValue> value = reader.next();
         if (!value) {
-            error = intro + QStringLiteral("値が %1 個必要ですが、%2 個しかありません。").arg(fields.size()).arg(i);
+            error = intro +
+                    QStringLiteral("値が %1 個必要ですが、%2 個しかありません。").arg(fields.size()).arg(i);
             return std::nullopt;
         }
         std::optional<double> number = value->toNumber();
         if (!number) {
-            error = intro + QStringLiteral("%1 番目の値「%2」が数値ではありません。").arg(i + 1).arg(value->text());
+            error = intro +
+                    QStringLiteral("%1 番目の値「%2」が数値ではありません。").arg(i + 1).arg(value->text());
             return std::nullopt;
         }
         if (fields[i] != Field::Position) {
@@ -112,7 +121,9 @@ QByteArray set3Record(const Set3SaveValues& values)
     return toBytes(writer);
 }
 
-SettingsStore::SettingsStore(QString folder, Platform& platform) : folder_(std::move(folder)), platform_(platform) {}
+SettingsStore::SettingsStore(QString folder, Platform& platform)
+    : folder_(std::move(folder)), platform_(platform)
+{}
 
 QString SettingsStore::pathOf(const char* fileName) const
 {
@@ -173,8 +184,8 @@ bool SettingsStore::write(const char* fileName, const QByteArray& record)
         lastReportedFailure_.clear();
         return true;
     }
-    const QString message =
-        QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2").arg(QDir::toNativeSeparators(path), failure);
+    const QString message = QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
+                                .arg(QDir::toNativeSeparators(path), failure);
     // Shutting down writes the position twice; one message about the same failure is enough.
     if (message != lastReportedFailure_) {
         lastReportedFailure_ = message;

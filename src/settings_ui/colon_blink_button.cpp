@@ -2,8 +2,7 @@
 
 ColonBlinkButton::ColonBlinkButton(const ButtonFace& face, int& btnDown, int& colonHover, QWidget* parent)
     : ImageButton(face, btnDown, parent), colonHover_(colonHover)
-{
-}
+{}
 
 void ColonBlinkButton::pointerInside()
 {

@@ -18,7 +18,8 @@ constexpr ColourRef lightGrey = 0x00E0E0E0;
 constexpr ColourRef panelColour = 0x00424242;
 const QString windowFace = QStringLiteral("ＭＳ Ｐゴシック");
 
-QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, ColourRef colour = white, double points = 9)
+QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, ColourRef colour = white,
+                 double points = 9)
 {
     auto* label = new QLabel(text, parent);
     styleLabel(label, windowFace, points, colour);
@@ -54,7 +55,8 @@ Form3* Form3::open(Form1& form1)
 
 Form3::Form3(Form1& form1)
     : PictureDialog(QStringLiteral("Form3"), QStringLiteral("設定")), form1_(form1),
-      colonSetA_(ButtonFace::load(QStringLiteral("ColonA"))), colonSetB_(ButtonFace::load(QStringLiteral("ColonB")))
+      colonSetA_(ButtonFace::load(QStringLiteral("ColonA"))),
+      colonSetB_(ButtonFace::load(QStringLiteral("ColonB")))
 {
     setMouseTracking(true);
     addLabel(this, QStringLiteral("各種設定"), {8, 36, 134, 13}, white, 9.75);
@@ -77,7 +79,8 @@ Form3::Form3(Form1& form1)
     addEngravedLine(this, QPoint(75, 41), QPoint(440, 41));
     addEngravedLine(this, QPoint(144, 164), QPoint(360, 164));
 
-    Btn_Close3 = addButton(this, {384, 232}, QStringLiteral("Close"), QStringLiteral("閉じる"), nullptr, QString());
+    Btn_Close3 =
+        addButton(this, {384, 232}, QStringLiteral("Close"), QStringLiteral("閉じる"), nullptr, QString());
     connect(Btn_Close3, &ImageButton::released, this, [this] {
         BtnDown = 0;
         close();
@@ -107,18 +110,20 @@ void Form3::buildTopRow()
 
     Set1a = new MarkerFrame(this, {130, 56});
     Set1b = new MarkerFrame(this, {178, 56});
-    BtnSet1_a = addButton(Set1a, MarkerFrame::buttonOffset, QStringLiteral("Mae"), QStringLiteral("前面に表示"), Label6,
-                          QStringLiteral("ぽてりんを前面に表示します。"));
-    BtnSet1_b = addButton(Set1b, MarkerFrame::buttonOffset, QStringLiteral("Usi"), QStringLiteral("前面に表示しない"),
-                          Label6, QStringLiteral("ぽてりんを前面に表示しないようにします。"));
+    BtnSet1_a =
+        addButton(Set1a, MarkerFrame::buttonOffset, QStringLiteral("Mae"), QStringLiteral("前面に表示"),
+                  Label6, QStringLiteral("ぽてりんを前面に表示します。"));
+    BtnSet1_b =
+        addButton(Set1b, MarkerFrame::buttonOffset, QStringLiteral("Usi"), QStringLiteral("前面に表示しない"),
+                  Label6, QStringLiteral("ぽてりんを前面に表示しないようにします。"));
     connect(BtnSet1_a, &ImageButton::released, this, [this] { alwaysInFront(1); });
     connect(BtnSet1_b, &ImageButton::released, this, [this] { alwaysInFront(0); });
 
     TskY = new MarkerFrame(this, {239, 56});
     TskN = new MarkerFrame(this, {288, 56});
     TskN->setToolTip(QStringLiteral("タスクトレイアイコン削除"));
-    Btn_TaskOn = addButton(TskY, MarkerFrame::buttonOffset, QStringLiteral("TryOn"), QStringLiteral("タスクトレイ常駐"),
-                           Label6,
+    Btn_TaskOn = addButton(TskY, MarkerFrame::buttonOffset, QStringLiteral("TryOn"),
+                           QStringLiteral("タスクトレイ常駐"), Label6,
                            QStringLiteral("タスクトレイにぽてりんのアイコンを表示させます。\r\n"
                                           "アイコンをクリックするとメニューが表示されます。"));
     Btn_TaskOff = addButton(TskN, MarkerFrame::buttonOffset, QStringLiteral("TryOff"), QString(), Label6,
@@ -126,11 +131,13 @@ void Form3::buildTopRow()
     connect(Btn_TaskOn, &ImageButton::released, this, [this] { trayIcon(1); });
     connect(Btn_TaskOff, &ImageButton::released, this, [this] { trayIcon(0); });
 
-    Btn_StartUp_On = addButton(this, {348, 58}, QStringLiteral("StrtUp"), QStringLiteral("スタートアップ登録"), Label6,
-                               QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
-                                              "Windows起動時に自動的にぽてりんが起動します。"));
-    Btn_StartUp_Off = addButton(this, {396, 58}, QStringLiteral("StrtUpDel"), QStringLiteral("スタートアップ削除"),
-                                Label6, QStringLiteral("スタートアップの登録を削除します。"));
+    Btn_StartUp_On =
+        addButton(this, {348, 58}, QStringLiteral("StrtUp"), QStringLiteral("スタートアップ登録"), Label6,
+                  QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
+                                 "Windows起動時に自動的にぽてりんが起動します。"));
+    Btn_StartUp_Off =
+        addButton(this, {396, 58}, QStringLiteral("StrtUpDel"), QStringLiteral("スタートアップ削除"), Label6,
+                  QStringLiteral("スタートアップの登録を削除します。"));
     connect(Btn_StartUp_On, &ImageButton::released, this, &Form3::registerStartup);
     connect(Btn_StartUp_Off, &ImageButton::released, this, &Form3::unregisterStartup);
 
@@ -145,10 +152,11 @@ void Form3::buildAnalogPanel()
 {
     SsY = new MarkerFrame(TypeSetA, {8, 8});
     SsN = new MarkerFrame(TypeSetA, {64, 8});
-    Btn_SsOn = addButton(SsY, MarkerFrame::buttonOffset, QStringLiteral("SSon"), QStringLiteral("秒針表示"), Label1,
-                         QStringLiteral("秒針を表示するようにします。"));
-    Btn_SsOff = addButton(SsN, MarkerFrame::buttonOffset, QStringLiteral("SSoff"), QStringLiteral("秒針非表示"), Label1,
-                          QStringLiteral("秒針を表示しないようにします。"));
+    Btn_SsOn = addButton(SsY, MarkerFrame::buttonOffset, QStringLiteral("SSon"), QStringLiteral("秒針表示"),
+                         Label1, QStringLiteral("秒針を表示するようにします。"));
+    Btn_SsOff =
+        addButton(SsN, MarkerFrame::buttonOffset, QStringLiteral("SSoff"), QStringLiteral("秒針非表示"),
+                  Label1, QStringLiteral("秒針を表示しないようにします。"));
     connect(Btn_SsOn, &ImageButton::released, this, [this] { secondHand(1); });
     connect(Btn_SsOff, &ImageButton::released, this, [this] { secondHand(0); });
 
@@ -174,13 +182,14 @@ void Form3::buildDigitalPanel()
         colon(0);
     });
 
-    Btn_ColonOff = addButton(ColonOff, MarkerFrame::buttonOffset, QStringLiteral("ColonA"), QStringLiteral("：点滅なし"),
-                             Label1, QStringLiteral("：を点滅させないようにします。"));
+    Btn_ColonOff =
+        addButton(ColonOff, MarkerFrame::buttonOffset, QStringLiteral("ColonA"), QStringLiteral("：点滅なし"),
+                  Label1, QStringLiteral("：を点滅させないようにします。"));
     connect(Btn_ColonOff, &ImageButton::hovered, this, [this] { ColonHover = 0; });
     connect(Btn_ColonOff, &ImageButton::released, this, [this] { colon(1); });
 
-    Btn_DigiColor = addButton(TypeSetD, {136, 8}, QStringLiteral("Col"), QStringLiteral("時刻・日付の色変更"), Label1,
-                              QStringLiteral("デジタルの時刻と日付の色を変更します。"));
+    Btn_DigiColor = addButton(TypeSetD, {136, 8}, QStringLiteral("Col"), QStringLiteral("時刻・日付の色変更"),
+                              Label1, QStringLiteral("デジタルの時刻と日付の色を変更します。"));
     connect(Btn_DigiColor, &ImageButton::released, this, [this] { resetButton(Btn_DigiColor, Label1); });
 
     addEngravedLine(TypeSetD, QPoint(120, 8), QPoint(120, 64));
@@ -188,8 +197,8 @@ void Form3::buildDigitalPanel()
     addLabel(TypeSetD, QStringLiteral("色変更"), {138, 52, 36, 12});
 }
 
-ImageButton* Form3::addButton(QWidget* parent, QPoint at, const QString& face, const QString& tooltip, QLabel* help,
-                              const QString& helpText)
+ImageButton* Form3::addButton(QWidget* parent, QPoint at, const QString& face, const QString& tooltip,
+                              QLabel* help, const QString& helpText)
 {
     auto* button = new ImageButton(ButtonFace::load(face), BtnDown, parent);
     button->move(at);
@@ -204,7 +213,8 @@ void Form3::showHelp(ImageButton* button, QLabel* help, const QString& helpText)
 {
     QString shown = helpText;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    connect(button, &ImageButton::hovered, help, [help, shown](bool inside) { help->setText(inside ? shown : QString()); });
+    connect(button, &ImageButton::hovered, help,
+            [help, shown](bool inside) { help->setText(inside ? shown : QString()); });
 }
 
 void Form3::select(MarkerFrame* on, MarkerFrame* off)
@@ -235,7 +245,8 @@ void Form3::TypeSETING()
         return;
     }
     const bool analog = cat_designs::isAnalog(type);
-    TypeTitle = QString::fromLatin1(cat_designs::designs[std::size_t(type)].caption) + QStringLiteral(" カスタマイズ");
+    TypeTitle = QString::fromLatin1(cat_designs::designs[std::size_t(type)].caption) +
+                QStringLiteral(" カスタマイズ");
     TypeSetA->setVisible(analog);
     TypeSetD->setVisible(!analog);
     Label5->setText(TypeTitle);
@@ -264,7 +275,8 @@ void Form3::resetButton(ImageButton* button, QLabel* help)
 
 void Form3::SetSave()
 {
-    form1_.settingsStore().SetSave({form1_.FomMae, form1_.SsHari, form1_.Task, form1_.PicH, form1_.PicM, form1_.PicS});
+    form1_.settingsStore().SetSave(
+        {form1_.FomMae, form1_.SsHari, form1_.Task, form1_.PicH, form1_.PicM, form1_.PicS});
 }
 
 void Form3::Set3Save()

@@ -53,8 +53,8 @@ private:
     void buildTopRow();
     void buildAnalogPanel();
     void buildDigitalPanel();
-    ImageButton* addButton(QWidget* parent, QPoint at, const QString& face, const QString& tooltip, QLabel* help,
-                           const QString& helpText);
+    ImageButton* addButton(QWidget* parent, QPoint at, const QString& face, const QString& tooltip,
+                           QLabel* help, const QString& helpText);
     void showHelp(ImageButton* button, QLabel* help, const QString& helpText);
     void select(MarkerFrame* on, MarkerFrame* off);
     void showFrames();

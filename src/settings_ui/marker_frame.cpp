@@ -3,7 +3,8 @@
 #include <QPainter>
 
 MarkerFrame::MarkerFrame(QWidget* parent, QPoint at)
-    : QWidget(parent), Asi_(QStringLiteral(":/buttons/Asi.png")), NoAsi_(QStringLiteral(":/buttons/NoAsi.png"))
+    : QWidget(parent), Asi_(QStringLiteral(":/buttons/Asi.png")),
+      NoAsi_(QStringLiteral(":/buttons/NoAsi.png"))
 {
     setGeometry(QRect(at, QSize(44, 44)));
 }

@@ -38,7 +38,8 @@ Seihin* Seihin::open(Form1& form1)
     return window;
 }
 
-Seihin::Seihin(Form1& form1) : PictureDialog(QStringLiteral("Seihin"), QStringLiteral("製品情報")), form1_(form1)
+Seihin::Seihin(Form1& form1)
+    : PictureDialog(QStringLiteral("Seihin"), QStringLiteral("製品情報")), form1_(form1)
 {
     auto* Image1 = new QLabel(this);
     Image1->setGeometry(16, 32, 51, 51);
@@ -47,10 +48,12 @@ Seihin::Seihin(Form1& form1) : PictureDialog(QStringLiteral("Seihin"), QStringLi
 
     addLabel(this, QStringLiteral("ふわまる ぽてりん Windows版"), {80, 32, 352, 20}, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, 11.25);
-    addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."), {80, 80, 304, 11}, 8.25);
+    addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
+             {80, 80, 304, 11}, 8.25);
     // The code sits at the right under the separator; the IPA face is a little wider
     // than the one the window was laid out with, so the label grows to the left.
-    addLabel(this, QStringLiteral("[QMFS-0314]"), {294, 104, 100, 14}, 9)->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    addLabel(this, QStringLiteral("[QMFS-0314]"), {294, 104, 100, 14}, 9)
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
     addLabel(this, QStringLiteral("お問い合わせ"), {12, 112, 88, 15}, 9.75);
     addLabel(this, QStringLiteral("開発・配布元：nekotokei 　管理人：nekotokei"), {16, 152, 318, 17}, 9.75);
     addEngravedLine(this, QPoint(10, 95), QPoint(388, 95), 0x00707070);

@@ -25,7 +25,12 @@ class ImageButton : public QWidget
     Q_OBJECT
 
 public:
-    enum class Look { Normal, Pressed, Hover };
+    enum class Look
+    {
+        Normal,
+        Pressed,
+        Hover
+    };
 
     ImageButton(const ButtonFace& face, int& btnDown, QWidget* parent);
 

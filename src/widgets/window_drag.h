@@ -36,7 +36,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Mode { Idle, System, Manual };
+    enum class Mode
+    {
+        Idle,
+        System,
+        Manual
+    };
 
     void endSystemMove();
 

@@ -47,7 +47,8 @@ std::vector<qint64> timerTicks(qint64 from, qint64 to, int jitter, unsigned seed
 
 TEST(AlarmCheck, TickRateSlowsDownAroundTheMinute)
 {
-    const std::pair<int, int> cases[] = {{57, 250}, {58, 1200}, {59, 777}, {0, 777}, {1, 777}, {2, 777}, {3, 250}, {30, 250}};
+    const std::pair<int, int> cases[] = {{57, 250}, {58, 1200}, {59, 777}, {0, 777},
+                                         {1, 777},  {2, 777},   {3, 250},  {30, 250}};
     for (const auto& [second, expected] : cases) {
         EXPECT_EQ(AlarmCheck::nextInterval(second, 777), expected) << second;
     }
@@ -97,10 +98,10 @@ TEST(AlarmCheck, ClockJumpingForwardStillRingsWhatItJumpedOver)
         int rings;
     };
     const Case cases[] = {
-        {"IntoTheMinute", 90'000, 1},           // 07:30:30
-        {"OverOneMinute", 130'000, 2},          // 07:31:10: 07:30 late, 07:31 on time
+        {"IntoTheMinute", 90'000, 1},  // 07:30:30
+        {"OverOneMinute", 130'000, 2}, // 07:31:10: 07:30 late, 07:31 on time
         {"NineMinutesLate", 9 * 60'000 + 59'000, 2},
-        {"TooLateToCatchUp", 12 * 60'000, 0},   // 07:41: both are long gone
+        {"TooLateToCatchUp", 12 * 60'000, 0}, // 07:41: both are long gone
     };
     for (const Case& c : cases) {
         AlarmCheck check;
@@ -140,14 +141,17 @@ TEST(AlarmCheck, AnAlarmSavedInItsOwnMinuteRingsUnlessOneRangAlready)
         EXPECT_EQ(check.check({enabledAt(u"07:30"_s)}, at07303020).size(), 1u);
         EXPECT_TRUE(check.check({enabledAt(u"07:30"_s), enabledAt(u"07:30"_s, u"1"_s)}, at073030).empty());
         // The next day it rings again.
-        EXPECT_EQ(check.check({enabledAt(u"07:30"_s)}, LocalTime::fromDateTime(morning.addDays(1).addSecs(65))).size(), 1u);
+        EXPECT_EQ(
+            check.check({enabledAt(u"07:30"_s)}, LocalTime::fromDateTime(morning.addDays(1).addSecs(65)))
+                .size(),
+            1u);
     }
 }
 
 TEST(AlarmCheck, DisabledAndMalformedTimesNeverRing)
 {
     const AlarmTable table{enabledAt(u"07:30"_s, u"0"_s), enabledAt(u"07:30"_s, u"2"_s), enabledAt(u"7:30"_s),
-                           enabledAt(u"07:3"_s),          enabledAt(u"7:3"_s),          enabledAt(u"7"_s),
+                           enabledAt(u"07:3"_s),          enabledAt(u"7:3"_s),           enabledAt(u"7"_s),
                            enabledAt(QString()),          enabledAt(u"07:30"_s, u" 1"_s)};
     AlarmCheck check;
     EXPECT_TRUE(ringsAt(table, timerTicks(0, 180'000, 0), check).empty());

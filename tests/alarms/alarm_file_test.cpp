@@ -29,8 +29,7 @@ struct ParseCase
 };
 
 class AlarmFileParse : public ::testing::TestWithParam<ParseCase>
-{
-};
+{};
 
 TEST_P(AlarmFileParse, ReadsTheTable)
 {
@@ -44,20 +43,23 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AlarmFileParse,
     ::testing::Values(
         ParseCase{"Empty", QString(), {}, false},
-        ParseCase{"FiveValues",
-                  u"\"07:30\",1,\"標準\",\" 表示 \",\"時間になりました。\"\r\n\"22:05\",0,\"/snd/a.wav\",\"非表示\",\"寝る\"\r\n"_s,
-                  {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s),
-                   alarm(u"22:05"_s, u"0"_s, u"/snd/a.wav"_s, u"非表示"_s, u"寝る"_s)},
-                  false},
-        ParseCase{"FourValuesThreeRecords",
-                  u"\"07:30\",1,\"標準\",\" 表示 \"\r\n\"08:00\",0,\"c:\\a.wav\",\"非表示\"\r\n\"09:15\",1,\"標準\",\" 表示 \"\r\n"_s,
-                  {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s),
-                   alarm(u"08:00"_s, u"0"_s, u"c:\\a.wav"_s, u"非表示"_s, u"時間になりました。"_s),
-                   alarm(u"09:15"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s)},
-                  true},
+        ParseCase{
+            "FiveValues",
+            u"\"07:30\",1,\"標準\",\" 表示 \",\"時間になりました。\"\r\n\"22:05\",0,\"/snd/a.wav\",\"非表示\",\"寝る\"\r\n"_s,
+            {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s),
+             alarm(u"22:05"_s, u"0"_s, u"/snd/a.wav"_s, u"非表示"_s, u"寝る"_s)},
+            false},
+        ParseCase{
+            "FourValuesThreeRecords",
+            u"\"07:30\",1,\"標準\",\" 表示 \"\r\n\"08:00\",0,\"c:\\a.wav\",\"非表示\"\r\n\"09:15\",1,\"標準\",\" 表示 \"\r\n"_s,
+            {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s),
+             alarm(u"08:00"_s, u"0"_s, u"c:\\a.wav"_s, u"非表示"_s, u"時間になりました。"_s),
+             alarm(u"09:15"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s)},
+            true},
         // Twenty values also read as four five-value records; the lines tell the form.
         ParseCase{"FourValuesFiveRecords",
-                  u"\"01:00\",1,\"標準\",\"非表示\"\r\n\"02:00\",1,\"標準\",\"非表示\"\r\n\"03:00\",1,\"標準\",\"非表示\"\r\n"
+                  u"\"01:00\",1,\"標準\",\"非表示\"\r\n\"02:00\",1,\"標準\",\"非表示\"\r\n\"03:00\",1,"
+                  u"\"標準\",\"非表示\"\r\n"
                   u"\"04:00\",1,\"標準\",\"非表示\"\r\n\"05:00\",1,\"標準\",\"非表示\"\r\n"_s,
                   {alarm(u"01:00"_s, u"1"_s, u"標準"_s, u"非表示"_s, u"時間になりました。"_s),
                    alarm(u"02:00"_s, u"1"_s, u"標準"_s, u"非表示"_s, u"時間になりました。"_s),
@@ -70,12 +72,18 @@ INSTANTIATE_TEST_SUITE_P(
                   {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"x"_s),
                    alarm(u"07:31"_s, u"0"_s, u"標準"_s, u" 表示 "_s, u"y"_s)},
                   false},
-        ParseCase{"EmptyTimeIsDropped", u"\"\",1,\"標準\",\" 表示 \",\"a\"\r\n\"06:00\",1,\"標準\",\" 表示 \",\"b\"\r\n"_s,
-                  {alarm(u"06:00"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"b"_s)}, false},
-        ParseCase{"CommasInsideQuotes", u"\"07:30\",1,\"標準\",\" 表示 \",\"起きて, 起きて, 朝だよ\"\r\n"_s,
-                  {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"起きて, 起きて, 朝だよ"_s)}, false},
-        ParseCase{"DamagedFileKeepsWhatReads", u"\"07:30\",1,\"標準\",\" 表示 \",\"a\"\r\n\"08:00\",1,\"標準\"\r\n"_s,
-                  {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"a"_s)}, false}),
+        ParseCase{"EmptyTimeIsDropped",
+                  u"\"\",1,\"標準\",\" 表示 \",\"a\"\r\n\"06:00\",1,\"標準\",\" 表示 \",\"b\"\r\n"_s,
+                  {alarm(u"06:00"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"b"_s)},
+                  false},
+        ParseCase{"CommasInsideQuotes",
+                  u"\"07:30\",1,\"標準\",\" 表示 \",\"起きて, 起きて, 朝だよ\"\r\n"_s,
+                  {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"起きて, 起きて, 朝だよ"_s)},
+                  false},
+        ParseCase{"DamagedFileKeepsWhatReads",
+                  u"\"07:30\",1,\"標準\",\" 表示 \",\"a\"\r\n\"08:00\",1,\"標準\"\r\n"_s,
+                  {alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"a"_s)},
+                  false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AlarmFile, LoadsEveryRecordOfALongFile)
@@ -94,16 +102,19 @@ TEST(AlarmFile, FormatsTheSaveAndTheUpgradeByteExact)
 {
     const AlarmTable table{alarm(u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"時間になりました。"_s),
                            alarm(u"23:59"_s, u"0"_s, u"/home/u/ring.wav"_s, u"非表示"_s, wake)};
-    EXPECT_EQ(alarm_file::format(table, false),
-              u"\"07:30\",1,\"標準\",\" 表示 \",\"時間になりました。\"\r\n\"23:59\",0,\"/home/u/ring.wav\",\"非表示\",\"起きて\"\r\n"_s);
-    EXPECT_EQ(alarm_file::format(table, true),
-              u"\"07:30\",\"1\",\"標準\",\" 表示 \",\"時間になりました。\"\r\n\"23:59\",\"0\",\"/home/u/ring.wav\",\"非表示\",\"起きて\"\r\n"_s);
+    EXPECT_EQ(
+        alarm_file::format(table, false),
+        u"\"07:30\",1,\"標準\",\" 表示 \",\"時間になりました。\"\r\n\"23:59\",0,\"/home/u/ring.wav\",\"非表示\",\"起きて\"\r\n"_s);
+    EXPECT_EQ(
+        alarm_file::format(table, true),
+        u"\"07:30\",\"1\",\"標準\",\" 表示 \",\"時間になりました。\"\r\n\"23:59\",\"0\",\"/home/u/ring.wav\",\"非表示\",\"起きて\"\r\n"_s);
     EXPECT_EQ(alarm_file::format({}, false), QString());
 }
 
 TEST(AlarmFile, UpgradedFileReadsBackTheSame)
 {
-    const alarm_file::Parsed four = alarm_file::parse(u"\"07:30\",1,\"標準\",\" 表示 \"\r\n\"08:00\",0,\"標準\",\"非表示\"\r\n"_s);
+    const alarm_file::Parsed four =
+        alarm_file::parse(u"\"07:30\",1,\"標準\",\" 表示 \"\r\n\"08:00\",0,\"標準\",\"非表示\"\r\n"_s);
     ASSERT_TRUE(four.upgraded);
     const alarm_file::Parsed again = alarm_file::parse(alarm_file::format(four.table, true));
     EXPECT_FALSE(again.upgraded);
@@ -112,7 +123,8 @@ TEST(AlarmFile, UpgradedFileReadsBackTheSame)
 
 TEST(AlarmFile, QuotesAndLineBreaksCannotBreakARecord)
 {
-    const AlarmTable table{alarm(u"07:30"_s, u"1"_s, u"/snd/\"x\".wav"_s, u" 表示 "_s, u"一行目\r\n二行目\n\"三\""_s)};
+    const AlarmTable table{
+        alarm(u"07:30"_s, u"1"_s, u"/snd/\"x\".wav"_s, u" 表示 "_s, u"一行目\r\n二行目\n\"三\""_s)};
     const alarm_file::Parsed parsed = alarm_file::parse(alarm_file::format(table, false));
     ASSERT_EQ(parsed.table.size(), 1u);
     EXPECT_EQ(parsed.table[0].sound, u"/snd/＂x＂.wav"_s);
@@ -163,13 +175,16 @@ TEST_F(AlarmFileOnDisk, OlderFormIsRewrittenWithFiveQuotedValues)
 {
     folder.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \"\r\n");
     EXPECT_EQ(alarm_file::load(path(), platform).size(), 1u);
-    EXPECT_EQ(QString::fromUtf8(folder.read(u"alm.zdt"_s)), u"\"07:30\",\"1\",\"標準\",\" 表示 \",\"時間になりました。\"\r\n"_s);
+    EXPECT_EQ(QString::fromUtf8(folder.read(u"alm.zdt"_s)),
+              u"\"07:30\",\"1\",\"標準\",\" 表示 \",\"時間になりました。\"\r\n"_s);
 }
 
 TEST_F(AlarmFileOnDisk, SaveWritesTheFileInUtf8)
 {
-    ASSERT_TRUE(alarm_file::save(path(), {alarm(u"06:45"_s, u"1"_s, u"標準"_s, u"非表示"_s, wake)}, platform));
-    EXPECT_EQ(QString::fromUtf8(folder.read(u"alm.zdt"_s)), u"\"06:45\",1,\"標準\",\"非表示\",\"起きて\"\r\n"_s);
+    ASSERT_TRUE(
+        alarm_file::save(path(), {alarm(u"06:45"_s, u"1"_s, u"標準"_s, u"非表示"_s, wake)}, platform));
+    EXPECT_EQ(QString::fromUtf8(folder.read(u"alm.zdt"_s)),
+              u"\"06:45\",1,\"標準\",\"非表示\",\"起きて\"\r\n"_s);
 }
 
 #ifdef Q_OS_LINUX
@@ -179,7 +194,8 @@ TEST_F(AlarmFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy)
     folder.write(u"alm.zdt"_s, before);
     {
         const FileSizeLimit limit(8);
-        EXPECT_FALSE(alarm_file::save(path(), {alarm(u"06:45"_s, u"1"_s, u"標準"_s, u"非表示"_s, wake)}, platform));
+        EXPECT_FALSE(
+            alarm_file::save(path(), {alarm(u"06:45"_s, u"1"_s, u"標準"_s, u"非表示"_s, wake)}, platform));
     }
     EXPECT_EQ(folder.read(u"alm.zdt"_s), before);
     ASSERT_EQ(platform.messages.size(), 1u);

@@ -22,7 +22,10 @@ namespace {
 QByteArray alarmLine(const QString& time, int enabled, const QString& sound = u"標準"_s,
                      const QString& display = u" 表示 "_s, const QString& message = u"時間になりました。"_s)
 {
-    return u"\"%1\",%2,\"%3\",\"%4\",\"%5\"\r\n"_s.arg(time).arg(enabled).arg(sound, display, message).toUtf8();
+    return u"\"%1\",%2,\"%3\",\"%4\",\"%5\"\r\n"_s.arg(time)
+        .arg(enabled)
+        .arg(sound, display, message)
+        .toUtf8();
 }
 
 QByteArray alarms(int count)
@@ -43,11 +46,14 @@ TEST(TimeStep, WrapsAndKeepsTwoDigits)
         const char* to;
     };
     const Case cases[] = {
-        {TimeStep::HourUp, "23", "00"},     {TimeStep::HourUp, "08", "09"},    {TimeStep::HourUp, "09", "10"},
-        {TimeStep::HourUp, "00", "01"},     {TimeStep::HourDown, "00", "23"},  {TimeStep::HourDown, "10", "09"},
-        {TimeStep::HourDown, "11", "10"},   {TimeStep::HourDown, "01", "00"},  {TimeStep::MinuteUp, "59", "00"},
-        {TimeStep::MinuteUp, "58", "59"},   {TimeStep::MinuteUp, "08", "09"},  {TimeStep::MinuteUp, "09", "10"},
-        {TimeStep::MinuteDown, "00", "59"}, {TimeStep::MinuteDown, "10", "09"}, {TimeStep::MinuteDown, "30", "29"},
+        {TimeStep::HourUp, "23", "00"},     {TimeStep::HourUp, "08", "09"},
+        {TimeStep::HourUp, "09", "10"},     {TimeStep::HourUp, "00", "01"},
+        {TimeStep::HourDown, "00", "23"},   {TimeStep::HourDown, "10", "09"},
+        {TimeStep::HourDown, "11", "10"},   {TimeStep::HourDown, "01", "00"},
+        {TimeStep::MinuteUp, "59", "00"},   {TimeStep::MinuteUp, "58", "59"},
+        {TimeStep::MinuteUp, "08", "09"},   {TimeStep::MinuteUp, "09", "10"},
+        {TimeStep::MinuteDown, "00", "59"}, {TimeStep::MinuteDown, "10", "09"},
+        {TimeStep::MinuteDown, "30", "29"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(stepTime(c.step, QString::fromLatin1(c.from)), QString::fromLatin1(c.to))
@@ -113,7 +119,8 @@ protected:
 
 TEST_F(AlarmWindows, ListShowsTheAlarmsWithTheirMarks)
 {
-    open(alarmLine(u"07:30"_s, 1) + alarmLine(u"08:00"_s, 0) + alarmLine(u"09:00"_s, 1).replace(",1,", ",\"x\","));
+    open(alarmLine(u"07:30"_s, 1) + alarmLine(u"08:00"_s, 0) +
+         alarmLine(u"09:00"_s, 1).replace(",1,", ",\"x\","));
     EXPECT_FALSE(form3->isEnabled());
     ASSERT_EQ(list->entryCount(), 3);
     EXPECT_EQ(list->List1->item(0)->text(), u"07:30"_s);
@@ -282,7 +289,8 @@ TEST_F(AlarmWindows, AWaveFileShowsShortenedWhileItsFullPathIsStored)
     open(QByteArray());
     press(list->AlmPlus);
     Form5* edit = clock.windows.form5;
-    const QString longPath = u"/home/someone/very/long/folder/names/that/go/on/and/on/for/ever/and/ever/alarm.wav"_s;
+    const QString longPath =
+        u"/home/someone/very/long/folder/names/that/go/on/and/on/for/ever/and/ever/alarm.wav"_s;
     platform.fileChoices = {longPath, QString()};
 
     press(edit->HenWav);

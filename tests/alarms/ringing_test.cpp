@@ -115,8 +115,7 @@ struct SoundCase
 };
 
 class RingingSound : public ::testing::TestWithParam<SoundCase>
-{
-};
+{};
 
 TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
 {
@@ -144,10 +143,28 @@ TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
 INSTANTIATE_TEST_SUITE_P(
     Cases, RingingSound,
     ::testing::Values(
-        SoundCase{"WaveWithMessage", "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n", false, {u"/snd/alarm.wav"_s}, 0, true, 1},
-        SoundCase{"WaveSilently", "\"07:05\",1,\"/snd/alarm.wav\",\"非表示\",\"m\"\r\n", false, {u"/snd/alarm.wav"_s}, 0, false, 1},
+        SoundCase{"WaveWithMessage",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
+                  false,
+                  {u"/snd/alarm.wav"_s},
+                  0,
+                  true,
+                  1},
+        SoundCase{"WaveSilently",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\"非表示\",\"m\"\r\n",
+                  false,
+                  {u"/snd/alarm.wav"_s},
+                  0,
+                  false,
+                  1},
         SoundCase{"StandardSilently", "\"07:05\",1,\"標準\",\"非表示\",\"m\"\r\n", false, {}, 0, false, 0},
-        SoundCase{"UnplayableWaveBeepsOnce", "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n", true, {}, 1, true, 1},
+        SoundCase{"UnplayableWaveBeepsOnce",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
+                  true,
+                  {},
+                  1,
+                  true,
+                  1},
         SoundCase{"EmptySoundIsStandard", "\"07:05\",1,\"\",\" 表示 \",\"m\"\r\n", false, {}, 1, true, 0},
         SoundCase{"Disabled", "\"07:05\",0,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n", false, {}, 0, false, 0}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -8,7 +8,12 @@ namespace {
 
 using picture_checks::luma;
 
-enum class Strip { None, TitleOnly, TitleAndNames };
+enum class Strip
+{
+    None,
+    TitleOnly,
+    TitleAndNames
+};
 
 struct Background
 {
@@ -98,13 +103,15 @@ TEST_P(WindowBackground, TitleStripCarriesTheTitleAndTheNames)
     const int w = image.width();
     // Dark across the whole width, from the frame down to row 26.
     for (int y : {2, 26}) {
-        EXPECT_EQ(count(QRect(2, y, w - 4, 1), [](QRgb c) { return (c & 0xFFFFFF) == strip; }), w - 4) << "row " << y;
+        EXPECT_EQ(count(QRect(2, y, w - 4, 1), [](QRgb c) { return (c & 0xFFFFFF) == strip; }), w - 4)
+            << "row " << y;
     }
     // The title in white at the left.
     EXPECT_GT(count(QRect(24, 4, 110, 21), [](QRgb c) { return luma(c) > 220; }), 40);
     // The names in grey at the right, only where the strip has room for them.
     if (b.strip == Strip::TitleAndNames) {
-        const int names = count(QRect(w - 100, 4, 92, 21), [](QRgb c) { return luma(c) > 110 && luma(c) < 200; });
+        const int names =
+            count(QRect(w - 100, 4, 92, 21), [](QRgb c) { return luma(c) > 110 && luma(c) < 200; });
         EXPECT_GT(names, 40);
         EXPECT_EQ(count(QRect(w - 100, 4, 92, 21), [](QRgb c) { return luma(c) > 220; }), 0);
     } else {

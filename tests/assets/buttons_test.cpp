@@ -21,16 +21,17 @@ void PrintTo(const ButtonFace& f, std::ostream* os)
 }
 
 const ButtonFace faces[] = {
-    {"Change", {55, 40}},  {"Apply", {55, 40}},  {"Cancel", {55, 40}},    {"Close", {55, 40}},
-    {"CloseSmall", {70, 20}}, {"Alm", {40, 40}}, {"Pic", {40, 40}},       {"Mae", {40, 40}},
-    {"Usi", {40, 40}},     {"TryOn", {40, 40}},  {"TryOff", {40, 40}},    {"StrtUp", {40, 40}},
-    {"StrtUpDel", {40, 40}}, {"SSon", {40, 40}}, {"SSoff", {40, 40}},     {"HariCol", {40, 40}},
-    {"Col", {40, 40}},     {"ColonA", {40, 40}}, {"ColonB", {40, 40}},
+    {"Change", {55, 40}},     {"Apply", {55, 40}},  {"Cancel", {55, 40}}, {"Close", {55, 40}},
+    {"CloseSmall", {70, 20}}, {"Alm", {40, 40}},    {"Pic", {40, 40}},    {"Mae", {40, 40}},
+    {"Usi", {40, 40}},        {"TryOn", {40, 40}},  {"TryOff", {40, 40}}, {"StrtUp", {40, 40}},
+    {"StrtUpDel", {40, 40}},  {"SSon", {40, 40}},   {"SSoff", {40, 40}},  {"HariCol", {40, 40}},
+    {"Col", {40, 40}},        {"ColonA", {40, 40}}, {"ColonB", {40, 40}},
 };
 
 QImage buttonPicture(const char* face, const char* state)
 {
-    return picture_checks::resource(QStringLiteral(":/buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state)));
+    return picture_checks::resource(
+        QStringLiteral(":/buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state)));
 }
 
 int countIn(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& match)
@@ -149,19 +150,18 @@ void PrintTo(const Content& c, std::ostream* os)
 
 // What each face shows, as colours in its parts: the icon above, the label below.
 const Content contents[] = {
-    {"Change", {10, 2, 35, 22}, isBlueInk, 20, 1000},    {"Change", {0, 24, 55, 14}, isLightText, 20, 1000},
-    {"Apply", {10, 2, 35, 22}, isBlueInk, 20, 1000},     {"Apply", {0, 24, 55, 14}, isLightText, 20, 1000},
-    {"Cancel", {10, 2, 35, 22}, isRedInk, 20, 1000},     {"Cancel", {0, 24, 55, 14}, isLightText, 20, 1000},
-    {"Close", {10, 2, 35, 22}, isRedInk, 12, 1000},      {"Close", {0, 24, 55, 14}, isLightText, 15, 1000},
-    {"CloseSmall", {8, 2, 20, 16}, isRedInk, 8, 1000},   {"CloseSmall", {27, 2, 38, 16}, isLightText, 15, 1000},
-    {"SSon", {4, 4, 32, 32}, isRedInk, 3, 1000},         {"SSoff", {4, 4, 32, 32}, isRedInk, 0, 0},
-    {"StrtUp", {4, 4, 32, 32}, isGreenInk, 60, 1000},    {"StrtUpDel", {4, 4, 32, 32}, isGreenInk, 30, 1000},
-    {"Alm", {4, 4, 32, 32}, isLightText, 60, 1000},      {"TryOff", {4, 4, 32, 32}, isGreenInk, 4, 1000},
+    {"Change", {10, 2, 35, 22}, isBlueInk, 20, 1000},  {"Change", {0, 24, 55, 14}, isLightText, 20, 1000},
+    {"Apply", {10, 2, 35, 22}, isBlueInk, 20, 1000},   {"Apply", {0, 24, 55, 14}, isLightText, 20, 1000},
+    {"Cancel", {10, 2, 35, 22}, isRedInk, 20, 1000},   {"Cancel", {0, 24, 55, 14}, isLightText, 20, 1000},
+    {"Close", {10, 2, 35, 22}, isRedInk, 12, 1000},    {"Close", {0, 24, 55, 14}, isLightText, 15, 1000},
+    {"CloseSmall", {8, 2, 20, 16}, isRedInk, 8, 1000}, {"CloseSmall", {27, 2, 38, 16}, isLightText, 15, 1000},
+    {"SSon", {4, 4, 32, 32}, isRedInk, 3, 1000},       {"SSoff", {4, 4, 32, 32}, isRedInk, 0, 0},
+    {"StrtUp", {4, 4, 32, 32}, isGreenInk, 60, 1000},  {"StrtUpDel", {4, 4, 32, 32}, isGreenInk, 30, 1000},
+    {"Alm", {4, 4, 32, 32}, isLightText, 60, 1000},    {"TryOff", {4, 4, 32, 32}, isGreenInk, 4, 1000},
 };
 
 class FaceContent : public ::testing::TestWithParam<Content>
-{
-};
+{};
 
 TEST_P(FaceContent, ShowsItsIconAndLabel)
 {

@@ -18,9 +18,9 @@ void PrintTo(const Caption& c, std::ostream* os)
 }
 
 const Caption captions[] = {
-    {"Bt_TH", 83},  {"Bt_TM", 83},     {"Bt_TS", 83}, {"Picture2", 47}, {"HenWav", 47},
-    {"FutWav", 60}, {"AlmPlus", 83},   {"SetHen", 61}, {"BtnAlmDel", 81}, {"Btn1a", 94},
-    {"Btn2a", 116}, {"TimeUp", 27},    {"TimeDown", 27},
+    {"Bt_TH", 83},  {"Bt_TM", 83},   {"Bt_TS", 83},    {"Picture2", 47},  {"HenWav", 47},
+    {"FutWav", 60}, {"AlmPlus", 83}, {"SetHen", 61},   {"BtnAlmDel", 81}, {"Btn1a", 94},
+    {"Btn2a", 116}, {"TimeUp", 27},  {"TimeDown", 27},
 };
 
 constexpr QRgb back = 0x2E2E2E;
@@ -31,7 +31,8 @@ class CaptionPicture : public ::testing::TestWithParam<Caption>
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(GetParam().name)));
+        image = picture_checks::resource(
+            QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(GetParam().name)));
         ASSERT_FALSE(image.isNull());
     }
 
@@ -98,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(All, CaptionPicture, ::testing::ValuesIn(captions),
 TEST(StepCaptions, UpPointsUpAndDownPointsDown)
 {
     for (const char* name : {"TimeUp", "TimeDown"}) {
-        const QImage image = picture_checks::resource(QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(name)));
+        const QImage image =
+            picture_checks::resource(QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(name)));
         ASSERT_FALSE(image.isNull());
         std::vector<int> widths;
         for (int y = 0; y < image.height(); ++y) {

@@ -26,44 +26,25 @@ void PrintTo(const Entry& e, std::ostream* os)
 std::vector<Entry> manifest()
 {
     std::vector<Entry> entries = {
-        {":/designs/D_Pic0.png", {85, 115}, false},
-        {":/designs/D_Pic1.png", {85, 105}, false},
-        {":/designs/D_Pic2.png", {85, 105}, false},
-        {":/designs/D_Pic3.png", {85, 104}, false},
-        {":/designs/D_Pic4.png", {115, 90}, false},
-        {":/designs/D_Pic5.png", {115, 100}, false},
-        {":/designs/D_Pic6.png", {115, 82}, false},
-        {":/icon/icon32.png", {32, 32}, true},
-        {":/icon/icon48.png", {48, 48}, true},
-        {":/icon/icon64.png", {64, 64}, true},
-        {":/icon/icon128.png", {128, 128}, true},
-        {":/icon/icon256.png", {256, 256}, true},
-        {":/clock/TimPcS.png", {130, 15}, false},
-        {":/clock/TimPcM.png", {220, 25}, false},
-        {":/clock/Pic_AlmK.png", {14, 7}, false},
-        {":/appearance/PicT.png", {54, 52}, false},
-        {":/backgrounds/Form3.png", {452, 282}, false},
-        {":/backgrounds/Form4.png", {240, 90}, false},
-        {":/backgrounds/Form5.png", {352, 270}, false},
-        {":/backgrounds/Form6.png", {252, 172}, false},
-        {":/backgrounds/Form7.png", {432, 362}, false},
-        {":/backgrounds/Form8.png", {472, 212}, false},
-        {":/backgrounds/Form9.png", {212, 132}, false},
-        {":/backgrounds/Seihin.png", {402, 182}, false},
-        {":/buttons/Asi.png", {44, 44}, false},
-        {":/buttons/NoAsi.png", {44, 44}, false},
-        {":/captions/Bt_TH.png", {83, 13}, false},
-        {":/captions/Bt_TM.png", {83, 13}, false},
-        {":/captions/Bt_TS.png", {83, 13}, false},
-        {":/captions/Picture2.png", {47, 13}, false},
-        {":/captions/HenWav.png", {47, 13}, false},
-        {":/captions/FutWav.png", {60, 13}, false},
-        {":/captions/TimeUp.png", {27, 13}, false},
-        {":/captions/TimeDown.png", {27, 13}, false},
-        {":/captions/AlmPlus.png", {83, 13}, false},
-        {":/captions/SetHen.png", {61, 13}, false},
-        {":/captions/BtnAlmDel.png", {81, 13}, false},
-        {":/captions/Btn1a.png", {94, 13}, false},
+        {":/designs/D_Pic0.png", {85, 115}, false},     {":/designs/D_Pic1.png", {85, 105}, false},
+        {":/designs/D_Pic2.png", {85, 105}, false},     {":/designs/D_Pic3.png", {85, 104}, false},
+        {":/designs/D_Pic4.png", {115, 90}, false},     {":/designs/D_Pic5.png", {115, 100}, false},
+        {":/designs/D_Pic6.png", {115, 82}, false},     {":/icon/icon32.png", {32, 32}, true},
+        {":/icon/icon48.png", {48, 48}, true},          {":/icon/icon64.png", {64, 64}, true},
+        {":/icon/icon128.png", {128, 128}, true},       {":/icon/icon256.png", {256, 256}, true},
+        {":/clock/TimPcS.png", {130, 15}, false},       {":/clock/TimPcM.png", {220, 25}, false},
+        {":/clock/Pic_AlmK.png", {14, 7}, false},       {":/appearance/PicT.png", {54, 52}, false},
+        {":/backgrounds/Form3.png", {452, 282}, false}, {":/backgrounds/Form4.png", {240, 90}, false},
+        {":/backgrounds/Form5.png", {352, 270}, false}, {":/backgrounds/Form6.png", {252, 172}, false},
+        {":/backgrounds/Form7.png", {432, 362}, false}, {":/backgrounds/Form8.png", {472, 212}, false},
+        {":/backgrounds/Form9.png", {212, 132}, false}, {":/backgrounds/Seihin.png", {402, 182}, false},
+        {":/buttons/Asi.png", {44, 44}, false},         {":/buttons/NoAsi.png", {44, 44}, false},
+        {":/captions/Bt_TH.png", {83, 13}, false},      {":/captions/Bt_TM.png", {83, 13}, false},
+        {":/captions/Bt_TS.png", {83, 13}, false},      {":/captions/Picture2.png", {47, 13}, false},
+        {":/captions/HenWav.png", {47, 13}, false},     {":/captions/FutWav.png", {60, 13}, false},
+        {":/captions/TimeUp.png", {27, 13}, false},     {":/captions/TimeDown.png", {27, 13}, false},
+        {":/captions/AlmPlus.png", {83, 13}, false},    {":/captions/SetHen.png", {61, 13}, false},
+        {":/captions/BtnAlmDel.png", {81, 13}, false},  {":/captions/Btn1a.png", {94, 13}, false},
         {":/captions/Btn2a.png", {116, 13}, false},
     };
     static std::vector<std::string> names; // keeps the generated paths alive
@@ -71,11 +52,11 @@ std::vector<Entry> manifest()
     {
         const char* face;
         QSize size;
-    } faces[] = {{"Change", {55, 40}}, {"Apply", {55, 40}}, {"Cancel", {55, 40}}, {"Close", {55, 40}},
-                 {"CloseSmall", {70, 20}}, {"Alm", {40, 40}}, {"Pic", {40, 40}}, {"Mae", {40, 40}},
-                 {"Usi", {40, 40}}, {"TryOn", {40, 40}}, {"TryOff", {40, 40}}, {"StrtUp", {40, 40}},
-                 {"StrtUpDel", {40, 40}}, {"SSon", {40, 40}}, {"SSoff", {40, 40}}, {"HariCol", {40, 40}},
-                 {"Col", {40, 40}}, {"ColonA", {40, 40}}, {"ColonB", {40, 40}}};
+    } faces[] = {{"Change", {55, 40}},     {"Apply", {55, 40}},  {"Cancel", {55, 40}}, {"Close", {55, 40}},
+                 {"CloseSmall", {70, 20}}, {"Alm", {40, 40}},    {"Pic", {40, 40}},    {"Mae", {40, 40}},
+                 {"Usi", {40, 40}},        {"TryOn", {40, 40}},  {"TryOff", {40, 40}}, {"StrtUp", {40, 40}},
+                 {"StrtUpDel", {40, 40}},  {"SSon", {40, 40}},   {"SSoff", {40, 40}},  {"HariCol", {40, 40}},
+                 {"Col", {40, 40}},        {"ColonA", {40, 40}}, {"ColonB", {40, 40}}};
     if (names.empty()) {
         for (const auto& f : faces) {
             for (const char* state : {"", "_P", "_B"}) {
@@ -99,8 +80,7 @@ std::vector<Entry> manifest()
 }
 
 class Catalogue : public ::testing::TestWithParam<Entry>
-{
-};
+{};
 
 TEST_P(Catalogue, PictureIsCompiledInAtItsSize)
 {
@@ -163,7 +143,8 @@ TEST(Icon, EverySizeShowsTheSameFaceOnATransparentGround)
             for (int x = 0; x < 32; ++x) {
                 const QRgb a = reduced.pixel(x, y);
                 const QRgb b = reference.pixel(x, y);
-                difference += std::abs(qAlpha(a) - qAlpha(b)) + std::abs(picture_checks::luma(a) - picture_checks::luma(b));
+                difference += std::abs(qAlpha(a) - qAlpha(b)) +
+                              std::abs(picture_checks::luma(a) - picture_checks::luma(b));
             }
         }
         EXPECT_LT(difference / (32 * 32), 20);

@@ -53,12 +53,22 @@ const std::vector<const char*> weekdays{"日", "月", "火", "水", "木", "金"
 const Design designs[] = {
     {0, {85, 115}, 0xFFFE01FE, smallDial, std::nullopt, {15, 96}, {{{4, 105}, fullDates}, {{2, 95}, amPm}}},
     {1, {85, 105}, 0xFFFF00FF, std::nullopt, QRect(23, 61, 41, 12), {39, 51}, {}},
-    {2, {85, 105}, 0xFFFF00FF, std::nullopt, QRect(23, 58, 41, 12), {40, 81},
+    {2,
+     {85, 105},
+     0xFFFF00FF,
+     std::nullopt,
+     QRect(23, 58, 41, 12),
+     {40, 81},
      {{{24, 71}, {"05/17", "12/31"}}, {{54, 71}, weekdays}}},
     {3, {85, 104}, 0xFFFE01FE, smallDial, std::nullopt, {9, 92}, {}},
     {4, {115, 90}, 0xFFFE01FE, largeDial, std::nullopt, {10, 79}, {}},
     {5, {115, 100}, 0xFFFE01FE, largeDial, std::nullopt, {21, 90}, {{{34, 89}, fullDates}, {{6, 89}, amPm}}},
-    {6, {115, 82}, 0xFFFE01FE, std::nullopt, QRect(5, 24, 76, 23), {3, 53},
+    {6,
+     {115, 82},
+     0xFFFE01FE,
+     std::nullopt,
+     QRect(5, 24, 76, 23),
+     {3, 53},
      {{{12, 52}, {"2024/05/17", "2030/12/31"}}, {{73, 51}, weekdays}}},
 };
 
@@ -90,7 +100,8 @@ TEST_P(DesignPicture, TopLeftPixelIsTheKeyColour)
 TEST_P(DesignPicture, KeyColourFillsOnlyTheBackgroundAroundTheFigure)
 {
     const std::vector<QPoint> holes = picture_checks::enclosedKeyPixels(image, GetParam().key);
-    EXPECT_TRUE(holes.empty()) << holes.size() << " key pixels inside the figure, first at " << at(holes.front());
+    EXPECT_TRUE(holes.empty()) << holes.size() << " key pixels inside the figure, first at "
+                               << at(holes.front());
 }
 
 TEST_P(DesignPicture, BackgroundIsExactlyOneColour)
@@ -98,7 +109,8 @@ TEST_P(DesignPicture, BackgroundIsExactlyOneColour)
     // Any colour close to the key but not the key would stay visible as a pink speck.
     const QRgb key = GetParam().key;
     const auto nearKey = picture_checks::firstFailing(image, image.rect(), [&](QRgb c) {
-        const int distance = std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) + std::abs(qBlue(c) - qBlue(key));
+        const int distance = std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
+                             std::abs(qBlue(c) - qBlue(key));
         return distance == 0 || distance > 120;
     });
     EXPECT_FALSE(nearKey) << "near-key colour at " << at(*nearKey);
@@ -131,7 +143,8 @@ TEST_P(DesignPicture, FigureIsOnePieceFillingMostOfThePicture)
                 stack.pop_back();
                 ++figure;
                 for (QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
-                    if (image.rect().contains(n) && !seen[std::size_t(n.y() * w + n.x())] && !isKey(image.pixel(n))) {
+                    if (image.rect().contains(n) && !seen[std::size_t(n.y() * w + n.x())] &&
+                        !isKey(image.pixel(n))) {
                         seen[std::size_t(n.y() * w + n.x())] = 1;
                         stack.push_back(n);
                     }
@@ -145,11 +158,9 @@ TEST_P(DesignPicture, FigureIsOnePieceFillingMostOfThePicture)
 
 // The same checks, split by face kind.
 class AnalogDesign : public DesignPicture
-{
-};
+{};
 class DigitalDesign : public DesignPicture
-{
-};
+{};
 
 TEST_P(AnalogDesign, DialIsLightUnderEveryHandPosition)
 {
@@ -159,7 +170,8 @@ TEST_P(AnalogDesign, DialIsLightUnderEveryHandPosition)
         SCOPED_TRACE(hand.length);
         for (QPoint p : picture_checks::handSweep(image.size(), d.dial->centre, hand.length, hand.width)) {
             const QRgb c = image.pixel(p);
-            ASSERT_TRUE(qRed(c) >= 200 && qGreen(c) >= 200 && qBlue(c) >= 200) << "dark under a hand at " << at(p);
+            ASSERT_TRUE(qRed(c) >= 200 && qGreen(c) >= 200 && qBlue(c) >= 200)
+                << "dark under a hand at " << at(p);
         }
     }
 }
@@ -168,7 +180,9 @@ TEST_P(DigitalDesign, ReadoutAndBellBoxAreBlackWellsInADarkPanel)
 {
     const Design& d = GetParam();
     ASSERT_TRUE(d.readout);
-    const auto black = [](QRgb c) { return (c & 0xFFFFFF) == 0; };
+    const auto black = [](QRgb c) {
+        return (c & 0xFFFFFF) == 0;
+    };
     const QRect bellBox(d.bell, QSize(7, 7));
     for (const QRect& well : {*d.readout, bellBox}) {
         const auto lit = picture_checks::firstFailing(image, well, black);
@@ -178,7 +192,8 @@ TEST_P(DigitalDesign, ReadoutAndBellBoxAreBlackWellsInADarkPanel)
                                   QRect(well.left() - 1, well.bottom() + 1, well.width() + 2, 1),
                                   QRect(well.left() - 1, well.top(), 1, well.height()),
                                   QRect(well.right() + 1, well.top(), 1, well.height())}) {
-            const auto light = picture_checks::firstFailing(image, side, [&](QRgb c) { return !isKey(c) && luma(c) < 80; });
+            const auto light =
+                picture_checks::firstFailing(image, side, [&](QRgb c) { return !isKey(c) && luma(c) < 80; });
             EXPECT_FALSE(light) << "panel not dark at " << at(*light);
         }
     }
@@ -192,7 +207,8 @@ TEST_P(DesignPicture, TextsLieOnDarkGroundWithRoomForTheWholeText)
             const QRect box = picture_checks::textBox(text.at, QString::fromUtf8(sample));
             SCOPED_TRACE(sample);
             EXPECT_LE(box.right(), image.width() - 1);
-            const auto light = picture_checks::firstFailing(image, box, [&](QRgb c) { return !isKey(c) && luma(c) < 70; });
+            const auto light =
+                picture_checks::firstFailing(image, box, [&](QRgb c) { return !isKey(c) && luma(c) < 70; });
             EXPECT_FALSE(light) << "not dark under the text at " << at(*light);
         }
     }
@@ -203,7 +219,8 @@ TEST_P(DesignPicture, BellPlaceIsDarkSoTheWhiteBellShows)
     const Design& d = GetParam();
     const QRect cell(d.bell, QSize(7, 7));
     ASSERT_TRUE(image.rect().contains(cell));
-    const auto light = picture_checks::firstFailing(image, cell, [&](QRgb c) { return !isKey(c) && luma(c) < 80; });
+    const auto light =
+        picture_checks::firstFailing(image, cell, [&](QRgb c) { return !isKey(c) && luma(c) < 80; });
     EXPECT_FALSE(light) << "not dark under the bell at " << at(*light);
 }
 
@@ -213,7 +230,9 @@ std::string nameOf(const ::testing::TestParamInfo<Design>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DesignPicture, ::testing::ValuesIn(designs), nameOf);
-INSTANTIATE_TEST_SUITE_P(Analog, AnalogDesign, ::testing::Values(designs[0], designs[3], designs[4], designs[5]), nameOf);
-INSTANTIATE_TEST_SUITE_P(Digital, DigitalDesign, ::testing::Values(designs[1], designs[2], designs[6]), nameOf);
+INSTANTIATE_TEST_SUITE_P(Analog, AnalogDesign,
+                         ::testing::Values(designs[0], designs[3], designs[4], designs[5]), nameOf);
+INSTANTIATE_TEST_SUITE_P(Digital, DigitalDesign, ::testing::Values(designs[1], designs[2], designs[6]),
+                         nameOf);
 
 } // namespace

@@ -18,7 +18,8 @@ QImage resource(const QString& path)
     return QImage(path);
 }
 
-std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& ok)
+std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect,
+                                   const std::function<bool(QRgb)>& ok)
 {
     const QRect r = rect & image.rect();
     for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -37,7 +38,9 @@ std::vector<QPoint> enclosedKeyPixels(const QImage& image, QRgb key)
     const int h = image.height();
     std::vector<char> reached(std::size_t(w * h), 0);
     std::vector<QPoint> stack;
-    auto isKey = [&](int x, int y) { return (image.pixel(x, y) | 0xFF000000) == (key | 0xFF000000); };
+    auto isKey = [&](int x, int y) {
+        return (image.pixel(x, y) | 0xFF000000) == (key | 0xFF000000);
+    };
     auto push = [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < w && y < h && !reached[std::size_t(y * w + x)] && isKey(x, y)) {
             reached[std::size_t(y * w + x)] = 1;
@@ -75,7 +78,8 @@ std::vector<QPoint> magentaFringe(const QImage& image, QRgb key)
 {
     const QRgb opaqueKey = key | 0xFF000000;
     auto isKey = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < image.width() && y < image.height() && (image.pixel(x, y) | 0xFF000000) == opaqueKey;
+        return x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
+               (image.pixel(x, y) | 0xFF000000) == opaqueKey;
     };
     std::vector<QPoint> fringe;
     for (int y = 0; y < image.height(); ++y) {

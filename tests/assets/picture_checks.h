@@ -18,7 +18,8 @@ int luma(QRgb pixel);
 QImage resource(const QString& path);
 
 // The first pixel of the rectangle (clipped to the picture) failing the predicate.
-std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& ok);
+std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect,
+                                   const std::function<bool(QRgb)>& ok);
 
 // Key pixels that cannot be reached from the picture's border through key pixels:
 // holes inside the figure.

@@ -98,7 +98,7 @@ TEST_P(ChooserPreview, ReadoutShowsTheStripsCellsAndedOntoTheDigitalColour)
         return;
     }
     const QImage strip = picture_checks::resource(p.smallStrip ? QStringLiteral(":/clock/TimPcS.png")
-                                                                : QStringLiteral(":/clock/TimPcM.png"));
+                                                               : QStringLiteral(":/clock/TimPcM.png"));
     ASSERT_FALSE(strip.isNull());
     const int cell = p.smallStrip ? 9 : 16;
     // 10:08 in white: each panel pixel is the strip's pixel itself.

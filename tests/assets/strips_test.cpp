@@ -135,7 +135,8 @@ TEST(BellSprite, HasTheExactImageAndMaskPixels)
         for (int x = 0; x < 7; ++x) {
             const bool on = bell[y][x] == '#';
             EXPECT_EQ(image.pixel(x, y) & 0xFFFFFF, on ? 0xFFFFFFu : 0x050403u) << "image " << x << "," << y;
-            EXPECT_EQ(image.pixel(x + 7, y) & 0xFFFFFF, on ? 0x000000u : 0xFCFBFAu) << "mask " << x << "," << y;
+            EXPECT_EQ(image.pixel(x + 7, y) & 0xFFFFFF, on ? 0x000000u : 0xFCFBFAu)
+                << "mask " << x << "," << y;
         }
     }
 }
@@ -143,7 +144,8 @@ TEST(BellSprite, HasTheExactImageAndMaskPixels)
 TEST(BellSprite, MaskThenImageShowsAWhiteBellOverAnyPicture)
 {
     // What the clock does on the analog faces: AND the mask, XOR the image.
-    const QImage sprite = picture_checks::resource(QStringLiteral(":/clock/Pic_AlmK.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage sprite = picture_checks::resource(QStringLiteral(":/clock/Pic_AlmK.png"))
+                              .convertToFormat(QImage::Format_RGB32);
     for (QRgb ground : {0xFF2A2A30u, 0xFF808080u, 0xFFFFFFFFu}) {
         for (int y = 0; y < 7; ++y) {
             for (int x = 0; x < 7; ++x) {

@@ -29,15 +29,8 @@ LocalTime at(int hour, int minute, int second, QDate date = QDate(2024, 5, 17))
 ClockFace::Inputs inputsFor(int type, const LocalTime& time, int SsHari = 1, int SuzuOn = 0,
                             ColourRef digital = red)
 {
-    return ClockFace::Inputs{type,
-                             time,
-                             SsHari,
-                             SuzuOn,
-                             handGeometryFor(type).value_or(HandGeometry{}),
-                             red,
-                             green,
-                             blue,
-                             digital};
+    return ClockFace::Inputs{type, time,  SsHari, SuzuOn, handGeometryFor(type).value_or(HandGeometry{}),
+                             red,  green, blue,   digital};
 }
 
 QRgb opaque(ColourRef colour)
@@ -57,12 +50,9 @@ TEST(HandGeometry, TipsOfTheEdgeCases)
         QPointF tip;
     };
     const Case cases[] = {
-        {small, 14, hourHandAngle(3, 0), {56, 64}},
-        {small, 22, minuteHandAngle(0, 0), {42, 42}},
-        {small, 20, secondHandAngle(0), {42, 44}},
-        {large, 22, hourHandAngle(12, 30), {50.694, 23.750}},
-        {large, 32, minuteHandAngle(30, 0), {45, 77}},
-        {large, 30, secondHandAngle(45), {15, 45}},
+        {small, 14, hourHandAngle(3, 0), {56, 64}},    {small, 22, minuteHandAngle(0, 0), {42, 42}},
+        {small, 20, secondHandAngle(0), {42, 44}},     {large, 22, hourHandAngle(12, 30), {50.694, 23.750}},
+        {large, 32, minuteHandAngle(30, 0), {45, 77}}, {large, 30, secondHandAngle(45), {15, 45}},
     };
     for (const Case& c : cases) {
         const QPointF tip = handTip(c.centre, c.length, c.angle);
@@ -80,14 +70,13 @@ struct HandPixels
     LocalTime time;
     int SsHari;
     std::vector<std::pair<QPoint, ColourRef>> coloured; // pixels that show a hand's colour
-    std::vector<QPoint> bare;                          // pixels that show the picture
+    std::vector<QPoint> bare;                           // pixels that show the picture
 
     friend void PrintTo(const HandPixels& c, std::ostream* os) { *os << c.name; }
 };
 
 class AnalogFace : public ::testing::TestWithParam<HandPixels>
-{
-};
+{};
 
 TEST_P(AnalogFace, DrawsTheHandsFromTheCentre)
 {
@@ -115,14 +104,21 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AnalogFace,
     ::testing::Values(
         // 03:00:00 on type 0: hour hand to (56, 64), minute to (42, 42), second on top to (42, 44).
-        HandPixels{"ThreeOClock", 0, at(3, 0, 0), 1,
+        HandPixels{"ThreeOClock",
+                   0,
+                   at(3, 0, 0),
+                   1,
                    {{{50, 64}, red}, {{55, 64}, red}, {{42, 43}, green}, {{42, 45}, blue}, {{42, 60}, blue}},
                    {{58, 64}, {42, 40}, {42, 67}, {38, 64}}},
         // 12:30:00 on type 4: the hour hand half way to one, the minute hand straight down.
-        HandPixels{"HalfPastTwelve", 4, at(12, 30, 0), 1,
+        HandPixels{"HalfPastTwelve",
+                   4,
+                   at(12, 30, 0),
+                   1,
                    {{{49, 28}, red}, {{45, 60}, green}, {{45, 76}, green}, {{45, 20}, blue}},
                    {{45, 80}, {45, 12}, {53, 20}}},
-        HandPixels{"NoSecondHand", 0, at(3, 0, 0), 0, {{{50, 64}, red}, {{42, 45}, green}}, {{42, 68}, {42, 81}}},
+        HandPixels{
+            "NoSecondHand", 0, at(3, 0, 0), 0, {{{50, 64}, red}, {{42, 45}, green}}, {{42, 68}, {42, 81}}},
         HandPixels{"SecondHandOnlyWhenOne", 5, at(6, 15, 40), 2, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -207,7 +203,8 @@ TEST(Bell, AnalogBellIsWhiteWithThePictureAroundIt)
     const QImage sprite = QImage(u":/clock/Pic_AlmK.png"_s).convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < 7; ++y) {
         for (int x = 0; x < 7; ++x) {
-            const QRgb expected = ((((grey & sprite.pixel(x + 7, y)) ^ sprite.pixel(x, y)) & 0xFFFFFF) | 0xFF000000);
+            const QRgb expected =
+                ((((grey & sprite.pixel(x + 7, y)) ^ sprite.pixel(x, y)) & 0xFFFFFF) | 0xFF000000);
             EXPECT_EQ(image.pixel(15 + x, 96 + y), expected) << x << "," << y;
         }
     }
@@ -222,8 +219,8 @@ TEST(Bell, DigitalBellBoxShowsTheBellInTheDigitalColourOrStaysBlack)
     face.redraw(plainPicture(2, 0xFF404040), inputsFor(2, at(20, 0, 0), 1, 1, red));
     EXPECT_EQ(face.bellBoxRect(), box);
     QImage image = region(face, box);
-    EXPECT_EQ(image.pixel(3, 0), opaque(red));     // row 1, column 4
-    EXPECT_EQ(image.pixel(0, 5), opaque(red));     // row 6, column 1
+    EXPECT_EQ(image.pixel(3, 0), opaque(red)); // row 1, column 4
+    EXPECT_EQ(image.pixel(0, 5), opaque(red)); // row 6, column 1
     EXPECT_EQ(image.pixel(0, 0), 0xFF050000u); // red AND the near-black ground
 
     face.redraw(plainPicture(2, 0xFF404040), inputsFor(2, at(20, 0, 1), 1, 0, red));
@@ -248,8 +245,8 @@ TEST(Bell, AnalogDesignsKeepTheBoxesOutOfSight)
 QImage expectedPanel(int type, ColourRef colour, const QString& text, bool colon, bool blank)
 {
     const digital_readout::Strip strip = *digital_readout::stripFor(type);
-    const QImage stripImage =
-        QImage(type == 6 ? u":/clock/TimPcM.png"_s : u":/clock/TimPcS.png"_s).convertToFormat(QImage::Format_RGB32);
+    const QImage stripImage = QImage(type == 6 ? u":/clock/TimPcM.png"_s : u":/clock/TimPcS.png"_s)
+                                  .convertToFormat(QImage::Format_RGB32);
     QImage panel(type == 6 ? QSize(76, 23) : QSize(41, 12), QImage::Format_RGB32);
     panel.fill(opaque(colour));
     const auto cell = [&](int sourceX, int width, int destination) {
@@ -260,7 +257,8 @@ QImage expectedPanel(int type, ColourRef colour, const QString& text, bool colon
             }
         }
     };
-    const int places[] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3], strip.destinationX[4]};
+    const int places[] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3],
+                          strip.destinationX[4]};
     const QString digits = QString(text).remove(u':');
     for (int i = 0; i < 4; ++i) {
         cell(strip.cellWidth * digits[i].digitValue(), strip.cellWidth, places[i]);
@@ -310,13 +308,15 @@ TEST(DigitalReadout, ColonModes)
         bool colon;
         bool blank;
     };
-    const Case cases[] = {{1, 0, true, false}, {1, 3, true, false}, {0, 0, true, false}, {0, 1, true, false},
-                          {0, 2, true, true},  {0, 3, true, true},  {2, 0, false, false}, {-1, 2, false, false}};
+    const Case cases[] = {{1, 0, true, false},  {1, 3, true, false},  {0, 0, true, false},
+                          {0, 1, true, false},  {0, 2, true, true},   {0, 3, true, true},
+                          {2, 0, false, false}, {-1, 2, false, false}};
     for (const Case& c : cases) {
         ClockFace face;
         face.redraw(plainPicture(2), inputsFor(2, at(12, 34, 0), 1, 0, red));
         face.DigiDraw(2, at(12, 34, 0), c.CoronON, c.BlinkCnt);
-        EXPECT_EQ(face.panel(), expectedPanel(2, red, u"12:34"_s, c.colon, c.blank)) << c.CoronON << " " << c.BlinkCnt;
+        EXPECT_EQ(face.panel(), expectedPanel(2, red, u"12:34"_s, c.colon, c.blank))
+            << c.CoronON << " " << c.BlinkCnt;
     }
     // Without a colon cell the colon place is a solid block of the digital colour.
     ClockFace face;
@@ -331,7 +331,7 @@ TEST(DigitalReadout, WhiteKeepsTheStripsOwnShading)
     face.redraw(plainPicture(6), inputsFor(6, at(18, 27, 0), 1, 0, 0xFFFFFF));
     face.DigiDraw(6, at(18, 27, 0), 1, 0);
     const QImage strip = QImage(u":/clock/TimPcM.png"_s).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(face.panel().copy(0, 0, 16, 23), strip.copy(16, 0, 16, 23)); // the 1
+    EXPECT_EQ(face.panel().copy(0, 0, 16, 23), strip.copy(16, 0, 16, 23));      // the 1
     EXPECT_EQ(face.panel().copy(60, 0, 16, 23), strip.copy(7 * 16, 0, 16, 23)); // the 7
     bool grey = false;
     for (int y = 0; y < 23; ++y) {

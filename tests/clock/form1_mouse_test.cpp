@@ -54,7 +54,8 @@ TEST_F(Form1Mouse, OtherButtonsDoNotDrag)
     const QPoint start = clock.pos();
     QTest::mousePress(&clock, Qt::RightButton, {}, inside());
     QMouseEvent drag(QEvent::MouseMove, QPointF(inside() + QPoint(30, 20)),
-                     QPointF(clock.mapToGlobal(inside() + QPoint(30, 20))), Qt::NoButton, Qt::RightButton, {});
+                     QPointF(clock.mapToGlobal(inside() + QPoint(30, 20))), Qt::NoButton, Qt::RightButton,
+                     {});
     QApplication::sendEvent(&clock, &drag);
     QTest::mouseRelease(&clock, Qt::RightButton, {}, inside() + QPoint(30, 20));
     EXPECT_EQ(clock.pos(), start);

@@ -105,7 +105,9 @@ TEST_F(Form1StartUp, RefusesToStartOnABadSettingsFileAndWritesNothing)
         const char* file;
         QByteArray content;
     };
-    const Case cases[] = {{"fomit.zdt", ""}, {"set1.zdt", "1\r\n"}, {"set2.zdt", "0,black,255\r\n"},
+    const Case cases[] = {{"fomit.zdt", ""},
+                          {"set1.zdt", "1\r\n"},
+                          {"set2.zdt", "0,black,255\r\n"},
                           {"set3.zdt", "99999,0,0\r\n"}};
     for (const Case& c : cases) {
         TempProgramFolder bad;

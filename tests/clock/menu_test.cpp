@@ -45,7 +45,9 @@ TEST_F(Menu, RightClickOpensTheMenuAtThePointerAfterSavingThePosition)
     start();
     folder.write(u"fomit.zdt"_s, "0,0\r\n");
     QByteArray positionWhileOpen;
-    platform.onMenu = [&] { positionWhileOpen = folder.read(u"fomit.zdt"_s); };
+    platform.onMenu = [&] {
+        positionWhileOpen = folder.read(u"fomit.zdt"_s);
+    };
 
     rightClickAt(inside());
 

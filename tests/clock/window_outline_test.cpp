@@ -34,8 +34,7 @@ struct OutlineCase
 };
 
 class Outline : public ::testing::TestWithParam<OutlineCase>
-{
-};
+{};
 
 TEST_P(Outline, RunsCoverExactlyTheNonKeyPixels)
 {
@@ -56,8 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OutlineCase{"Figure", pictureOf({"....", ".##.", "#oo#", "...."}), {{1, 1, 3}, {0, 2, 4}}},
         OutlineCase{"RowEndingOpaqueRunsToTheEdge", pictureOf({"..##", "...#"}), {{2, 0, 4}, {3, 1, 4}}},
-        OutlineCase{"AlternatingPixelsGiveOneRunEach", pictureOf({".#.#.#"}), {{1, 0, 2}, {3, 0, 4}, {5, 0, 6}}},
-        OutlineCase{"OpaqueTopLeftBecomesTheKey", pictureOf({"#..#", "o##o"}), {{1, 0, 3}, {0, 1, 1}, {3, 1, 4}}},
+        OutlineCase{
+            "AlternatingPixelsGiveOneRunEach", pictureOf({".#.#.#"}), {{1, 0, 2}, {3, 0, 4}, {5, 0, 6}}},
+        OutlineCase{
+            "OpaqueTopLeftBecomesTheKey", pictureOf({"#..#", "o##o"}), {{1, 0, 3}, {0, 1, 1}, {3, 1, 4}}},
         OutlineCase{"AllKeyGivesNothing", pictureOf({"...", "..."}), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -71,8 +70,7 @@ struct BadFile
 };
 
 class SettingsStoreRefusal : public ::testing::TestWithParam<BadFile>
-{
-};
+{};
 
 TEST_P(SettingsStoreRefusal, NamesTheFileAndWhatIsWrong)
 {
@@ -96,16 +94,17 @@ TEST_P(SettingsStoreRefusal, NamesTheFileAndWhatIsWrong)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SettingsStoreRefusal,
-    ::testing::Values(BadFile{"MissingPosition", "fomit.zdt", {}, true, "ファイルがありません"},
-                      BadFile{"MissingSet3", "set3.zdt", {}, true, "ファイルがありません"},
-                      BadFile{"EmptySet", "set.zdt", "", false, "1 個必要ですが、0 個"},
-                      BadFile{"ShortPosition", "fomit.zdt", "7680\r\n", false, "2 個必要ですが、1 個"},
-                      BadFile{"ShortSet2", "set2.zdt", "0,0\r\n", false, "3 個必要ですが、2 個"},
-                      BadFile{"Garbage", "set1.zdt", "1,yes\r\n", false, "2 番目の値「yes」が数値ではありません"},
-                      BadFile{"QuotedNumber", "set.zdt", "\"1\"\r\n", false, "数値ではありません"},
-                      BadFile{"FlagTooLarge", "set.zdt", "40000\r\n", false, "範囲（-32768～32767）"},
-                      BadFile{"NegativeColour", "set2.zdt", "0,-1,0\r\n", false, "2 番目の値 -1 が範囲（0～16777215）"},
-                      BadFile{"ColourTooLarge", "set3.zdt", "0,16777216,0\r\n", false, "範囲（0～16777215）"}),
+    ::testing::Values(
+        BadFile{"MissingPosition", "fomit.zdt", {}, true, "ファイルがありません"},
+        BadFile{"MissingSet3", "set3.zdt", {}, true, "ファイルがありません"},
+        BadFile{"EmptySet", "set.zdt", "", false, "1 個必要ですが、0 個"},
+        BadFile{"ShortPosition", "fomit.zdt", "7680\r\n", false, "2 個必要ですが、1 個"},
+        BadFile{"ShortSet2", "set2.zdt", "0,0\r\n", false, "3 個必要ですが、2 個"},
+        BadFile{"Garbage", "set1.zdt", "1,yes\r\n", false, "2 番目の値「yes」が数値ではありません"},
+        BadFile{"QuotedNumber", "set.zdt", "\"1\"\r\n", false, "数値ではありません"},
+        BadFile{"FlagTooLarge", "set.zdt", "40000\r\n", false, "範囲（-32768～32767）"},
+        BadFile{"NegativeColour", "set2.zdt", "0,-1,0\r\n", false, "2 番目の値 -1 が範囲（0～16777215）"},
+        BadFile{"ColourTooLarge", "set3.zdt", "0,16777216,0\r\n", false, "範囲（0～16777215）"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsStore, SaveWritesAllValuesOfTheGroupByteExact)

@@ -18,7 +18,8 @@ namespace {
 class SettingsWindow : public ::testing::Test
 {
 protected:
-    void open(const QByteArray& set = "1\r\n", const QByteArray& set1 = "1,0\r\n", const QByteArray& set3 = "0,255,0\r\n")
+    void open(const QByteArray& set = "1\r\n", const QByteArray& set1 = "1,0\r\n",
+              const QByteArray& set3 = "0,255,0\r\n")
     {
         folder.write(u"set.zdt"_s, set);
         folder.write(u"set1.zdt"_s, set1);
@@ -108,8 +109,7 @@ struct Choice
 };
 
 class SettingsChoice : public SettingsWindow, public ::testing::WithParamInterface<Choice>
-{
-};
+{};
 
 TEST_P(SettingsChoice, FramesTheChoiceAndWritesItsFileAtOnce)
 {
@@ -124,14 +124,15 @@ TEST_P(SettingsChoice, FramesTheChoiceAndWritesItsFileAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, SettingsChoice,
-    ::testing::Values(Choice{"InFront", &Form3::BtnSet1_a, &Form3::Set1a, &Form3::Set1b, "set.zdt", "1\r\n"},
-                      Choice{"Behind", &Form3::BtnSet1_b, &Form3::Set1b, &Form3::Set1a, "set.zdt", "0\r\n"},
-                      Choice{"SecondHand", &Form3::Btn_SsOn, &Form3::SsY, &Form3::SsN, "set1.zdt", "1,0\r\n"},
-                      Choice{"NoSecondHand", &Form3::Btn_SsOff, &Form3::SsN, &Form3::SsY, "set1.zdt", "0,0\r\n"},
-                      Choice{"TrayIcon", &Form3::Btn_TaskOn, &Form3::TskY, &Form3::TskN, "set1.zdt", "2,1\r\n"},
-                      Choice{"NoTrayIcon", &Form3::Btn_TaskOff, &Form3::TskN, &Form3::TskY, "set1.zdt", "2,0\r\n"},
-                      Choice{"SteadyColon", &Form3::Btn_ColonOff, &Form3::ColonOff, &Form3::ColonOn, "set3.zdt",
-                             "0,255,1,0,0,0,0,0,0,0\r\n"}),
+    ::testing::Values(
+        Choice{"InFront", &Form3::BtnSet1_a, &Form3::Set1a, &Form3::Set1b, "set.zdt", "1\r\n"},
+        Choice{"Behind", &Form3::BtnSet1_b, &Form3::Set1b, &Form3::Set1a, "set.zdt", "0\r\n"},
+        Choice{"SecondHand", &Form3::Btn_SsOn, &Form3::SsY, &Form3::SsN, "set1.zdt", "1,0\r\n"},
+        Choice{"NoSecondHand", &Form3::Btn_SsOff, &Form3::SsN, &Form3::SsY, "set1.zdt", "0,0\r\n"},
+        Choice{"TrayIcon", &Form3::Btn_TaskOn, &Form3::TskY, &Form3::TskN, "set1.zdt", "2,1\r\n"},
+        Choice{"NoTrayIcon", &Form3::Btn_TaskOff, &Form3::TskN, &Form3::TskY, "set1.zdt", "2,0\r\n"},
+        Choice{"SteadyColon", &Form3::Btn_ColonOff, &Form3::ColonOff, &Form3::ColonOn, "set3.zdt",
+               "0,255,1,0,0,0,0,0,0,0\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsWindow, ChoicesReachTheClockAtOnce)
@@ -172,8 +173,9 @@ TEST_F(SettingsWindow, HelpTextFollowsThePointer)
 {
     open();
     moveTo(form3->Btn_TaskOn, {5, 5});
-    EXPECT_EQ(form3->Label6->text(),
-              u"タスクトレイにぽてりんのアイコンを表示させます。\nアイコンをクリックするとメニューが表示されます。"_s);
+    EXPECT_EQ(
+        form3->Label6->text(),
+        u"タスクトレイにぽてりんのアイコンを表示させます。\nアイコンをクリックするとメニューが表示されます。"_s);
     moveTo(form3->Btn_TaskOn, {-20, 5});
     EXPECT_TRUE(form3->Label6->text().isEmpty());
     moveTo(form3->Btn_StartUp_On, {5, 5});

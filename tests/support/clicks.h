@@ -11,7 +11,8 @@ namespace clicks {
 // A move to `at` (widget coordinates) with `held` buttons down.
 inline void moveTo(QWidget* widget, QPoint at, Qt::MouseButtons held = Qt::NoButton)
 {
-    QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton, held, {});
+    QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton, held,
+                      {});
     QApplication::sendEvent(widget, &event);
 }
 

@@ -22,14 +22,12 @@ protected:
 
     void moveTo(QPoint at)
     {
-        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(bar.mapToGlobal(at)), Qt::NoButton, Qt::NoButton, {});
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(bar.mapToGlobal(at)), Qt::NoButton,
+                          Qt::NoButton, {});
         QApplication::sendEvent(&bar, &event);
     }
 
-    QColor backdropPixel()
-    {
-        return bar.grab().toImage().pixelColor(2, 7);
-    }
+    QColor backdropPixel() { return bar.grab().toImage().pixelColor(2, 7); }
 
     QWidget window;
     HighlightBar bar{u"AlmPlus"_s, &window};

@@ -17,8 +17,8 @@ TEST(HoverCheck, LeftAndTopEdgesAreInsideRightAndBottomOutside)
 {
     const QSize size(40, 30);
     const std::pair<QPointF, bool> cases[] = {
-        {{0, 0}, true},     {{39, 29}, true},   {{40, 10}, false},  {{10, 30}, false}, {{-1, 10}, false},
-        {{10, -1}, false},  {{39.4, 5}, true},  {{39.6, 5}, false}, {{-0.4, 5}, true}, {{-0.6, 5}, false},
+        {{0, 0}, true},    {{39, 29}, true},  {{40, 10}, false},  {{10, 30}, false}, {{-1, 10}, false},
+        {{10, -1}, false}, {{39.4, 5}, true}, {{39.6, 5}, false}, {{-0.4, 5}, true}, {{-0.6, 5}, false},
     };
     for (const auto& [point, inside] : cases) {
         EXPECT_EQ(HoverCheck(size, point), inside) << point.x() << "," << point.y();
@@ -43,7 +43,8 @@ protected:
     // A move with the given buttons held, delivered the way the window system would.
     void moveTo(QWidget* target, QPoint at, Qt::MouseButtons held = Qt::NoButton)
     {
-        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton, held, {});
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton,
+                          held, {});
         QApplication::sendEvent(target, &event);
     }
 

@@ -2,8 +2,8 @@
 // title strip with the window's title and the product's names. Labels, rules and
 // controls are the windows' own; the backgrounds carry none of them.
 #include "canvas.h"
-#include "catalogue.h"
 #include "cat.h"
+#include "catalogue.h"
 #include "palette.h"
 
 #include <QFontMetrics>
@@ -14,7 +14,12 @@ namespace {
 constexpr int stripTop = 2;
 constexpr int stripHeight = 25;
 
-enum class Strip { None, TitleOnly, TitleAndNames };
+enum class Strip
+{
+    None,
+    TitleOnly,
+    TitleAndNames
+};
 
 struct Window
 {
@@ -92,6 +97,7 @@ void addBackgrounds(Catalogue& catalogue)
         {"Seihin", {402, 182}, "製品情報", Strip::TitleAndNames},
     };
     for (const Window& w : windows) {
-        catalogue.add(QStringLiteral("backgrounds/%1.png").arg(QString::fromUtf8(w.file)), opaque(background(w)));
+        catalogue.add(QStringLiteral("backgrounds/%1.png").arg(QString::fromUtf8(w.file)),
+                      opaque(background(w)));
     }
 }

@@ -15,7 +15,12 @@
 
 namespace {
 
-enum class State { Normal, Pressed, Hover };
+enum class State
+{
+    Normal,
+    Pressed,
+    Hover
+};
 
 using Content = std::function<void(QPainter&, QSizeF)>;
 
@@ -165,11 +170,13 @@ void bell(QPainter& p, QPointF top, qreal size)
     const qreal u = size / 10.0;
     QPainterPath body;
     body.moveTo(top + QPointF(0, 0.8 * u));
-    body.cubicTo(top + QPointF(3.2 * u, 0.8 * u), top + QPointF(3.0 * u, 4.5 * u), top + QPointF(3.6 * u, 6.8 * u));
+    body.cubicTo(top + QPointF(3.2 * u, 0.8 * u), top + QPointF(3.0 * u, 4.5 * u),
+                 top + QPointF(3.6 * u, 6.8 * u));
     body.lineTo(top + QPointF(4.6 * u, 8.0 * u));
     body.lineTo(top + QPointF(-4.6 * u, 8.0 * u));
     body.lineTo(top + QPointF(-3.6 * u, 6.8 * u));
-    body.cubicTo(top + QPointF(-3.0 * u, 4.5 * u), top + QPointF(-3.2 * u, 0.8 * u), top + QPointF(0, 0.8 * u));
+    body.cubicTo(top + QPointF(-3.0 * u, 4.5 * u), top + QPointF(-3.2 * u, 0.8 * u),
+                 top + QPointF(0, 0.8 * u));
     p.setPen(QPen(QColor(0x8A, 0x5A, 0x00), 1.0));
     p.setBrush(QColor(0xFF, 0xC8, 0x3C));
     p.drawPath(body);
@@ -181,8 +188,10 @@ void bell(QPainter& p, QPointF top, qreal size)
 void catHead(QPainter& p, QPointF centre, qreal width, const cat::Look& look = cat::black())
 {
     const qreal h = width * 0.76;
-    cat::drawHead(p, {QRectF(centre.x() - width / 2, centre.y() - h / 2, width, h), width * 0.26, {0.0, 0.05}, 1.0, false},
-                  look);
+    cat::drawHead(
+        p,
+        {QRectF(centre.x() - width / 2, centre.y() - h / 2, width, h), width * 0.26, {0.0, 0.05}, 1.0, false},
+        look);
 }
 
 // "Color" in letters of many colours.
@@ -219,7 +228,8 @@ void readout(QPainter& p, const QRectF& box, const char* text, const QColor& col
         } else {
             if (*c == '/') {
                 p.setPen(QPen(colour, 1.2, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(x + cellW * 0.55, box.top() + 3), QPointF(x + cellW * 0.05, box.bottom() - 3));
+                p.drawLine(QPointF(x + cellW * 0.55, box.top() + 3),
+                           QPointF(x + cellW * 0.05, box.bottom() - 3));
             } else if (*c == ':') {
                 p.setPen(Qt::NoPen);
                 p.setBrush(colour);
@@ -360,18 +370,31 @@ std::vector<Face> faces()
              catHead(p, QPointF(24, 18), 19);
              appWindow(p, QRectF(7.5, 16.5, 26, 19));
          }},
-        {"TryOn", square, [](QPainter& p, QSizeF s) { taskBar(p, s, true); }},
-        {"TryOff", square, [](QPainter& p, QSizeF s) { taskBar(p, s, false); }},
-        {"StrtUp", square, [](QPainter& p, QSizeF) { startButton(p, QPointF(20, 20)); }},
+        {"TryOn", square,
+         [](QPainter& p, QSizeF s) {
+             taskBar(p, s, true);
+         }},
+        {"TryOff", square,
+         [](QPainter& p, QSizeF s) {
+             taskBar(p, s, false);
+         }},
+        {"StrtUp", square,
+         [](QPainter& p, QSizeF) {
+             startButton(p, QPointF(20, 20));
+         }},
         {"StrtUpDel", square,
          [](QPainter& p, QSizeF) {
              startButton(p, QPointF(17, 22));
              eraser(p, QPointF(27, 13));
          }},
         {"SSon", square,
-         [](QPainter& p, QSizeF) { miniClock(p, QPointF(20, 20), 14, {hourBlack, minuteGrey, secondRed}); }},
+         [](QPainter& p, QSizeF) {
+             miniClock(p, QPointF(20, 20), 14, {hourBlack, minuteGrey, secondRed});
+         }},
         {"SSoff", square,
-         [](QPainter& p, QSizeF) { miniClock(p, QPointF(20, 20), 14, {hourBlack, minuteGrey, std::nullopt}); }},
+         [](QPainter& p, QSizeF) {
+             miniClock(p, QPointF(20, 20), 14, {hourBlack, minuteGrey, std::nullopt});
+         }},
         {"HariCol", square,
          [](QPainter& p, QSizeF) {
              miniClock(p, QPointF(20, 15), 10.5,
@@ -383,8 +406,14 @@ std::vector<Face> faces()
              readout(p, QRectF(4.5, 6.5, 31, 15), "05/17", QColor(0xFF, 0xB8, 0x4D));
              colourWord(p, QPointF(20, 25.5));
          }},
-        {"ColonA", square, [](QPainter& p, QSizeF) { readout(p, QRectF(3.5, 12.5, 33, 16), "12:34", Qt::white); }},
-        {"ColonB", square, [](QPainter& p, QSizeF) { readout(p, QRectF(3.5, 12.5, 33, 16), "12 34", Qt::white); }},
+        {"ColonA", square,
+         [](QPainter& p, QSizeF) {
+             readout(p, QRectF(3.5, 12.5, 33, 16), "12:34", Qt::white);
+         }},
+        {"ColonB", square,
+         [](QPainter& p, QSizeF) {
+             readout(p, QRectF(3.5, 12.5, 33, 16), "12 34", Qt::white);
+         }},
     };
 }
 

@@ -83,7 +83,8 @@ void fillOutlined(QPainter& painter, const QPainterPath& shape, const QColor& fi
                   qreal lineWidth)
 {
     painter.save();
-    painter.setPen(lineWidth > 0 ? QPen(line, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
+    painter.setPen(lineWidth > 0 ? QPen(line, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                                 : QPen(Qt::NoPen));
     painter.setBrush(fill);
     painter.drawPath(shape);
     painter.restore();
@@ -105,7 +106,8 @@ void textAt(QPainter& painter, QPointF topLeft, const QFont& font, const QColor&
     painter.restore();
 }
 
-void textCentred(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour, const QString& text)
+void textCentred(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour,
+                 const QString& text)
 {
     painter.save();
     painter.setFont(font);

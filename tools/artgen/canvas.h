@@ -46,7 +46,8 @@ QPainterPath roundedRect(const QRectF& rect, qreal radius);
 void textAt(QPainter& painter, QPointF topLeft, const QFont& font, const QColor& colour, const QString& text);
 
 // Text centred in a rectangle.
-void textCentred(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour, const QString& text);
+void textCentred(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour,
+                 const QString& text);
 
 // Width of a text in a font, in pixels.
 int textWidth(const QFont& font, const QString& text);

@@ -47,10 +47,17 @@ void addCaptions(Catalogue& catalogue)
         int width;
         const char* text;
     } captions[] = {
-        {"Bt_TH", 83, "短針の色を変更"},   {"Bt_TM", 83, "長針の色を変更"},    {"Bt_TS", 83, "秒針の色を変更"},
-        {"Picture2", 47, "色の指定"},      {"HenWav", 47, "変更する"},         {"FutWav", 60, "標準に戻す"},
-        {"AlmPlus", 83, "アラームを追加"}, {"SetHen", 61, "設定の変更"},       {"BtnAlmDel", 81, "設定を削除する"},
-        {"Btn1a", 94, "開発・配布元サイト"}, {"Btn2a", 116, "本ソフト専用ウェブページ"},
+        {"Bt_TH", 83, "短針の色を変更"},
+        {"Bt_TM", 83, "長針の色を変更"},
+        {"Bt_TS", 83, "秒針の色を変更"},
+        {"Picture2", 47, "色の指定"},
+        {"HenWav", 47, "変更する"},
+        {"FutWav", 60, "標準に戻す"},
+        {"AlmPlus", 83, "アラームを追加"},
+        {"SetHen", 61, "設定の変更"},
+        {"BtnAlmDel", 81, "設定を削除する"},
+        {"Btn1a", 94, "開発・配布元サイト"},
+        {"Btn2a", 116, "本ソフト専用ウェブページ"},
     };
     for (const auto& c : captions) {
         catalogue.add(QStringLiteral("captions/%1.png").arg(QString::fromUtf8(c.file)),

@@ -59,7 +59,9 @@ QPainterPath ear(const Face& f, int side, qreal inset)
     }
     // The pink lining: the ear shrunk towards its base.
     const QPointF base = (outer + inner) / 2 + QPointF(0, h * 0.06);
-    auto in = [&](QPointF p) { return p + (base - p) * inset; };
+    auto in = [&](QPointF p) {
+        return p + (base - p) * inset;
+    };
     const QPointF o = in(outer);
     const QPointF i = in(inner);
     const QPointF t = in(tip) + QPointF(0, f.earHeight * 0.06);
@@ -97,7 +99,8 @@ void drawHead(QPainter& painter, const Face& face, const Look& look)
     painter.save();
     painter.setPen(Qt::NoPen);
     // A soft light on the crown gives the head some roundness.
-    QPainterPath inside = roundHead(b.adjusted(face.lineWidth, face.lineWidth, -face.lineWidth, -face.lineWidth));
+    QPainterPath inside =
+        roundHead(b.adjusted(face.lineWidth, face.lineWidth, -face.lineWidth, -face.lineWidth));
     painter.setClipPath(inside);
     QRadialGradient light(QPointF(cx, b.top() + h * 0.10), w * 0.42);
     light.setColorAt(0.0, look.sheen);
@@ -111,7 +114,8 @@ void drawHead(QPainter& painter, const Face& face, const Look& look)
     }
 
     if (face.blush) {
-        painter.setBrush(QColor(palette::earPink.red(), palette::earPink.green(), palette::earPink.blue(), 110));
+        painter.setBrush(
+            QColor(palette::earPink.red(), palette::earPink.green(), palette::earPink.blue(), 110));
         for (int side : {-1, 1}) {
             painter.drawEllipse(QPointF(cx + side * w * 0.33, b.top() + h * 0.74), w * 0.08, h * 0.06);
         }

@@ -25,9 +25,9 @@ inline constexpr qreal line = 1.5;
 
 struct Face
 {
-    QRectF box;              // the head without its ears
-    qreal earHeight;         // how far the ear tips rise above the box
-    QPointF gaze{0.0, 0.0};  // pupil offset, as a fraction of the eye size
+    QRectF box;             // the head without its ears
+    qreal earHeight;        // how far the ear tips rise above the box
+    QPointF gaze{0.0, 0.0}; // pupil offset, as a fraction of the eye size
     qreal lineWidth = line;
     bool blush = false;
 };

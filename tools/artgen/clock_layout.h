@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QPoint>
-#include <QString>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -28,7 +28,14 @@ struct Analog
 struct DateText
 {
     QPoint at; // top-left corner of the text
-    enum class Kind { FullDate, AmPm, MonthDay, Weekday, YearMonthDay } kind;
+    enum class Kind
+    {
+        FullDate,
+        AmPm,
+        MonthDay,
+        Weekday,
+        YearMonthDay
+    } kind;
 };
 
 struct Design
@@ -53,11 +60,16 @@ inline constexpr int textPixelSize = 11;
 inline QString sampleText(DateText::Kind kind)
 {
     switch (kind) {
-    case DateText::Kind::FullDate: return QStringLiteral("2024/05/17 金");
-    case DateText::Kind::AmPm: return QStringLiteral("AM");
-    case DateText::Kind::MonthDay: return QStringLiteral("05/17");
-    case DateText::Kind::Weekday: return QStringLiteral("金");
-    case DateText::Kind::YearMonthDay: return QStringLiteral("2024/05/17");
+    case DateText::Kind::FullDate:
+        return QStringLiteral("2024/05/17 金");
+    case DateText::Kind::AmPm:
+        return QStringLiteral("AM");
+    case DateText::Kind::MonthDay:
+        return QStringLiteral("05/17");
+    case DateText::Kind::Weekday:
+        return QStringLiteral("金");
+    case DateText::Kind::YearMonthDay:
+        return QStringLiteral("2024/05/17");
     }
     return {};
 }
@@ -65,14 +77,32 @@ inline QString sampleText(DateText::Kind kind)
 using K = DateText::Kind;
 
 inline const std::array<Design, 7> designs{{
-    {{85, 115}, 0xFFFE01FE, smallDial, {}, {15, 96}, {{DateText{{4, 105}, K::FullDate}, DateText{{2, 95}, K::AmPm}}}},
+    {{85, 115},
+     0xFFFE01FE,
+     smallDial,
+     {},
+     {15, 96},
+     {{DateText{{4, 105}, K::FullDate}, DateText{{2, 95}, K::AmPm}}}},
     {{85, 105}, 0xFFFF00FF, {}, QRect(23, 61, 41, 12), {39, 51}, {}},
-    {{85, 105}, 0xFFFF00FF, {}, QRect(23, 58, 41, 12), {40, 81},
+    {{85, 105},
+     0xFFFF00FF,
+     {},
+     QRect(23, 58, 41, 12),
+     {40, 81},
      {{DateText{{24, 71}, K::MonthDay}, DateText{{54, 71}, K::Weekday}}}},
     {{85, 104}, 0xFFFE01FE, smallDial, {}, {9, 92}, {}},
     {{115, 90}, 0xFFFE01FE, largeDial, {}, {10, 79}, {}},
-    {{115, 100}, 0xFFFE01FE, largeDial, {}, {21, 90}, {{DateText{{34, 89}, K::FullDate}, DateText{{6, 89}, K::AmPm}}}},
-    {{115, 82}, 0xFFFE01FE, {}, QRect(5, 24, 76, 23), {3, 53},
+    {{115, 100},
+     0xFFFE01FE,
+     largeDial,
+     {},
+     {21, 90},
+     {{DateText{{34, 89}, K::FullDate}, DateText{{6, 89}, K::AmPm}}}},
+    {{115, 82},
+     0xFFFE01FE,
+     {},
+     QRect(5, 24, 76, 23),
+     {3, 53},
      {{DateText{{12, 52}, K::YearMonthDay}, DateText{{73, 51}, K::Weekday}}}},
 }};
 

@@ -64,12 +64,18 @@ const Glyph* glyphOf(char digit)
     static const Glyph six{".##.", "#...", "###.", "#..#", "#..#", ".##."};
     static const Glyph nine{".##.", "#..#", "#..#", ".###", "...#", ".##."};
     switch (digit) {
-    case '1': return &one;
-    case '2': return &two;
-    case '3': return &three;
-    case '6': return &six;
-    case '9': return &nine;
-    default: return nullptr;
+    case '1':
+        return &one;
+    case '2':
+        return &two;
+    case '3':
+        return &three;
+    case '6':
+        return &six;
+    case '9':
+        return &nine;
+    default:
+        return nullptr;
     }
 }
 
@@ -112,11 +118,15 @@ void drawPawMark(QPainter& painter, QPointF centre, qreal size, const QColor& co
     const qreal u = size / 10.0;
     QPainterPath pad;
     pad.moveTo(centre + QPointF(0, 0.2 * u));
-    pad.cubicTo(centre + QPointF(2.6 * u, 0.2 * u), centre + QPointF(3.6 * u, 4.4 * u), centre + QPointF(1.4 * u, 4.4 * u));
-    pad.cubicTo(centre + QPointF(0.6 * u, 4.4 * u), centre + QPointF(-0.6 * u, 3.8 * u), centre + QPointF(-1.4 * u, 4.4 * u));
-    pad.cubicTo(centre + QPointF(-3.6 * u, 4.4 * u), centre + QPointF(-2.6 * u, 0.2 * u), centre + QPointF(0, 0.2 * u));
+    pad.cubicTo(centre + QPointF(2.6 * u, 0.2 * u), centre + QPointF(3.6 * u, 4.4 * u),
+                centre + QPointF(1.4 * u, 4.4 * u));
+    pad.cubicTo(centre + QPointF(0.6 * u, 4.4 * u), centre + QPointF(-0.6 * u, 3.8 * u),
+                centre + QPointF(-1.4 * u, 4.4 * u));
+    pad.cubicTo(centre + QPointF(-3.6 * u, 4.4 * u), centre + QPointF(-2.6 * u, 0.2 * u),
+                centre + QPointF(0, 0.2 * u));
     painter.drawPath(pad);
-    const std::array<QPointF, 4> toes{QPointF(-3.6, -0.6), QPointF(-1.3, -2.9), QPointF(1.3, -2.9), QPointF(3.6, -0.6)};
+    const std::array<QPointF, 4> toes{QPointF(-3.6, -0.6), QPointF(-1.3, -2.9), QPointF(1.3, -2.9),
+                                      QPointF(3.6, -0.6)};
     for (const QPointF& toe : toes) {
         painter.drawEllipse(centre + toe * u, 1.15 * u, 1.4 * u);
     }

@@ -240,7 +240,8 @@ QImage design6()
     stand.closeSubpath();
     fillOutlined(p, stand, palette::dialRim, palette::edge, cat::line);
     // The frame and the screen.
-    fillOutlined(p, roundedRect(QRectF(0.75, 4.75, 88.5, 64.5), 6), palette::dialRim, palette::edge, cat::line);
+    fillOutlined(p, roundedRect(QRectF(0.75, 4.75, 88.5, 64.5), 6), palette::dialRim, palette::edge,
+                 cat::line);
     p.save();
     p.setPen(QPen(palette::dialRimLight, 1.0));
     p.drawLine(QPointF(6, 6.5), QPointF(84, 6.5));

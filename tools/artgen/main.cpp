@@ -22,7 +22,8 @@ bool save(const QImage& image, const QString& file)
     QImageWriter writer(file, "png");
     writer.setCompression(9);
     if (!writer.write(image)) {
-        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file), qPrintable(writer.errorString()));
+        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file),
+                     qPrintable(writer.errorString()));
         return false;
     }
     return true;
@@ -68,7 +69,8 @@ int main(int argc, char* argv[])
     std::printf("artgen: %zu pictures in %s\n", catalogue.items().size(), qPrintable(assets));
     if (!sheetFile.isEmpty()) {
         ok = save(sheet::contactSheet(catalogue), sheetFile) && ok;
-        ok = save(sheet::designZoom(catalogue, false), besides(sheetFile, QStringLiteral("-designs-4x"))) && ok;
+        ok = save(sheet::designZoom(catalogue, false), besides(sheetFile, QStringLiteral("-designs-4x"))) &&
+             ok;
         ok = save(sheet::designZoom(catalogue, true), besides(sheetFile, QStringLiteral("-layout-4x"))) && ok;
         std::printf("artgen: contact sheets beside %s\n", qPrintable(sheetFile));
     }

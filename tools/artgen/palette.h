@@ -11,7 +11,7 @@ inline constexpr QRgb keyMagenta = 0xFFFE01FE;
 inline constexpr QRgb keyPureMagenta = 0xFFFF00FF;
 
 // Figures.
-inline const QColor edge{0x14, 0x14, 0x18};        // silhouette line, and what edges blend onto
+inline const QColor edge{0x14, 0x14, 0x18}; // silhouette line, and what edges blend onto
 inline const QColor blackFur{0x2A, 0x2A, 0x30};
 inline const QColor blackFurSheen{0x3A, 0x3A, 0x42};
 inline const QColor greyFur{0x9A, 0x9A, 0xA4};

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // Friday 17 May 2024, 10:08:36, in the default colours.
 constexpr int sampleHour = 10;
 constexpr int sampleMinute = 8;
@@ -19,7 +18,6 @@ const QColor hourColour(0, 0, 0);
 const QColor minuteColour(0x4F, 0x4F, 0x4F);
 const QColor secondColour(0xFF, 0, 0);
 const QColor digitalColour(0xFF, 0xFF, 0xFF);
-
 
 void drawHands(QPainter& p, const clock_layout::Analog& a)
 {
@@ -46,8 +44,8 @@ void drawHands(QPainter& p, const clock_layout::Analog& a)
 void drawReadout(QImage& face, const QRect& panel, const clock_layout::Strip& s, const QImage& strip)
 {
     const int digits[4] = {sampleHour / 10, sampleHour % 10, sampleMinute / 10, sampleMinute % 10};
-    const int sourceX[5] = {digits[0] * s.cellWidth, digits[1] * s.cellWidth, s.colonX, digits[2] * s.cellWidth,
-                            digits[3] * s.cellWidth};
+    const int sourceX[5] = {digits[0] * s.cellWidth, digits[1] * s.cellWidth, s.colonX,
+                            digits[2] * s.cellWidth, digits[3] * s.cellWidth};
     const int widths[5] = {s.cellWidth, s.cellWidth, s.colonWidth, s.cellWidth, s.cellWidth};
     QImage box(panel.size(), QImage::Format_RGB32);
     box.fill(digitalColour);
@@ -67,7 +65,8 @@ void drawReadout(QImage& face, const QRect& panel, const clock_layout::Strip& s,
 QImage preview(const Catalogue& catalogue, int type)
 {
     const clock_layout::Design& d = clock_layout::designs[std::size_t(type)];
-    QImage face = catalogue.at(QStringLiteral("designs/D_Pic%1.png").arg(type)).convertToFormat(QImage::Format_RGB32);
+    QImage face =
+        catalogue.at(QStringLiteral("designs/D_Pic%1.png").arg(type)).convertToFormat(QImage::Format_RGB32);
     {
         Pen p(&face);
         if (d.analog) {
@@ -75,17 +74,18 @@ QImage preview(const Catalogue& catalogue, int type)
         }
         for (const auto& text : d.texts) {
             if (text) {
-                textAt(p, text->at, gothic(clock_layout::textPixelSize), d.analog ? palette::clockText : digitalColour,
-                       clock_layout::sampleText(text->kind));
+                textAt(p, text->at, gothic(clock_layout::textPixelSize),
+                       d.analog ? palette::clockText : digitalColour, clock_layout::sampleText(text->kind));
             }
         }
     }
     if (d.readout) {
         const bool large = d.readout->width() > 41;
         const clock_layout::Strip& s = large ? clock_layout::largeStrip : clock_layout::smallStrip;
-        drawReadout(face, *d.readout, s,
-                    catalogue.at(large ? QStringLiteral("clock/TimPcM.png") : QStringLiteral("clock/TimPcS.png"))
-                        .convertToFormat(QImage::Format_RGB32));
+        drawReadout(
+            face, *d.readout, s,
+            catalogue.at(large ? QStringLiteral("clock/TimPcM.png") : QStringLiteral("clock/TimPcS.png"))
+                .convertToFormat(QImage::Format_RGB32));
         // The bell box stays black: no alarm is set in the sample.
     }
 

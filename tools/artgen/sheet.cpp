@@ -75,7 +75,6 @@ QImage zoomed(const QImage& image, int factor)
     return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-
 // Outlines, at 4x, where the clock draws on a design.
 void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
 {
@@ -98,7 +97,10 @@ void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
     for (const auto& text : d.texts) {
         if (text) {
             p.setPen(QPen(QColor(0, 255, 120, 220), 1));
-            p.drawRect(QRectF(text->at * f, QSizeF(metrics.horizontalAdvance(clock_layout::sampleText(text->kind)), metrics.height()) * f));
+            p.drawRect(
+                QRectF(text->at * f, QSizeF(metrics.horizontalAdvance(clock_layout::sampleText(text->kind)),
+                                            metrics.height()) *
+                                         f));
         }
     }
 }
@@ -107,7 +109,9 @@ void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
 // backgrounds, frames and buttons side by side.
 QImage settingsMock(const Catalogue& c)
 {
-    auto img = [&](const char* path) { return c.at(QString::fromUtf8(path)); };
+    auto img = [&](const char* path) {
+        return c.at(QString::fromUtf8(path));
+    };
     QImage out = img("backgrounds/Form3.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Pen p(&out);
     const struct
@@ -115,12 +119,15 @@ QImage settingsMock(const Catalogue& c)
         QPoint at;
         const char* path;
     } parts[] = {
-        {{130, 56}, "buttons/Asi.png"},       {{178, 56}, "buttons/NoAsi.png"},    {{239, 56}, "buttons/Asi.png"},
-        {{288, 56}, "buttons/NoAsi.png"},     {{16, 58}, "buttons/Alm.png"},       {{72, 58}, "buttons/Pic_B.png"},
-        {{132, 58}, "buttons/Mae.png"},       {{180, 58}, "buttons/Usi.png"},      {{241, 58}, "buttons/TryOn_P.png"},
-        {{290, 58}, "buttons/TryOff.png"},    {{348, 58}, "buttons/StrtUp.png"},   {{396, 58}, "buttons/StrtUpDel.png"},
-        {{16, 184}, "buttons/Asi.png"},       {{72, 184}, "buttons/NoAsi.png"},    {{18, 186}, "buttons/SSon.png"},
-        {{74, 186}, "buttons/SSoff_B.png"},   {{144, 186}, "buttons/HariCol.png"}, {{384, 232}, "buttons/Close.png"},
+        {{130, 56}, "buttons/Asi.png"},      {{178, 56}, "buttons/NoAsi.png"},
+        {{239, 56}, "buttons/Asi.png"},      {{288, 56}, "buttons/NoAsi.png"},
+        {{16, 58}, "buttons/Alm.png"},       {{72, 58}, "buttons/Pic_B.png"},
+        {{132, 58}, "buttons/Mae.png"},      {{180, 58}, "buttons/Usi.png"},
+        {{241, 58}, "buttons/TryOn_P.png"},  {{290, 58}, "buttons/TryOff.png"},
+        {{348, 58}, "buttons/StrtUp.png"},   {{396, 58}, "buttons/StrtUpDel.png"},
+        {{16, 184}, "buttons/Asi.png"},      {{72, 184}, "buttons/NoAsi.png"},
+        {{18, 186}, "buttons/SSon.png"},     {{74, 186}, "buttons/SSoff_B.png"},
+        {{144, 186}, "buttons/HariCol.png"}, {{384, 232}, "buttons/Close.png"},
     };
     for (const auto& part : parts) {
         p.drawImage(part.at, img(part.path));
@@ -130,9 +137,15 @@ QImage settingsMock(const Catalogue& c)
     {
         QPoint at;
         const char* text;
-    } labels[] = {{{8, 36}, "各種設定"},          {{11, 102}, "アラーム"},         {{69, 102}, "画像変更"},
-                  {{128, 102}, "前面表示／非表示"}, {{233, 102}, "トレイ常駐/非常駐"}, {{350, 102}, "スタートアップ"},
-                  {{8, 160}, "Type A04 カスタマイズ"}, {{19, 230}, "秒針表示／非表示"}, {{135, 230}, "針の色変更"}};
+    } labels[] = {{{8, 36}, "各種設定"},
+                  {{11, 102}, "アラーム"},
+                  {{69, 102}, "画像変更"},
+                  {{128, 102}, "前面表示／非表示"},
+                  {{233, 102}, "トレイ常駐/非常駐"},
+                  {{350, 102}, "スタートアップ"},
+                  {{8, 160}, "Type A04 カスタマイズ"},
+                  {{19, 230}, "秒針表示／非表示"},
+                  {{135, 230}, "針の色変更"}};
     for (const auto& l : labels) {
         textAt(p, l.at, font, Qt::white, QString::fromUtf8(l.text));
     }
@@ -183,7 +196,8 @@ QImage designZoom(const Catalogue& catalogue, bool withLayout)
         if (!present) {
             continue;
         }
-        QImage image = zoomed(catalogue.at(path).convertToFormat(QImage::Format_ARGB32_Premultiplied), factor);
+        QImage image =
+            zoomed(catalogue.at(path).convertToFormat(QImage::Format_ARGB32_Premultiplied), factor);
         if (withLayout) {
             Pen p(&image);
             p.setRenderHint(QPainter::Antialiasing, false);

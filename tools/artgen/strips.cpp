@@ -1,18 +1,23 @@
 // The clock's pixel-exact pictures: the two digit strips of the read-out, the bell
 // sprite and the small face of the hand colour chooser.
+#include "strips.h"
+
 #include "canvas.h"
 #include "catalogue.h"
 #include "clock_layout.h"
 #include "palette.h"
-#include "strips.h"
 
 #include <QPainterPath>
 #include <array>
 
 QPainterPath digitPath(int digit, const QRectF& b)
 {
-    auto at = [&](qreal u, qreal v) { return QPointF(b.left() + u * b.width(), b.top() + v * b.height()); };
-    auto box = [&](qreal u0, qreal v0, qreal u1, qreal v1) { return QRectF(at(u0, v0), at(u1, v1)); };
+    auto at = [&](qreal u, qreal v) {
+        return QPointF(b.left() + u * b.width(), b.top() + v * b.height());
+    };
+    auto box = [&](qreal u0, qreal v0, qreal u1, qreal v1) {
+        return QRectF(at(u0, v0), at(u1, v1));
+    };
     QPainterPath p;
     switch (digit) {
     case 0:
@@ -110,8 +115,8 @@ QImage strip(const Strip& s, const Lettering& l)
 QImage bellSprite()
 {
     // Columns 1..7 of each row that the bell covers.
-    static const std::array<const char*, 7> bell{"...#...", "..###..", ".#####.", ".#####.", ".#####.", "#######",
-                                                 "...#..."};
+    static const std::array<const char*, 7> bell{"...#...", "..###..", ".#####.", ".#####.",
+                                                 ".#####.", "#######", "...#..."};
     QImage image(14, 7, QImage::Format_RGB32);
     for (int y = 0; y < 7; ++y) {
         for (int x = 0; x < 7; ++x) {
