@@ -49,23 +49,27 @@ xdotool mousemove 142 160 mousedown 1
 for step in $(seq 1 10); do xdotool mousemove $((142 + step * 10)) $((160 + step * 5)); sleep 0.05; done
 xdotool mouseup 1
 sleep 1
-[ "$(geometry)" = "200 150 85 115" ] || fail "dragged to $(geometry), expected 200 150"
+# How far the window manager takes the window depends on when its move begins; what
+# matters is that it moved and that the file holds where it came to rest.
+read -r x y _ _ <<<"$(geometry)"
+[ "$x" -ge 170 ] && [ "$y" -ge 130 ] || fail "dragged only to $x $y"
+dragged="$((x * 15)),$((y * 15))"
 position=$(tr -d '\r\n' < "$folder/fomit.zdt")
-[ "$position" = "3000,2250" ] || fail "position file holds $position after the drag"
+[ "$position" = "$dragged" ] || fail "position file holds $position after the drag to $x $y"
 
 echo "closing by the desktop writes the position and ends the program"
 printf '0,0\r\n' > "$folder/fomit.zdt"
 wmctrl -i -c "$window"
 wait_for_exit || fail "exit status $?"
-[ "$(tr -d '\r\n' < "$folder/fomit.zdt")" = "3000,2250" ] || fail "position not written on close"
+[ "$(tr -d '\r\n' < "$folder/fomit.zdt")" = "$dragged" ] || fail "position not written on close"
 
 echo "the next start opens where the clock was left; SIGTERM ends it cleanly"
 start_clock
-[ "$(geometry)" = "200 150 85 115" ] || fail "restarted at $(geometry)"
+[ "$(geometry)" = "$x $y 85 115" ] || fail "restarted at $(geometry), expected $x $y"
 printf '0,0\r\n' > "$folder/fomit.zdt"
 kill -TERM "$clock"
 wait_for_exit || fail "exit status $? after SIGTERM"
-[ "$(tr -d '\r\n' < "$folder/fomit.zdt")" = "3000,2250" ] || fail "position not written on SIGTERM"
+[ "$(tr -d '\r\n' < "$folder/fomit.zdt")" = "$dragged" ] || fail "position not written on SIGTERM"
 
 echo "a missing settings file stops start-up with a message and writes nothing"
 rm "$folder/set2.zdt"
