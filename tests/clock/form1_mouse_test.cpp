@@ -74,3 +74,27 @@ TEST_F(Form1Mouse, ClosingWritesThePositionAndRemovesTheOutline)
 }
 
 } // namespace
+
+#ifdef Q_OS_LINUX
+#include "support/file_size_limit.h"
+
+namespace {
+
+TEST_F(Form1Mouse, APositionThatCannotBeWrittenIsReportedAndTheClockRunsOn)
+{
+    {
+        const FileSizeLimit limit(4);
+        QTest::mousePress(&clock, Qt::RightButton, {}, inside());
+        QTest::mouseRelease(&clock, Qt::RightButton, {}, inside());
+    }
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1500,1500\r\n");
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_TRUE(platform.messages[0].text.contains(u"fomit.zdt"_s));
+    EXPECT_TRUE(clock.isVisible());
+    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(9, 5, 1)));
+    clock.displayTick();
+    EXPECT_EQ(clock.SS, 1);
+}
+
+} // namespace
+#endif

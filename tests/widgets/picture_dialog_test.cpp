@@ -1,0 +1,56 @@
+#include "widgets/picture_dialog.h"
+
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class DialogDrag : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        label = new QLabel(u"label"_s, dialog);
+        label->setGeometry(100, 100, 80, 20);
+        dialog->showCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    }
+    void TearDown() override { delete dialog; }
+
+    // Presses at `at`, moves the pointer 30 right and 20 down, and releases.
+    void drag(QWidget* target, QPoint at, Qt::MouseButton button)
+    {
+        QTest::mousePress(target, button, {}, at);
+        const QPoint to = at + QPoint(30, 20);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(target->mapToGlobal(to)), Qt::NoButton, button, {});
+        QApplication::sendEvent(target, &move);
+        QTest::mouseRelease(target, button, {}, to);
+    }
+
+    PictureDialog* dialog = new PictureDialog(u"Form9"_s, u"時刻・日付の色変更"_s);
+    QLabel* label = nullptr;
+};
+
+TEST_F(DialogDrag, TakesTheSizeOfItsPictureAndOpensCentred)
+{
+    EXPECT_EQ(dialog->size(), QSize(212, 132));
+    EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((dialog->geometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+TEST_F(DialogDrag, OnlyTheLeftButtonOnTheBackgroundMovesTheWindow)
+{
+    const QPoint start = dialog->pos();
+    drag(dialog, {20, 60}, Qt::RightButton);
+    drag(dialog, {20, 60}, Qt::MiddleButton);
+    drag(label, {5, 5}, Qt::LeftButton);
+    EXPECT_EQ(dialog->pos(), start);
+    drag(dialog, {20, 60}, Qt::LeftButton);
+    EXPECT_EQ(dialog->pos(), start + QPoint(30, 20));
+}
+
+} // namespace
