@@ -9,6 +9,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nekotokei"));
+    // The clock is a tool window, which Qt does not count as a main window: closing the
+    // last dialog must not end the program. Only the clock's own shut-down does.
+    QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
 
     QtPlatform platform;

@@ -44,6 +44,16 @@ start_clock
 [ "$(geometry)" = "100 100 85 115" ] || fail "window at $(geometry), expected 100 100 85 115"
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not above other windows"
 
+echo "the menu opens the product window; closing it leaves the clock running"
+xdotool mousemove 142 160 click 3
+sleep 0.7
+xdotool key Down Down Return
+product=$(timeout 20 xdotool search --sync --onlyvisible --name '^製品情報$' | head -n 1) || fail "no product window"
+wmctrl -i -c "$product"
+sleep 1
+xdotool search --onlyvisible --name '^製品情報$' >/dev/null && fail "the product window stayed open"
+kill -0 "$clock" 2>/dev/null || fail "closing the product window ended the clock"
+
 echo "dragging with the left button moves the clock and remembers where"
 xdotool mousemove 142 160 mousedown 1
 for step in $(seq 1 10); do xdotool mousemove $((142 + step * 10)) $((160 + step * 5)); sleep 0.05; done
