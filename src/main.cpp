@@ -1,4 +1,5 @@
 #include "clock/form1.h"
+#include "platform/app_identity.h"
 #include "platform/fonts.h"
 #include "platform/qt_platform.h"
 #include "platform/termination.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     // The clock is a tool window, which Qt does not count as a main window: closing the
     // last dialog must not end the program. Only the clock's own shut-down does.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
     installFontSubstitutions();
 
     QtPlatform platform;

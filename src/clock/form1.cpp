@@ -6,6 +6,7 @@
 #include "alarms/form8.h"
 #include "clock/window_outline.h"
 #include "clock/window_placement.h"
+#include "platform/app_identity.h"
 #include "platform/platform.h"
 #include "settings_ui/form3.h"
 #include "settings_ui/seihin.h"
@@ -284,17 +285,14 @@ void Form1::openMenu(QPoint at)
 
 void Form1::TaskTry()
 {
-    QIcon icon;
-    for (const int size : {32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icon/icon%1.png").arg(size));
-    }
-    platform_.addTrayIcon(icon, QStringLiteral("ふわまる　ぽてりん"), [this](Platform::TrayPress press) {
-        if (press == Platform::TrayPress::Left) {
-            raise();
-            activateWindow();
-        }
-        openMenu(QCursor::pos());
-    });
+    platform_.addTrayIcon(programIcon(), QStringLiteral("ふわまる　ぽてりん"),
+                          [this](Platform::TrayPress press) {
+                              if (press == Platform::TrayPress::Left) {
+                                  raise();
+                                  activateWindow();
+                              }
+                              openMenu(QCursor::pos());
+                          });
 }
 
 void Form1::removeTrayIcon()

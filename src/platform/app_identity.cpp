@@ -14,3 +14,12 @@ QString userGuidePath(const QString& programFolder)
 {
     return programFolder + QStringLiteral("/guide/index.html");
 }
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icon/icon%1.png").arg(size));
+    }
+    return icon;
+}

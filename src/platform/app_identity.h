@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QUrl>
 
@@ -11,3 +12,6 @@ QUrl projectHomePage();
 
 // The user guide installed beside the executable.
 QString userGuidePath(const QString& programFolder);
+
+// The program's icon, in all its sizes: windows, the notification area, launchers.
+QIcon programIcon();

@@ -25,7 +25,8 @@ protected:
     {
         QTest::mousePress(target, button, {}, at);
         const QPoint to = at + QPoint(30, 20);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(target->mapToGlobal(to)), Qt::NoButton, button, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(target->mapToGlobal(to)), Qt::NoButton,
+                         button, {});
         QApplication::sendEvent(target, &move);
         QTest::mouseRelease(target, button, {}, to);
     }
