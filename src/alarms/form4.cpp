@@ -28,7 +28,7 @@ Form4::Form4(Form1& form1, const QString& MsgTxt)
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     Label1 = new QLabel(this);
-    styleLabel(Label1, QStringLiteral("ＭＳ ゴシック"), 9.75, 0x00E0E0E0);
+    styleLabel(Label1, fixedFace, 9.75, 0x00E0E0E0);
     Label1->setGeometry(5, 12, 230, 49);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setMouseTracking(true);

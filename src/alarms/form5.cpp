@@ -18,18 +18,6 @@ namespace {
 
 constexpr ColourRef white = 0x00FFFFFF;
 constexpr ColourRef textColour = 0x00E0E0E0;
-const QString windowFace = QStringLiteral("ＭＳ Ｐゴシック");
-const QString digitFace = QStringLiteral("ＭＳ ゴシック");
-
-QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, ColourRef colour, double points = 9,
-                 const QString& face = windowFace, bool bold = false)
-{
-    auto* label = new QLabel(text, parent);
-    styleLabel(label, face, points, colour, bold);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 } // namespace
 
@@ -49,10 +37,10 @@ Form5::Form5(Form1& form1, Form8& form8)
     : PictureDialog(QStringLiteral("Form5"), QStringLiteral("アラームの設定")), form1_(form1), form8_(form8)
 {
     addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
-    Label5 = addLabel(this, QStringLiteral("00"), {14, 54, 40, 33}, textColour, 24, digitFace);
-    addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, windowFace, true);
-    Label6 = addLabel(this, QStringLiteral("00"), {142, 54, 40, 33}, textColour, 24, digitFace);
-    addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, windowFace, true);
+    Label5 = addLabel(this, QStringLiteral("00"), {14, 54, 40, 33}, textColour, 24, fixedFace);
+    addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
+    Label6 = addLabel(this, QStringLiteral("00"), {142, 54, 40, 33}, textColour, 24, fixedFace);
+    addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
     BtnTimH1 = addStepper(QStringLiteral("TimeUp"), {78, 54}, TimeStep::HourUp);
     BtnTimH2 = addStepper(QStringLiteral("TimeDown"), {78, 70}, TimeStep::HourDown);
     BtnTimM1 = addStepper(QStringLiteral("TimeUp"), {201, 54}, TimeStep::MinuteUp);
@@ -71,7 +59,7 @@ Form5::Form5(Form1& form1, Form8& form8)
 
     Check1 = new QCheckBox(QStringLiteral("アラーム設定時刻になったら確認メッセージを表示する"), this);
     Check1->setGeometry(14, 160, 333, 18);
-    Check1->setFont(QFont(windowFace, 9));
+    Check1->setFont(QFont(dialogFace, 9));
     QPalette checkPalette = Check1->palette();
     checkPalette.setColor(QPalette::WindowText, toQColor(textColour));
     Check1->setPalette(checkPalette);

@@ -20,16 +20,6 @@ namespace {
 
 constexpr ColourRef headingColour = 0x00F19B72;
 constexpr ColourRef textColour = 0x00E0E0E0;
-const QString windowFace = QStringLiteral("ＭＳ Ｐゴシック");
-
-QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, ColourRef colour)
-{
-    auto* label = new QLabel(text, parent);
-    styleLabel(label, windowFace, 9, colour);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 HighlightBar* addBar(QWidget* parent, const QString& caption, QPoint at)
 {
@@ -69,7 +59,7 @@ Form8::Form8(Form1& form1) : PictureDialog(QStringLiteral("Form8"), QStringLiter
 
     List1 = new QListWidget(this);
     List1->setGeometry(8, 56, 60, 144);
-    List1->setFont(QFont(windowFace, 9));
+    List1->setFont(QFont(dialogFace, 9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The list is only 60 pixels wide: tight marks and margins keep "hh:mm" whole.
     List1->setTextElideMode(Qt::ElideNone);

@@ -16,16 +16,6 @@ namespace {
 constexpr ColourRef white = 0x00FFFFFF;
 constexpr ColourRef lightGrey = 0x00E0E0E0;
 constexpr ColourRef panelColour = 0x00424242;
-const QString windowFace = QStringLiteral("ＭＳ Ｐゴシック");
-
-QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, ColourRef colour = white,
-                 double points = 9)
-{
-    auto* label = new QLabel(text, parent);
-    styleLabel(label, windowFace, points, colour);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QWidget* addPanel(QWidget* parent)
 {
@@ -61,9 +51,8 @@ Form3::Form3(Form1& form1)
     setMouseTracking(true);
     addLabel(this, QStringLiteral("各種設定"), {8, 36, 134, 13}, white, 9.75);
     Label6 = addLabel(this, QString(), {8, 123, 417, 33}, lightGrey);
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1 = addLabel(this, QString(), {16, 250, 337, 17}, lightGrey);
-    Label5 = addLabel(this, QString(), {8, 160, 126, 12});
+    Label5 = addLabel(this, QString(), {8, 160, 126, 12}, white);
 
     buildTopRow();
     TypeSetA = addPanel(this);
@@ -141,11 +130,11 @@ void Form3::buildTopRow()
     connect(Btn_StartUp_On, &ImageButton::released, this, &Form3::registerStartup);
     connect(Btn_StartUp_Off, &ImageButton::released, this, &Form3::unregisterStartup);
 
-    addLabel(this, QStringLiteral("アラーム"), {11, 102, 48, 12});
-    addLabel(this, QStringLiteral("画像変更"), {69, 102, 48, 12});
-    addLabel(this, QStringLiteral("前面表示／非表示"), {128, 102, 96, 12});
-    addLabel(this, QStringLiteral("トレイ常駐/非常駐"), {233, 102, 102, 12});
-    addLabel(this, QStringLiteral("スタートアップ"), {350, 102, 84, 12});
+    addLabel(this, QStringLiteral("アラーム"), {11, 102, 48, 12}, white);
+    addLabel(this, QStringLiteral("画像変更"), {69, 102, 48, 12}, white);
+    addLabel(this, QStringLiteral("前面表示／非表示"), {128, 102, 96, 12}, white);
+    addLabel(this, QStringLiteral("トレイ常駐/非常駐"), {233, 102, 102, 12}, white);
+    addLabel(this, QStringLiteral("スタートアップ"), {350, 102, 84, 12}, white);
 }
 
 void Form3::buildAnalogPanel()
@@ -165,8 +154,8 @@ void Form3::buildAnalogPanel()
     connect(Btn_Hari, &ImageButton::released, this, [this] { resetButton(Btn_Hari, Label1); });
 
     addEngravedLine(TypeSetA, QPoint(119, 8), QPoint(119, 64));
-    addLabel(TypeSetA, QStringLiteral("秒針表示／非表示"), {11, 54, 96, 12});
-    addLabel(TypeSetA, QStringLiteral("針の色変更"), {127, 54, 60, 12});
+    addLabel(TypeSetA, QStringLiteral("秒針表示／非表示"), {11, 54, 96, 12}, white);
+    addLabel(TypeSetA, QStringLiteral("針の色変更"), {127, 54, 60, 12}, white);
 }
 
 void Form3::buildDigitalPanel()
@@ -193,8 +182,8 @@ void Form3::buildDigitalPanel()
     connect(Btn_DigiColor, &ImageButton::released, this, [this] { resetButton(Btn_DigiColor, Label1); });
 
     addEngravedLine(TypeSetD, QPoint(120, 8), QPoint(120, 64));
-    addLabel(TypeSetD, QStringLiteral("：点滅あり／なし"), {9, 52, 96, 12});
-    addLabel(TypeSetD, QStringLiteral("色変更"), {138, 52, 36, 12});
+    addLabel(TypeSetD, QStringLiteral("：点滅あり／なし"), {9, 52, 96, 12}, white);
+    addLabel(TypeSetD, QStringLiteral("色変更"), {138, 52, 36, 12}, white);
 }
 
 ImageButton* Form3::addButton(QWidget* parent, QPoint at, const QString& face, const QString& tooltip,

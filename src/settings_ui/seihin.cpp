@@ -13,15 +13,6 @@
 namespace {
 
 constexpr ColourRef white = 0x00FFFFFF;
-const QString productFace = QStringLiteral("ＭＳ Ｐゴシック");
-
-QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, double points)
-{
-    auto* label = new QLabel(text, parent);
-    styleLabel(label, productFace, points, white);
-    label->setGeometry(geometry);
-    return label;
-}
 
 } // namespace
 
@@ -46,16 +37,17 @@ Seihin::Seihin(Form1& form1)
     Image1->setPixmap(QPixmap(QStringLiteral(":/icon/icon64.png"))
                           .scaled(51, 51, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    addLabel(this, QStringLiteral("ふわまる ぽてりん Windows版"), {80, 32, 352, 20}, 15);
-    addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, 11.25);
+    addLabel(this, QStringLiteral("ふわまる ぽてりん Windows版"), {80, 32, 352, 20}, white, 15);
+    addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);
     addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
-             {80, 80, 304, 11}, 8.25);
+             {80, 80, 304, 11}, white, 8.25);
     // The code sits at the right under the separator; the IPA face is a little wider
     // than the one the window was laid out with, so the label grows to the left.
-    addLabel(this, QStringLiteral("[QMFS-0314]"), {294, 104, 100, 14}, 9)
+    addLabel(this, QStringLiteral("[QMFS-0314]"), {294, 104, 100, 14}, white, 9)
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    addLabel(this, QStringLiteral("お問い合わせ"), {12, 112, 88, 15}, 9.75);
-    addLabel(this, QStringLiteral("開発・配布元：nekotokei 　管理人：nekotokei"), {16, 152, 318, 17}, 9.75);
+    addLabel(this, QStringLiteral("お問い合わせ"), {12, 112, 88, 15}, white, 9.75);
+    addLabel(this, QStringLiteral("開発・配布元：nekotokei 　管理人：nekotokei"), {16, 152, 318, 17}, white,
+             9.75);
     addEngravedLine(this, QPoint(10, 95), QPoint(388, 95), 0x00707070);
 
     Btn1a = new HighlightBar(QStringLiteral("Btn1a"), this);

@@ -13,3 +13,13 @@ void styleLabel(QLabel* label, const QString& family, double pointSize, ColourRe
     label->setPalette(palette);
     label->setAutoFillBackground(false);
 }
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, ColourRef colour, double points,
+                 const QString& family, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    styleLabel(label, family, points, colour, bold);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}

@@ -1,5 +1,7 @@
 #include "widgets/picture_dialog.h"
 
+#include "widgets/label_style.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -13,7 +15,7 @@ PictureDialog::PictureDialog(const QString& backgroundName, const QString& title
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setFixedSize(background_.deviceIndependentSize().toSize());
-    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setFont(QFont(dialogFace, 9));
 }
 
 void PictureDialog::showCentred(const QWidget* owner)
