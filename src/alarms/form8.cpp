@@ -67,11 +67,7 @@ Form8::Form8(Form1& form1) : PictureDialog(QStringLiteral("Form8"), QStringLiter
                                         "QListWidget::item { padding: 0px; margin: 0px; }"
                                         "QListWidget::indicator { width: 11px; height: 11px; }"));
     for (const AlarmRecord& alarm : form1_.alarms) {
-        auto* item = new QListWidgetItem(alarm.time, List1);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(!alarm.time.isEmpty() && alarm.enabled == alarm_text::enabledOn ? Qt::Checked
-                                                                                            : Qt::Unchecked);
-        copy_.push_back(alarm);
+        addEntry(alarm, alarm.time, !alarm.time.isEmpty() && alarm.enabled == alarm_text::enabledOn);
     }
     List1->setCurrentRow(-1);
     connect(List1, &QListWidget::itemClicked, this, &Form8::listClicked);
@@ -170,9 +166,14 @@ void Form8::deleteAlarm()
 
 void Form8::appendAlarm(const AlarmRecord& alarm, const QString& listText)
 {
+    addEntry(alarm, listText, true);
+}
+
+void Form8::addEntry(const AlarmRecord& alarm, const QString& listText, bool marked)
+{
     auto* item = new QListWidgetItem(listText, List1);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Checked);
+    item->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
     copy_.push_back(alarm);
 }
 

@@ -57,6 +57,8 @@ private:
     void changeAlarm();
     void deleteAlarm();
     void openEditWindow(int mode, HighlightBar* bar);
+    // A list entry with its mark, and its alarm in the working copy.
+    void addEntry(const AlarmRecord& alarm, const QString& listText, bool marked);
 
     Form1& form1_;
     AlarmTable copy_;
