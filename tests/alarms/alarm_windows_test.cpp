@@ -264,9 +264,25 @@ TEST_F(AlarmWindows, AddingOpensTheEditWindowAtTheCurrentTimeAndSavesAtOnce)
     EXPECT_EQ(clock.alarms.size(), 2u);
 }
 
-TEST_F(AlarmWindows, ChangingStoresTheAlarmEnabledWithItsMessageChoice)
+struct MessageChoice
 {
-    open(alarmLine(u"07:30"_s, 0, u"標準"_s, u" 表示 "_s, u"起きて"_s));
+    const char* name;
+    const char* stored;  // display flag in the file
+    bool untick;         // the user unticks the message box
+    bool tickedOnOpen;   // how the edit window shows it
+    const char* written; // display flag after 適用
+
+    friend void PrintTo(const MessageChoice& c, std::ostream* os) { *os << c.name; }
+};
+
+class ChangingAnAlarm : public AlarmWindows, public ::testing::WithParamInterface<MessageChoice>
+{};
+
+TEST_P(ChangingAnAlarm, StoresItEnabledWithItsMessageChoice)
+{
+    const MessageChoice& c = GetParam();
+    const QString written = QString::fromUtf8(c.written);
+    open(alarmLine(u"07:30"_s, 0, u"標準"_s, QString::fromUtf8(c.stored), u"起きて"_s));
     select(0);
     press(list->SetHen);
     Form5* edit = clock.windows.form5;
@@ -274,14 +290,45 @@ TEST_F(AlarmWindows, ChangingStoresTheAlarmEnabledWithItsMessageChoice)
     EXPECT_EQ(edit->Label5->text(), u"07"_s);
     EXPECT_EQ(edit->Label6->text(), u"30"_s);
     EXPECT_EQ(edit->Text2->text(), u"起きて"_s);
+    EXPECT_EQ(edit->Check1->isChecked(), c.tickedOnOpen);
+    EXPECT_EQ(edit->Text2->isEnabled(), c.tickedOnOpen);
 
-    edit->Check1->setChecked(false);
-    EXPECT_FALSE(edit->Text2->isEnabled());
+    if (c.untick) {
+        edit->Check1->setChecked(false);
+        EXPECT_FALSE(edit->Text2->isEnabled());
+    }
     clicks::click(edit->BtnAl);
 
-    EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"07:30"_s, 1, u"標準"_s, u"非表示"_s, u"起きて"_s)));
-    EXPECT_EQ(list->List1->item(0)->text(), u"07:30  非表示"_s);
-    EXPECT_EQ(list->SetMesP->text(), u"非表示"_s);
+    EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"07:30"_s, 1, u"標準"_s, written, u"起きて"_s)));
+    EXPECT_EQ(list->List1->item(0)->text(), u"07:30  "_s + written);
+    EXPECT_EQ(list->SetMesP->text(), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangingAnAlarm,
+    ::testing::Values(MessageChoice{"UntickingSwitchesTheMessageOff", " 表示 ", true, true, "非表示"},
+                      MessageChoice{"AMessageSwitchedOffStaysOff", "非表示", false, false, "非表示"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AlarmWindows, ClosingAnEarlierConfirmationLeavesTheListWaitingForItsEditWindow)
+{
+    open(alarmLine(u"07:30"_s, 1));
+    press(list->AlmPlus);
+    clicks::click(clock.windows.form5->BtnAl);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(clock.windows.form4, nullptr); // the confirmation stays open
+    ASSERT_TRUE(list->isEnabled());
+
+    press(list->AlmPlus); // a second edit while the confirmation is still up
+    ASSERT_NE(clock.windows.form5, nullptr);
+    ASSERT_FALSE(list->isEnabled());
+    closeMessage();
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_FALSE(form3->isEnabled());
+    EXPECT_FALSE(clock.isEnabled());
+
+    clicks::click(clock.windows.form5->BtnCl);
+    EXPECT_TRUE(list->isEnabled());
 }
 
 TEST_F(AlarmWindows, AWaveFileShowsShortenedWhileItsFullPathIsStored)

@@ -54,4 +54,18 @@ TEST_F(DialogDrag, OnlyTheLeftButtonOnTheBackgroundMovesTheWindow)
     EXPECT_EQ(dialog->pos(), start + QPoint(30, 20));
 }
 
+// A dialog waits, disabled, for a window it opened (the list for its edit window), and
+// that window still refers to it: the desktop must not close it meanwhile.
+TEST_F(DialogDrag, TheDesktopClosesItOnlyWhileItIsEnabled)
+{
+    dialog->setEnabled(false);
+    EXPECT_FALSE(dialog->close());
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->setEnabled(true);
+    EXPECT_TRUE(dialog->close());
+    EXPECT_FALSE(dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    dialog = nullptr;
+}
+
 } // namespace
