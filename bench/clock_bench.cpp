@@ -1,7 +1,7 @@
 // How much the clock's periodic work costs: the display tick when the second has not
 // changed, the full redraw of an analog face, and the digital read-out.
-#include "clock/clock_face.h"
-#include "clock/form1.h"
+#include "app/application.h"
+#include "face/clock_face.h"
 #include "platform/fonts.h"
 #include "platform/qt_platform.h"
 #include "support/allocation_counter.h"
@@ -32,8 +32,9 @@ void IdleDisplayTick(benchmark::State& state)
     folder.write(u"set3.zdt"_s, "0,255,0\r\n");
     FakePlatform platform(folder.path());
     platform.setNow(12, 0, 0);
-    Form1 clock(platform);
-    clock.start();
+    Application app(platform);
+    app.start();
+    ClockWindow& clock = app.clockWindow();
     clock.displayTick();
     const AllocationCount count;
     for (auto _ : state) {
@@ -57,10 +58,9 @@ BENCHMARK(ClockReading);
 void AnalogRedraw(benchmark::State& state)
 {
     const int type = int(state.range(0));
-    const QImage picture = cat_designs::picture(type);
+    const QImage picture = designs::picture(type);
     ClockFace face;
-    const HandGeometry hands = *handGeometryFor(type);
-    ClockFace::Inputs inputs{type, at(10, 10, 0), 1, 1, hands, 0, 5197647, 255, 0xFFFFFF};
+    ClockFace::Inputs inputs{type, at(10, 10, 0), 1, 1, 0, 5197647, 255, 0xFFFFFF};
     face.redraw(picture, inputs);
     int second = 0;
     const AllocationCount count;
@@ -73,23 +73,23 @@ void AnalogRedraw(benchmark::State& state)
 }
 BENCHMARK(AnalogRedraw)->Arg(0)->Arg(5);
 
-void DigiDraw(benchmark::State& state)
+void DigitalReadout(benchmark::State& state)
 {
     const int type = int(state.range(0));
-    const QImage picture = cat_designs::picture(type);
+    const QImage picture = designs::picture(type);
     ClockFace face;
-    face.redraw(picture, ClockFace::Inputs{type, at(9, 5, 0), 1, 1, {}, 0, 0, 0, 255});
+    face.redraw(picture, ClockFace::Inputs{type, at(9, 5, 0), 1, 1, 0, 0, 0, 255});
     int minute = 0;
     const AllocationCount count;
     for (auto _ : state) {
         // A new minute every time, so the panel is really drawn.
         minute = (minute + 1) % 60;
-        face.DigiDraw(type, at(9, minute, 0), 0, minute % 4);
+        face.refreshReadout(type, at(9, minute, 0), 0, minute % 4);
         benchmark::DoNotOptimize(face.panel().constBits());
     }
     reportAllocations(state, count);
 }
-BENCHMARK(DigiDraw)->Arg(1)->Arg(6);
+BENCHMARK(DigitalReadout)->Arg(1)->Arg(6);
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "platform/app_identity.h"
 
+#include "core/artwork.h"
+
 QString applicationTitle()
 {
     return QStringLiteral("ふわまる　ぽてりん");
@@ -18,8 +20,8 @@ QString userGuidePath(const QString& programFolder)
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : {32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icon/icon%1.png").arg(size));
+    for (const int size : artwork::iconSizes) {
+        icon.addFile(artwork::resource(artwork::icon(size)));
     }
     return icon;
 }

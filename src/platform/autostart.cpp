@@ -1,6 +1,6 @@
 #include "platform/autostart.h"
 
-#include "settings_store/file_write.h"
+#include "core/atomic_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/local_time.h"
+#include "core/local_time.h"
 
 #include <QIcon>
 #include <QPoint>

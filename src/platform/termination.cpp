@@ -1,5 +1,7 @@
 #include "platform/termination.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -11,6 +13,7 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+QPointer<QWidget> windowToClose;
 
 // Only async-signal-safe work here: the event loop picks the byte up.
 void onSignal(int)
@@ -23,14 +26,17 @@ void onSignal(int)
 
 void closeOnTerminationRequest(QWidget* window)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    windowToClose = window;
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
         return;
     }
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
-        window->close();
+        if (windowToClose) {
+            windowToClose->close();
+        }
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;

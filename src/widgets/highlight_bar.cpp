@@ -1,6 +1,7 @@
 #include "widgets/highlight_bar.h"
 
-#include "widgets/hover_check.h"
+#include "core/artwork.h"
+#include "widgets/contains_pointer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,8 +12,8 @@ constexpr QPoint captionOffset(8, 1);
 
 } // namespace
 
-HighlightBar::HighlightBar(const QString& captionName, QWidget* parent)
-    : QWidget(parent), caption_(QStringLiteral(":/captions/%1.png").arg(captionName))
+HighlightBar::HighlightBar(const char* caption, QWidget* parent)
+    : QWidget(parent), caption_(artwork::resource(caption))
 {
     setMouseTracking(true);
     const QSize captionSize = caption_.deviceIndependentSize().toSize();
@@ -46,7 +47,7 @@ void HighlightBar::unlight()
 
 bool HighlightBar::overCaption(const QPointF& position) const
 {
-    return HoverCheck(captionRect().size(), position - captionRect().topLeft());
+    return containsPointer(captionRect().size(), position - captionRect().topLeft());
 }
 
 void HighlightBar::paintEvent(QPaintEvent*)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_store/colour.h"
+#include "core/colour.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -16,8 +16,8 @@ public:
     static constexpr ColourRef highlightColour = 0x00CF8474;
     static constexpr ColourRef normalColour = 0x002E2E2E;
 
-    // The caption stored as :/captions/<name>.png.
-    HighlightBar(const QString& captionName, QWidget* parent);
+    // A caption picture of the artwork catalogue (artwork::caption).
+    HighlightBar(const char* caption, QWidget* parent);
 
     // The colour the backdrop shows when not lit.
     void setNormalColour(ColourRef colour);

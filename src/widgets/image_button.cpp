@@ -1,19 +1,20 @@
 #include "widgets/image_button.h"
 
-#include "widgets/hover_check.h"
+#include "core/artwork.h"
+#include "widgets/contains_pointer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-ButtonFace ButtonFace::load(const QString& name)
+ButtonFace ButtonFace::load(const char* face)
 {
-    const QString base = QStringLiteral(":/buttons/") + name;
+    const QString base = artwork::resource(QStringLiteral("buttons/") + QLatin1String(face));
     return ButtonFace{QPixmap(base + QStringLiteral(".png")), QPixmap(base + QStringLiteral("_P.png")),
                       QPixmap(base + QStringLiteral("_B.png"))};
 }
 
-ImageButton::ImageButton(const ButtonFace& face, int& btnDown, QWidget* parent)
-    : QWidget(parent), btnDown_(btnDown), face_(face)
+ImageButton::ImageButton(const ButtonFace& face, bool& buttonHeld, QWidget* parent)
+    : QWidget(parent), buttonHeld_(buttonHeld), face_(face)
 {
     setMouseTracking(true);
     setFixedSize(face_.normal.deviceIndependentSize().toSize());
@@ -54,13 +55,13 @@ void ImageButton::paintEvent(QPaintEvent*)
 
 void ImageButton::mousePressEvent(QMouseEvent*)
 {
-    btnDown_ = 1;
+    buttonHeld_ = true;
     setLook(Look::Pressed);
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent* event)
 {
-    reportPointer(HoverCheck(size(), event->position()));
+    reportPointer(containsPointer(size(), event->position()));
 }
 
 void ImageButton::leaveEvent(QEvent*)
@@ -84,20 +85,20 @@ void ImageButton::reportPointer(bool inside)
 
 void ImageButton::pointerInside()
 {
-    setLook(btnDown_ == 1 ? Look::Pressed : Look::Hover);
+    setLook(buttonHeld_ ? Look::Pressed : Look::Hover);
     setCursor(Qt::UpArrowCursor);
 }
 
 void ImageButton::pointerOutside()
 {
-    btnDown_ = 0;
+    buttonHeld_ = false;
     setLook(Look::Normal);
     setCursor(Qt::ArrowCursor);
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (HoverCheck(size(), event->position())) {
+    if (containsPointer(size(), event->position())) {
         emit released();
     }
 }

@@ -10,12 +10,12 @@ struct ButtonFace
     QPixmap pressed;
     QPixmap hover;
 
-    // The face stored as :/buttons/<name>.png with its _P and _B variants.
-    static ButtonFace load(const QString& name);
+    // A face of the artwork catalogue (artwork::face), with its pressed and hover pictures.
+    static ButtonFace load(const char* face);
 };
 
 // A borderless picture that works as a button. It shows its normal, pressed or hover
-// picture; `btnDown` is the pressed flag its window shares among all its buttons.
+// picture; `buttonHeld` is the pressed flag its window shares among all its buttons.
 //
 // A press with any mouse button presses it. Moving off it while pressed undoes the
 // press, moving back shows the hover picture, and only a release over the button
@@ -32,7 +32,7 @@ public:
         Hover
     };
 
-    ImageButton(const ButtonFace& face, int& btnDown, QWidget* parent);
+    ImageButton(const ButtonFace& face, bool& buttonHeld, QWidget* parent);
 
     void setFace(const ButtonFace& face);
     const ButtonFace& face() const { return face_; }
@@ -60,7 +60,7 @@ protected:
     virtual void pointerInside();
     virtual void pointerOutside();
 
-    int& btnDown_;
+    bool& buttonHeld_;
 
 private:
     void reportPointer(bool inside);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_store/colour.h"
+#include "core/colour.h"
 
 #include <QRect>
 #include <QString>

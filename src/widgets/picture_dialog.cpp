@@ -1,5 +1,6 @@
 #include "widgets/picture_dialog.h"
 
+#include "core/artwork.h"
 #include "widgets/label_style.h"
 
 #include <QCloseEvent>
@@ -8,9 +9,9 @@
 #include <QPainter>
 #include <QScreen>
 
-PictureDialog::PictureDialog(const QString& backgroundName, const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      background_(QStringLiteral(":/backgrounds/%1.png").arg(backgroundName)), drag_(this)
+PictureDialog::PictureDialog(const char* background, const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), background_(artwork::resource(background)),
+      drag_(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
@@ -61,6 +62,7 @@ void PictureDialog::closeEvent(QCloseEvent* event)
 {
     if (isEnabled()) {
         event->accept();
+        emit closed();
     } else {
         event->ignore();
     }

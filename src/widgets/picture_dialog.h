@@ -8,20 +8,23 @@
 // The common shape of every dialog: a borderless window exactly the size of its
 // background picture, painted by it, opened centred on the screen, moved by dragging
 // its background with the left mouse button, and gone when closed.
-//
-// BtnDown is the pressed flag that the dialog's image buttons share.
 class PictureDialog : public QWidget
 {
     Q_OBJECT
 
 public:
-    // The background stored as :/backgrounds/<name>.png.
-    PictureDialog(const QString& backgroundName, const QString& title, QWidget* parent = nullptr);
+    // `background` is a picture of the artwork catalogue (artwork::background).
+    PictureDialog(const char* background, const QString& title, QWidget* parent = nullptr);
 
     // Shows the dialog in the middle of the screen, or of `owner` when given.
     void showCentred(const QWidget* owner = nullptr);
 
-    int BtnDown = 0;
+    // Whether a mouse button is held on one of the dialog's image buttons.
+    bool buttonHeld() const { return buttonHeld_; }
+
+signals:
+    // The dialog accepted a close (its own button or the desktop's) and is going away.
+    void closed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +38,9 @@ protected:
     void dragFrom(QWidget* child);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The pressed flag that the dialog's image buttons share.
+    bool buttonHeld_ = false;
 
 private:
     QPixmap background_;

@@ -1,5 +1,6 @@
 // The window backgrounds: every window is exactly its picture's size, and the windows
 // draw their labels and controls onto the flat body below the title strip.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
 #include <gtest/gtest.h>
@@ -28,14 +29,14 @@ void PrintTo(const Background& b, std::ostream* os)
 }
 
 const Background backgrounds[] = {
-    {":/backgrounds/Form3.png", {452, 282}, Strip::TitleAndNames},
-    {":/backgrounds/Form4.png", {240, 90}, Strip::None},
-    {":/backgrounds/Form5.png", {352, 270}, Strip::TitleAndNames},
-    {":/backgrounds/Form6.png", {252, 172}, Strip::TitleAndNames},
-    {":/backgrounds/Form7.png", {432, 362}, Strip::TitleAndNames},
-    {":/backgrounds/Form8.png", {472, 212}, Strip::TitleAndNames},
-    {":/backgrounds/Form9.png", {212, 132}, Strip::TitleOnly},
-    {":/backgrounds/Seihin.png", {402, 182}, Strip::TitleAndNames},
+    {artwork::background::settings, {452, 282}, Strip::TitleAndNames},
+    {artwork::background::message, {240, 90}, Strip::None},
+    {artwork::background::alarmEdit, {352, 270}, Strip::TitleAndNames},
+    {artwork::background::handColour, {252, 172}, Strip::TitleAndNames},
+    {artwork::background::designChooser, {432, 362}, Strip::TitleAndNames},
+    {artwork::background::alarmList, {472, 212}, Strip::TitleAndNames},
+    {artwork::background::readoutColour, {212, 132}, Strip::TitleOnly},
+    {artwork::background::about, {402, 182}, Strip::TitleAndNames},
 };
 
 constexpr QRgb body = 0x424242;
@@ -47,7 +48,7 @@ class WindowBackground : public ::testing::TestWithParam<Background>
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(QString::fromUtf8(GetParam().path));
+        image = picture_checks::resource(artwork::resource(GetParam().path));
         ASSERT_FALSE(image.isNull());
     }
 

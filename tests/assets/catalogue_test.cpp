@@ -1,4 +1,5 @@
 // Every picture the program loads is compiled in, at the size its window expects.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
 #include <QDirIterator>
@@ -26,26 +27,45 @@ void PrintTo(const Entry& e, std::ostream* os)
 std::vector<Entry> manifest()
 {
     std::vector<Entry> entries = {
-        {":/designs/D_Pic0.png", {85, 115}, false},     {":/designs/D_Pic1.png", {85, 105}, false},
-        {":/designs/D_Pic2.png", {85, 105}, false},     {":/designs/D_Pic3.png", {85, 104}, false},
-        {":/designs/D_Pic4.png", {115, 90}, false},     {":/designs/D_Pic5.png", {115, 100}, false},
-        {":/designs/D_Pic6.png", {115, 82}, false},     {":/icon/icon32.png", {32, 32}, true},
-        {":/icon/icon48.png", {48, 48}, true},          {":/icon/icon64.png", {64, 64}, true},
-        {":/icon/icon128.png", {128, 128}, true},       {":/icon/icon256.png", {256, 256}, true},
-        {":/clock/TimPcS.png", {130, 15}, false},       {":/clock/TimPcM.png", {220, 25}, false},
-        {":/clock/Pic_AlmK.png", {14, 7}, false},       {":/appearance/PicT.png", {54, 52}, false},
-        {":/backgrounds/Form3.png", {452, 282}, false}, {":/backgrounds/Form4.png", {240, 90}, false},
-        {":/backgrounds/Form5.png", {352, 270}, false}, {":/backgrounds/Form6.png", {252, 172}, false},
-        {":/backgrounds/Form7.png", {432, 362}, false}, {":/backgrounds/Form8.png", {472, 212}, false},
-        {":/backgrounds/Form9.png", {212, 132}, false}, {":/backgrounds/Seihin.png", {402, 182}, false},
-        {":/buttons/Asi.png", {44, 44}, false},         {":/buttons/NoAsi.png", {44, 44}, false},
-        {":/captions/Bt_TH.png", {83, 13}, false},      {":/captions/Bt_TM.png", {83, 13}, false},
-        {":/captions/Bt_TS.png", {83, 13}, false},      {":/captions/Picture2.png", {47, 13}, false},
-        {":/captions/HenWav.png", {47, 13}, false},     {":/captions/FutWav.png", {60, 13}, false},
-        {":/captions/TimeUp.png", {27, 13}, false},     {":/captions/TimeDown.png", {27, 13}, false},
-        {":/captions/AlmPlus.png", {83, 13}, false},    {":/captions/SetHen.png", {61, 13}, false},
-        {":/captions/BtnAlmDel.png", {81, 13}, false},  {":/captions/Btn1a.png", {94, 13}, false},
-        {":/captions/Btn2a.png", {116, 13}, false},
+        {"designs/D_Pic0.png", {85, 115}, false},
+        {"designs/D_Pic1.png", {85, 105}, false},
+        {"designs/D_Pic2.png", {85, 105}, false},
+        {"designs/D_Pic3.png", {85, 104}, false},
+        {"designs/D_Pic4.png", {115, 90}, false},
+        {"designs/D_Pic5.png", {115, 100}, false},
+        {"designs/D_Pic6.png", {115, 82}, false},
+        {"icon/icon32.png", {32, 32}, true},
+        {"icon/icon48.png", {48, 48}, true},
+        {"icon/icon64.png", {64, 64}, true},
+        {"icon/icon128.png", {128, 128}, true},
+        {"icon/icon256.png", {256, 256}, true},
+        {"clock/TimPcS.png", {130, 15}, false},
+        {"clock/TimPcM.png", {220, 25}, false},
+        {"clock/Pic_AlmK.png", {14, 7}, false},
+        {"appearance/PicT.png", {54, 52}, false},
+        {artwork::background::settings, {452, 282}, false},
+        {artwork::background::message, {240, 90}, false},
+        {artwork::background::alarmEdit, {352, 270}, false},
+        {artwork::background::handColour, {252, 172}, false},
+        {artwork::background::designChooser, {432, 362}, false},
+        {artwork::background::alarmList, {472, 212}, false},
+        {artwork::background::readoutColour, {212, 132}, false},
+        {artwork::background::about, {402, 182}, false},
+        {"buttons/Asi.png", {44, 44}, false},
+        {"buttons/NoAsi.png", {44, 44}, false},
+        {"captions/Bt_TH.png", {83, 13}, false},
+        {"captions/Bt_TM.png", {83, 13}, false},
+        {"captions/Bt_TS.png", {83, 13}, false},
+        {"captions/Picture2.png", {47, 13}, false},
+        {"captions/HenWav.png", {47, 13}, false},
+        {"captions/FutWav.png", {60, 13}, false},
+        {"captions/TimeUp.png", {27, 13}, false},
+        {"captions/TimeDown.png", {27, 13}, false},
+        {"captions/AlmPlus.png", {83, 13}, false},
+        {"captions/SetHen.png", {61, 13}, false},
+        {"captions/BtnAlmDel.png", {81, 13}, false},
+        {"captions/Btn1a.png", {94, 13}, false},
+        {"captions/Btn2a.png", {116, 13}, false},
     };
     static std::vector<std::string> names; // keeps the generated paths alive
     const struct
@@ -60,11 +80,11 @@ std::vector<Entry> manifest()
     if (names.empty()) {
         for (const auto& f : faces) {
             for (const char* state : {"", "_P", "_B"}) {
-                names.push_back(std::string(":/buttons/") + f.face + state + ".png");
+                names.push_back(std::string("buttons/") + f.face + state + ".png");
             }
         }
         for (int type = 0; type < 7; ++type) {
-            names.push_back(":/previews/Neko" + std::to_string(type) + ".png");
+            names.push_back("previews/Neko" + std::to_string(type) + ".png");
         }
     }
     std::size_t i = 0;
@@ -85,7 +105,7 @@ class Catalogue : public ::testing::TestWithParam<Entry>
 TEST_P(Catalogue, PictureIsCompiledInAtItsSize)
 {
     const Entry& e = GetParam();
-    const QImage image = picture_checks::resource(QString::fromUtf8(e.path));
+    const QImage image = picture_checks::resource(artwork::resource(e.path));
     ASSERT_FALSE(image.isNull()) << e.path;
     EXPECT_EQ(image.size(), e.size);
     EXPECT_EQ(image.hasAlphaChannel(), e.alpha);
@@ -98,7 +118,7 @@ TEST(Catalogue, NothingElseIsCompiledIn)
     // A misnamed picture would sit in the program unused while its window misses it.
     std::set<std::string> expected;
     for (const Entry& e : manifest()) {
-        expected.insert(e.path);
+        expected.insert(artwork::resource(e.path).toStdString());
     }
     std::vector<std::string> extra;
     for (const char* folder : {":/designs", ":/icon", ":/clock", ":/appearance", ":/backgrounds", ":/buttons",

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real clock on a real X server with a window manager: start-up at the
 # stored position, always in front, dragging, closing by the desktop, SIGTERM, and the
-# refusal to start with a broken settings file. Runs inside xvfb-run (see run_clock_e2e.sh).
+# refusal to start with a broken settings file. CTest runs it inside xvfb-run (tests/e2e/CMakeLists.txt).
 set -euo pipefail
 
 executable=$1

@@ -1,3 +1,4 @@
+#include "core/artwork.h"
 #include "widgets/highlight_bar.h"
 
 #include <QTest>
@@ -30,7 +31,7 @@ protected:
     QColor backdropPixel() { return bar.grab().toImage().pixelColor(2, 7); }
 
     QWidget window;
-    HighlightBar bar{u"AlmPlus"_s, &window};
+    HighlightBar bar{artwork::caption::addAlarm, &window};
     int releases = 0;
     int letGoes = 0;
 };

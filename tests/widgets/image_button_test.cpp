@@ -1,4 +1,4 @@
-#include "widgets/hover_check.h"
+#include "widgets/contains_pointer.h"
 #include "widgets/image_button.h"
 
 #include <QTest>
@@ -13,7 +13,7 @@ QPixmap filled(Qt::GlobalColor colour)
     return pixmap;
 }
 
-TEST(HoverCheck, LeftAndTopEdgesAreInsideRightAndBottomOutside)
+TEST(ContainsPointer, LeftAndTopEdgesAreInsideRightAndBottomOutside)
 {
     const QSize size(40, 30);
     const std::pair<QPointF, bool> cases[] = {
@@ -21,7 +21,7 @@ TEST(HoverCheck, LeftAndTopEdgesAreInsideRightAndBottomOutside)
         {{10, -1}, false}, {{39.4, 5}, true}, {{39.6, 5}, false}, {{-0.4, 5}, true}, {{-0.6, 5}, false},
     };
     for (const auto& [point, inside] : cases) {
-        EXPECT_EQ(HoverCheck(size, point), inside) << point.x() << "," << point.y();
+        EXPECT_EQ(containsPointer(size, point), inside) << point.x() << "," << point.y();
     }
 }
 
@@ -48,11 +48,11 @@ protected:
         QApplication::sendEvent(target, &event);
     }
 
-    int BtnDown = 0;
+    bool buttonHeld = false;
     QWidget window;
     const ButtonFace face{filled(Qt::gray), filled(Qt::darkBlue), filled(Qt::blue)};
-    ImageButton first{face, BtnDown, &window};
-    ImageButton second{face, BtnDown, &window};
+    ImageButton first{face, buttonHeld, &window};
+    ImageButton second{face, buttonHeld, &window};
     int firstActions = 0;
     int secondActions = 0;
 };
@@ -65,7 +65,7 @@ TEST_F(ImageButtonStates, HoverPressAndReleaseOverTheButtonActs)
     EXPECT_EQ(first.cursor().shape(), Qt::UpArrowCursor);
     QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
     EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
-    EXPECT_EQ(BtnDown, 1);
+    EXPECT_TRUE(buttonHeld);
     EXPECT_EQ(first.picture().toImage().pixelColor(0, 0), QColor(Qt::darkBlue));
     QTest::mouseRelease(&first, Qt::LeftButton, {}, {5, 5});
     EXPECT_EQ(firstActions, 1);
@@ -74,10 +74,10 @@ TEST_F(ImageButtonStates, HoverPressAndReleaseOverTheButtonActs)
 TEST_F(ImageButtonStates, AnyMouseButtonPresses)
 {
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        BtnDown = 0;
+        buttonHeld = false;
         QTest::mousePress(&first, button, {}, {5, 5});
         EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
-        EXPECT_EQ(BtnDown, 1);
+        EXPECT_TRUE(buttonHeld);
         QTest::mouseRelease(&first, button, {}, {5, 5});
     }
     EXPECT_EQ(firstActions, 2);
@@ -88,7 +88,7 @@ TEST_F(ImageButtonStates, DraggingOffAndReleasingDoesNothing)
     QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
     moveTo(&first, {60, 5}, Qt::LeftButton);
     EXPECT_EQ(first.look(), ImageButton::Look::Normal);
-    EXPECT_EQ(BtnDown, 0);
+    EXPECT_FALSE(buttonHeld);
     EXPECT_EQ(first.cursor().shape(), Qt::ArrowCursor);
     QTest::mouseRelease(&first, Qt::LeftButton, {}, {60, 5});
     EXPECT_EQ(firstActions, 0);
@@ -104,7 +104,7 @@ TEST_F(ImageButtonStates, DraggingBackInShowsHoverAndReleaseActs)
     EXPECT_EQ(firstActions, 1);
 }
 
-TEST_F(ImageButtonStates, EdgesCountAsTheHoverCheckSays)
+TEST_F(ImageButtonStates, EdgesCountAsContainsPointerSays)
 {
     moveTo(&first, {0, 0});
     EXPECT_EQ(first.look(), ImageButton::Look::Hover);
@@ -133,7 +133,7 @@ TEST_F(ImageButtonStates, ThePressedFlagIsSharedByTheWindowsButtons)
     moveTo(&second, {5, 5}, Qt::LeftButton);
     EXPECT_EQ(second.look(), ImageButton::Look::Pressed);
     moveTo(&first, {-5, 5}, Qt::LeftButton);
-    EXPECT_EQ(BtnDown, 0);
+    EXPECT_FALSE(buttonHeld);
     moveTo(&second, {6, 5});
     EXPECT_EQ(second.look(), ImageButton::Look::Hover);
 }

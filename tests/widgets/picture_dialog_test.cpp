@@ -1,3 +1,4 @@
+#include "core/artwork.h"
 #include "widgets/picture_dialog.h"
 
 #include <QLabel>
@@ -31,7 +32,7 @@ protected:
         QTest::mouseRelease(target, button, {}, to);
     }
 
-    PictureDialog* dialog = new PictureDialog(u"Form9"_s, u"時刻・日付の色変更"_s);
+    PictureDialog* dialog = new PictureDialog(artwork::background::readoutColour, u"時刻・日付の色変更"_s);
     QLabel* label = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "cat.h"
 #include "catalogue.h"
+#include "core/artwork.h"
 #include "palette.h"
 
 #include <QFontMetrics>
@@ -23,7 +24,7 @@ enum class Strip
 
 struct Window
 {
-    const char* file;
+    const char* file; // catalogue path
     QSize size;
     const char* title;
     Strip strip;
@@ -87,17 +88,16 @@ QImage background(const Window& w)
 void addBackgrounds(Catalogue& catalogue)
 {
     const Window windows[] = {
-        {"Form3", {452, 282}, "設 定", Strip::TitleAndNames},
-        {"Form4", {240, 90}, "", Strip::None},
-        {"Form5", {352, 270}, "アラームの設定", Strip::TitleAndNames},
-        {"Form6", {252, 172}, "針の色変更", Strip::TitleAndNames},
-        {"Form7", {432, 362}, "ねこ画像の変更", Strip::TitleAndNames},
-        {"Form8", {472, 212}, "アラーム", Strip::TitleAndNames},
-        {"Form9", {212, 132}, "時刻・日付の色変更", Strip::TitleOnly},
-        {"Seihin", {402, 182}, "製品情報", Strip::TitleAndNames},
+        {artwork::background::settings, {452, 282}, "設 定", Strip::TitleAndNames},
+        {artwork::background::message, {240, 90}, "", Strip::None},
+        {artwork::background::alarmEdit, {352, 270}, "アラームの設定", Strip::TitleAndNames},
+        {artwork::background::handColour, {252, 172}, "針の色変更", Strip::TitleAndNames},
+        {artwork::background::designChooser, {432, 362}, "ねこ画像の変更", Strip::TitleAndNames},
+        {artwork::background::alarmList, {472, 212}, "アラーム", Strip::TitleAndNames},
+        {artwork::background::readoutColour, {212, 132}, "時刻・日付の色変更", Strip::TitleOnly},
+        {artwork::background::about, {402, 182}, "製品情報", Strip::TitleAndNames},
     };
     for (const Window& w : windows) {
-        catalogue.add(QStringLiteral("backgrounds/%1.png").arg(QString::fromUtf8(w.file)),
-                      opaque(background(w)));
+        catalogue.add(QString::fromLatin1(w.file), opaque(background(w)));
     }
 }

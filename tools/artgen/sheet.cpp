@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 #include "clock_layout.h"
+#include "core/artwork.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -112,7 +113,7 @@ QImage settingsMock(const Catalogue& c)
     auto img = [&](const char* path) {
         return c.at(QString::fromUtf8(path));
     };
-    QImage out = img("backgrounds/Form3.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage out = img(artwork::background::settings).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Pen p(&out);
     const struct
     {

@@ -1,0 +1,46 @@
+#include "app/application.h"
+
+#include "platform/app_identity.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/termination.h"
+
+#include <QApplication>
+
+Application::Application(Platform& platform)
+    : platform_(platform), model_(platform), clockWindow_(model_, platform),
+      dialogs_(model_, platform, clockWindow_), menu_(platform, dialogs_)
+{
+    QApplication::setApplicationName(QStringLiteral("nekotokei"));
+    // The clock is a tool window, which Qt does not count as a main window: closing the
+    // last dialog must not end the program. Only the clock's own shut-down does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+    installFontSubstitutions();
+
+    QObject::connect(&clockWindow_, &ClockWindow::menuRequested, &menu_, &ClockMenu::open);
+    QObject::connect(&menu_, &ClockMenu::quitChosen, &clockWindow_, &ClockWindow::quit);
+    QObject::connect(&model_, &ClockModel::alarmRang, &dialogs_, [this](const QString& message) {
+        dialogs_.showMessage(message, Dialogs::Notice::AlarmRang);
+    });
+    QObject::connect(&clockWindow_, &ClockWindow::unloaded, &dialogs_, [this] { shutDown(); });
+}
+
+bool Application::start()
+{
+    if (const std::optional<QString> error = model_.load()) {
+        platform_.showMessage(*error);
+        return false;
+    }
+    clockWindow_.start();
+    closeOnTerminationRequest(&clockWindow_);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_, &ClockWindow::savePosition);
+    return true;
+}
+
+void Application::shutDown()
+{
+    // The dialogs go with the clock; they close without their own closing steps.
+    dialogs_.closeAll();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,226 @@
+#include "face/clock_face.h"
+
+#include "core/artwork.h"
+#include "face/digital_readout.h"
+#include "face/raster_ops.h"
+
+#include <QFontMetrics>
+#include <cstring>
+
+namespace {
+
+constexpr ColourRef lightText = 0x00E0E0E0;
+constexpr QPoint hiddenPanel(2000, 2000);
+constexpr QPoint hiddenBellBox(2200, 2200);
+constexpr int bellCell = 7;
+
+QImage loadRgb(const char* path)
+{
+    return QImage(artwork::resource(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+// The text as it appears on the face, on a transparent ground.
+QImage renderText(const QString& text, ColourRef colour)
+{
+    const QFont font = ClockFace::textFont();
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) + 2, metrics.height(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(toQColor(colour));
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+    return image;
+}
+
+// Everything the texts depend on, packed into one number.
+long long textKey(int design, ColourRef colour, const LocalTime& time)
+{
+    const long long day = (time.year * 13LL + time.month) * 32 + time.day;
+    return ((day * 2 + (time.hour < 12 ? 0 : 1)) * 8 + design) * 0x1000000LL + colour;
+}
+
+} // namespace
+
+ClockFace::ClockFace()
+    : panelRect_(hiddenPanel, QSize(41, 12)), bellBox_(bellCell, bellCell, QImage::Format_RGB32),
+      bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell)), smallStrip_(loadRgb(artwork::smallDigitStrip)),
+      largeStrip_(loadRgb(artwork::largeDigitStrip)), bellSprite_(loadRgb(artwork::bellSprite))
+{
+    bellBox_.fill(Qt::black);
+    panel_ = QImage(panelRect_.size(), QImage::Format_RGB32);
+    panel_.fill(Qt::black);
+}
+
+QFont ClockFace::textFont()
+{
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPixelSize(11);
+    return font;
+}
+
+void ClockFace::prepareFace(const QImage& picture)
+{
+    if (face_.size() != picture.size()) {
+        if (painter_.isActive()) {
+            painter_.end();
+        }
+        face_ = QImage(picture.size(), QImage::Format_RGB32);
+    }
+    if (!painter_.isActive()) {
+        painter_.begin(&face_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+    }
+    // The picture again, wiping the hands, texts and bell of the previous second.
+    const qsizetype rowBytes = qsizetype(face_.width()) * 4;
+    for (int y = 0; y < face_.height(); ++y) {
+        std::memcpy(face_.scanLine(y), picture.constScanLine(y), size_t(rowBytes));
+    }
+}
+
+void ClockFace::updatePen(QPen& pen, ColourRef colour, int width)
+{
+    const QColor wanted = toQColor(colour);
+    if (pen.color() != wanted || pen.width() != width || pen.capStyle() != Qt::RoundCap) {
+        pen = QPen(wanted, width, Qt::SolidLine, Qt::RoundCap);
+    }
+}
+
+void ClockFace::drawHands(const HandGeometry& g, const Inputs& in)
+{
+    // A pixel's centre lies half a pixel in from its corner: hands along a row or a
+    // column then cover whole pixels.
+    const QPointF centre(g.centre.x() + 0.5, g.centre.y() + 0.5);
+    const struct
+    {
+        ColourRef colour;
+        int width;
+        int length;
+        double angle;
+    } hands[3] = {
+        {in.hourColour, g.hourWidth, g.hourLength, hourHandAngle(in.time.hour, in.time.minute)},
+        {in.minuteColour, g.minuteWidth, g.minuteLength, minuteHandAngle(in.time.minute, in.time.second)},
+        {in.secondColour, g.secondWidth, g.secondLength, secondHandAngle(in.time.second)},
+    };
+    const int count = in.secondHand == 1 ? 3 : 2;
+    for (int i = 0; i < count; ++i) {
+        updatePen(pens_[std::size_t(i)], hands[i].colour, hands[i].width);
+        painter_.setPen(pens_[std::size_t(i)]);
+        painter_.drawLine(centre, handTip(centre, hands[i].length, hands[i].angle));
+    }
+}
+
+void ClockFace::drawTexts(const face_layout::Layout& layout, const Inputs& in)
+{
+    if (layout.first == face_layout::Text::None) {
+        return;
+    }
+    const ColourRef colour =
+        layout.colour == face_layout::TextColour::DigitalColour ? in.readoutColour : lightText;
+    const long long key = textKey(in.design, colour, in.time);
+    if (key != texts_.key) {
+        texts_.key = key;
+        texts_.first = renderText(face_layout::format(layout.first, in.time), colour);
+        texts_.second = renderText(face_layout::format(layout.second, in.time), colour);
+    }
+    painter_.drawImage(layout.firstAt, texts_.first);
+    painter_.drawImage(layout.secondAt, texts_.second);
+}
+
+void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readoutColour)
+{
+    panelRect_ = layout.panel;
+    bellBoxRect_ = layout.bellBox;
+    if (panel_.size() != panelRect_.size()) {
+        panel_ = QImage(panelRect_.size(), QImage::Format_RGB32);
+        panel_.fill(toQColor(readoutColour).rgb());
+        panelContent_ = -1;
+    }
+    setPanelColour(readoutColour);
+}
+
+void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
+{
+    const QRect imageCell(0, 0, bellCell, bellCell);
+    const QRect maskCell(bellCell, 0, bellCell, bellCell);
+    if (in.bellShown == 1) {
+        if (layout.bell) {
+            raster_ops::andBlit(face_, *layout.bell, bellSprite_, maskCell);
+            raster_ops::xorBlit(face_, *layout.bell, bellSprite_, imageCell);
+        } else if (!layout.bellBox.isEmpty()) {
+            bellBox_.fill(toQColor(in.readoutColour).rgb());
+            raster_ops::andBlit(bellBox_, QPoint(0, 0), bellSprite_, imageCell);
+        }
+    } else if (in.bellShown == 0) {
+        bellBox_.fill(Qt::black);
+    }
+}
+
+void ClockFace::redraw(const QImage& picture, const Inputs& in)
+{
+    prepareFace(picture);
+    const designs::Design* design = designs::find(in.design);
+    if (!design) {
+        // An unknown design shows its bare picture; only a cleared bell box changes.
+        if (in.bellShown == 0) {
+            bellBox_.fill(Qt::black);
+        }
+        return;
+    }
+    if (design->hands) {
+        drawHands(*design->hands, in);
+    }
+    drawTexts(design->layout, in);
+    if (!design->layout.panel.isEmpty()) {
+        placePanels(design->layout, in.readoutColour);
+    }
+    drawBell(design->layout, in);
+}
+
+void ClockFace::hidePanels()
+{
+    panelRect_.moveTopLeft(hiddenPanel);
+    bellBoxRect_.moveTopLeft(hiddenBellBox);
+}
+
+void ClockFace::setPanelColour(ColourRef colour)
+{
+    if (colour != panelColour_) {
+        panelColour_ = colour;
+        panelContent_ = -1;
+    }
+}
+
+bool ClockFace::refreshReadout(int design, const LocalTime& time, int colonStyle, int colonPhase)
+{
+    const designs::Design* found = designs::find(design);
+    const digital_readout::Strip* strip = found ? digital_readout::stripFor(found->readout) : nullptr;
+    if (!strip) {
+        return false;
+    }
+    const digital_readout::Colon colon = digital_readout::colonFor(colonStyle, colonPhase);
+    const long long content = ((design * 24LL + time.hour) * 60 + time.minute) * 3 + int(colon);
+    if (content == panelContent_) {
+        return false;
+    }
+    panelContent_ = content;
+    digital_readout::drawReadout(panel_, panelColour_,
+                                 found->readout == designs::Readout::Large ? largeStrip_ : smallStrip_,
+                                 *strip, time.hour, time.minute, colon);
+    return true;
+}
+
+void ClockFace::paint(QPainter& painter) const
+{
+    painter.drawImage(0, 0, face_);
+    painter.drawImage(panelRect_.topLeft(), panel_);
+    painter.drawImage(bellBoxRect_.topLeft(), bellBox_);
+}
+
+QImage ClockFace::composed() const
+{
+    QImage image = face_.copy();
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}

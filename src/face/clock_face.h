@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/colour.h"
+#include "core/local_time.h"
+#include "face/designs.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <array>
+
+// The pixels of the clock window: the face (the cat picture with hands, date texts and
+// bell), and on the digital designs the read-out panel and the bell box, which lie on
+// top of the face and keep their own pictures between redraws.
+//
+// Redraws reuse their images and pens: after the first one, a redraw that does not
+// change the date, the design or a colour allocates nothing.
+class ClockFace
+{
+public:
+    ClockFace();
+
+    // What a redraw of the face needs from the clock's state.
+    struct Inputs
+    {
+        int design;
+        LocalTime time;
+        int secondHand; // drawn when 1
+        int bellShown;  // 1 shows the bell, 0 clears the bell box, other values leave it
+        ColourRef hourColour;
+        ColourRef minuteColour;
+        ColourRef secondColour;
+        ColourRef readoutColour;
+    };
+
+    // The per-second redraw: the picture again, hands, texts, panel placement and bell.
+    void redraw(const QImage& picture, const Inputs& inputs);
+
+    // Moves the read-out panel and the bell box out of sight (analog designs).
+    void hidePanels();
+
+    // Draws the time into the read-out panel of a digital design; false when the panel
+    // already showed exactly this, in which case nothing was drawn.
+    bool refreshReadout(int design, const LocalTime& time, int colonStyle, int colonPhase);
+
+    // The read-out panel's background colour (set at start-up and by each redraw).
+    void setPanelColour(ColourRef colour);
+
+    void paint(QPainter& painter) const;
+
+    const QImage& image() const { return face_; }
+    const QImage& panel() const { return panel_; }
+    const QRect& panelRect() const { return panelRect_; }
+    const QImage& bellBox() const { return bellBox_; }
+    const QRect& bellBoxRect() const { return bellBoxRect_; }
+
+    // What the window shows: the face with the panel and the bell box on top.
+    QImage composed() const;
+
+    // The clock's text face: the Japanese gothic face at 8.25 points (11 pixels).
+    static QFont textFont();
+
+private:
+    void prepareFace(const QImage& picture);
+    void drawHands(const HandGeometry& hands, const Inputs& inputs);
+    void drawTexts(const face_layout::Layout& layout, const Inputs& inputs);
+    void drawBell(const face_layout::Layout& layout, const Inputs& inputs);
+    void placePanels(const face_layout::Layout& layout, ColourRef readoutColour);
+    static void updatePen(QPen& pen, ColourRef colour, int width);
+
+    QImage face_;
+    QPainter painter_;
+    std::array<QPen, 3> pens_;
+
+    QImage panel_;
+    QRect panelRect_;
+    ColourRef panelColour_ = 0;
+    QImage bellBox_;
+    QRect bellBoxRect_;
+
+    // The two texts of the face, rendered once for the day and half-day they show.
+    struct RenderedTexts
+    {
+        long long key = -1;
+        QImage first;
+        QImage second;
+    };
+    RenderedTexts texts_;
+
+    // What the panel shows, to skip redrawing the same picture.
+    long long panelContent_ = -1;
+
+    QImage smallStrip_;
+    QImage largeStrip_;
+    QImage bellSprite_;
+};

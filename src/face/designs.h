@@ -1,0 +1,47 @@
+#pragma once
+
+#include "face/face_layout.h"
+#include "face/hand_geometry.h"
+
+#include <QImage>
+#include <QSize>
+#include <optional>
+
+// The seven cat designs. The index is the stored design number; each design is a
+// whole clock face: analog (hands drawn over the picture) or digital (a digit panel).
+namespace designs {
+
+inline constexpr int count = 7;
+
+// The digit strip of a digital design's read-out.
+enum class Readout
+{
+    None, // analog
+    Small,
+    Large
+};
+
+struct Design
+{
+    const char* name; // as the chooser and the settings window show it
+    QSize size;
+    std::optional<HandGeometry> hands; // analog designs
+    Readout readout;
+    face_layout::Layout layout;
+};
+
+constexpr bool isDesign(int index)
+{
+    return index >= 0 && index < count;
+}
+
+// The design of a stored number, nothing for a number outside the table.
+const Design* find(int index);
+
+bool isAnalog(int index);
+bool isDigital(int index);
+
+// The full-size picture of a design, from the program's embedded artwork.
+QImage picture(int index);
+
+} // namespace designs

@@ -1,0 +1,49 @@
+#include "face/digital_readout.h"
+
+#include "face/raster_ops.h"
+
+namespace digital_readout {
+
+const Strip* stripFor(designs::Readout readout)
+{
+    switch (readout) {
+    case designs::Readout::Small:
+        return &smallStrip;
+    case designs::Readout::Large:
+        return &largeStrip;
+    case designs::Readout::None:
+        break;
+    }
+    return nullptr;
+}
+
+Colon colonFor(int colonStyle, int colonPhase)
+{
+    if (colonStyle == 1) {
+        return Colon::Shown;
+    }
+    if (colonStyle == 0) {
+        return colonPhase > 1 ? Colon::Blank : Colon::Shown;
+    }
+    return Colon::NotDrawn;
+}
+
+void drawReadout(QImage& panel, ColourRef colour, const QImage& stripImage, const Strip& strip, int hour,
+                 int minute, Colon colon)
+{
+    panel.fill(toQColor(colour).rgb());
+    const int digits[4] = {hour / 10, hour % 10, minute / 10, minute % 10};
+    const int places[4] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3],
+                           strip.destinationX[4]};
+    for (int i = 0; i < 4; ++i) {
+        raster_ops::andBlit(panel, QPoint(places[i], 0), stripImage,
+                            QRect(strip.cellWidth * digits[i], 0, strip.cellWidth, strip.cellHeight));
+    }
+    if (colon != Colon::NotDrawn) {
+        const int sourceX = colon == Colon::Shown ? strip.colonX : strip.blankX;
+        raster_ops::andBlit(panel, QPoint(strip.destinationX[2], 0), stripImage,
+                            QRect(sourceX, 0, strip.colonWidth, strip.cellHeight));
+    }
+}
+
+} // namespace digital_readout

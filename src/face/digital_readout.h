@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/colour.h"
+#include "face/designs.h"
+
+#include <QImage>
+#include <array>
+
+// The digital read-out: four digits and a colon copied cell by cell from a digit
+// strip (light glyphs on black) and AND-ed onto a panel filled with the read-out colour,
+// so the glyphs take that colour on a black ground.
+namespace digital_readout {
+
+struct Strip
+{
+    int cellWidth; // of a digit; digit d starts at x = cellWidth * d
+    int cellHeight;
+    int colonX;
+    int colonWidth;
+    int blankX;                      // an all-black cell as wide as the colon
+    std::array<int, 5> destinationX; // hour tens, hour units, colon, minute tens, minute units
+    QSize panelSize;
+};
+
+inline constexpr Strip smallStrip{9, 12, 91, 6, 96, {0, 9, 18, 24, 33}, {41, 12}};
+inline constexpr Strip largeStrip{16, 23, 159, 12, 168, {0, 16, 32, 44, 60}, {76, 23}};
+
+// The strip of a read-out size; nothing for an analog design.
+const Strip* stripFor(designs::Readout readout);
+
+enum class Colon
+{
+    Shown,
+    Blank,
+    NotDrawn
+};
+
+// Colon style 1 always shows the colon; style 0 blinks it with the display tick's colon
+// phase (shown in phases 0 and 1, blank in 2 and 3); other styles draw nothing there.
+Colon colonFor(int colonStyle, int colonPhase);
+
+// Draws hh:mm into `panel`: fills it with `colour`, then AND-s the digit cells and the
+// colon cell at their places. Allocates nothing.
+void drawReadout(QImage& panel, ColourRef colour, const QImage& stripImage, const Strip& strip, int hour,
+                 int minute, Colon colon);
+
+} // namespace digital_readout

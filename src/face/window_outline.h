@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <vector>
+
+// The clock window takes the outline of its picture: every pixel with the colour of
+// the top-left pixel is transparent, every other pixel belongs to the window.
+namespace window_outline {
+
+// One horizontal run of opaque pixels: x1 is its first column, x2 the column after
+// its last, y its row.
+struct Run
+{
+    int x1;
+    int y;
+    int x2;
+
+    friend bool operator==(const Run&, const Run&) = default;
+};
+
+// The runs of pixels that differ from keyColour, row by row, left to right.
+std::vector<Run> scanPictureRuns(const QImage& picture, QRgb keyColour);
+
+// The union of the runs, each a rectangle one pixel high.
+QRegion runsToRegion(const std::vector<Run>& runs);
+
+// The outline of a picture keyed by its top-left pixel.
+QRegion outlineOf(const QImage& picture);
+
+} // namespace window_outline

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/local_time.h"
+#include "storage/alarm_record.h"
+
+#include <optional>
+#include <vector>
+
+// Decides, tick by tick, which alarms ring. Every enabled alarm whose hour and minute
+// match rings once in its minute: the check remembers the minute that rang last
+// rather than relying on one tick falling into second 00, so late, doubled or
+// skipped ticks neither miss nor repeat an alarm. When the clock jumps forward (a
+// stalled machine, a time sync, waking from sleep) the minutes jumped over, up to
+// catchUpMinutes of them, are looked at as well, so an alarm set inside them still
+// rings, late.
+class AlarmSchedule
+{
+public:
+    static constexpr int catchUpMinutes = 10;
+
+    // The alarm tick's next interval: 1200 ms from a tick at second 58, back to 250 ms
+    // from second 03; seconds 59 to 02 keep the current one.
+    static int nextInterval(int second, int currentInterval);
+
+    struct Due
+    {
+        const AlarmRecord* record;
+        // The set time as shown in the message: the first and last two characters.
+        QStringView hour;
+        QStringView minute;
+    };
+
+    // The alarms that ring at this tick, in table order. Nothing is allocated when
+    // nothing is due.
+    std::vector<Due> check(const AlarmTable& table, const LocalTime& now);
+
+    // Whether an alarm has rung in the minute of `now`.
+    bool rangThisMinute(const LocalTime& now) const;
+
+    // Whether a record rings at the given hour and minute: its time's first two
+    // characters are the two-digit hour, its last two the two-digit minute, and its
+    // enabled flag is "1".
+    static bool isDue(const AlarmRecord& record, int hour, int minute);
+
+private:
+    static long long minuteStamp(const LocalTime& time);
+
+    std::optional<long long> lastRangMinute_;
+    std::optional<long long> lastCheckedMinute_;
+};

@@ -1,0 +1,140 @@
+#include "model/clock_model.h"
+
+#include "platform/platform.h"
+#include "storage/alarm_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+constexpr double twipsPerPixel = 15.0;
+constexpr ColourRef white = 0xFFFFFF;
+
+} // namespace
+
+ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.programFolder(), platform)
+{}
+
+std::optional<QString> ClockModel::load()
+{
+    const SettingsLoad loaded = files_.load();
+    if (!loaded.settings) {
+        return loaded.error;
+    }
+    settings_ = *loaded.settings;
+    // A stored 0 always means white: black cannot be the read-out colour.
+    if (settings_.readoutColour == 0) {
+        settings_.readoutColour = white;
+    }
+    alarms_ = alarm_file::load(alarmFilePath(), platform_);
+    updateBell();
+    return std::nullopt;
+}
+
+QString ClockModel::alarmFilePath() const
+{
+    return QDir(platform_.programFolder()).filePath(QString::fromLatin1(alarm_file::fileName));
+}
+
+void ClockModel::saveGeneralSettings()
+{
+    files_.saveGeneralSettings(settings_);
+}
+
+void ClockModel::saveDesignSettings()
+{
+    files_.saveDesignSettings(settings_);
+}
+
+void ClockModel::setAlwaysOnTop(int value)
+{
+    settings_.alwaysOnTop = value;
+    saveGeneralSettings();
+    emit alwaysOnTopChanged();
+}
+
+void ClockModel::setTrayIcon(int value)
+{
+    settings_.trayIcon = value;
+    saveGeneralSettings();
+    emit trayIconChanged();
+}
+
+void ClockModel::setSecondHand(int value)
+{
+    settings_.secondHand = value;
+    saveGeneralSettings();
+    emit secondHandChanged();
+}
+
+void ClockModel::setColonStyle(int value)
+{
+    settings_.colonStyle = value;
+    saveDesignSettings();
+    emit colonStyleChanged();
+}
+
+void ClockModel::setDesign(int design)
+{
+    settings_.design = design;
+    saveDesignSettings();
+    emit designChanged();
+}
+
+void ClockModel::savePosition(QPoint topLeft)
+{
+    settings_.positionX = topLeft.x() * twipsPerPixel;
+    settings_.positionY = topLeft.y() * twipsPerPixel;
+    files_.savePosition(settings_.positionX, settings_.positionY);
+}
+
+bool ClockModel::saveAlarms(const AlarmTable& table)
+{
+    const QString path = alarmFilePath();
+    if (!alarm_file::save(path, table, platform_)) {
+        return false;
+    }
+    // The table is rebuilt from the file as written.
+    QFile file(path);
+    alarms_ =
+        file.open(QIODevice::ReadOnly) ? alarm_file::parseSaved(alarm_file::decode(file.readAll())) : table;
+    updateBell();
+    emit alarmsChanged();
+    return true;
+}
+
+void ClockModel::updateBell()
+{
+    const bool anyEnabled = std::any_of(alarms_.begin(), alarms_.end(), [](const AlarmRecord& alarm) {
+        return alarm.enabled == alarm_text::enabledOn;
+    });
+    bellShown_ = anyEnabled ? 1 : 0;
+}
+
+void ClockModel::checkAlarms(const LocalTime& now)
+{
+    for (const AlarmSchedule::Due& due : schedule_.check(alarms_, now)) {
+        ring(due);
+    }
+}
+
+void ClockModel::ring(const AlarmSchedule::Due& due)
+{
+    const AlarmRecord& alarm = *due.record;
+    if (!alarm.sound.isEmpty() && alarm.sound != alarm_text::standardSound) {
+        lastAlarmPlayedWave_ = 1;
+        // A wave file that cannot be played gives the standard sound in its place; the
+        // message window then does not beep a second time.
+        if (!platform_.playWave(alarm.sound)) {
+            platform_.beep();
+        }
+    } else {
+        lastAlarmPlayedWave_ = 0;
+    }
+    if (alarm.display == alarm_text::displayOn) {
+        emit alarmRang(alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + due.hour.toString() + u'：' +
+                       due.minute.toString());
+    }
+}

@@ -1,0 +1,76 @@
+#include "ui/about_window.h"
+
+#include "core/artwork.h"
+#include "platform/app_identity.h"
+#include "platform/platform.h"
+#include "widgets/engraved_line.h"
+#include "widgets/highlight_bar.h"
+#include "widgets/image_button.h"
+#include "widgets/label_style.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr ColourRef white = 0x00FFFFFF;
+
+} // namespace
+
+AboutWindow::AboutWindow(Platform& platform)
+    : PictureDialog(artwork::background::about, QStringLiteral("製品情報")), platform_(platform)
+{
+    setObjectName(QStringLiteral("aboutWindow"));
+    auto* icon = new QLabel(this);
+    icon->setGeometry(16, 32, 51, 51);
+    icon->setPixmap(QPixmap(artwork::resource(artwork::icon(64)))
+                        .scaled(51, 51, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+
+    addLabel(this, QStringLiteral("ふわまる ぽてりん Windows版"), {80, 32, 352, 20}, white, 15);
+    addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);
+    addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
+             {80, 80, 304, 11}, white, 8.25);
+    // The code sits at the right under the separator; the IPA face is a little wider
+    // than the one the window was laid out with, so the label grows to the left.
+    addLabel(this, QStringLiteral("[QMFS-0314]"), {294, 104, 100, 14}, white, 9)
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    addLabel(this, QStringLiteral("お問い合わせ"), {12, 112, 88, 15}, white, 9.75);
+    addLabel(this, QStringLiteral("開発・配布元：nekotokei 　管理人：nekotokei"), {16, 152, 318, 17}, white,
+             9.75);
+    addEngravedLine(this, QPoint(10, 95), QPoint(388, 95), 0x00707070);
+
+    makerLink_ = new HighlightBar(artwork::caption::makerSite, this);
+    makerLink_->setObjectName(QStringLiteral("makerLink"));
+    makerLink_->move(12, 128);
+    makerLink_->setNormalColour(backgroundColour);
+    connect(makerLink_, &HighlightBar::released, this, [this] { openLink(makerLink_, projectHomePage()); });
+
+    guideLink_ = new HighlightBar(artwork::caption::guidePage, this);
+    guideLink_->setObjectName(QStringLiteral("guideLink"));
+    guideLink_->move(136, 128);
+    guideLink_->setNormalColour(backgroundColour);
+    connect(guideLink_, &HighlightBar::released, this,
+            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.programFolder()))); });
+
+    auto* closeButton = new ImageButton(ButtonFace::load(artwork::face::close), buttonHeld_, this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->move(336, 132);
+    closeButton->setToolTip(QStringLiteral("閉じる"));
+    connect(closeButton, &ImageButton::released, this, [this] {
+        buttonHeld_ = false;
+        close();
+    });
+    setMouseTracking(true);
+}
+
+void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
+{
+    platform_.openUrl(url);
+    link->unlight();
+}
+
+void AboutWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    makerLink_->unlight();
+    guideLink_->unlight();
+    PictureDialog::mouseMoveEvent(event);
+}

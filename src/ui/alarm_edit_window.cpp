@@ -1,0 +1,165 @@
+#include "ui/alarm_edit_window.h"
+
+#include "core/artwork.h"
+#include "platform/platform.h"
+#include "widgets/highlight_bar.h"
+#include "widgets/image_button.h"
+#include "widgets/label_style.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+constexpr ColourRef white = 0x00FFFFFF;
+constexpr ColourRef textColour = 0x00E0E0E0;
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRecord>& alarm)
+    : PictureDialog(artwork::background::alarmEdit, QStringLiteral("アラームの設定")), platform_(platform)
+{
+    setObjectName(QStringLiteral("alarmEditWindow"));
+    addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
+    hourText_ = addLabel(this, QStringLiteral("00"), {14, 54, 40, 33}, textColour, 24, fixedFace);
+    hourText_->setObjectName(QStringLiteral("hour"));
+    addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
+    minuteText_ = addLabel(this, QStringLiteral("00"), {142, 54, 40, 33}, textColour, 24, fixedFace);
+    minuteText_->setObjectName(QStringLiteral("minute"));
+    addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
+    addStepper(artwork::caption::stepUp, {78, 54}, TimeStep::HourUp, "hourUp");
+    addStepper(artwork::caption::stepDown, {78, 70}, TimeStep::HourDown, "hourDown");
+    addStepper(artwork::caption::stepUp, {201, 54}, TimeStep::MinuteUp, "minuteUp");
+    addStepper(artwork::caption::stepDown, {201, 70}, TimeStep::MinuteDown, "minuteDown");
+
+    addLabel(this, QStringLiteral("アラーム音色"), {10, 102, 86, 14}, white);
+    auto* standardSoundBar = new HighlightBar(artwork::caption::standardSound, this);
+    standardSoundBar->setObjectName(QStringLiteral("standardSound"));
+    standardSoundBar->move(96, 101);
+    connect(standardSoundBar, &HighlightBar::released, this, [this] { setSound(alarm_text::standardSound); });
+    soundField_ = new QLineEdit(this);
+    soundField_->setObjectName(QStringLiteral("soundField"));
+    soundField_->setGeometry(10, 119, 267, 18);
+    soundField_->setReadOnly(true);
+    chooseWaveBar_ = new HighlightBar(artwork::caption::chooseWave, this);
+    chooseWaveBar_->setObjectName(QStringLiteral("chooseWave"));
+    chooseWaveBar_->move(280, 120);
+    connect(chooseWaveBar_, &HighlightBar::released, this, &AlarmEditWindow::chooseWave);
+
+    showMessageBox_ =
+        new QCheckBox(QStringLiteral("アラーム設定時刻になったら確認メッセージを表示する"), this);
+    showMessageBox_->setObjectName(QStringLiteral("showMessage"));
+    showMessageBox_->setGeometry(14, 160, 333, 18);
+    showMessageBox_->setFont(QFont(dialogFace, 9));
+    QPalette checkPalette = showMessageBox_->palette();
+    checkPalette.setColor(QPalette::WindowText, toQColor(textColour));
+    showMessageBox_->setPalette(checkPalette);
+    showMessageBox_->setChecked(true);
+
+    addLabel(this, QStringLiteral("アラームメッセージ"), {12, 196, 116, 14}, white);
+    messageField_ = new QLineEdit(this);
+    messageField_->setObjectName(QStringLiteral("messageField"));
+    messageField_->setGeometry(128, 192, 201, 17);
+    connect(showMessageBox_, &QCheckBox::toggled, messageField_, &QLineEdit::setEnabled);
+
+    auto* applyButton = new ImageButton(ButtonFace::load(artwork::face::apply), buttonHeld_, this);
+    applyButton->setObjectName(QStringLiteral("applyButton"));
+    applyButton->move(222, 222);
+    connect(applyButton, &ImageButton::released, this, &AlarmEditWindow::accept);
+    auto* cancelButton = new ImageButton(ButtonFace::load(artwork::face::cancel), buttonHeld_, this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->move(286, 222);
+    connect(cancelButton, &ImageButton::released, this, [this] {
+        buttonHeld_ = false;
+        close();
+    });
+
+    if (alarm) {
+        hourText_->setText(alarm->time.left(2));
+        minuteText_->setText(alarm->time.right(2));
+        setSound(alarm->sound);
+        messageField_->setText(alarm->message);
+        if (alarm->display == alarm_text::displayOn) {
+            showMessageBox_->setChecked(true);
+        } else if (alarm->display == alarm_text::displayOff) {
+            showMessageBox_->setChecked(false);
+        }
+    } else {
+        setSound(alarm_text::standardSound);
+        const LocalTime now = platform_.now();
+        hourText_->setText(twoDigits(now.hour));
+        minuteText_->setText(twoDigits(now.minute));
+        messageField_->setText(alarm_text::defaultMessage);
+    }
+    messageField_->setEnabled(showMessageBox_->isChecked());
+
+    repeatTimer_ = new QTimer(this);
+    repeatTimer_->setObjectName(QStringLiteral("repeatTimer"));
+    repeatTimer_->setInterval(500);
+    connect(repeatTimer_, &QTimer::timeout, this, &AlarmEditWindow::repeatHeldStep);
+    repeatTimer_->start();
+}
+
+HighlightBar* AlarmEditWindow::addStepper(const char* caption, QPoint at, TimeStep step, const char* name)
+{
+    auto* bar = new HighlightBar(caption, this);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->move(at);
+    connect(bar, &HighlightBar::pressed, this, [this, step] {
+        heldStep_ = step;
+        repeatTimer_->start(100);
+    });
+    // Letting go anywhere ends the repeat; a release over the bar steps once more.
+    connect(bar, &HighlightBar::letGo, this, [this] { heldStep_ = TimeStep::None; });
+    connect(bar, &HighlightBar::released, this, [this, step] { this->step(step); });
+    return bar;
+}
+
+void AlarmEditWindow::repeatHeldStep()
+{
+    if (heldStep_ == TimeStep::None) {
+        repeatTimer_->stop();
+        return;
+    }
+    step(heldStep_);
+}
+
+void AlarmEditWindow::step(TimeStep step)
+{
+    QLabel* label = step == TimeStep::HourUp || step == TimeStep::HourDown ? hourText_ : minuteText_;
+    label->setText(stepTime(step, label->text()));
+}
+
+void AlarmEditWindow::setSound(const QString& sound)
+{
+    storedSound_ = sound;
+    soundField_->setText(QFontMetrics(font()).elidedText(sound, Qt::ElideMiddle, pathWidth));
+}
+
+void AlarmEditWindow::chooseWave()
+{
+    chooseWaveBar_->unlight();
+    const QString path = platform_.chooseOpenFile(QStringLiteral("ファイルを開く"),
+                                                  QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
+    if (!path.isEmpty()) {
+        setSound(path);
+    } else if (soundField_->text().isEmpty() || soundField_->text() == alarm_text::standardSound) {
+        setSound(alarm_text::standardSound);
+    }
+}
+
+void AlarmEditWindow::accept()
+{
+    const QString display = showMessageBox_->isChecked() ? alarm_text::displayOn : alarm_text::displayOff;
+    const QString time = hourText_->text() + u':' + minuteText_->text();
+    emit accepted(AlarmRecord{time, alarm_text::enabledOn, storedSound_, display, messageField_->text()});
+    buttonHeld_ = false;
+    close();
+}

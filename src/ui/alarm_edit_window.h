@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/time_step.h"
+#include "storage/alarm_record.h"
+#include "widgets/picture_dialog.h"
+
+#include <optional>
+
+class HighlightBar;
+class Platform;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+// The alarm edit window: the time with four stepping bars, the sound (the standard one
+// or a wave file), and the message. 適用 hands the alarm to whoever opened the window
+// (accepted) and closes it.
+class AlarmEditWindow final : public PictureDialog
+{
+    Q_OBJECT
+
+public:
+    // Opens on `alarm` to change it, or, with none, on a new alarm at the current time.
+    AlarmEditWindow(Platform& platform, const std::optional<AlarmRecord>& alarm);
+
+    // The stepping timer's tick: repeats the held stepping bar, or stops.
+    void repeatHeldStep();
+
+    // The pixel width a wave file's path is shortened to in the sound field.
+    static constexpr int pathWidth = 256;
+
+    // The sound as it will be stored: "標準" or the full path (the field may show it shortened).
+    QString storedSound() const { return storedSound_; }
+    TimeStep heldStep() const { return heldStep_; }
+
+signals:
+    // The alarm as confirmed: enabled, with its time, sound, display flag and message.
+    void accepted(const AlarmRecord& alarm);
+
+private:
+    HighlightBar* addStepper(const char* caption, QPoint at, TimeStep step, const char* name);
+    void step(TimeStep step);
+    void setSound(const QString& sound);
+    void chooseWave();
+    void accept();
+
+    Platform& platform_;
+    QLabel* hourText_;
+    QLabel* minuteText_;
+    HighlightBar* chooseWaveBar_;
+    QLineEdit* soundField_;
+    QLineEdit* messageField_;
+    QCheckBox* showMessageBox_;
+    QTimer* repeatTimer_;
+    QString storedSound_;
+    TimeStep heldStep_ = TimeStep::None;
+};

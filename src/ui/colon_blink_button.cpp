@@ -1,0 +1,19 @@
+#include "ui/colon_blink_button.h"
+
+ColonBlinkButton::ColonBlinkButton(const ButtonFace& face, bool& buttonHeld, bool& colonHovered,
+                                   QWidget* parent)
+    : ImageButton(face, buttonHeld, parent), colonHovered_(colonHovered)
+{}
+
+void ColonBlinkButton::pointerInside()
+{
+    colonHovered_ = true;
+    setLook(Look::Hover);
+    setCursor(Qt::UpArrowCursor);
+}
+
+void ColonBlinkButton::pointerOutside()
+{
+    setCursor(Qt::ArrowCursor);
+    colonHovered_ = false;
+}

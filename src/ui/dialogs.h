@@ -1,0 +1,93 @@
+#pragma once
+
+#include "storage/alarm_record.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <optional>
+
+class AboutWindow;
+class AlarmEditWindow;
+class AlarmListWindow;
+class ClockModel;
+class MessageWindow;
+class Platform;
+class PictureDialog;
+class QWidget;
+class SettingsWindow;
+
+// Which of the program's windows are open, at most one of each, and which windows are
+// disabled while which are open. Every window that opens another asks here; the
+// enabling of every window follows from the rules in dialogs.cpp alone.
+class Dialogs final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The windows a rule can name.
+    enum class Window
+    {
+        Clock,
+        Settings,
+        About,
+        AlarmList,
+        AlarmEdit,
+        Message,
+    };
+
+    // Why the message window was opened; it can carry several reasons at once, when a
+    // second notice comes while it is open.
+    enum class Notice
+    {
+        AlarmRang,
+        AlarmsSavedFromList,
+        AlarmsSavedFromEditor,
+    };
+
+    Dialogs(ClockModel& model, Platform& platform, QWidget& clockWindow);
+    ~Dialogs() override;
+
+    // Each opens its window, or brings the open one forward.
+    SettingsWindow* openSettings();
+    AboutWindow* openAbout();
+    AlarmListWindow* openAlarmList();
+    // Adds an alarm (nothing given) or changes the one given.
+    AlarmEditWindow* openAlarmEdit(const std::optional<AlarmRecord>& alarm);
+
+    // Shows a notice in the message window. When the window is already open it keeps its
+    // text and is only brought forward; the new notice's rule applies all the same.
+    MessageWindow* showMessage(const QString& text, Notice notice);
+
+    // The open windows (null when closed), for the windows that work together and for tests.
+    SettingsWindow* settingsWindow() const;
+    AboutWindow* aboutWindow() const;
+    AlarmListWindow* alarmListWindow() const;
+    AlarmEditWindow* alarmEditWindow() const;
+    MessageWindow* messageWindow() const;
+
+    // Whether a window is open (the clock always is).
+    bool isOpen(Window window) const;
+
+    // Closes every window at once, without their closing steps: the program is ending.
+    void closeAll();
+
+private:
+    PictureDialog* dialog(Window window) const;
+    QWidget* widget(Window window) const;
+    // Shows a new window and keeps it until it closes.
+    void track(Window window, PictureDialog* dialog);
+    void forget(Window window);
+    // Enables every window that no open window or notice holds disabled.
+    void updateEnabling();
+
+    ClockModel& model_;
+    Platform& platform_;
+    QWidget& clockWindow_;
+    QPointer<SettingsWindow> settings_;
+    QPointer<AboutWindow> about_;
+    QPointer<AlarmListWindow> alarmList_;
+    QPointer<AlarmEditWindow> alarmEdit_;
+    QPointer<MessageWindow> message_;
+    unsigned notices_ = 0; // a bit per Notice while the message window is open
+};

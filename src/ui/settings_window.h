@@ -1,0 +1,61 @@
+#pragma once
+
+#include "widgets/image_button.h"
+#include "widgets/picture_dialog.h"
+
+class ChoiceFrame;
+class ClockModel;
+class ColonBlinkButton;
+class Dialogs;
+class Platform;
+class QLabel;
+class QTimer;
+
+// The settings window: every choice takes effect on the clock at once and is written
+// at once; there is no OK and no cancel. The clock window stays disabled while it is open.
+class SettingsWindow final : public PictureDialog
+{
+    Q_OBJECT
+
+public:
+    SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+
+    // The colon button's animation step (the window's 250 ms timer).
+    void animateColonButton();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopRow();
+    void buildAnalogPanel();
+    void buildDigitalPanel();
+    ImageButton* addButton(QWidget* parent, QPoint at, const char* face, const char* name,
+                           const QString& tooltip, QLabel* help, const QString& helpText);
+    ChoiceFrame* addFrame(QWidget* parent, QPoint at, const char* name);
+    void showHelp(ImageButton* button, QLabel* help, const QString& helpText);
+    // The frames of the four choices, from the model.
+    void showChoices();
+    // The design's name and its own panel (analog or digital).
+    void showDesignPanel();
+    void resetButton(ImageButton* button, QLabel* help);
+
+    ClockModel& model_;
+    Dialogs& dialogs_;
+    Platform& platform_;
+    ButtonFace colonShownFace_;
+    ButtonFace colonHiddenFace_;
+    bool colonHovered_ = false;
+    int colonPhase_ = 0;
+    QTimer* colonTimer_;
+
+    QLabel* helpText_;
+    QLabel* panelHelpText_;
+    QLabel* designTitle_;
+    QWidget* analogPanel_;
+    QWidget* digitalPanel_;
+    ChoiceFrame *alwaysOnTopFrame_, *normalStackingFrame_, *trayIconOnFrame_, *trayIconOffFrame_,
+        *secondHandOnFrame_, *secondHandOffFrame_, *colonBlinkFrame_, *colonSteadyFrame_;
+    ColonBlinkButton* colonBlinkButton_;
+};

@@ -1,0 +1,26 @@
+#include "widgets/choice_frame.h"
+
+#include "core/artwork.h"
+
+#include <QPainter>
+
+ChoiceFrame::ChoiceFrame(QWidget* parent, QPoint at)
+    : QWidget(parent), selectedPicture_(artwork::resource(artwork::choiceSelected)),
+      unselectedPicture_(artwork::resource(artwork::choiceUnselected))
+{
+    setGeometry(QRect(at, QSize(44, 44)));
+}
+
+void ChoiceFrame::setSelected(bool selected)
+{
+    if (selected_ != selected) {
+        selected_ = selected;
+        update();
+    }
+}
+
+void ChoiceFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, selected_ ? selectedPicture_ : unselectedPicture_);
+}

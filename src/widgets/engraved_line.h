@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <QPoint>
+
+class QWidget;
+
+// An engraved separator: a one-pixel black line from `from` to `to` and a grey one
+// beside it (one pixel lower for a horizontal line, one to the right for a vertical one).
+void addEngravedLine(QWidget* parent, QPoint from, QPoint to, ColourRef grey = 0x00808080);

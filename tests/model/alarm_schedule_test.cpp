@@ -1,0 +1,162 @@
+#include "model/alarm_schedule.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+AlarmRecord enabledAt(const QString& time, const QString& enabled = u"1"_s)
+{
+    return AlarmRecord{time, enabled, u"標準"_s, u" 表示 "_s, time};
+}
+
+const QDateTime morning(QDate(2024, 5, 17), QTime(7, 29, 0));
+
+// Runs the alarm tick at the given moments (milliseconds after `morning`) and counts
+// how often each alarm rang, by its time text.
+std::map<QString, int> ringsAt(const AlarmTable& table, const std::vector<qint64>& moments,
+                               AlarmSchedule& check)
+{
+    std::map<QString, int> rings;
+    for (const qint64 ms : moments) {
+        for (const AlarmSchedule::Due& due :
+             check.check(table, LocalTime::fromDateTime(morning.addMSecs(ms)))) {
+            ++rings[due.record->time];
+        }
+    }
+    return rings;
+}
+
+// Tick moments from `from` to `to` ms, the way the alarm timer would deliver them:
+// 250 ms, 1200 ms from second 58 to second 03, each late by up to `jitter` ms.
+std::vector<qint64> timerTicks(qint64 from, qint64 to, int jitter, unsigned seed = 1)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> late(0, jitter);
+    std::vector<qint64> moments;
+    int interval = 250;
+    for (qint64 t = from; t < to;) {
+        moments.push_back(t);
+        interval = AlarmSchedule::nextInterval(morning.addMSecs(t).time().second(), interval);
+        t += interval + (jitter ? late(random) : 0);
+    }
+    return moments;
+}
+
+TEST(AlarmSchedule, TickRateSlowsDownAroundTheMinute)
+{
+    const std::pair<int, int> cases[] = {{57, 250}, {58, 1200}, {59, 777}, {0, 777},
+                                         {1, 777},  {2, 777},   {3, 250},  {30, 250}};
+    for (const auto& [second, expected] : cases) {
+        EXPECT_EQ(AlarmSchedule::nextInterval(second, 777), expected) << second;
+    }
+}
+
+TEST(AlarmSchedule, RingsOnceInItsMinuteWhateverTheTicks)
+{
+    const AlarmTable table{enabledAt(u"07:30"_s)};
+    struct Case
+    {
+        const char* name;
+        std::vector<qint64> moments;
+    };
+    const std::vector<Case> cases = {
+        {"Every250ms", timerTicks(0, 180'000, 0)},
+        {"Jittered", timerTicks(0, 180'000, 400, 7)},
+        {"HeavyJitter", timerTicks(0, 180'000, 1500, 11)},
+        {"NoTickInSecondZero", {59'900, 61'100, 62'300, 70'000, 119'999}},
+        {"TwoTicksInSecondZero", {59'000, 60'100, 60'600, 61'000, 90'000}},
+        {"ClockJumpsBackIntoTheMinute", {59'000, 60'200, 80'000, 65'000, 60'100, 70'000, 100'000}},
+        {"StartedInTheMiddleOfTheMinute", {95'000, 95'250, 119'750}},
+    };
+    for (const Case& c : cases) {
+        AlarmSchedule check;
+        const auto rings = ringsAt(table, c.moments, check);
+        EXPECT_EQ(rings.count(u"07:30"_s) ? rings.at(u"07:30"_s) : 0, 1) << c.name;
+    }
+}
+
+TEST(AlarmSchedule, RingsAtTheFirstTickOfTheMinute)
+{
+    AlarmSchedule check;
+    const AlarmTable table{enabledAt(u"07:30"_s)};
+    EXPECT_TRUE(check.check(table, LocalTime::fromDateTime(morning.addMSecs(59'999))).empty());
+    EXPECT_EQ(check.check(table, LocalTime::fromDateTime(morning.addMSecs(60'150))).size(), 1u);
+    EXPECT_TRUE(check.rangThisMinute(LocalTime::fromDateTime(morning.addMSecs(60'150))));
+    EXPECT_FALSE(check.rangThisMinute(LocalTime::fromDateTime(morning.addMSecs(120'000))));
+}
+
+TEST(AlarmSchedule, ClockJumpingForwardStillRingsWhatItJumpedOver)
+{
+    const AlarmTable table{enabledAt(u"07:30"_s), enabledAt(u"07:31"_s)};
+    struct Case
+    {
+        const char* name;
+        qint64 after; // the jump lands here; the tick before was at 07:29:50
+        int rings;
+    };
+    const Case cases[] = {
+        {"IntoTheMinute", 90'000, 1},  // 07:30:30
+        {"OverOneMinute", 130'000, 2}, // 07:31:10: 07:30 late, 07:31 on time
+        {"NineMinutesLate", 9 * 60'000 + 59'000, 2},
+        {"TooLateToCatchUp", 12 * 60'000, 0}, // 07:41: both are long gone
+    };
+    for (const Case& c : cases) {
+        AlarmSchedule check;
+        const auto rings = ringsAt(table, {50'000, c.after}, check);
+        int total = 0;
+        for (const auto& [time, count] : rings) {
+            EXPECT_EQ(count, 1) << c.name << " " << time.toStdString();
+            total += count;
+        }
+        EXPECT_EQ(total, c.rings) << c.name;
+    }
+}
+
+TEST(AlarmSchedule, AlarmsOfOneMinuteRingTogetherInTableOrder)
+{
+    AlarmSchedule check;
+    const AlarmTable table{enabledAt(u"07:30"_s), enabledAt(u"06:00"_s), enabledAt(u"07:30"_s)};
+    const auto due = check.check(table, LocalTime::fromDateTime(morning.addSecs(60)));
+    ASSERT_EQ(due.size(), 2u);
+    EXPECT_EQ(due[0].record, &table[0]);
+    EXPECT_EQ(due[1].record, &table[2]);
+    EXPECT_EQ(due[0].hour, u"07"_s);
+    EXPECT_EQ(due[0].minute, u"30"_s);
+}
+
+TEST(AlarmSchedule, AnAlarmSavedInItsOwnMinuteRingsUnlessOneRangAlready)
+{
+    const LocalTime at07303020 = LocalTime::fromDateTime(morning.addSecs(80));
+    const LocalTime at073030 = LocalTime::fromDateTime(morning.addSecs(90));
+    {
+        AlarmSchedule check;
+        EXPECT_TRUE(check.check({}, at07303020).empty());
+        EXPECT_EQ(check.check({enabledAt(u"07:30"_s)}, at073030).size(), 1u);
+    }
+    {
+        AlarmSchedule check;
+        EXPECT_EQ(check.check({enabledAt(u"07:30"_s)}, at07303020).size(), 1u);
+        EXPECT_TRUE(check.check({enabledAt(u"07:30"_s), enabledAt(u"07:30"_s, u"1"_s)}, at073030).empty());
+        // The next day it rings again.
+        EXPECT_EQ(
+            check.check({enabledAt(u"07:30"_s)}, LocalTime::fromDateTime(morning.addDays(1).addSecs(65)))
+                .size(),
+            1u);
+    }
+}
+
+TEST(AlarmSchedule, DisabledAndMalformedTimesNeverRing)
+{
+    const AlarmTable table{enabledAt(u"07:30"_s, u"0"_s), enabledAt(u"07:30"_s, u"2"_s), enabledAt(u"7:30"_s),
+                           enabledAt(u"07:3"_s),          enabledAt(u"7:3"_s),           enabledAt(u"7"_s),
+                           enabledAt(QString()),          enabledAt(u"07:30"_s, u" 1"_s)};
+    AlarmSchedule check;
+    EXPECT_TRUE(ringsAt(table, timerTicks(0, 180'000, 0), check).empty());
+}
+
+} // namespace

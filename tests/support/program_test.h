@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/application.h"
+#include "support/fake_platform.h"
+#include "support/temp_program_folder.h"
+
+#include <gtest/gtest.h>
+
+// The whole program on a scripted desktop in a throw-away program folder. A test writes
+// the files it needs, then starts it.
+class ProgramTest : public ::testing::Test
+{
+protected:
+    TempProgramFolder folder;
+    FakePlatform platform{folder.path()};
+    Application app{platform};
+    ClockWindow& clock = app.clockWindow();
+    ClockModel& model = app.model();
+    Dialogs& dialogs = app.dialogs();
+};

@@ -1,0 +1,394 @@
+#include "support/clicks.h"
+#include "support/program_test.h"
+#include "support/windows.h"
+#include "ui/alarm_edit_window.h"
+#include "ui/alarm_list_window.h"
+#include "ui/message_window.h"
+#include "ui/settings_window.h"
+#include "widgets/highlight_bar.h"
+#include "widgets/image_button.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray alarmLine(const QString& time, int enabled, const QString& sound = u"標準"_s,
+                     const QString& display = u" 表示 "_s, const QString& message = u"時間になりました。"_s)
+{
+    return u"\"%1\",%2,\"%3\",\"%4\",\"%5\"\r\n"_s.arg(time)
+        .arg(enabled)
+        .arg(sound, display, message)
+        .toUtf8();
+}
+
+QByteArray alarms(int count)
+{
+    QByteArray file;
+    for (int i = 0; i < count; ++i) {
+        file += alarmLine(u"%1:00"_s.arg(i, 2, 10, QLatin1Char('0')), 1);
+    }
+    return file;
+}
+
+class AlarmWindows : public ProgramTest
+{
+protected:
+    void open(const QByteArray& file)
+    {
+        folder.write(u"alm.zdt"_s, file);
+        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(13, 5, 0)));
+        ASSERT_TRUE(app.start());
+        settings = dialogs.openSettings();
+        clicks::click(child(settings, "alarmButton"));
+        list = dialogs.alarmListWindow();
+        ASSERT_NE(list, nullptr);
+    }
+
+    void press(HighlightBar* bar)
+    {
+        const QPoint at = bar->captionRect().center();
+        clicks::moveTo(bar, at);
+        QTest::mousePress(bar, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+    }
+
+    QListWidget* entries() const { return child<QListWidget>(list, "alarmList"); }
+    bool isMarked(int row) const { return entries()->item(row)->checkState() == Qt::Checked; }
+    QString detail(const char* name) const { return child<QLabel>(list, name)->text(); }
+    HighlightBar* bar(const char* name) const { return child<HighlightBar>(list, name); }
+    ImageButton* button(const char* name) const { return child<ImageButton>(list, name); }
+
+    void select(int row)
+    {
+        QListWidgetItem* item = entries()->item(row);
+        entries()->setCurrentItem(item);
+        emit entries()->itemClicked(item);
+    }
+
+    void closeMessage()
+    {
+        MessageWindow* message = dialogs.messageWindow();
+        ASSERT_NE(message, nullptr);
+        clicks::click(child(message, "closeButton"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The edit window and its parts.
+    AlarmEditWindow* edit() const { return dialogs.alarmEditWindow(); }
+    QString editText(const char* name) const { return child<QLabel>(edit(), name)->text(); }
+    QLineEdit* editField(const char* name) const { return child<QLineEdit>(edit(), name); }
+    QCheckBox* showMessageBox() const { return child<QCheckBox>(edit(), "showMessage"); }
+    HighlightBar* editBar(const char* name) const { return child<HighlightBar>(edit(), name); }
+    void clickEdit(const char* name) const { clicks::click(child(edit(), name)); }
+
+    QString file() const { return QString::fromUtf8(folder.read(u"alm.zdt"_s)); }
+
+    SettingsWindow* settings = nullptr;
+    AlarmListWindow* list = nullptr;
+};
+
+TEST_F(AlarmWindows, ListShowsTheAlarmsWithTheirMarks)
+{
+    open(alarmLine(u"07:30"_s, 1) + alarmLine(u"08:00"_s, 0) +
+         alarmLine(u"09:00"_s, 1).replace(",1,", ",\"x\","));
+    EXPECT_FALSE(settings->isEnabled());
+    ASSERT_EQ(entries()->count(), 3);
+    EXPECT_EQ(entries()->item(0)->text(), u"07:30"_s);
+    EXPECT_TRUE(isMarked(0));
+    EXPECT_FALSE(isMarked(1));
+    EXPECT_FALSE(isMarked(2));
+    EXPECT_TRUE(detail("timeDetail").isEmpty());
+    EXPECT_EQ(entries()->geometry(), QRect(8, 56, 60, 144));
+}
+
+TEST_F(AlarmWindows, ClickingAnEntryShowsItsDetails)
+{
+    open(alarmLine(u"07:30"_s, 1, u"/snd/bell.wav"_s, u"非表示"_s, u"起きて"_s) + alarmLine(u"08:00"_s, 1));
+    select(0);
+    EXPECT_EQ(detail("timeDetail"), u"07:30"_s);
+    EXPECT_EQ(detail("displayDetail"), u"非表示"_s);
+    EXPECT_EQ(detail("messageDetail"), u"起きて"_s);
+    EXPECT_EQ(detail("soundDetail"), u"/snd/bell.wav"_s);
+}
+
+TEST_F(AlarmWindows, TenAlarmsAreTheLimit)
+{
+    struct Case
+    {
+        int count;
+        bool message;
+        bool editWindow;
+    };
+    for (const Case& c : {Case{9, false, true}, Case{10, true, false}, Case{11, false, false}}) {
+        TempProgramFolder folder;
+        folder.write(u"alm.zdt"_s, alarms(c.count));
+        FakePlatform platform(folder.path());
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        clicks::click(child(app.dialogs().openSettings(), "alarmButton"));
+        AlarmListWindow* list = app.dialogs().alarmListWindow();
+        press(child<HighlightBar>(list, "addButton"));
+        ASSERT_EQ(platform.messages.size(), c.message ? 1u : 0u) << c.count;
+        if (c.message) {
+            EXPECT_EQ(platform.messages[0].text, u"アラームは10個までです。"_s);
+            EXPECT_EQ(platform.messages[0].caption, u"設定エラー"_s);
+        }
+        EXPECT_EQ(app.dialogs().alarmEditWindow() != nullptr, c.editWindow) << c.count;
+        EXPECT_EQ(list->isEnabled(), !c.editWindow) << c.count;
+    }
+}
+
+TEST_F(AlarmWindows, UnmarkingThenClosingKeepsTheAlarm)
+{
+    open(alarmLine(u"07:30"_s, 1));
+    const QString before = file();
+    entries()->item(0)->setCheckState(Qt::Unchecked);
+    clicks::click(button("closeButton"));
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(model.alarms()[0].enabled, u"1"_s);
+    EXPECT_TRUE(settings->isEnabled());
+}
+
+TEST_F(AlarmWindows, UnmarkingThenSavingDisablesTheAlarmAndTheBell)
+{
+    open(alarmLine(u"07:30"_s, 1, u"/snd/bell.wav"_s));
+    ASSERT_EQ(model.bellShown(), 1);
+    entries()->item(0)->setCheckState(Qt::Unchecked);
+    clicks::click(button("saveButton"));
+
+    EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"07:30"_s, 0, u"/snd/bell.wav"_s)));
+    EXPECT_EQ(model.alarms()[0].enabled, u"0"_s);
+    EXPECT_EQ(model.bellShown(), 0);
+    ASSERT_NE(dialogs.messageWindow(), nullptr);
+    EXPECT_EQ(dialogs.messageWindow()->text(), u"アラームの設定を保存しました。"_s);
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_GE(platform.beeps, 1);
+    closeMessage();
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_FALSE(clock.isEnabled()); // the settings window is still open
+}
+
+TEST_F(AlarmWindows, DeletingTheOnlyAlarmThenSavingEmptiesTheFile)
+{
+    open(alarmLine(u"07:30"_s, 1));
+    select(0);
+    press(bar("deleteButton"));
+    EXPECT_EQ(entries()->count(), 0);
+    EXPECT_EQ(detail("timeDetail"), u"07:30"_s); // the labels keep the deleted alarm
+    clicks::click(button("saveButton"));
+    EXPECT_EQ(folder.read(u"alm.zdt"_s), "");
+    EXPECT_TRUE(model.alarms().empty());
+    EXPECT_EQ(model.bellShown(), 0);
+}
+
+TEST_F(AlarmWindows, DeletingNeedsACurrentEntry)
+{
+    open(alarmLine(u"07:30"_s, 1) + alarmLine(u"08:00"_s, 1));
+    press(bar("deleteButton"));
+    EXPECT_EQ(entries()->count(), 2);
+    select(1);
+    press(bar("deleteButton"));
+    EXPECT_EQ(entries()->count(), 1);
+    press(bar("deleteButton")); // nothing is current after a delete
+    EXPECT_EQ(entries()->count(), 1);
+    press(bar("changeButton"));
+    EXPECT_EQ(edit(), nullptr);
+    select(0);
+    EXPECT_EQ(detail("timeDetail"), u"07:30"_s);
+}
+
+TEST_F(AlarmWindows, AddingOpensTheEditWindowAtTheCurrentTimeAndSavesAtOnce)
+{
+    open(alarmLine(u"07:30"_s, 0));
+    press(bar("addButton"));
+    ASSERT_NE(edit(), nullptr);
+    EXPECT_EQ(edit()->size(), QSize(352, 270));
+    EXPECT_EQ(editText("hour"), u"13"_s);
+    EXPECT_EQ(editText("minute"), u"05"_s);
+    EXPECT_EQ(editField("messageField")->text(), u"時間になりました。"_s);
+    EXPECT_TRUE(showMessageBox()->isChecked());
+    EXPECT_EQ(editField("soundField")->text(), u"標準"_s);
+    EXPECT_FALSE(list->isEnabled());
+
+    press(editBar("hourUp"));
+    press(editBar("minuteDown"));
+    clickEdit("applyButton");
+
+    EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"07:30"_s, 0) + alarmLine(u"14:04"_s, 1)));
+    EXPECT_EQ(model.alarms().size(), 2u);
+    EXPECT_EQ(model.bellShown(), 1);
+    EXPECT_EQ(entries()->item(1)->text(), u"14:04   表示 "_s);
+    EXPECT_TRUE(isMarked(1));
+    EXPECT_EQ(detail("timeDetail"), u"14:04"_s);
+    EXPECT_TRUE(list->isEnabled()); // while the confirmation is still open
+    EXPECT_EQ(dialogs.messageWindow()->text(), u"アラームの設定を保存しました。"_s);
+
+    // Closing the list afterwards does not undo the addition.
+    clicks::click(button("closeButton"));
+    EXPECT_EQ(model.alarms().size(), 2u);
+}
+
+struct MessageChoice
+{
+    const char* name;
+    const char* stored;  // display flag in the file
+    bool untick;         // the user unticks the message box
+    bool tickedOnOpen;   // how the edit window shows it
+    const char* written; // display flag after 適用
+
+    friend void PrintTo(const MessageChoice& c, std::ostream* os) { *os << c.name; }
+};
+
+class ChangingAnAlarm : public AlarmWindows, public ::testing::WithParamInterface<MessageChoice>
+{};
+
+TEST_P(ChangingAnAlarm, StoresItEnabledWithItsMessageChoice)
+{
+    const MessageChoice& c = GetParam();
+    const QString written = QString::fromUtf8(c.written);
+    open(alarmLine(u"07:30"_s, 0, u"標準"_s, QString::fromUtf8(c.stored), u"起きて"_s));
+    select(0);
+    press(bar("changeButton"));
+    ASSERT_NE(edit(), nullptr);
+    EXPECT_EQ(editText("hour"), u"07"_s);
+    EXPECT_EQ(editText("minute"), u"30"_s);
+    EXPECT_EQ(editField("messageField")->text(), u"起きて"_s);
+    EXPECT_EQ(showMessageBox()->isChecked(), c.tickedOnOpen);
+    EXPECT_EQ(editField("messageField")->isEnabled(), c.tickedOnOpen);
+
+    if (c.untick) {
+        showMessageBox()->setChecked(false);
+        EXPECT_FALSE(editField("messageField")->isEnabled());
+    }
+    clickEdit("applyButton");
+
+    EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"07:30"_s, 1, u"標準"_s, written, u"起きて"_s)));
+    EXPECT_EQ(entries()->item(0)->text(), u"07:30  "_s + written);
+    EXPECT_EQ(detail("displayDetail"), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangingAnAlarm,
+    ::testing::Values(MessageChoice{"UntickingSwitchesTheMessageOff", " 表示 ", true, true, "非表示"},
+                      MessageChoice{"AMessageSwitchedOffStaysOff", "非表示", false, false, "非表示"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AlarmWindows, ClosingAnEarlierConfirmationLeavesTheListWaitingForItsEditWindow)
+{
+    open(alarmLine(u"07:30"_s, 1));
+    press(bar("addButton"));
+    clicks::click(child(edit(), "applyButton"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(dialogs.messageWindow(), nullptr); // the confirmation stays open
+    ASSERT_TRUE(list->isEnabled());
+
+    press(bar("addButton")); // a second edit while the confirmation is still up
+    ASSERT_NE(edit(), nullptr);
+    ASSERT_FALSE(list->isEnabled());
+    closeMessage();
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_FALSE(settings->isEnabled());
+    EXPECT_FALSE(clock.isEnabled());
+
+    clicks::click(child(edit(), "cancelButton"));
+    EXPECT_TRUE(list->isEnabled());
+}
+
+TEST_F(AlarmWindows, AWaveFileShowsShortenedWhileItsFullPathIsStored)
+{
+    open(QByteArray());
+    press(bar("addButton"));
+    const QString longPath =
+        u"/home/someone/very/long/folder/names/that/go/on/and/on/for/ever/and/ever/alarm.wav"_s;
+    platform.fileChoices = {longPath, QString()};
+
+    press(editBar("chooseWave"));
+    ASSERT_EQ(platform.fileDialogs.size(), 1);
+    EXPECT_EQ(platform.fileDialogs[0], u"ファイルを開く|wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+    EXPECT_EQ(edit()->storedSound(), longPath);
+    EXPECT_NE(editField("soundField")->text(), longPath);
+    EXPECT_TRUE(editField("soundField")->text().contains(u'…'));
+    EXPECT_TRUE(editField("soundField")->text().endsWith(u"alarm.wav"_s));
+    EXPECT_LE(QFontMetrics(edit()->font()).horizontalAdvance(editField("soundField")->text()),
+              AlarmEditWindow::pathWidth);
+
+    press(editBar("chooseWave")); // cancelled: the chosen file stays
+    EXPECT_EQ(edit()->storedSound(), longPath);
+
+    clickEdit("applyButton");
+    EXPECT_EQ(model.alarms()[0].sound, longPath);
+
+    // A path the file format cannot hold as it is comes back with a full-width quote.
+    select(0);
+    press(bar("changeButton"));
+    platform.fileChoices = {u"/snd/\"x\".wav"_s};
+    press(editBar("chooseWave"));
+    clicks::click(child(edit(), "applyButton"));
+    EXPECT_EQ(model.alarms()[0].sound, u"/snd/＂x＂.wav"_s);
+    EXPECT_EQ(list->workingCopy()[0].sound, u"/snd/＂x＂.wav"_s);
+
+    // Back to the standard sound.
+    select(0);
+    press(bar("changeButton"));
+    press(editBar("standardSound"));
+    EXPECT_EQ(edit()->storedSound(), u"標準"_s);
+    EXPECT_EQ(editField("soundField")->text(), u"標準"_s);
+}
+
+TEST_F(AlarmWindows, CancellingTheFirstFileDialogKeepsTheStandardSound)
+{
+    open(QByteArray());
+    press(bar("addButton"));
+    press(editBar("chooseWave"));
+    EXPECT_EQ(edit()->storedSound(), u"標準"_s);
+    EXPECT_EQ(editField("soundField")->text(), u"標準"_s);
+}
+
+TEST_F(AlarmWindows, HoldingAStepperRepeatsEveryTickAndOnceMoreOnRelease)
+{
+    open(QByteArray());
+    press(bar("addButton"));
+    HighlightBar* hourUp = editBar("hourUp");
+    const QTimer* repeat = child<QTimer>(edit(), "repeatTimer");
+    const QPoint at = hourUp->captionRect().center();
+    QTest::mousePress(hourUp, Qt::LeftButton, {}, at);
+    EXPECT_EQ(edit()->heldStep(), TimeStep::HourUp);
+    EXPECT_TRUE(repeat->isActive());
+    EXPECT_EQ(repeat->interval(), 100);
+    for (int tick = 0; tick < 10; ++tick) { // one second held
+        edit()->repeatHeldStep();
+    }
+    QTest::mouseRelease(hourUp, Qt::LeftButton, {}, at);
+    EXPECT_EQ(editText("hour"), u"00"_s); // 13 + 11 wraps past 23
+    edit()->repeatHeldStep();
+    EXPECT_FALSE(repeat->isActive());
+
+    // Letting go off the bar stops the repeat without a last step.
+    HighlightBar* minuteUp = editBar("minuteUp");
+    QTest::mousePress(minuteUp, Qt::LeftButton, {}, at);
+    edit()->repeatHeldStep();
+    QTest::mouseRelease(minuteUp, Qt::LeftButton, {}, QPoint(200, 5));
+    edit()->repeatHeldStep();
+    EXPECT_EQ(editText("minute"), u"06"_s);
+    EXPECT_EQ(edit()->heldStep(), TimeStep::None);
+}
+
+TEST_F(AlarmWindows, ClosingTheEditWindowChangesNothing)
+{
+    open(alarmLine(u"07:30"_s, 1));
+    const QString before = file();
+    press(bar("addButton"));
+    clicks::click(child(edit(), "cancelButton"));
+    EXPECT_EQ(file(), before);
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_EQ(entries()->count(), 1);
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "support/program_test.h"
+#include "ui/about_window.h"
+#include "ui/settings_window.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Menu : public ProgramTest
+{
+protected:
+    void start(const QByteArray& set1 = "1,1\r\n", const QByteArray& set3 = "0,255,1\r\n")
+    {
+        folder.write(u"set1.zdt"_s, set1);
+        folder.write(u"set3.zdt"_s, set3);
+        ASSERT_TRUE(app.start());
+    }
+
+    void rightClickAt(QPoint at)
+    {
+        QTest::mousePress(&clock, Qt::RightButton, {}, at);
+        QTest::mouseRelease(&clock, Qt::RightButton, {}, at);
+    }
+
+    QPoint inside() const { return QPoint(clock.width() / 2, clock.height() / 2); }
+};
+
+TEST_F(Menu, RightClickOpensTheMenuAtThePointerAfterSavingThePosition)
+{
+    start();
+    folder.write(u"fomit.zdt"_s, "0,0\r\n");
+    QByteArray positionWhileOpen;
+    platform.onMenu = [&] {
+        positionWhileOpen = folder.read(u"fomit.zdt"_s);
+    };
+
+    rightClickAt(inside());
+
+    ASSERT_EQ(platform.menus.size(), 1u);
+    EXPECT_EQ(platform.menus[0].entries, (QStringList{u"設定"_s, u"製品情報"_s, u"-"_s, u"終  了"_s}));
+    EXPECT_EQ(platform.menus[0].at, clock.mapToGlobal(inside()));
+    EXPECT_EQ(positionWhileOpen, "1500,1500\r\n");
+}
+
+TEST_F(Menu, MiddleClickOpensItTooButALeftPressDoesNot)
+{
+    start();
+    QTest::mousePress(&clock, Qt::MiddleButton, {}, inside());
+    QTest::mouseRelease(&clock, Qt::MiddleButton, {}, inside());
+    QTest::mousePress(&clock, Qt::LeftButton, {}, inside());
+    QTest::mouseRelease(&clock, Qt::LeftButton, {}, inside());
+    EXPECT_EQ(platform.menus.size(), 1u);
+}
+
+TEST_F(Menu, RightClickOnTheDigitalPanelOpensTheMenuWithoutMovingTheClock)
+{
+    start("1,1\r\n", "6,255,1\r\n");
+    clock.displayTick();
+    const QPoint panel = clock.face().panelRect().center();
+    const QPoint before = clock.pos();
+    rightClickAt(panel);
+    EXPECT_EQ(platform.menus.size(), 1u);
+    EXPECT_EQ(clock.pos(), before);
+}
+
+TEST_F(Menu, QuitWritesThePositionRemovesIconAndOutlineAndEnds)
+{
+    start();
+    ASSERT_TRUE(platform.trayIconShown);
+    clock.move(300, 200);
+    platform.menuChoices = {ClockMenu::Quit};
+
+    rightClickAt(inside());
+
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "4500,3000\r\n");
+    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_TRUE(clock.mask().isEmpty());
+    EXPECT_FALSE(clock.isVisible());
+    EXPECT_EQ(platform.stops, 1);
+}
+
+TEST_F(Menu, SettingsDisablesTheClockAndOpensTheSettingsWindowOnce)
+{
+    start();
+    platform.menuChoices = {ClockMenu::Settings};
+    rightClickAt(inside());
+
+    EXPECT_FALSE(clock.isEnabled());
+    ASSERT_NE(dialogs.settingsWindow(), nullptr);
+    EXPECT_TRUE(dialogs.settingsWindow()->isVisible());
+    EXPECT_EQ(dialogs.settingsWindow()->windowTitle(), u"設定"_s);
+}
+
+TEST_F(Menu, ProductInformationOpensOneWindowAndLeavesTheClockEnabled)
+{
+    start();
+    platform.menuChoices = {ClockMenu::About, ClockMenu::About};
+    rightClickAt(inside());
+    AboutWindow* first = dialogs.aboutWindow();
+    rightClickAt(inside());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(dialogs.aboutWindow(), first);
+    EXPECT_TRUE(clock.isEnabled());
+    EXPECT_EQ(QApplication::topLevelWidgets().count(first), 1);
+}
+
+TEST_F(Menu, DismissingDoesNothing)
+{
+    start();
+    platform.menuChoices = {-1};
+    rightClickAt(inside());
+    EXPECT_TRUE(clock.isVisible());
+    EXPECT_TRUE(clock.isEnabled());
+}
+
+TEST_F(Menu, TrayIconCarriesTheTipAndOpensTheMenuOnEitherPress)
+{
+    start("1,1\r\n");
+    ASSERT_TRUE(platform.trayIconShown);
+    EXPECT_EQ(platform.trayTip, u"ふわまる　ぽてりん"_s);
+    EXPECT_FALSE(platform.trayIcon.pixmap(32, 32).isNull());
+
+    platform.pressTrayIcon(Platform::TrayPress::Left);
+    platform.pressTrayIcon(Platform::TrayPress::Right);
+    EXPECT_EQ(platform.menus.size(), 2u);
+}
+
+TEST_F(Menu, NoTrayIconWhenSwitchedOff)
+{
+    start("1,0\r\n");
+    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_EQ(platform.trayIconAdds, 0);
+}
+
+TEST_F(Menu, ClosingTheClockRemovesTheTrayIcon)
+{
+    start("1,1\r\n");
+    clock.close();
+    EXPECT_FALSE(platform.trayIconShown);
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "app/application.h"
+#include "face/window_outline.h"
+#include "support/fake_platform.h"
+#include "support/temp_program_folder.h"
+
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ClockStartUp : public ::testing::Test
+{
+protected:
+    TempProgramFolder folder;
+    FakePlatform platform{folder.path()};
+};
+
+TEST_F(ClockStartUp, ShowsTheChosenDesignAtTheStoredPositionInItsOutline)
+{
+    folder.write(u"fomit.zdt"_s, "7680,4500\r\n");
+    folder.write(u"set3.zdt"_s, "4,16777215,0\r\n");
+    Application app(platform);
+
+    ASSERT_TRUE(app.start());
+
+    const ClockWindow& clock = app.clockWindow();
+    EXPECT_TRUE(clock.isVisible());
+    EXPECT_EQ(clock.pos(), QPoint(512, 300));
+    EXPECT_EQ(clock.size(), QSize(115, 90));
+    // The design's own picture, where no hand or text reaches.
+    EXPECT_EQ(clock.face().image().copy(0, 0, 115, 10), designs::picture(4).copy(0, 0, 115, 10));
+    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(4)));
+    EXPECT_FALSE(clock.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ClockStartUp, EveryDesignHasItsOwnSizeAndOutline)
+{
+    for (int design = 0; design < designs::count; ++design) {
+        folder.write(u"set3.zdt"_s, QByteArray::number(design) + ",255,1\r\n");
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        EXPECT_EQ(app.clockWindow().size(), designs::find(design)->size) << design;
+        EXPECT_EQ(app.clockWindow().mask(), window_outline::outlineOf(designs::picture(design))) << design;
+    }
+}
+
+TEST_F(ClockStartUp, AppliesTheStoredValues)
+{
+    folder.write(u"set.zdt"_s, "0\r\n");
+    folder.write(u"set1.zdt"_s, "0,1\r\n");
+    folder.write(u"set2.zdt"_s, "255,65280,16711680\r\n");
+    folder.write(u"set3.zdt"_s, "6,0,2\r\n");
+    Application app(platform);
+
+    ASSERT_TRUE(app.start());
+
+    const ClockSettings& s = app.model().settings();
+    EXPECT_EQ(s.alwaysOnTop, 0);
+    EXPECT_EQ(s.secondHand, 0);
+    EXPECT_EQ(s.trayIcon, 1);
+    EXPECT_TRUE(platform.trayIconShown);
+    EXPECT_EQ(s.hourHandColour, 255u);
+    EXPECT_EQ(s.minuteHandColour, 65280u);
+    EXPECT_EQ(s.secondHandColour, 16711680u);
+    EXPECT_EQ(s.design, 6);
+    EXPECT_EQ(s.readoutColour, 0xFFFFFFu); // a stored 0 shows white
+    EXPECT_EQ(s.colonStyle, 2);
+    EXPECT_EQ(app.dialogs().settingsWindow(), nullptr);
+    EXPECT_TRUE(app.clockWindow().isEnabled());
+}
+
+TEST_F(ClockStartUp, UnknownDesignKeepsTheBareFirstPicture)
+{
+    folder.write(u"set3.zdt"_s, "7,255,1\r\n");
+    Application app(platform);
+
+    ASSERT_TRUE(app.start());
+
+    EXPECT_EQ(app.model().settings().design, 7);
+    EXPECT_EQ(app.clockWindow().size(), QSize(85, 115));
+    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(0));
+}
+
+TEST_F(ClockStartUp, StackingOrderFollowsTheSetting)
+{
+    struct Case
+    {
+        QByteArray stored;
+        bool onTop;
+    };
+    for (const Case& c : {Case{"1\r\n", true}, Case{"0\r\n", false}, Case{"2\r\n", false}}) {
+        folder.write(u"set.zdt"_s, c.stored);
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        const ClockWindow& clock = app.clockWindow();
+        EXPECT_EQ(clock.windowFlags().testFlag(Qt::WindowStaysOnTopHint), c.onTop) << c.stored.constData();
+        EXPECT_TRUE(clock.windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(clock.isVisible());
+    }
+}
+
+TEST_F(ClockStartUp, RefusesToStartOnABadSettingsFileAndWritesNothing)
+{
+    struct Case
+    {
+        const char* file;
+        QByteArray content;
+    };
+    const Case cases[] = {{"fomit.zdt", ""},
+                          {"set1.zdt", "1\r\n"},
+                          {"set2.zdt", "0,black,255\r\n"},
+                          {"set3.zdt", "99999,0,0\r\n"}};
+    for (const Case& c : cases) {
+        TempProgramFolder bad;
+        bad.write(QString::fromLatin1(c.file), c.content);
+        // An old-form alarm file would be rewritten by a start that got that far.
+        bad.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \"\r\n");
+        FakePlatform badPlatform(bad.path());
+        const QByteArray before = bad.snapshot();
+        {
+            Application app(badPlatform);
+            EXPECT_FALSE(app.start()) << c.file;
+            EXPECT_FALSE(app.clockWindow().isVisible());
+        }
+        EXPECT_EQ(bad.snapshot(), before) << c.file;
+        ASSERT_EQ(badPlatform.messages.size(), 1u);
+        EXPECT_TRUE(badPlatform.messages[0].text.contains(QString::fromLatin1(c.file)));
+    }
+
+    TempProgramFolder missing;
+    missing.remove(u"set.zdt"_s);
+    FakePlatform missingPlatform(missing.path());
+    Application app(missingPlatform);
+    EXPECT_FALSE(app.start());
+    EXPECT_FALSE(app.clockWindow().isVisible());
+}
+
+TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    folder.write(u"fomit.zdt"_s, "-300,-450\r\n");
+    {
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        EXPECT_EQ(app.clockWindow().pos(), QPoint(-20, -30));
+    }
+    folder.write(u"fomit.zdt"_s, "-300000,900000\r\n");
+    {
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        const ClockWindow& clock = app.clockWindow();
+        EXPECT_EQ(clock.pos(), QPoint(available.left(), available.bottom() + 1 - clock.height()));
+    }
+}
+
+} // namespace

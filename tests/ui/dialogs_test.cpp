@@ -1,0 +1,176 @@
+#include "support/program_test.h"
+#include "ui/about_window.h"
+#include "ui/alarm_edit_window.h"
+#include "ui/alarm_list_window.h"
+#include "ui/message_window.h"
+#include "ui/settings_window.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Window = Dialogs::Window;
+using Notice = Dialogs::Notice;
+using Step = std::function<void(Dialogs&)>;
+
+Step open(Window window)
+{
+    return [window](Dialogs& dialogs) {
+        switch (window) {
+        case Window::Settings:
+            dialogs.openSettings();
+            break;
+        case Window::About:
+            dialogs.openAbout();
+            break;
+        case Window::AlarmList:
+            dialogs.openAlarmList();
+            break;
+        case Window::AlarmEdit:
+            dialogs.openAlarmEdit(std::nullopt);
+            break;
+        case Window::Message:
+        case Window::Clock:
+            break;
+        }
+    };
+}
+
+Step notice(Notice notice)
+{
+    return [notice](Dialogs& dialogs) {
+        dialogs.showMessage(u"x"_s, notice);
+    };
+}
+
+// The open dialog of a kind; the clock is not a dialog.
+QWidget* dialogOf(Window window, Dialogs& dialogs)
+{
+    switch (window) {
+    case Window::Clock:
+        return nullptr;
+    case Window::Settings:
+        return dialogs.settingsWindow();
+    case Window::About:
+        return dialogs.aboutWindow();
+    case Window::AlarmList:
+        return dialogs.alarmListWindow();
+    case Window::AlarmEdit:
+        return dialogs.alarmEditWindow();
+    case Window::Message:
+        return dialogs.messageWindow();
+    }
+    return nullptr;
+}
+
+// Closes a window the way the desktop does; its own close button does the same.
+Step close(Window window)
+{
+    return [window](Dialogs& dialogs) {
+        QWidget* target = dialogOf(window, dialogs);
+        ASSERT_NE(target, nullptr);
+        target->close();
+    };
+}
+
+struct Case
+{
+    const char* name;
+    std::vector<Step> steps;
+    std::vector<Window> disabled; // afterwards; every other open window is enabled
+
+    friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+};
+
+class Enabling : public ProgramTest, public ::testing::WithParamInterface<Case>
+{};
+
+TEST_P(Enabling, FollowsWhichWindowsAreOpen)
+{
+    ASSERT_TRUE(app.start());
+    for (const Step& step : GetParam().steps) {
+        step(dialogs);
+    }
+    const std::vector<Window>& disabled = GetParam().disabled;
+    for (const Window window : {Window::Clock, Window::Settings, Window::About, Window::AlarmList,
+                                Window::AlarmEdit, Window::Message}) {
+        const QWidget* target = window == Window::Clock ? &clock : dialogOf(window, dialogs);
+        const bool expectDisabled = std::find(disabled.begin(), disabled.end(), window) != disabled.end();
+        if (target) {
+            EXPECT_EQ(target->isEnabled(), !expectDisabled) << int(window);
+        } else {
+            EXPECT_FALSE(expectDisabled) << int(window) << " is not open";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Enabling,
+    ::testing::Values(
+        Case{"SettingsDisableTheClock", {open(Window::Settings)}, {Window::Clock}},
+        Case{"ClosingTheSettingsEnablesTheClock", {open(Window::Settings), close(Window::Settings)}, {}},
+        Case{"AboutDisablesNothing", {open(Window::About)}, {}},
+        Case{"AlarmListDisablesTheSettings",
+             {open(Window::Settings), open(Window::AlarmList)},
+             {Window::Clock, Window::Settings}},
+        Case{"ClosingTheListEnablesTheSettings",
+             {open(Window::Settings), open(Window::AlarmList), close(Window::AlarmList)},
+             {Window::Clock}},
+        Case{"EditWindowDisablesTheList",
+             {open(Window::Settings), open(Window::AlarmList), open(Window::AlarmEdit)},
+             {Window::Clock, Window::Settings, Window::AlarmList}},
+        Case{"ClosingTheEditWindowEnablesTheList",
+             {open(Window::Settings), open(Window::AlarmList), open(Window::AlarmEdit),
+              close(Window::AlarmEdit)},
+             {Window::Clock, Window::Settings}},
+        Case{"AnAlarmMessageDisablesTheClock", {notice(Notice::AlarmRang)}, {Window::Clock}},
+        Case{
+            "ClosingTheAlarmMessageEnablesTheClock", {notice(Notice::AlarmRang), close(Window::Message)}, {}},
+        Case{"TheClockWaitsForTheSettingsAfterAnAlarmMessage",
+             {open(Window::Settings), notice(Notice::AlarmRang), close(Window::Message)},
+             {Window::Clock}},
+        Case{"TheClockWaitsForAnAlarmMessageAfterTheSettings",
+             {open(Window::Settings), notice(Notice::AlarmRang), close(Window::Settings)},
+             {Window::Clock}},
+        Case{"ASaveFromTheListHoldsItUntilTheMessageCloses",
+             {open(Window::Settings), open(Window::AlarmList), notice(Notice::AlarmsSavedFromList)},
+             {Window::Clock, Window::Settings, Window::AlarmList}},
+        Case{"ClosingTheSaveMessageEnablesTheList",
+             {open(Window::Settings), open(Window::AlarmList), notice(Notice::AlarmsSavedFromList),
+              close(Window::Message)},
+             {Window::Clock, Window::Settings}},
+        Case{"ASaveFromTheEditWindowLeavesTheListFreeWhenItCloses",
+             {open(Window::Settings), open(Window::AlarmList), open(Window::AlarmEdit),
+              notice(Notice::AlarmsSavedFromEditor), close(Window::AlarmEdit)},
+             {Window::Clock, Window::Settings}},
+        Case{"ASecondNoticeAddsItsRule",
+             {open(Window::Settings), open(Window::AlarmList), notice(Notice::AlarmsSavedFromEditor),
+              notice(Notice::AlarmsSavedFromList)},
+             {Window::Clock, Window::Settings, Window::AlarmList}},
+        Case{"AWaitingWindowRefusesTheDesktopsClose",
+             {open(Window::Settings), open(Window::AlarmList), close(Window::Settings)},
+             {Window::Clock, Window::Settings}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProgramTest, DialogsOpenAtMostOneOfEachWindow)
+{
+    ASSERT_TRUE(app.start());
+    EXPECT_EQ(dialogs.openSettings(), dialogs.openSettings());
+    EXPECT_EQ(dialogs.openAbout(), dialogs.openAbout());
+    EXPECT_EQ(dialogs.openAlarmList(), dialogs.openAlarmList());
+    EXPECT_EQ(dialogs.openAlarmEdit(std::nullopt), dialogs.openAlarmEdit(std::nullopt));
+    EXPECT_EQ(dialogs.showMessage(u"a"_s, Notice::AlarmRang), dialogs.showMessage(u"b"_s, Notice::AlarmRang));
+
+    // A closed window is gone at once: the next opening makes a new one.
+    SettingsWindow* first = dialogs.openSettings();
+    dialogs.alarmEditWindow()->close();
+    dialogs.alarmListWindow()->close();
+    first->close();
+    EXPECT_EQ(dialogs.settingsWindow(), nullptr);
+    EXPECT_NE(dialogs.openSettings(), first);
+}
+
+} // namespace

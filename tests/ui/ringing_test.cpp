@@ -1,0 +1,199 @@
+#include "support/clicks.h"
+#include "support/program_test.h"
+#include "support/windows.h"
+#include "ui/message_window.h"
+#include "ui/settings_window.h"
+#include "widgets/image_button.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Ringing : public ProgramTest
+{
+protected:
+    void SetUp() override
+    {
+        folder.write(u"alm.zdt"_s, alarms);
+        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 4, 59)));
+        ASSERT_TRUE(app.start());
+    }
+
+    void closeMessage() { clicks::click(child(messageWindow(), "closeButton")); }
+
+    // One alarm tick at hh:mm:ss of the test day.
+    void tickAt(int hour, int minute, int second)
+    {
+        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second)));
+        clock.alarmTick();
+    }
+
+    MessageWindow* messageWindow() const { return dialogs.messageWindow(); }
+
+    QByteArray alarms = "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n";
+};
+
+TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
+{
+    tickAt(7, 4, 59);
+    EXPECT_EQ(messageWindow(), nullptr);
+
+    tickAt(7, 5, 0);
+
+    ASSERT_NE(messageWindow(), nullptr);
+    EXPECT_TRUE(messageWindow()->isVisible());
+    EXPECT_EQ(messageWindow()->text(), u"起きて\n\n設定時刻  07：05"_s);
+    EXPECT_TRUE(messageWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_TRUE(platform.playedWaves.isEmpty());
+    EXPECT_EQ(model.lastAlarmPlayedWave(), 0);
+    EXPECT_FALSE(clock.isEnabled());
+
+    // The rest of the minute brings no second ring.
+    for (int second = 1; second < 60; ++second) {
+        tickAt(7, 5, second);
+    }
+    EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)
+{
+    for (const bool settingsOpen : {false, true}) {
+        if (settingsOpen) {
+            dialogs.openSettings();
+        }
+        dialogs.showMessage(u"x"_s, Dialogs::Notice::AlarmRang);
+        EXPECT_FALSE(clock.isEnabled());
+        closeMessage();
+        EXPECT_EQ(messageWindow(), nullptr);
+        EXPECT_EQ(clock.isEnabled(), !settingsOpen) << settingsOpen;
+    }
+}
+
+TEST_F(Ringing, ASecondShowingKeepsTheFirstMessage)
+{
+    MessageWindow* first = dialogs.showMessage(u"一つ目"_s, Dialogs::Notice::AlarmRang);
+    MessageWindow* second = dialogs.showMessage(u"二つ目"_s, Dialogs::Notice::AlarmRang);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first->text(), u"一つ目"_s);
+    EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(Ringing, MovingOverTheMessageReleasesAPressedButton)
+{
+    MessageWindow* window = dialogs.showMessage(u"x"_s, Dialogs::Notice::AlarmRang);
+    QTest::mousePress(child(window, "closeButton"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(window->buttonHeld());
+    QTest::mouseMove(child(window, "messageText"), QPoint(10, 10));
+    EXPECT_FALSE(window->buttonHeld());
+}
+
+struct SoundCase
+{
+    const char* name;
+    QByteArray alarm;
+    bool unplayable;
+    QStringList played;
+    int beeps;
+    bool message;
+    int lastAlarmPlayedWave;
+
+    friend void PrintTo(const SoundCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class RingingSound : public ::testing::TestWithParam<SoundCase>
+{};
+
+TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
+{
+    const SoundCase& c = GetParam();
+    TempProgramFolder folder;
+    folder.write(u"alm.zdt"_s, c.alarm);
+    FakePlatform platform(folder.path());
+    if (c.unplayable) {
+        platform.unplayableWaves.append(u"/snd/alarm.wav"_s);
+    }
+    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+
+    app.clockWindow().alarmTick();
+
+    EXPECT_EQ(platform.playedWaves, c.played);
+    EXPECT_EQ(platform.beeps, c.beeps);
+    EXPECT_EQ(app.dialogs().messageWindow() != nullptr, c.message);
+    EXPECT_EQ(app.clockWindow().isEnabled(), !c.message);
+    EXPECT_EQ(app.model().lastAlarmPlayedWave(), c.lastAlarmPlayedWave);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RingingSound,
+    ::testing::Values(
+        SoundCase{"WaveWithMessage",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
+                  false,
+                  {u"/snd/alarm.wav"_s},
+                  0,
+                  true,
+                  1},
+        SoundCase{"WaveSilently",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\"非表示\",\"m\"\r\n",
+                  false,
+                  {u"/snd/alarm.wav"_s},
+                  0,
+                  false,
+                  1},
+        SoundCase{"StandardSilently", "\"07:05\",1,\"標準\",\"非表示\",\"m\"\r\n", false, {}, 0, false, 0},
+        SoundCase{"UnplayableWaveBeepsOnce",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
+                  true,
+                  {},
+                  1,
+                  true,
+                  1},
+        SoundCase{"EmptySoundIsStandard", "\"07:05\",1,\"\",\" 表示 \",\"m\"\r\n", false, {}, 1, true, 0},
+        SoundCase{"Disabled", "\"07:05\",0,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n", false, {}, 0, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Bell, FollowsTheEnabledFlags)
+{
+    struct Case
+    {
+        QByteArray file;
+        int bellShown;
+    };
+    const Case cases[] = {
+        {"", 0},
+        {"\"07:05\",0,\"標準\",\" 表示 \",\"m\"\r\n", 0},
+        {"\"07:05\",0,\"標準\",\" 表示 \",\"m\"\r\n\"08:05\",1,\"標準\",\" 表示 \",\"m\"\r\n", 1},
+        {"\"07:05\",\"1\",\"標準\",\" 表示 \",\"m\"\r\n", 1},
+    };
+    for (const Case& c : cases) {
+        TempProgramFolder folder;
+        folder.write(u"alm.zdt"_s, c.file);
+        FakePlatform platform(folder.path());
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        EXPECT_EQ(app.model().bellShown(), c.bellShown) << c.file.constData();
+    }
+}
+
+TEST(AlarmTick, IntervalFollowsTheSecond)
+{
+    TempProgramFolder folder;
+    FakePlatform platform(folder.path());
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    ClockWindow& clock = app.clockWindow();
+    const std::pair<int, int> ticks[] = {{57, 250}, {58, 1200}, {59, 1200}, {0, 1200}, {2, 1200}, {3, 250}};
+    for (const auto& [second, interval] : ticks) {
+        platform.setNow(12, 0, second);
+        clock.alarmTick();
+        EXPECT_EQ(clock.alarmTickInterval(), interval) << second;
+    }
+}
+
+} // namespace

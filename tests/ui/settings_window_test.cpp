@@ -1,0 +1,275 @@
+#include "core/artwork.h"
+#include "support/clicks.h"
+#include "support/program_test.h"
+#include "support/windows.h"
+#include "ui/colon_blink_button.h"
+#include "ui/settings_window.h"
+#include "widgets/choice_frame.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using clicks::click;
+using clicks::moveTo;
+
+namespace {
+
+class SettingsWindowTest : public ProgramTest
+{
+protected:
+    void open(const QByteArray& set = "1\r\n", const QByteArray& set1 = "1,0\r\n",
+              const QByteArray& set3 = "0,255,0\r\n")
+    {
+        folder.write(u"set.zdt"_s, set);
+        folder.write(u"set1.zdt"_s, set1);
+        folder.write(u"set3.zdt"_s, set3);
+        ASSERT_TRUE(app.start());
+        window = dialogs.openSettings();
+    }
+
+    ImageButton* button(const char* name) const { return child<ImageButton>(window, name); }
+    ChoiceFrame* frame(const char* name) const { return child<ChoiceFrame>(window, name); }
+    QString helpText() const { return child<QLabel>(window, "helpText")->text(); }
+    QString panelHelpText() const { return child<QLabel>(window, "panelHelpText")->text(); }
+
+    SettingsWindow* window = nullptr;
+};
+
+TEST_F(SettingsWindowTest, IsLaidOutAsDesigned)
+{
+    open();
+    EXPECT_EQ(window->size(), QSize(452, 282));
+    EXPECT_EQ(window->windowTitle(), u"設定"_s);
+    EXPECT_EQ(button("closeButton")->geometry(), QRect(384, 232, 55, 40));
+    EXPECT_EQ(frame("alwaysOnTopFrame")->geometry(), QRect(130, 56, 44, 44));
+    EXPECT_EQ(button("alwaysOnTopButton")->geometry(), QRect(2, 2, 40, 40));
+    EXPECT_EQ(child(window, "analogPanel")->geometry(), QRect(8, 176, 353, 73));
+    EXPECT_EQ(button("unregisterStartupButton")->geometry(), QRect(396, 58, 40, 40));
+    EXPECT_EQ(button("closeButton")->toolTip(), u"閉じる"_s);
+    EXPECT_EQ(frame("trayIconOffFrame")->toolTip(), u"タスクトレイアイコン削除"_s);
+    EXPECT_TRUE(panelHelpText().isEmpty());
+    EXPECT_TRUE(helpText().isEmpty());
+}
+
+TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
+{
+    struct Case
+    {
+        QByteArray set3;
+        QString title;
+        bool analog;
+        bool digital;
+    };
+    const Case cases[] = {
+        {"3,255,0\r\n", u"Type A01 カスタマイズ"_s, true, false},
+        {"2,255,1\r\n", u"Type A03 カスタマイズ"_s, false, true},
+        {"6,255,1\r\n", u"Type B03 カスタマイズ"_s, false, true},
+        {"7,255,1\r\n", QString(), true, true}, // unknown: both panels, no title
+    };
+    for (const Case& c : cases) {
+        TempProgramFolder folder;
+        folder.write(u"set3.zdt"_s, c.set3);
+        FakePlatform platform(folder.path());
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        SettingsWindow* settings = app.dialogs().openSettings();
+        EXPECT_EQ(child<QLabel>(settings, "designTitle")->text(), c.title) << c.set3.constData();
+        EXPECT_EQ(child(settings, "analogPanel")->isVisible(), c.analog) << c.set3.constData();
+        EXPECT_EQ(child(settings, "digitalPanel")->isVisible(), c.digital) << c.set3.constData();
+    }
+}
+
+TEST_F(SettingsWindowTest, FramesShowTheCurrentChoicesAndBothForOddValues)
+{
+    open("2\r\n", "0,1\r\n", "2,255,1\r\n");
+    EXPECT_TRUE(frame("alwaysOnTopFrame")->isSelected());
+    EXPECT_TRUE(frame("normalStackingFrame")->isSelected());
+    EXPECT_FALSE(frame("secondHandOnFrame")->isSelected());
+    EXPECT_TRUE(frame("secondHandOffFrame")->isSelected());
+    EXPECT_TRUE(frame("trayIconOnFrame")->isSelected());
+    EXPECT_FALSE(frame("trayIconOffFrame")->isSelected());
+    EXPECT_TRUE(frame("colonSteadyFrame")->isSelected());
+    EXPECT_FALSE(frame("colonBlinkFrame")->isSelected());
+}
+
+struct Choice
+{
+    const char* name;
+    const char* button;
+    const char* selected;
+    const char* unselected;
+    const char* file;
+    QByteArray bytes;
+
+    friend void PrintTo(const Choice& c, std::ostream* os) { *os << c.name; }
+};
+
+class SettingsChoice : public SettingsWindowTest, public ::testing::WithParamInterface<Choice>
+{};
+
+TEST_P(SettingsChoice, FramesTheChoiceAndWritesItsFileAtOnce)
+{
+    const Choice& c = GetParam();
+    open("2\r\n", "2,0\r\n", "0,255,2\r\n");
+    click(button(c.button));
+    EXPECT_TRUE(frame(c.selected)->isSelected());
+    EXPECT_FALSE(frame(c.unselected)->isSelected());
+    EXPECT_EQ(folder.read(QString::fromLatin1(c.file)), c.bytes);
+    EXPECT_FALSE(window->buttonHeld());
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, SettingsChoice,
+                         ::testing::Values(Choice{"InFront", "alwaysOnTopButton", "alwaysOnTopFrame",
+                                                  "normalStackingFrame", "set.zdt", "1\r\n"},
+                                           Choice{"Behind", "normalStackingButton", "normalStackingFrame",
+                                                  "alwaysOnTopFrame", "set.zdt", "0\r\n"},
+                                           Choice{"SecondHand", "secondHandOnButton", "secondHandOnFrame",
+                                                  "secondHandOffFrame", "set1.zdt", "1,0\r\n"},
+                                           Choice{"NoSecondHand", "secondHandOffButton", "secondHandOffFrame",
+                                                  "secondHandOnFrame", "set1.zdt", "0,0\r\n"},
+                                           Choice{"TrayIcon", "trayIconOnButton", "trayIconOnFrame",
+                                                  "trayIconOffFrame", "set1.zdt", "2,1\r\n"},
+                                           Choice{"NoTrayIcon", "trayIconOffButton", "trayIconOffFrame",
+                                                  "trayIconOnFrame", "set1.zdt", "2,0\r\n"},
+                                           Choice{"SteadyColon", "colonSteadyButton", "colonSteadyFrame",
+                                                  "colonBlinkFrame", "set3.zdt",
+                                                  "0,255,1,0,0,0,0,0,0,0\r\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsWindowTest, ChoicesReachTheClockAtOnce)
+{
+    open("0\r\n", "1,0\r\n");
+    click(button("alwaysOnTopButton"));
+    EXPECT_EQ(model.settings().alwaysOnTop, 1);
+    EXPECT_TRUE(clock.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(clock.isVisible());
+    click(button("normalStackingButton"));
+    EXPECT_EQ(model.settings().alwaysOnTop, 0);
+    EXPECT_FALSE(clock.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    click(button("secondHandOffButton"));
+    EXPECT_EQ(model.settings().secondHand, 0);
+    click(button("trayIconOnButton"));
+    click(button("trayIconOnButton"));
+    EXPECT_EQ(model.settings().trayIcon, 1);
+    EXPECT_EQ(platform.trayIconAdds, 2);
+    EXPECT_TRUE(platform.trayIconShown);
+    click(button("trayIconOffButton"));
+    EXPECT_EQ(model.settings().trayIcon, 0);
+    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_EQ(folder.read(u"set2.zdt"_s), "0,5197647,255\r\n");
+}
+
+TEST_F(SettingsWindowTest, ColonBlinkChoiceWritesTheDigitalSettings)
+{
+    open("1\r\n", "1,0\r\n", "2,0,1\r\n");
+    click(button("colonBlinkButton"));
+    EXPECT_EQ(model.settings().colonStyle, 0);
+    EXPECT_TRUE(frame("colonBlinkFrame")->isSelected());
+    // The stored black read-out colour comes back as white.
+    EXPECT_EQ(folder.read(u"set3.zdt"_s), "2,16777215,0,0,0,0,0,0,0,0\r\n");
+}
+
+TEST_F(SettingsWindowTest, HelpTextFollowsThePointer)
+{
+    open();
+    moveTo(button("trayIconOnButton"), {5, 5});
+    EXPECT_EQ(
+        helpText(),
+        u"タスクトレイにぽてりんのアイコンを表示させます。\nアイコンをクリックするとメニューが表示されます。"_s);
+    moveTo(button("trayIconOnButton"), {-20, 5});
+    EXPECT_TRUE(helpText().isEmpty());
+    moveTo(button("registerStartupButton"), {5, 5});
+    EXPECT_EQ(helpText(),
+              u"スタートアップにぽてりんを登録します。\nWindows起動時に自動的にぽてりんが起動します。"_s);
+    moveTo(button("secondHandOnButton"), {5, 5});
+    EXPECT_EQ(panelHelpText(), u"秒針を表示するようにします。"_s);
+    moveTo(button("handColourButton"), {5, 5});
+    EXPECT_EQ(panelHelpText(), u"長針、短針、秒針の色を変更します。"_s);
+    // The background leaves the labels alone.
+    moveTo(window, {300, 270});
+    EXPECT_EQ(panelHelpText(), u"長針、短針、秒針の色を変更します。"_s);
+}
+
+TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
+{
+    open("1\r\n", "1,0\r\n", "2,255,1\r\n");
+    const ButtonFace a = ButtonFace::load(artwork::face::colonShown);
+    const ButtonFace b = ButtonFace::load(artwork::face::colonHidden);
+    ImageButton* colonBlink = button("colonBlinkButton");
+    const auto shows = [&](const QPixmap& expected) {
+        return colonBlink->picture().toImage() == expected.toImage();
+    };
+    moveTo(colonBlink, {5, 5});
+    const QPixmap hover[] = {a.hover, a.hover, b.hover, b.hover};
+    for (int tick = 1; tick <= 8; ++tick) {
+        window->animateColonButton();
+        EXPECT_TRUE(shows(hover[tick % 4])) << tick;
+    }
+    QTest::mousePress(colonBlink, Qt::LeftButton, {}, {5, 5});
+    const QPixmap pressed[] = {a.pressed, a.pressed, b.pressed, b.pressed};
+    for (int tick = 1; tick <= 4; ++tick) {
+        window->animateColonButton();
+        EXPECT_TRUE(shows(pressed[tick % 4])) << tick;
+    }
+    // Off the button the next tick shows the plain picture of the set.
+    moveTo(colonBlink, {-10, 5}, Qt::LeftButton);
+    window->animateColonButton();
+    EXPECT_TRUE(shows(a.normal)); // phase 1: the set with the colon
+}
+
+TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcome)
+{
+    open();
+    struct Step
+    {
+        const char* button;
+        bool usable;
+        QString message;
+    };
+    const Step steps[] = {
+        {"registerStartupButton", true, u"登録が完了しました。"_s},
+        {"registerStartupButton", true, u"登録が完了しました。"_s},
+        {"unregisterStartupButton", true, u"削除が完了しました。"_s},
+        {"unregisterStartupButton", true,
+         u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s},
+        {"registerStartupButton", false, u"ショートカットが作成できませんでした。"_s},
+    };
+    for (const Step& step : steps) {
+        platform.startupFolderUsable = step.usable;
+        platform.messages.clear();
+        click(button(step.button));
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, step.message);
+        EXPECT_TRUE(platform.messages[0].caption.isEmpty());
+        EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
+        EXPECT_TRUE(helpText().isEmpty());
+    }
+}
+
+TEST_F(SettingsWindowTest, ClosingEnablesTheClock)
+{
+    open();
+    ASSERT_FALSE(clock.isEnabled());
+    click(button("closeButton"));
+    EXPECT_TRUE(clock.isEnabled());
+    EXPECT_EQ(dialogs.settingsWindow(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(SettingsWindowTest, ChoicesSurviveARestart)
+{
+    open("0\r\n", "1,0\r\n", "2,255,1\r\n");
+    click(button("alwaysOnTopButton"));
+    click(button("secondHandOffButton"));
+    click(button("colonBlinkButton"));
+    FakePlatform again(folder.path());
+    Application restarted(again);
+    ASSERT_TRUE(restarted.start());
+    EXPECT_EQ(restarted.model().settings().alwaysOnTop, 1);
+    EXPECT_EQ(restarted.model().settings().secondHand, 0);
+    EXPECT_EQ(restarted.model().settings().colonStyle, 0);
+}
+
+} // namespace
