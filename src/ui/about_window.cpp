@@ -51,14 +51,7 @@ AboutWindow::AboutWindow(Platform& platform)
     connect(guideLink_, &HighlightBar::released, this,
             [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.programFolder()))); });
 
-    auto* closeButton = new ImageButton(ButtonFace::load(artwork::face::close), buttonHeld_, this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->move(336, 132);
-    closeButton->setToolTip(QStringLiteral("閉じる"));
-    connect(closeButton, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        close();
-    });
+    addCloseButton(artwork::face::close, {336, 132})->setToolTip(QStringLiteral("閉じる"));
     setMouseTracking(true);
 }
 

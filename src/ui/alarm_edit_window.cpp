@@ -69,17 +69,9 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRe
     messageField_->setGeometry(128, 192, 201, 17);
     connect(showMessageBox_, &QCheckBox::toggled, messageField_, &QLineEdit::setEnabled);
 
-    auto* applyButton = new ImageButton(ButtonFace::load(artwork::face::apply), buttonHeld_, this);
-    applyButton->setObjectName(QStringLiteral("applyButton"));
-    applyButton->move(222, 222);
-    connect(applyButton, &ImageButton::released, this, &AlarmEditWindow::accept);
-    auto* cancelButton = new ImageButton(ButtonFace::load(artwork::face::cancel), buttonHeld_, this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->move(286, 222);
-    connect(cancelButton, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        close();
-    });
+    connect(addImageButton(artwork::face::apply, {222, 222}, "applyButton"), &ImageButton::released, this,
+            &AlarmEditWindow::accept);
+    addCloseButton(artwork::face::cancel, {286, 222}, "cancelButton");
 
     if (alarm) {
         hourText_->setText(alarm->time.left(2));

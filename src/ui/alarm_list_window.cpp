@@ -78,22 +78,14 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& 
     connect(changeBar_, &HighlightBar::released, this, &AlarmListWindow::changeAlarm);
     connect(deleteBar, &HighlightBar::released, this, &AlarmListWindow::deleteAlarm);
 
-    auto* saveButton = new ImageButton(ButtonFace::load(artwork::face::apply), buttonHeld_, this);
-    saveButton->setObjectName(QStringLiteral("saveButton"));
-    saveButton->move(344, 163);
+    ImageButton* saveButton = addImageButton(artwork::face::apply, {344, 163}, "saveButton");
     connect(saveButton, &ImageButton::released, this, [this, saveButton] {
         save(Dialogs::Notice::AlarmsSavedFromList);
         buttonHeld_ = false;
         saveButton->setLook(ImageButton::Look::Normal);
         saveButton->setCursor(Qt::ArrowCursor);
     });
-    auto* closeButton = new ImageButton(ButtonFace::load(artwork::face::cancel), buttonHeld_, this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->move(408, 163);
-    connect(closeButton, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        close();
-    });
+    addCloseButton(artwork::face::cancel, {408, 163});
 }
 
 void AlarmListWindow::listClicked()

@@ -24,13 +24,7 @@ MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platf
     text_->installEventFilter(this);
     dragFrom(text_);
 
-    closeButton_ = new ImageButton(ButtonFace::load(artwork::face::closeSmall), buttonHeld_, this);
-    closeButton_->setObjectName(QStringLiteral("closeButton"));
-    closeButton_->move(85, 62);
-    connect(closeButton_, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        close();
-    });
+    addCloseButton(artwork::face::closeSmall, {85, 62});
 
     if (model.lastAlarmPlayedWave() == 0) {
         platform.beep();

@@ -3,7 +3,6 @@
 #include "widgets/picture_dialog.h"
 
 class ClockModel;
-class ImageButton;
 class Platform;
 class QLabel;
 
@@ -24,5 +23,4 @@ protected:
 
 private:
     QLabel* text_;
-    ImageButton* closeButton_;
 };

@@ -72,12 +72,7 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     addEngravedLine(this, QPoint(75, 41), QPoint(440, 41));
     addEngravedLine(this, QPoint(144, 164), QPoint(360, 164));
 
-    ImageButton* closeButton = addButton(this, {384, 232}, artwork::face::close, "closeButton",
-                                         QStringLiteral("閉じる"), nullptr, QString());
-    connect(closeButton, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        close();
-    });
+    addCloseButton(artwork::face::close, {384, 232})->setToolTip(QStringLiteral("閉じる"));
 
     showDesignPanel();
     showChoices();
@@ -243,13 +238,9 @@ void SettingsWindow::buildDigitalPanel()
 ImageButton* SettingsWindow::addButton(QWidget* parent, QPoint at, const char* face, const char* name,
                                        const QString& tooltip, QLabel* help, const QString& helpText)
 {
-    auto* button = new ImageButton(ButtonFace::load(face), buttonHeld_, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->move(at);
+    ImageButton* button = addImageButton(face, at, name, parent);
     button->setToolTip(tooltip);
-    if (help) {
-        showHelp(button, help, helpText);
-    }
+    showHelp(button, help, helpText);
     return button;
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/picture_dialog.h"
 
 #include "core/artwork.h"
+#include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
 #include <QCloseEvent>
@@ -66,6 +67,24 @@ void PictureDialog::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+ImageButton* PictureDialog::addImageButton(const char* face, QPoint at, const char* name, QWidget* parent)
+{
+    auto* button = new ImageButton(ButtonFace::load(face), buttonHeld_, parent ? parent : this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->move(at);
+    return button;
+}
+
+ImageButton* PictureDialog::addCloseButton(const char* face, QPoint at, const char* name)
+{
+    ImageButton* button = addImageButton(face, at, name);
+    connect(button, &ImageButton::released, this, [this] {
+        buttonHeld_ = false;
+        close();
+    });
+    return button;
 }
 
 void PictureDialog::dragFrom(QWidget* child)

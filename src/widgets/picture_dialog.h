@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class ImageButton;
+
 // The common shape of every dialog: a borderless window exactly the size of its
 // background picture, painted by it, opened centred on the screen, moved by dragging
 // its background with the left mouse button, and gone when closed.
@@ -36,6 +38,12 @@ protected:
 
     // Lets a child (a label covering most of a small window) drag the window too.
     void dragFrom(QWidget* child);
+
+    // An image button of a face (artwork::face) at `at` on `parent` (the dialog when
+    // none), sharing the dialog's pressed flag.
+    ImageButton* addImageButton(const char* face, QPoint at, const char* name, QWidget* parent = nullptr);
+    // One that closes the dialog when released.
+    ImageButton* addCloseButton(const char* face, QPoint at, const char* name = "closeButton");
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,4 +1,5 @@
 // The three-state button faces and the selection backdrops of the settings window.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
 #include <QColor>
@@ -9,29 +10,13 @@ namespace {
 
 using picture_checks::luma;
 
-struct ButtonFace
-{
-    const char* name;
-    QSize size;
-};
-
-void PrintTo(const ButtonFace& f, std::ostream* os)
-{
-    *os << f.name;
-}
-
-const ButtonFace faces[] = {
-    {"Change", {55, 40}},     {"Apply", {55, 40}},  {"Cancel", {55, 40}}, {"Close", {55, 40}},
-    {"CloseSmall", {70, 20}}, {"Alm", {40, 40}},    {"Pic", {40, 40}},    {"Mae", {40, 40}},
-    {"Usi", {40, 40}},        {"TryOn", {40, 40}},  {"TryOff", {40, 40}}, {"StrtUp", {40, 40}},
-    {"StrtUpDel", {40, 40}},  {"SSon", {40, 40}},   {"SSoff", {40, 40}},  {"HariCol", {40, 40}},
-    {"Col", {40, 40}},        {"ColonA", {40, 40}}, {"ColonB", {40, 40}},
-};
+using ButtonFace = picture_checks::ButtonFaceSize;
+using picture_checks::buttonFaces;
 
 QImage buttonPicture(const char* face, const char* state)
 {
-    return picture_checks::resource(
-        QStringLiteral(":/buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state)));
+    return picture_checks::resource(artwork::resource(
+        QStringLiteral("buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state))));
 }
 
 int countIn(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& match)
@@ -114,7 +99,7 @@ TEST_P(ThreeStateButton, PressedContentIsDimmed)
     EXPECT_LT(brightest(pressed), brightest(normal) * 7 / 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, ThreeStateButton, ::testing::ValuesIn(faces),
+INSTANTIATE_TEST_SUITE_P(All, ThreeStateButton, ::testing::ValuesIn(buttonFaces),
                          [](const auto& info) { return std::string(info.param.name); });
 
 bool isBlueInk(QRgb c)
@@ -150,14 +135,22 @@ void PrintTo(const Content& c, std::ostream* os)
 
 // What each face shows, as colours in its parts: the icon above, the label below.
 const Content contents[] = {
-    {"Change", {10, 2, 35, 22}, isBlueInk, 20, 1000},  {"Change", {0, 24, 55, 14}, isLightText, 20, 1000},
-    {"Apply", {10, 2, 35, 22}, isBlueInk, 20, 1000},   {"Apply", {0, 24, 55, 14}, isLightText, 20, 1000},
-    {"Cancel", {10, 2, 35, 22}, isRedInk, 20, 1000},   {"Cancel", {0, 24, 55, 14}, isLightText, 20, 1000},
-    {"Close", {10, 2, 35, 22}, isRedInk, 12, 1000},    {"Close", {0, 24, 55, 14}, isLightText, 15, 1000},
-    {"CloseSmall", {8, 2, 20, 16}, isRedInk, 8, 1000}, {"CloseSmall", {27, 2, 38, 16}, isLightText, 15, 1000},
-    {"SSon", {4, 4, 32, 32}, isRedInk, 3, 1000},       {"SSoff", {4, 4, 32, 32}, isRedInk, 0, 0},
-    {"StrtUp", {4, 4, 32, 32}, isGreenInk, 60, 1000},  {"StrtUpDel", {4, 4, 32, 32}, isGreenInk, 30, 1000},
-    {"Alm", {4, 4, 32, 32}, isLightText, 60, 1000},    {"TryOff", {4, 4, 32, 32}, isGreenInk, 4, 1000},
+    {artwork::face::change, {10, 2, 35, 22}, isBlueInk, 20, 1000},
+    {artwork::face::change, {0, 24, 55, 14}, isLightText, 20, 1000},
+    {artwork::face::apply, {10, 2, 35, 22}, isBlueInk, 20, 1000},
+    {artwork::face::apply, {0, 24, 55, 14}, isLightText, 20, 1000},
+    {artwork::face::cancel, {10, 2, 35, 22}, isRedInk, 20, 1000},
+    {artwork::face::cancel, {0, 24, 55, 14}, isLightText, 20, 1000},
+    {artwork::face::close, {10, 2, 35, 22}, isRedInk, 12, 1000},
+    {artwork::face::close, {0, 24, 55, 14}, isLightText, 15, 1000},
+    {artwork::face::closeSmall, {8, 2, 20, 16}, isRedInk, 8, 1000},
+    {artwork::face::closeSmall, {27, 2, 38, 16}, isLightText, 15, 1000},
+    {artwork::face::secondHandOn, {4, 4, 32, 32}, isRedInk, 3, 1000},
+    {artwork::face::secondHandOff, {4, 4, 32, 32}, isRedInk, 0, 0},
+    {artwork::face::registerStartup, {4, 4, 32, 32}, isGreenInk, 60, 1000},
+    {artwork::face::unregisterStartup, {4, 4, 32, 32}, isGreenInk, 30, 1000},
+    {artwork::face::alarms, {4, 4, 32, 32}, isLightText, 60, 1000},
+    {artwork::face::trayIconOff, {4, 4, 32, 32}, isGreenInk, 4, 1000},
 };
 
 class FaceContent : public ::testing::TestWithParam<Content>
@@ -186,9 +179,9 @@ struct Pair
 TEST(ButtonPairs, DifferOnlyWhereTheirMeaningDiffers)
 {
     const Pair pairs[] = {
-        {"ColonA", "ColonB", {15, 10, 10, 20}}, // the colon
-        {"TryOn", "TryOff", {20, 18, 16, 16}},  // the cat icon in the tray
-        {"SSon", "SSoff", {6, 6, 28, 28}},      // the second hand
+        {artwork::face::colonShown, artwork::face::colonHidden, {15, 10, 10, 20}}, // the colon
+        {artwork::face::trayIconOn, artwork::face::trayIconOff, {20, 18, 16, 16}}, // the cat icon in the tray
+        {artwork::face::secondHandOn, artwork::face::secondHandOff, {6, 6, 28, 28}}, // the second hand
     };
     for (const Pair& pair : pairs) {
         SCOPED_TRACE(pair.a);
@@ -212,11 +205,11 @@ TEST(ButtonPairs, DifferOnlyWhereTheirMeaningDiffers)
 
 TEST(ButtonPairs, EveryFaceIsDistinct)
 {
-    for (std::size_t i = 0; i < std::size(faces); ++i) {
-        for (std::size_t j = i + 1; j < std::size(faces); ++j) {
-            if (faces[i].size == faces[j].size) {
-                EXPECT_NE(buttonPicture(faces[i].name, ""), buttonPicture(faces[j].name, ""))
-                    << faces[i].name << " " << faces[j].name;
+    for (std::size_t i = 0; i < buttonFaces.size(); ++i) {
+        for (std::size_t j = i + 1; j < buttonFaces.size(); ++j) {
+            if (buttonFaces[i].size == buttonFaces[j].size) {
+                EXPECT_NE(buttonPicture(buttonFaces[i].name, ""), buttonPicture(buttonFaces[j].name, ""))
+                    << buttonFaces[i].name << " " << buttonFaces[j].name;
             }
         }
     }
@@ -224,7 +217,7 @@ TEST(ButtonPairs, EveryFaceIsDistinct)
 
 TEST(ColourFaces, SpellColorInManyColours)
 {
-    for (const char* face : {"HariCol", "Col"}) {
+    for (const char* face : {artwork::face::handColour, artwork::face::readoutColour}) {
         const QImage image = buttonPicture(face, "");
         std::set<int> hues;
         for (int y = 26; y < 38; ++y) {
@@ -241,8 +234,8 @@ TEST(ColourFaces, SpellColorInManyColours)
 
 TEST(SelectionBackdrops, ChosenIsPlainBlueWithALighterEdgeOtherIsThePanel)
 {
-    const QImage chosen = picture_checks::resource(QStringLiteral(":/buttons/Asi.png"));
-    const QImage other = picture_checks::resource(QStringLiteral(":/buttons/NoAsi.png"));
+    const QImage chosen = picture_checks::resource(artwork::resource(artwork::choiceSelected));
+    const QImage other = picture_checks::resource(artwork::resource(artwork::choiceUnselected));
     ASSERT_EQ(chosen.size(), QSize(44, 44));
     ASSERT_EQ(other.size(), QSize(44, 44));
     for (int y = 0; y < 44; ++y) {

@@ -1,7 +1,9 @@
 // The highlight-bar captions: light grey text on dark grey, 13 pixels high, sized for
 // the bars their windows lay out.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,9 +20,13 @@ void PrintTo(const Caption& c, std::ostream* os)
 }
 
 const Caption captions[] = {
-    {"Bt_TH", 83},  {"Bt_TM", 83},   {"Bt_TS", 83},    {"Picture2", 47},  {"HenWav", 47},
-    {"FutWav", 60}, {"AlmPlus", 83}, {"SetHen", 61},   {"BtnAlmDel", 81}, {"Btn1a", 94},
-    {"Btn2a", 116}, {"TimeUp", 27},  {"TimeDown", 27},
+    {artwork::caption::hourHandColour, 83},   {artwork::caption::minuteHandColour, 83},
+    {artwork::caption::secondHandColour, 83}, {artwork::caption::pickColour, 47},
+    {artwork::caption::chooseWave, 47},       {artwork::caption::standardSound, 60},
+    {artwork::caption::addAlarm, 83},         {artwork::caption::changeAlarm, 61},
+    {artwork::caption::deleteAlarm, 81},      {artwork::caption::makerSite, 94},
+    {artwork::caption::guidePage, 116},       {artwork::caption::stepUp, 27},
+    {artwork::caption::stepDown, 27},
 };
 
 constexpr QRgb back = 0x2E2E2E;
@@ -31,8 +37,7 @@ class CaptionPicture : public ::testing::TestWithParam<Caption>
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(
-            QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(GetParam().name)));
+        image = picture_checks::resource(artwork::resource(GetParam().name));
         ASSERT_FALSE(image.isNull());
     }
 
@@ -93,14 +98,14 @@ TEST_P(CaptionPicture, TextIsWholeAndCentred)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, CaptionPicture, ::testing::ValuesIn(captions),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(All, CaptionPicture, ::testing::ValuesIn(captions), [](const auto& info) {
+    return QFileInfo(QString::fromLatin1(info.param.name)).baseName().toStdString();
+});
 
 TEST(StepCaptions, UpPointsUpAndDownPointsDown)
 {
-    for (const char* name : {"TimeUp", "TimeDown"}) {
-        const QImage image =
-            picture_checks::resource(QStringLiteral(":/captions/%1.png").arg(QString::fromUtf8(name)));
+    for (const char* name : {artwork::caption::stepUp, artwork::caption::stepDown}) {
+        const QImage image = picture_checks::resource(artwork::resource(name));
         ASSERT_FALSE(image.isNull());
         std::vector<int> widths;
         for (int y = 0; y < image.height(); ++y) {
@@ -113,7 +118,7 @@ TEST(StepCaptions, UpPointsUpAndDownPointsDown)
             }
         }
         ASSERT_GE(widths.size(), 4u) << name;
-        const bool up = std::string(name) == "TimeUp";
+        const bool up = name == artwork::caption::stepUp;
         for (std::size_t i = 1; i < widths.size(); ++i) {
             EXPECT_EQ(widths[i] > widths[i - 1], up) << name << " row " << i;
         }

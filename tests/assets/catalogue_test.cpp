@@ -14,87 +14,66 @@ namespace {
 
 struct Entry
 {
-    const char* path;
+    QString path; // in the catalogue
     QSize size;
     bool alpha; // only the icon has transparency; every other picture is 24-bit
 };
 
 void PrintTo(const Entry& e, std::ostream* os)
 {
-    *os << e.path;
+    *os << e.path.toStdString();
 }
 
 std::vector<Entry> manifest()
 {
-    std::vector<Entry> entries = {
-        {"designs/D_Pic0.png", {85, 115}, false},
-        {"designs/D_Pic1.png", {85, 105}, false},
-        {"designs/D_Pic2.png", {85, 105}, false},
-        {"designs/D_Pic3.png", {85, 104}, false},
-        {"designs/D_Pic4.png", {115, 90}, false},
-        {"designs/D_Pic5.png", {115, 100}, false},
-        {"designs/D_Pic6.png", {115, 82}, false},
-        {"icon/icon32.png", {32, 32}, true},
-        {"icon/icon48.png", {48, 48}, true},
-        {"icon/icon64.png", {64, 64}, true},
-        {"icon/icon128.png", {128, 128}, true},
-        {"icon/icon256.png", {256, 256}, true},
-        {"clock/TimPcS.png", {130, 15}, false},
-        {"clock/TimPcM.png", {220, 25}, false},
-        {"clock/Pic_AlmK.png", {14, 7}, false},
-        {"appearance/PicT.png", {54, 52}, false},
-        {artwork::background::settings, {452, 282}, false},
-        {artwork::background::message, {240, 90}, false},
-        {artwork::background::alarmEdit, {352, 270}, false},
-        {artwork::background::handColour, {252, 172}, false},
-        {artwork::background::designChooser, {432, 362}, false},
-        {artwork::background::alarmList, {472, 212}, false},
-        {artwork::background::readoutColour, {212, 132}, false},
-        {artwork::background::about, {402, 182}, false},
-        {"buttons/Asi.png", {44, 44}, false},
-        {"buttons/NoAsi.png", {44, 44}, false},
-        {"captions/Bt_TH.png", {83, 13}, false},
-        {"captions/Bt_TM.png", {83, 13}, false},
-        {"captions/Bt_TS.png", {83, 13}, false},
-        {"captions/Picture2.png", {47, 13}, false},
-        {"captions/HenWav.png", {47, 13}, false},
-        {"captions/FutWav.png", {60, 13}, false},
-        {"captions/TimeUp.png", {27, 13}, false},
-        {"captions/TimeDown.png", {27, 13}, false},
-        {"captions/AlmPlus.png", {83, 13}, false},
-        {"captions/SetHen.png", {61, 13}, false},
-        {"captions/BtnAlmDel.png", {81, 13}, false},
-        {"captions/Btn1a.png", {94, 13}, false},
-        {"captions/Btn2a.png", {116, 13}, false},
+    std::vector<Entry> entries;
+    const auto add = [&](const QString& path, QSize size, bool alpha = false) {
+        entries.push_back({path, size, alpha});
     };
-    static std::vector<std::string> names; // keeps the generated paths alive
-    const struct
-    {
-        const char* face;
-        QSize size;
-    } faces[] = {{"Change", {55, 40}},     {"Apply", {55, 40}},  {"Cancel", {55, 40}}, {"Close", {55, 40}},
-                 {"CloseSmall", {70, 20}}, {"Alm", {40, 40}},    {"Pic", {40, 40}},    {"Mae", {40, 40}},
-                 {"Usi", {40, 40}},        {"TryOn", {40, 40}},  {"TryOff", {40, 40}}, {"StrtUp", {40, 40}},
-                 {"StrtUpDel", {40, 40}},  {"SSon", {40, 40}},   {"SSoff", {40, 40}},  {"HariCol", {40, 40}},
-                 {"Col", {40, 40}},        {"ColonA", {40, 40}}, {"ColonB", {40, 40}}};
-    if (names.empty()) {
-        for (const auto& f : faces) {
-            for (const char* state : {"", "_P", "_B"}) {
-                names.push_back(std::string("buttons/") + f.face + state + ".png");
-            }
-        }
-        for (int type = 0; type < 7; ++type) {
-            names.push_back("previews/Neko" + std::to_string(type) + ".png");
-        }
+    for (int index = 0; index < 7; ++index) {
+        const QSize sizes[] = {{85, 115}, {85, 105}, {85, 105}, {85, 104}, {115, 90}, {115, 100}, {115, 82}};
+        add(artwork::designPicture(index), sizes[index]);
+        add(artwork::designPreview(index), index < 4 ? QSize(90, 120) : QSize(120, 105));
     }
-    std::size_t i = 0;
-    for (const auto& f : faces) {
-        for (int state = 0; state < 3; ++state) {
-            entries.push_back({names[i++].c_str(), f.size, false});
-        }
+    for (const int size : {32, 48, 64, 128, 256}) {
+        add(artwork::icon(size), {size, size}, true);
     }
-    for (int type = 0; type < 7; ++type) {
-        entries.push_back({names[i++].c_str(), type < 4 ? QSize(90, 120) : QSize(120, 105), false});
+    const std::pair<const char*, QSize> singles[] = {
+        {artwork::smallDigitStrip, {130, 15}},
+        {artwork::largeDigitStrip, {220, 25}},
+        {artwork::bellSprite, {14, 7}},
+        {artwork::handPreviewFace, {54, 52}},
+        {artwork::background::settings, {452, 282}},
+        {artwork::background::message, {240, 90}},
+        {artwork::background::alarmEdit, {352, 270}},
+        {artwork::background::handColour, {252, 172}},
+        {artwork::background::designChooser, {432, 362}},
+        {artwork::background::alarmList, {472, 212}},
+        {artwork::background::readoutColour, {212, 132}},
+        {artwork::background::about, {402, 182}},
+        {artwork::choiceSelected, {44, 44}},
+        {artwork::choiceUnselected, {44, 44}},
+        {artwork::caption::hourHandColour, {83, 13}},
+        {artwork::caption::minuteHandColour, {83, 13}},
+        {artwork::caption::secondHandColour, {83, 13}},
+        {artwork::caption::pickColour, {47, 13}},
+        {artwork::caption::chooseWave, {47, 13}},
+        {artwork::caption::standardSound, {60, 13}},
+        {artwork::caption::stepUp, {27, 13}},
+        {artwork::caption::stepDown, {27, 13}},
+        {artwork::caption::addAlarm, {83, 13}},
+        {artwork::caption::changeAlarm, {61, 13}},
+        {artwork::caption::deleteAlarm, {81, 13}},
+        {artwork::caption::makerSite, {94, 13}},
+        {artwork::caption::guidePage, {116, 13}},
+    };
+    for (const auto& [path, size] : singles) {
+        add(QString::fromLatin1(path), size);
+    }
+    for (const auto& [face, size] : picture_checks::buttonFaces) {
+        for (const char* state : {"", "_P", "_B"}) {
+            add(QStringLiteral("buttons/%1%2.png").arg(QLatin1String(face), QLatin1String(state)), size);
+        }
     }
     return entries;
 }
@@ -106,7 +85,7 @@ TEST_P(Catalogue, PictureIsCompiledInAtItsSize)
 {
     const Entry& e = GetParam();
     const QImage image = picture_checks::resource(artwork::resource(e.path));
-    ASSERT_FALSE(image.isNull()) << e.path;
+    ASSERT_FALSE(image.isNull()) << e.path.toStdString();
     EXPECT_EQ(image.size(), e.size);
     EXPECT_EQ(image.hasAlphaChannel(), e.alpha);
 }
@@ -145,10 +124,10 @@ TEST(Catalogue, ClockTextFaceIsTheInstalledGothic)
 
 TEST(Icon, EverySizeShowsTheSameFaceOnATransparentGround)
 {
-    const QImage reference = picture_checks::resource(QStringLiteral(":/icon/icon32.png"));
+    const QImage reference = picture_checks::resource(artwork::resource(artwork::icon(32)));
     for (int size : {32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
-        const QImage icon = picture_checks::resource(QStringLiteral(":/icon/icon%1.png").arg(size));
+        const QImage icon = picture_checks::resource(artwork::resource(artwork::icon(size)));
         ASSERT_FALSE(icon.isNull());
         // Corners clear, the middle of the face opaque.
         for (QPoint corner : {QPoint(0, size - 1), QPoint(size - 1, size - 1), QPoint(size / 2, 0)}) {
@@ -173,7 +152,7 @@ TEST(Icon, EverySizeShowsTheSameFaceOnATransparentGround)
 
 TEST(Icon, ShowsLargeWhiteEyesAndPinkEars)
 {
-    const QImage icon = picture_checks::resource(QStringLiteral(":/icon/icon256.png"));
+    const QImage icon = picture_checks::resource(artwork::resource(artwork::icon(256)));
     ASSERT_FALSE(icon.isNull());
     int white = 0;
     int pink = 0;

@@ -1,5 +1,6 @@
 // The cat designs: the clock cuts its outline by the key colour and draws hands,
 // read-out, texts and the bell onto fixed places of each picture.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ struct Design
 
 void PrintTo(const Design& d, std::ostream* os)
 {
-    *os << "D_Pic" << d.type;
+    *os << "Design" << d.type;
 }
 
 const Dial smallDial{{42, 64}, {{14, 3}, {22, 2}, {20, 1}}};
@@ -77,7 +78,7 @@ class DesignPicture : public ::testing::TestWithParam<Design>
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(QStringLiteral(":/designs/D_Pic%1.png").arg(GetParam().type));
+        image = picture_checks::resource(artwork::resource(artwork::designPicture(GetParam().type)));
         ASSERT_FALSE(image.isNull());
         ASSERT_EQ(image.size(), GetParam().size);
     }
@@ -226,7 +227,7 @@ TEST_P(DesignPicture, BellPlaceIsDarkSoTheWhiteBellShows)
 
 std::string nameOf(const ::testing::TestParamInfo<Design>& info)
 {
-    return "D_Pic" + std::to_string(info.param.type);
+    return "Design" + std::to_string(info.param.type);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, DesignPicture, ::testing::ValuesIn(designs), nameOf);

@@ -1,5 +1,7 @@
 #include "picture_checks.h"
 
+#include "core/artwork.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -140,5 +142,27 @@ QRect textBox(QPoint topLeft, const QString& text)
     const QFontMetrics metrics(font);
     return QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
 }
+
+const std::vector<ButtonFaceSize> buttonFaces = {
+    {artwork::face::change, {55, 40}},
+    {artwork::face::apply, {55, 40}},
+    {artwork::face::cancel, {55, 40}},
+    {artwork::face::close, {55, 40}},
+    {artwork::face::closeSmall, {70, 20}},
+    {artwork::face::alarms, {40, 40}},
+    {artwork::face::design, {40, 40}},
+    {artwork::face::alwaysOnTop, {40, 40}},
+    {artwork::face::normalStacking, {40, 40}},
+    {artwork::face::trayIconOn, {40, 40}},
+    {artwork::face::trayIconOff, {40, 40}},
+    {artwork::face::registerStartup, {40, 40}},
+    {artwork::face::unregisterStartup, {40, 40}},
+    {artwork::face::secondHandOn, {40, 40}},
+    {artwork::face::secondHandOff, {40, 40}},
+    {artwork::face::handColour, {40, 40}},
+    {artwork::face::readoutColour, {40, 40}},
+    {artwork::face::colonShown, {40, 40}},
+    {artwork::face::colonHidden, {40, 40}},
+};
 
 } // namespace picture_checks

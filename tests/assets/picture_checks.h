@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 // Small measurements on pictures for the artwork tests.
@@ -35,5 +36,15 @@ std::vector<QPoint> handSweep(QSize size, QPoint centre, int length, int width);
 
 // A text's box as the clock prints it: top-left at the point, in the clock's face.
 QRect textBox(QPoint topLeft, const QString& text);
+
+// Every three-state button face (artwork::face) and the size of its pictures.
+struct ButtonFaceSize
+{
+    const char* name;
+    QSize size;
+
+    friend void PrintTo(const ButtonFaceSize& f, std::ostream* os) { *os << f.name; }
+};
+extern const std::vector<ButtonFaceSize> buttonFaces;
 
 } // namespace picture_checks

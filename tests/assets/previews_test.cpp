@@ -1,5 +1,6 @@
 // The cat picture chooser's previews: each design on the chooser's grey, with a sample
 // time drawn the way the clock draws it.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ struct Preview
 
 void PrintTo(const Preview& p, std::ostream* os)
 {
-    *os << "Neko" << p.type;
+    *os << "Preview" << p.type;
 }
 
 const Preview previews[] = {
@@ -41,8 +42,8 @@ protected:
     void SetUp() override
     {
         const int type = GetParam().type;
-        image = picture_checks::resource(QStringLiteral(":/previews/Neko%1.png").arg(type));
-        design = picture_checks::resource(QStringLiteral(":/designs/D_Pic%1.png").arg(type));
+        image = picture_checks::resource(artwork::resource(artwork::designPreview(type)));
+        design = picture_checks::resource(artwork::resource(artwork::designPicture(type)));
         ASSERT_FALSE(image.isNull());
         ASSERT_FALSE(design.isNull());
         offset = QPoint((image.width() - design.width()) / 2, (image.height() - design.height()) / 2);
@@ -97,8 +98,8 @@ TEST_P(ChooserPreview, ReadoutShowsTheStripsCellsAndedOntoTheDigitalColour)
         EXPECT_GT(hands, 30);
         return;
     }
-    const QImage strip = picture_checks::resource(p.smallStrip ? QStringLiteral(":/clock/TimPcS.png")
-                                                               : QStringLiteral(":/clock/TimPcM.png"));
+    const QImage strip = picture_checks::resource(
+        artwork::resource(p.smallStrip ? artwork::smallDigitStrip : artwork::largeDigitStrip));
     ASSERT_FALSE(strip.isNull());
     const int cell = p.smallStrip ? 9 : 16;
     // 10:08 in white: each panel pixel is the strip's pixel itself.
@@ -140,6 +141,6 @@ TEST_P(ChooserPreview, DatedDesignsShowLightTextOnTheirBars)
 }
 
 INSTANTIATE_TEST_SUITE_P(All, ChooserPreview, ::testing::ValuesIn(previews),
-                         [](const auto& info) { return "Neko" + std::to_string(info.param.type); });
+                         [](const auto& info) { return "Preview" + std::to_string(info.param.type); });
 
 } // namespace

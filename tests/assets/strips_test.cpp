@@ -1,5 +1,6 @@
 // The read-out's digit strips, the bell sprite and the hand colour chooser's face: the
 // clock copies rectangles out of them by fixed coordinates.
+#include "core/artwork.h"
 #include "picture_checks.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +28,8 @@ void PrintTo(const StripCase& c, std::ostream* os)
 }
 
 const StripCase strips[] = {
-    {":/clock/TimPcS.png", {130, 15}, 9, 12, 91, 6, 91, 95, 96, 6},
-    {":/clock/TimPcM.png", {220, 25}, 16, 23, 159, 12, 162, 166, 168, 12},
+    {artwork::smallDigitStrip, {130, 15}, 9, 12, 91, 6, 91, 95, 96, 6},
+    {artwork::largeDigitStrip, {220, 25}, 16, 23, 159, 12, 162, 166, 168, 12},
 };
 
 bool isBlack(QRgb c)
@@ -41,7 +42,7 @@ class DigitStrip : public ::testing::TestWithParam<StripCase>
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(QString::fromUtf8(GetParam().path));
+        image = picture_checks::resource(artwork::resource(GetParam().path));
         ASSERT_FALSE(image.isNull());
         ASSERT_EQ(image.size(), GetParam().size);
     }
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Both, DigitStrip, ::testing::ValuesIn(strips), [](const
 
 TEST(BellSprite, HasTheExactImageAndMaskPixels)
 {
-    const QImage image = picture_checks::resource(QStringLiteral(":/clock/Pic_AlmK.png"));
+    const QImage image = picture_checks::resource(artwork::resource(artwork::bellSprite));
     ASSERT_EQ(image.size(), QSize(14, 7));
     const char* bell[] = {"...#...", "..###..", ".#####.", ".#####.", ".#####.", "#######", "...#..."};
     for (int y = 0; y < 7; ++y) {
@@ -144,7 +145,7 @@ TEST(BellSprite, HasTheExactImageAndMaskPixels)
 TEST(BellSprite, MaskThenImageShowsAWhiteBellOverAnyPicture)
 {
     // What the clock does on the analog faces: AND the mask, XOR the image.
-    const QImage sprite = picture_checks::resource(QStringLiteral(":/clock/Pic_AlmK.png"))
+    const QImage sprite = picture_checks::resource(artwork::resource(artwork::bellSprite))
                               .convertToFormat(QImage::Format_RGB32);
     for (QRgb ground : {0xFF2A2A30u, 0xFF808080u, 0xFFFFFFFFu}) {
         for (int y = 0; y < 7; ++y) {
@@ -164,7 +165,7 @@ TEST(BellSprite, MaskThenImageShowsAWhiteBellOverAnyPicture)
 
 TEST(PreviewFace, IsAPlainWhiteDiscWithABlackRimOnGrey)
 {
-    const QImage face = picture_checks::resource(QStringLiteral(":/appearance/PicT.png"));
+    const QImage face = picture_checks::resource(artwork::resource(artwork::handPreviewFace));
     ASSERT_EQ(face.size(), QSize(54, 52));
     for (QPoint corner : {QPoint(0, 0), QPoint(53, 0), QPoint(0, 51), QPoint(53, 51)}) {
         EXPECT_EQ(face.pixel(corner) & 0xFFFFFF, 0x626262u);
