@@ -44,8 +44,10 @@ long long textKey(int design, ColourRef colour, const LocalTime& time)
 
 ClockFace::ClockFace()
     : panelRect_(hiddenPanel, QSize(41, 12)), bellBox_(bellCell, bellCell, QImage::Format_RGB32),
-      bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell)), smallStrip_(loadRgb(artwork::smallDigitStrip)),
-      largeStrip_(loadRgb(artwork::largeDigitStrip)), bellSprite_(loadRgb(artwork::bellSprite))
+      bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell)),
+      smallStrip_(digital_readout::stripPicture(digital_readout::smallStrip)),
+      largeStrip_(digital_readout::stripPicture(digital_readout::largeStrip)),
+      bellSprite_(loadRgb(artwork::bellSprite))
 {
     bellBox_.fill(Qt::black);
     panel_ = QImage(panelRect_.size(), QImage::Format_RGB32);
@@ -75,38 +77,6 @@ void ClockFace::prepareFace(const QImage& picture)
     const qsizetype rowBytes = qsizetype(face_.width()) * 4;
     for (int y = 0; y < face_.height(); ++y) {
         std::memcpy(face_.scanLine(y), picture.constScanLine(y), size_t(rowBytes));
-    }
-}
-
-void ClockFace::updatePen(QPen& pen, ColourRef colour, int width)
-{
-    const QColor wanted = toQColor(colour);
-    if (pen.color() != wanted || pen.width() != width || pen.capStyle() != Qt::RoundCap) {
-        pen = QPen(wanted, width, Qt::SolidLine, Qt::RoundCap);
-    }
-}
-
-void ClockFace::drawHands(const HandGeometry& g, const Inputs& in)
-{
-    // A pixel's centre lies half a pixel in from its corner: hands along a row or a
-    // column then cover whole pixels.
-    const QPointF centre(g.centre.x() + 0.5, g.centre.y() + 0.5);
-    const struct
-    {
-        ColourRef colour;
-        int width;
-        int length;
-        double angle;
-    } hands[3] = {
-        {in.hourColour, g.hourWidth, g.hourLength, hourHandAngle(in.time.hour, in.time.minute)},
-        {in.minuteColour, g.minuteWidth, g.minuteLength, minuteHandAngle(in.time.minute, in.time.second)},
-        {in.secondColour, g.secondWidth, g.secondLength, secondHandAngle(in.time.second)},
-    };
-    const int count = in.secondHand == 1 ? 3 : 2;
-    for (int i = 0; i < count; ++i) {
-        updatePen(pens_[std::size_t(i)], hands[i].colour, hands[i].width);
-        painter_.setPen(pens_[std::size_t(i)]);
-        painter_.drawLine(centre, handTip(centre, hands[i].length, hands[i].angle));
     }
 }
 
@@ -168,7 +138,8 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
         return;
     }
     if (design->hands) {
-        drawHands(*design->hands, in);
+        hands_.draw(painter_, *design->hands, {in.hourColour, in.minuteColour, in.secondColour}, in.time,
+                    in.secondHand == 1);
     }
     drawTexts(design->layout, in);
     if (!design->layout.panel.isEmpty()) {

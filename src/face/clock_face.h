@@ -3,12 +3,11 @@
 #include "core/colour.h"
 #include "core/local_time.h"
 #include "face/designs.h"
+#include "face/hand_painter.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QPen>
-#include <array>
 
 // The pixels of the clock window: the face (the cat picture with hands, date texts and
 // bell), and on the digital designs the read-out panel and the bell box, which lie on
@@ -63,15 +62,13 @@ public:
 
 private:
     void prepareFace(const QImage& picture);
-    void drawHands(const HandGeometry& hands, const Inputs& inputs);
     void drawTexts(const face_layout::Layout& layout, const Inputs& inputs);
     void drawBell(const face_layout::Layout& layout, const Inputs& inputs);
     void placePanels(const face_layout::Layout& layout, ColourRef readoutColour);
-    static void updatePen(QPen& pen, ColourRef colour, int width);
 
     QImage face_;
     QPainter painter_;
-    std::array<QPen, 3> pens_;
+    HandPainter hands_;
 
     QImage panel_;
     QRect panelRect_;

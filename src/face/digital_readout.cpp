@@ -17,6 +17,11 @@ const Strip* stripFor(designs::Readout readout)
     return nullptr;
 }
 
+QImage stripPicture(const Strip& strip)
+{
+    return QImage(artwork::resource(strip.picture)).convertToFormat(QImage::Format_RGB32);
+}
+
 Colon colonFor(int colonStyle, int colonPhase)
 {
     if (colonStyle == 1) {

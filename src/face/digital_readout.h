@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/artwork.h"
 #include "core/colour.h"
 #include "face/designs.h"
 
@@ -20,10 +21,15 @@ struct Strip
     int blankX;                      // an all-black cell as wide as the colon
     std::array<int, 5> destinationX; // hour tens, hour units, colon, minute tens, minute units
     QSize panelSize;
+    const char* picture; // in the artwork catalogue
 };
 
-inline constexpr Strip smallStrip{9, 12, 91, 6, 96, {0, 9, 18, 24, 33}, {41, 12}};
-inline constexpr Strip largeStrip{16, 23, 159, 12, 168, {0, 16, 32, 44, 60}, {76, 23}};
+inline constexpr Strip smallStrip{9, 12, 91, 6, 96, {0, 9, 18, 24, 33}, {41, 12}, artwork::smallDigitStrip};
+inline constexpr Strip largeStrip{
+    16, 23, 159, 12, 168, {0, 16, 32, 44, 60}, {76, 23}, artwork::largeDigitStrip};
+
+// The strip's picture, in the format the blits expect.
+QImage stripPicture(const Strip& strip);
 
 // The strip of a read-out size; nothing for an analog design.
 const Strip* stripFor(designs::Readout readout);

@@ -83,6 +83,22 @@ void ClockModel::setDesign(int design)
     emit designChanged();
 }
 
+void ClockModel::setHandColours(ColourRef hour, ColourRef minute, ColourRef second)
+{
+    settings_.hourHandColour = hour;
+    settings_.minuteHandColour = minute;
+    settings_.secondHandColour = second;
+    saveGeneralSettings();
+    emit handColoursChanged();
+}
+
+void ClockModel::setReadoutColour(ColourRef colour)
+{
+    settings_.readoutColour = colour;
+    saveDesignSettings();
+    emit readoutColourChanged();
+}
+
 void ClockModel::savePosition(QPoint topLeft)
 {
     settings_.positionX = topLeft.x() * twipsPerPixel;

@@ -39,6 +39,8 @@ public:
     void setSecondHand(int value);
     void setColonStyle(int value);
     void setDesign(int design);
+    void setHandColours(ColourRef hour, ColourRef minute, ColourRef second);
+    void setReadoutColour(ColourRef colour);
 
     // Writes the window's top-left corner (pixels) to the position file.
     void savePosition(QPoint topLeft);
@@ -58,6 +60,8 @@ signals:
     void secondHandChanged();
     void colonStyleChanged();
     void designChanged();
+    void handColoursChanged();
+    void readoutColourChanged();
     void alarmsChanged();
     void alarmRang(const QString& message);
 

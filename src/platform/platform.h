@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour.h"
 #include "core/local_time.h"
 
 #include <QIcon>
@@ -7,7 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <array>
 #include <functional>
+#include <optional>
 
 // Everything the program needs from the desktop, behind one interface, so that the
 // windows can be driven by a scripted fake in tests. QtPlatform is the real one.
@@ -56,6 +59,11 @@ public:
     // Asks for an existing file to open: the full path, or an empty string when the
     // user cancels. `filter` is a name with its patterns, as "Name (*.a *.b)".
     virtual QString chooseOpenFile(const QString& title, const QString& filter) = 0;
+
+    // The desktop's colour dialog, opened on `initial` with the given 16 custom colours:
+    // the colour the user accepted, or nothing when the dialog was cancelled or failed.
+    virtual std::optional<ColourRef> chooseColour(ColourRef initial,
+                                                  const std::array<ColourRef, 16>& customColours) = 0;
 
     // Opens a web page or a local file in the user's browser.
     virtual void openUrl(const QUrl& url) = 0;

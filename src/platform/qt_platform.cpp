@@ -3,6 +3,7 @@
 #include "platform/app_identity.h"
 #include "platform/autostart.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -119,4 +120,17 @@ bool QtPlatform::unregisterStartup()
 QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
 {
     return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+}
+
+std::optional<ColourRef> QtPlatform::chooseColour(ColourRef initial,
+                                                  const std::array<ColourRef, 16>& customColours)
+{
+    for (int i = 0; i < int(customColours.size()); ++i) {
+        QColorDialog::setCustomColor(i, toQColor(customColours[std::size_t(i)]));
+    }
+    QColorDialog dialog(toQColor(initial));
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) {
+        return std::nullopt;
+    }
+    return fromQColor(dialog.selectedColor());
 }

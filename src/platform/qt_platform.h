@@ -21,6 +21,8 @@ public:
     void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
     QString chooseOpenFile(const QString& title, const QString& filter) override;
+    std::optional<ColourRef> chooseColour(ColourRef initial,
+                                          const std::array<ColourRef, 16>& customColours) override;
     void openUrl(const QUrl& url) override;
     bool registerStartup() override;
     bool unregisterStartup() override;

@@ -45,6 +45,8 @@ ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::trayIconChanged, this, &ClockWindow::updateTrayIcon);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
+    connect(&model_, &ClockModel::handColoursChanged, this, &ClockWindow::showNewColours);
+    connect(&model_, &ClockModel::readoutColourChanged, this, &ClockWindow::showNewColours);
 }
 
 void ClockWindow::start()
@@ -138,6 +140,16 @@ void ClockWindow::showDesign()
     applyDesignGeometry();
     redrawIfSecondChanged();
     applyOutline();
+}
+
+void ClockWindow::showNewColours()
+{
+    lastDrawnSecond_ = -1;
+    redrawIfSecondChanged();
+    const ClockSettings& settings = model_.settings();
+    if (face_.refreshReadout(settings.design, now_, settings.colonStyle, colonPhase_)) {
+        update(face_.panelRect());
+    }
 }
 
 void ClockWindow::resizeToPicture()

@@ -66,6 +66,8 @@ private:
     void resizeToPicture();
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
+    // New hand or read-out colours show at once.
+    void showNewColours();
     void applyStackingOrder();
     void updateTrayIcon();
     void addTrayIcon();

@@ -3,7 +3,10 @@
 #include "ui/about_window.h"
 #include "ui/alarm_edit_window.h"
 #include "ui/alarm_list_window.h"
+#include "ui/design_chooser_window.h"
+#include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 
 #include <optional>
@@ -21,13 +24,14 @@ struct WindowRule
 };
 
 constexpr WindowRule windowRules[] = {
-    {Window::Settings, Window::Clock},
-    {Window::AlarmList, Window::Settings},
-    {Window::AlarmEdit, Window::AlarmList},
+    {Window::Settings, Window::Clock},      {Window::AlarmList, Window::Settings},
+    {Window::AlarmEdit, Window::AlarmList}, {Window::DesignChooser, Window::Settings},
+    {Window::HandColour, Window::Settings}, {Window::ReadoutColour, Window::Settings},
 };
 
 // While the message window shows `notice`, `disabled` is disabled. A save confirmed from
 // the edit window leaves the list usable at once: the edit window has closed by then.
+// A confirmed colour keeps the settings window waiting until its message is read.
 struct NoticeRule
 {
     Notice notice;
@@ -38,10 +42,13 @@ constexpr NoticeRule noticeRules[] = {
     {Notice::AlarmRang, Window::Clock},
     {Notice::AlarmsSavedFromList, Window::AlarmList},
     {Notice::AlarmsSavedFromEditor, std::nullopt},
+    {Notice::HandColoursChanged, Window::Settings},
+    {Notice::ReadoutColourChanged, Window::Settings},
 };
 
-constexpr Window allWindows[] = {Window::Clock,     Window::Settings,  Window::About,
-                                 Window::AlarmList, Window::AlarmEdit, Window::Message};
+constexpr Window allWindows[] = {Window::Clock,         Window::Settings,   Window::About,
+                                 Window::AlarmList,     Window::AlarmEdit,  Window::Message,
+                                 Window::DesignChooser, Window::HandColour, Window::ReadoutColour};
 
 unsigned bit(Notice notice)
 {
@@ -68,48 +75,55 @@ Dialogs::~Dialogs()
     closeAll();
 }
 
+template <typename T, typename Make>
+T* Dialogs::open(QPointer<T>& slot, Window window, Make make, const QWidget* owner)
+{
+    if (slot) {
+        return raised(slot.data());
+    }
+    slot = make();
+    track(window, slot);
+    slot->showCentred(owner);
+    return slot;
+}
+
 SettingsWindow* Dialogs::openSettings()
 {
-    if (settings_) {
-        return raised(settings_.data());
-    }
-    settings_ = new SettingsWindow(model_, *this, platform_);
-    track(Window::Settings, settings_);
-    settings_->showCentred();
-    return settings_;
+    return open(settings_, Window::Settings, [&] { return new SettingsWindow(model_, *this, platform_); });
 }
 
 AboutWindow* Dialogs::openAbout()
 {
-    if (about_) {
-        return raised(about_.data());
-    }
-    about_ = new AboutWindow(platform_);
-    track(Window::About, about_);
-    about_->showCentred();
-    return about_;
+    return open(about_, Window::About, [&] { return new AboutWindow(platform_); });
 }
 
 AlarmListWindow* Dialogs::openAlarmList()
 {
-    if (alarmList_) {
-        return raised(alarmList_.data());
-    }
-    alarmList_ = new AlarmListWindow(model_, *this, platform_);
-    track(Window::AlarmList, alarmList_);
-    alarmList_->showCentred(settings_);
-    return alarmList_;
+    return open(
+        alarmList_, Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, platform_); },
+        settings_.data());
 }
 
 AlarmEditWindow* Dialogs::openAlarmEdit(const std::optional<AlarmRecord>& alarm)
 {
-    if (alarmEdit_) {
-        return raised(alarmEdit_.data());
-    }
-    alarmEdit_ = new AlarmEditWindow(platform_, alarm);
-    track(Window::AlarmEdit, alarmEdit_);
-    alarmEdit_->showCentred();
-    return alarmEdit_;
+    return open(alarmEdit_, Window::AlarmEdit, [&] { return new AlarmEditWindow(platform_, alarm); });
+}
+
+DesignChooserWindow* Dialogs::openDesignChooser()
+{
+    return open(designChooser_, Window::DesignChooser, [&] { return new DesignChooserWindow(model_); });
+}
+
+HandColourWindow* Dialogs::openHandColour()
+{
+    return open(handColour_, Window::HandColour,
+                [&] { return new HandColourWindow(model_, *this, platform_); });
+}
+
+ReadoutColourWindow* Dialogs::openReadoutColour()
+{
+    return open(readoutColour_, Window::ReadoutColour,
+                [&] { return new ReadoutColourWindow(model_, *this, platform_); });
 }
 
 MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
@@ -152,6 +166,21 @@ MessageWindow* Dialogs::messageWindow() const
     return message_;
 }
 
+DesignChooserWindow* Dialogs::designChooserWindow() const
+{
+    return designChooser_;
+}
+
+HandColourWindow* Dialogs::handColourWindow() const
+{
+    return handColour_;
+}
+
+ReadoutColourWindow* Dialogs::readoutColourWindow() const
+{
+    return readoutColour_;
+}
+
 PictureDialog* Dialogs::dialog(Window window) const
 {
     switch (window) {
@@ -165,6 +194,12 @@ PictureDialog* Dialogs::dialog(Window window) const
         return alarmEdit_;
     case Window::Message:
         return message_;
+    case Window::DesignChooser:
+        return designChooser_;
+    case Window::HandColour:
+        return handColour_;
+    case Window::ReadoutColour:
+        return readoutColour_;
     case Window::Clock:
         break;
     }
@@ -206,6 +241,15 @@ void Dialogs::forget(Window window)
         message_ = nullptr;
         notices_ = 0;
         break;
+    case Window::DesignChooser:
+        designChooser_ = nullptr;
+        break;
+    case Window::HandColour:
+        handColour_ = nullptr;
+        break;
+    case Window::ReadoutColour:
+        readoutColour_ = nullptr;
+        break;
     case Window::Clock:
         break;
     }
@@ -234,7 +278,8 @@ void Dialogs::closeAll()
 {
     // Children first, so that no window outlives the one it works for.
     for (const Window window :
-         {Window::AlarmEdit, Window::AlarmList, Window::Settings, Window::Message, Window::About}) {
+         {Window::AlarmEdit, Window::AlarmList, Window::DesignChooser, Window::HandColour,
+          Window::ReadoutColour, Window::Settings, Window::Message, Window::About}) {
         delete dialog(window);
     }
 }

@@ -11,10 +11,13 @@ class AboutWindow;
 class AlarmEditWindow;
 class AlarmListWindow;
 class ClockModel;
+class DesignChooserWindow;
+class HandColourWindow;
 class MessageWindow;
 class Platform;
 class PictureDialog;
 class QWidget;
+class ReadoutColourWindow;
 class SettingsWindow;
 
 // Which of the program's windows are open, at most one of each, and which windows are
@@ -34,6 +37,9 @@ public:
         AlarmList,
         AlarmEdit,
         Message,
+        DesignChooser,
+        HandColour,
+        ReadoutColour,
     };
 
     // Why the message window was opened; it can carry several reasons at once, when a
@@ -43,6 +49,8 @@ public:
         AlarmRang,
         AlarmsSavedFromList,
         AlarmsSavedFromEditor,
+        HandColoursChanged,
+        ReadoutColourChanged,
     };
 
     Dialogs(ClockModel& model, Platform& platform, QWidget& clockWindow);
@@ -54,6 +62,9 @@ public:
     AlarmListWindow* openAlarmList();
     // Adds an alarm (nothing given) or changes the one given.
     AlarmEditWindow* openAlarmEdit(const std::optional<AlarmRecord>& alarm);
+    DesignChooserWindow* openDesignChooser();
+    HandColourWindow* openHandColour();
+    ReadoutColourWindow* openReadoutColour();
 
     // Shows a notice in the message window. When the window is already open it keeps its
     // text and is only brought forward; the new notice's rule applies all the same.
@@ -65,6 +76,9 @@ public:
     AlarmListWindow* alarmListWindow() const;
     AlarmEditWindow* alarmEditWindow() const;
     MessageWindow* messageWindow() const;
+    DesignChooserWindow* designChooserWindow() const;
+    HandColourWindow* handColourWindow() const;
+    ReadoutColourWindow* readoutColourWindow() const;
 
     // Whether a window is open (the clock always is).
     bool isOpen(Window window) const;
@@ -73,6 +87,10 @@ public:
     void closeAll();
 
 private:
+    // Opens a window made by `make` into `slot`, centred (on `owner` when given), or
+    // brings the open one forward.
+    template <typename T, typename Make>
+    T* open(QPointer<T>& slot, Window window, Make make, const QWidget* owner = nullptr);
     PictureDialog* dialog(Window window) const;
     QWidget* widget(Window window) const;
     // Shows a new window and keeps it until it closes.
@@ -89,5 +107,8 @@ private:
     QPointer<AlarmListWindow> alarmList_;
     QPointer<AlarmEditWindow> alarmEdit_;
     QPointer<MessageWindow> message_;
+    QPointer<DesignChooserWindow> designChooser_;
+    QPointer<HandColourWindow> handColour_;
+    QPointer<ReadoutColourWindow> readoutColour_;
     unsigned notices_ = 0; // a bit per Notice while the message window is open
 };

@@ -101,8 +101,10 @@ void SettingsWindow::buildTopRow()
     ImageButton* designButton =
         addButton(this, {72, 58}, artwork::face::design, "designButton", QStringLiteral("ねこ画像変更"),
                   helpText_, QStringLiteral("ねこ画像を変更します。"));
-    connect(designButton, &ImageButton::released, this,
-            [this, designButton] { resetButton(designButton, helpText_); });
+    connect(designButton, &ImageButton::released, this, [this, designButton] {
+        resetButton(designButton, helpText_);
+        dialogs_.openDesignChooser();
+    });
 
     alwaysOnTopFrame_ = addFrame(this, {130, 56}, "alwaysOnTopFrame");
     normalStackingFrame_ = addFrame(this, {178, 56}, "normalStackingFrame");
@@ -191,8 +193,10 @@ void SettingsWindow::buildAnalogPanel()
     ImageButton* handColourButton = addButton(
         analogPanel_, {136, 10}, artwork::face::handColour, "handColourButton", QStringLiteral("針の色変更"),
         panelHelpText_, QStringLiteral("長針、短針、秒針の色を変更します。"));
-    connect(handColourButton, &ImageButton::released, this,
-            [this, handColourButton] { resetButton(handColourButton, panelHelpText_); });
+    connect(handColourButton, &ImageButton::released, this, [this, handColourButton] {
+        resetButton(handColourButton, panelHelpText_);
+        dialogs_.openHandColour();
+    });
 
     addEngravedLine(analogPanel_, QPoint(119, 8), QPoint(119, 64));
     addLabel(analogPanel_, QStringLiteral("秒針表示／非表示"), {11, 54, 96, 12}, white);
@@ -227,8 +231,10 @@ void SettingsWindow::buildDigitalPanel()
         addButton(digitalPanel_, {136, 8}, artwork::face::readoutColour, "readoutColourButton",
                   QStringLiteral("時刻・日付の色変更"), panelHelpText_,
                   QStringLiteral("デジタルの時刻と日付の色を変更します。"));
-    connect(readoutColourButton, &ImageButton::released, this,
-            [this, readoutColourButton] { resetButton(readoutColourButton, panelHelpText_); });
+    connect(readoutColourButton, &ImageButton::released, this, [this, readoutColourButton] {
+        resetButton(readoutColourButton, panelHelpText_);
+        dialogs_.openReadoutColour();
+    });
 
     addEngravedLine(digitalPanel_, QPoint(120, 8), QPoint(120, 64));
     addLabel(digitalPanel_, QStringLiteral("：点滅あり／なし"), {9, 52, 96, 12}, white);

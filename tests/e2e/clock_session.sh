@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real clock on a real X server with a window manager: start-up at the
-# stored position, always in front, dragging, closing by the desktop, SIGTERM, and the
-# refusal to start with a broken settings file. CTest runs it inside xvfb-run (tests/e2e/CMakeLists.txt).
+# stored position, always in front, the design chooser, dragging, closing by the
+# desktop, SIGTERM, and the refusal to start with a broken settings file. CTest runs it
+# inside xvfb-run (tests/e2e/CMakeLists.txt).
 set -euo pipefail
 
 executable=$1
@@ -27,8 +28,19 @@ start_clock() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) || fail "no clock window"
 }
 
+geometry_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}'
+}
+
 geometry() {
-    xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}'
+    geometry_of "$window"
+}
+
+# Clicks at a point of a window given relative to its top-left corner.
+click_in() {
+    read -r left top _ _ <<<"$(geometry_of "$1")"
+    xdotool mousemove $((left + $2)) $((top + $3)) click 1
+    sleep 0.5
 }
 
 wait_for_exit() {
@@ -53,6 +65,25 @@ wmctrl -i -c "$product"
 sleep 1
 xdotool search --onlyvisible --name '^製品情報$' >/dev/null && fail "the product window stayed open"
 kill -0 "$clock" 2>/dev/null || fail "closing the product window ended the clock"
+
+echo "the design chooser puts another design on the clock at once and saves it"
+xdotool mousemove 142 160 click 3
+sleep 0.7
+xdotool key Down Return
+settings=$(timeout 20 xdotool search --sync --onlyvisible --name '^設定$' | head -n 1) || fail "no settings window"
+click_in "$settings" 92 78
+chooser=$(timeout 20 xdotool search --sync --onlyvisible --name '^ねこ画像の変更$' | head -n 1) || fail "no design chooser"
+click_in "$chooser" 300 298   # Type B03
+click_in "$chooser" 331 332   # 変更する
+[ "$(geometry)" = "100 100 115 82" ] || fail "clock at $(geometry) after choosing Type B03"
+[ "$(cut -d, -f1 "$folder/set3.zdt")" = "6" ] || fail "set3.zdt holds $(cat "$folder/set3.zdt")"
+click_in "$chooser" 340 161   # Type A04
+click_in "$chooser" 331 332
+[ "$(geometry)" = "100 100 85 115" ] || fail "clock at $(geometry) after choosing Type A04"
+click_in "$chooser" 395 332   # キャンセル
+xdotool search --onlyvisible --name '^ねこ画像の変更$' >/dev/null && fail "the chooser stayed open"
+click_in "$settings" 411 252  # 閉じる
+xdotool search --onlyvisible --name '^設定$' >/dev/null && fail "the settings window stayed open"
 
 echo "dragging with the left button moves the clock and remembers where"
 xdotool mousemove 142 160 mousedown 1

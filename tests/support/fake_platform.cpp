@@ -83,3 +83,15 @@ QString FakePlatform::chooseOpenFile(const QString& title, const QString& filter
     fileDialogs.append(title + u'|' + filter);
     return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
 }
+
+std::optional<ColourRef> FakePlatform::chooseColour(ColourRef initial,
+                                                    const std::array<ColourRef, 16>& customColours)
+{
+    colourDialogs.push_back({initial, customColours});
+    if (colourChoices.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<ColourRef> choice = colourChoices.front();
+    colourChoices.erase(colourChoices.begin());
+    return choice;
+}

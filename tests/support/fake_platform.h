@@ -35,6 +35,8 @@ public:
     void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
     QString chooseOpenFile(const QString& title, const QString& filter) override;
+    std::optional<ColourRef> chooseColour(ColourRef initial,
+                                          const std::array<ColourRef, 16>& customColours) override;
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
     bool registerStartup() override;
     bool unregisterStartup() override;
@@ -68,6 +70,16 @@ public:
     // File dialogs shown (title and filter), and the user's next answers ("" cancels).
     QStringList fileDialogs;
     QStringList fileChoices;
+
+    // Colour dialogs shown (the colour they opened on and their custom colours), and the
+    // user's next answers (nothing cancels; with none scripted the dialog is cancelled).
+    struct ColourDialog
+    {
+        ColourRef initial;
+        std::array<ColourRef, 16> customColours;
+    };
+    std::vector<ColourDialog> colourDialogs;
+    std::vector<std::optional<ColourRef>> colourChoices;
 
     // The start-up entry as the fake desktop keeps it; `startupFolderUsable` false
     // makes both requests fail.

@@ -2,7 +2,10 @@
 #include "ui/about_window.h"
 #include "ui/alarm_edit_window.h"
 #include "ui/alarm_list_window.h"
+#include "ui/design_chooser_window.h"
+#include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 
 #include <functional>
@@ -31,6 +34,15 @@ Step open(Window window)
             break;
         case Window::AlarmEdit:
             dialogs.openAlarmEdit(std::nullopt);
+            break;
+        case Window::DesignChooser:
+            dialogs.openDesignChooser();
+            break;
+        case Window::HandColour:
+            dialogs.openHandColour();
+            break;
+        case Window::ReadoutColour:
+            dialogs.openReadoutColour();
             break;
         case Window::Message:
         case Window::Clock:
@@ -62,6 +74,12 @@ QWidget* dialogOf(Window window, Dialogs& dialogs)
         return dialogs.alarmEditWindow();
     case Window::Message:
         return dialogs.messageWindow();
+    case Window::DesignChooser:
+        return dialogs.designChooserWindow();
+    case Window::HandColour:
+        return dialogs.handColourWindow();
+    case Window::ReadoutColour:
+        return dialogs.readoutColourWindow();
     }
     return nullptr;
 }
@@ -95,8 +113,9 @@ TEST_P(Enabling, FollowsWhichWindowsAreOpen)
         step(dialogs);
     }
     const std::vector<Window>& disabled = GetParam().disabled;
-    for (const Window window : {Window::Clock, Window::Settings, Window::About, Window::AlarmList,
-                                Window::AlarmEdit, Window::Message}) {
+    for (const Window window :
+         {Window::Clock, Window::Settings, Window::About, Window::AlarmList, Window::AlarmEdit,
+          Window::Message, Window::DesignChooser, Window::HandColour, Window::ReadoutColour}) {
         const QWidget* target = window == Window::Clock ? &clock : dialogOf(window, dialogs);
         const bool expectDisabled = std::find(disabled.begin(), disabled.end(), window) != disabled.end();
         if (target) {
@@ -150,6 +169,20 @@ INSTANTIATE_TEST_SUITE_P(
              {open(Window::Settings), open(Window::AlarmList), notice(Notice::AlarmsSavedFromEditor),
               notice(Notice::AlarmsSavedFromList)},
              {Window::Clock, Window::Settings, Window::AlarmList}},
+        Case{"TheDesignChooserDisablesTheSettings",
+             {open(Window::Settings), open(Window::DesignChooser)},
+             {Window::Clock, Window::Settings}},
+        Case{"TheHandColourWindowDisablesTheSettings",
+             {open(Window::Settings), open(Window::HandColour)},
+             {Window::Clock, Window::Settings}},
+        Case{"AConfirmedColourHoldsTheSettingsUntilItsMessageCloses",
+             {open(Window::Settings), open(Window::ReadoutColour), notice(Notice::ReadoutColourChanged),
+              close(Window::ReadoutColour)},
+             {Window::Clock, Window::Settings}},
+        Case{"ClosingTheColourMessageEnablesTheSettings",
+             {open(Window::Settings), open(Window::HandColour), notice(Notice::HandColoursChanged),
+              close(Window::HandColour), close(Window::Message)},
+             {Window::Clock}},
         Case{"AWaitingWindowRefusesTheDesktopsClose",
              {open(Window::Settings), open(Window::AlarmList), close(Window::Settings)},
              {Window::Clock, Window::Settings}}),

@@ -1,0 +1,100 @@
+#include "ui/design_chooser_window.h"
+
+#include "core/artwork.h"
+#include "face/designs.h"
+#include "model/clock_model.h"
+#include "widgets/image_button.h"
+#include "widgets/label_style.h"
+#include "widgets/picture_view.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QRadioButton>
+
+namespace {
+
+constexpr ColourRef optionBackground = 0x002E2E2E;
+constexpr ColourRef optionText = 0x00E0E0E0;
+
+// Where each design's preview stands: the A designs in the top row (A01 first), the
+// B designs below.
+constexpr QPoint previewPlaces[designs::count] = {{328, 32}, {120, 32},  {224, 32}, {16, 32},
+                                                  {16, 184}, {152, 184}, {288, 184}};
+
+QRadioButton* addOption(QWidget* parent, int design, const QRect& geometry)
+{
+    auto* option = new QRadioButton(QString::fromLatin1(designs::find(design)->name), parent);
+    option->setObjectName(QStringLiteral("design%1").arg(design));
+    option->setGeometry(geometry);
+    option->setFont(QFont(dialogFace, 9));
+    option->setAutoFillBackground(true);
+    QPalette palette = option->palette();
+    option->setBackgroundRole(QPalette::Window);
+    palette.setColor(QPalette::Window, toQColor(optionBackground));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, toQColor(optionText));
+    }
+    option->setPalette(palette);
+    return option;
+}
+
+} // namespace
+
+DesignChooserWindow::DesignChooserWindow(ClockModel& model)
+    : PictureDialog(artwork::background::designChooser, QStringLiteral("ねこ画像の変更")), model_(model),
+      chosenDesign_(model.settings().design)
+{
+    setObjectName(QStringLiteral("designChooserWindow"));
+    setMouseTracking(true);
+    auto* options = new QButtonGroup(this);
+    for (int design = 0; design < designs::count; ++design) {
+        const QImage preview(artwork::resource(artwork::designPreview(design)));
+        const QRect outside(previewPlaces[design], preview.size() + QSize(2, 2));
+        auto* view = new PictureView(this, outside, true);
+        view->setObjectName(QStringLiteral("preview%1").arg(design));
+        view->setPicture(preview);
+        QRadioButton* option =
+            addOption(this, design, QRect(outside.left(), outside.bottom() + 2, outside.width(), 12));
+        options->addButton(option, design);
+        option->setChecked(design == chosenDesign_);
+        // The B02 and B03 pictures and options lie next to the buttons: moving over them
+        // lets go of a pressed button, as the window background does.
+        if (design == 5 || design == 6) {
+            for (QWidget* neighbour : {static_cast<QWidget*>(view), static_cast<QWidget*>(option)}) {
+                neighbour->setMouseTracking(true);
+                neighbour->installEventFilter(this);
+            }
+        }
+    }
+    connect(options, &QButtonGroup::idClicked, this, [this](int design) { chosenDesign_ = design; });
+
+    applyButton_ = addImageButton(artwork::face::change, {304, 312}, "applyButton");
+    connect(applyButton_, &ImageButton::released, this, [this] {
+        buttonHeld_ = false;
+        model_.setDesign(chosenDesign_);
+    });
+    cancelButton_ = addCloseButton(artwork::face::cancel, {368, 312}, "cancelButton");
+    connect(cancelButton_, &ImageButton::hovered, this,
+            [this] { applyButton_->setLook(ImageButton::Look::Normal); });
+}
+
+void DesignChooserWindow::resetButtons()
+{
+    buttonHeld_ = false;
+    applyButton_->setLook(ImageButton::Look::Normal);
+    cancelButton_->setLook(ImageButton::Look::Normal);
+}
+
+void DesignChooserWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    resetButtons();
+    PictureDialog::mouseMoveEvent(event);
+}
+
+bool DesignChooserWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        resetButtons();
+    }
+    return PictureDialog::eventFilter(watched, event);
+}

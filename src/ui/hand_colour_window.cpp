@@ -1,0 +1,106 @@
+#include "ui/hand_colour_window.h"
+
+#include "core/artwork.h"
+#include "model/clock_model.h"
+#include "platform/platform.h"
+#include "ui/dialogs.h"
+#include "ui/pick_colour.h"
+#include "widgets/highlight_bar.h"
+#include "widgets/image_button.h"
+#include "widgets/picture_view.h"
+
+#include <QTimer>
+
+namespace {
+
+// The small face: hands from its middle, a little shorter than the clock's.
+constexpr HandGeometry previewHands{{26, 26}, 12, 20, 18, 3, 2, 1};
+
+} // namespace
+
+HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
+    : PictureDialog(artwork::background::handColour, QStringLiteral("針の色変更")), model_(model),
+      dialogs_(dialogs), platform_(platform),
+      face_(QImage(artwork::resource(artwork::handPreviewFace)).convertToFormat(QImage::Format_RGB32))
+{
+    setObjectName(QStringLiteral("handColourWindow"));
+    preview_ = new PictureView(this, QRect(QPoint(16, 40), face_.size()), false);
+    preview_->setObjectName(QStringLiteral("handPreview"));
+
+    // The rows run minute, hour, second from the top.
+    const ClockSettings& settings = model_.settings();
+    const struct
+    {
+        Hand hand;
+        int y;
+        ColourRef colour;
+        const char* caption;
+        const char* swatchName;
+        const char* barName;
+    } rows[] = {
+        {Minute, 40, settings.minuteHandColour, artwork::caption::minuteHandColour, "minuteSwatch",
+         "minuteButton"},
+        {Hour, 68, settings.hourHandColour, artwork::caption::hourHandColour, "hourSwatch", "hourButton"},
+        {Second, 96, settings.secondHandColour, artwork::caption::secondHandColour, "secondSwatch",
+         "secondButton"},
+    };
+    for (const auto& row : rows) {
+        auto* swatch = new PictureView(this, QRect(96, row.y, 15, 15), true);
+        swatch->setObjectName(QString::fromLatin1(row.swatchName));
+        swatch->setFillColour(row.colour);
+        swatches_[row.hand] = swatch;
+        auto* bar = new HighlightBar(row.caption, this);
+        bar->setObjectName(QString::fromLatin1(row.barName));
+        bar->move(120, row.y);
+        connect(bar, &HighlightBar::released, this, [this, bar, hand = row.hand] {
+            bar->unlight();
+            editColour(hand);
+        });
+    }
+
+    connect(addImageButton(artwork::face::change, {120, 122}, "applyButton"), &ImageButton::released, this,
+            &HandColourWindow::accept);
+    addCloseButton(artwork::face::cancel, {184, 122}, "cancelButton");
+
+    previewTime_ = platform_.now();
+    drawHandPreview();
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setInterval(500);
+    connect(previewTimer_, &QTimer::timeout, this, &HandColourWindow::drawHandPreview);
+    previewTimer_->start();
+}
+
+void HandColourWindow::drawHandPreview()
+{
+    // The face shows the time read at the previous tick, so it is at most one tick late.
+    if (lastDrawnSecond_ != previewTime_.second) {
+        previewImage_ = face_.copy();
+        QPainter painter(&previewImage_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        hands_.draw(
+            painter, previewHands,
+            {swatches_[Hour]->fillColour(), swatches_[Minute]->fillColour(), swatches_[Second]->fillColour()},
+            previewTime_, true);
+        painter.end();
+        preview_->setPicture(previewImage_);
+        lastDrawnSecond_ = previewTime_.second;
+    }
+    previewTime_ = platform_.now();
+}
+
+void HandColourWindow::editColour(Hand hand)
+{
+    if (const std::optional<ColourRef> colour = pickColour(platform_, swatches_[hand]->fillColour())) {
+        swatches_[hand]->setFillColour(*colour);
+    }
+}
+
+void HandColourWindow::accept()
+{
+    model_.setHandColours(swatches_[Hour]->fillColour(), swatches_[Minute]->fillColour(),
+                          swatches_[Second]->fillColour());
+    buttonHeld_ = false;
+    dialogs_.showMessage(QStringLiteral("針の色を変更しました。"), Dialogs::Notice::HandColoursChanged);
+    platform_.beep();
+    close();
+}

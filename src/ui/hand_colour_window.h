@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/local_time.h"
+#include "face/hand_painter.h"
+#include "widgets/picture_dialog.h"
+
+#include <array>
+
+class ClockModel;
+class Dialogs;
+class Platform;
+class PictureView;
+class QTimer;
+
+// 針の色変更: a colour for each hand, picked in the desktop's colour dialog and shown on a
+// small live face. 変更する gives the clock the three colours and saves them; キャンセル
+// forgets them.
+class HandColourWindow final : public PictureDialog
+{
+    Q_OBJECT
+
+public:
+    HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+
+    // The preview timer's tick (500 ms): redraws the small face when its second changed.
+    void drawHandPreview();
+
+    enum Hand
+    {
+        Hour,
+        Minute,
+        Second
+    };
+
+private:
+    void editColour(Hand hand);
+    void accept();
+
+    ClockModel& model_;
+    Dialogs& dialogs_;
+    Platform& platform_;
+    std::array<PictureView*, 3> swatches_; // by Hand
+    PictureView* preview_;
+    QImage face_;
+    QImage previewImage_;
+    HandPainter hands_;
+    LocalTime previewTime_;
+    int lastDrawnSecond_ = -1;
+    QTimer* previewTimer_;
+};

@@ -1,0 +1,74 @@
+#include "ui/readout_colour_window.h"
+
+#include "core/artwork.h"
+#include "face/digital_readout.h"
+#include "model/clock_model.h"
+#include "platform/platform.h"
+#include "ui/dialogs.h"
+#include "ui/pick_colour.h"
+#include "widgets/highlight_bar.h"
+#include "widgets/image_button.h"
+#include "widgets/picture_view.h"
+
+#include <QTimer>
+
+namespace {
+
+const digital_readout::Strip& strip = digital_readout::largeStrip;
+
+} // namespace
+
+ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
+    : PictureDialog(artwork::background::readoutColour, QStringLiteral("時刻・日付の色変更")), model_(model),
+      dialogs_(dialogs), platform_(platform), editedColour_(model.settings().readoutColour),
+      strip_(digital_readout::stripPicture(strip)), panel_(strip.panelSize, QImage::Format_RGB32)
+{
+    setObjectName(QStringLiteral("readoutColourWindow"));
+    // Until the first tick the preview is a plain box of the colour.
+    preview_ = new PictureView(this, QRect(QPoint(16, 40), strip.panelSize), false);
+    preview_->setObjectName(QStringLiteral("readoutPreview"));
+    preview_->setFillColour(editedColour_);
+    swatch_ = new PictureView(this, QRect(96, 48, 17, 17), true);
+    swatch_->setObjectName(QStringLiteral("swatch"));
+    swatch_->setFillColour(editedColour_);
+
+    auto* pickBar = new HighlightBar(artwork::caption::pickColour, this);
+    pickBar->setObjectName(QStringLiteral("pickButton"));
+    pickBar->move(136, 48);
+    // The bar stays lit after the dialog until the pointer is reported off it.
+    connect(pickBar, &HighlightBar::released, this, &ReadoutColourWindow::editColour);
+
+    connect(addImageButton(artwork::face::change, {80, 80}, "applyButton"), &ImageButton::released, this,
+            &ReadoutColourWindow::accept);
+    addCloseButton(artwork::face::cancel, {144, 80}, "cancelButton");
+
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setInterval(250);
+    connect(previewTimer_, &QTimer::timeout, this, &ReadoutColourWindow::drawReadoutPreview);
+    previewTimer_->start();
+}
+
+void ReadoutColourWindow::drawReadoutPreview()
+{
+    const LocalTime now = platform_.now();
+    digital_readout::drawReadout(panel_, editedColour_, strip_, strip, now.hour, now.minute,
+                                 digital_readout::Colon::Shown);
+    preview_->setPicture(panel_);
+}
+
+void ReadoutColourWindow::editColour()
+{
+    if (const std::optional<ColourRef> colour = pickColour(platform_, swatch_->fillColour())) {
+        editedColour_ = *colour;
+        swatch_->setFillColour(editedColour_);
+    }
+}
+
+void ReadoutColourWindow::accept()
+{
+    model_.setReadoutColour(editedColour_);
+    buttonHeld_ = false;
+    dialogs_.showMessage(QStringLiteral("色を変更しました。"), Dialogs::Notice::ReadoutColourChanged);
+    platform_.beep();
+    close();
+}
