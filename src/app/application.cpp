@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/termination.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ Application::Application(Platform& platform)
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());
     installFontSubstitutions();
+    installQtTranslations();
 
     QObject::connect(&clockWindow_, &ClockWindow::menuRequested, &menu_, &ClockMenu::open);
     QObject::connect(&menu_, &ClockMenu::quitChosen, &clockWindow_, &ClockWindow::quit);

@@ -65,8 +65,9 @@ public:
     virtual std::optional<ColourRef> chooseColour(ColourRef initial,
                                                   const std::array<ColourRef, 16>& customColours) = 0;
 
-    // Opens a web page or a local file in the user's browser.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Opens a web page or a local file in the user's browser; false when nothing could
+    // open it.
+    virtual bool openUrl(const QUrl& url) = 0;
 
     // Makes the desktop start the program when the user logs on (true when done), or
     // stops it (true when an entry was there and is gone).

@@ -3,14 +3,31 @@
 #include "platform/app_identity.h"
 #include "platform/autostart.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <ctime>
+
+namespace {
+
+// Room for a window frame's close button and the title's margins.
+constexpr int titleBarButtonsWidth = 80;
+
+// The window a dialog of the desktop's belongs to: the one the user is working in. The
+// window manager keeps the dialog above it (the program's windows stay above the clock).
+QWidget* askingWindow()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : QApplication::activeWindow();
+}
+
+} // namespace
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -45,8 +62,17 @@ void QtPlatform::showMessage(const QString& text, const QString& caption)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, shown,
-                    QMessageBox::Ok);
+    const QString title = caption.isEmpty() ? applicationTitle() : caption;
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, askingWindow());
+    // A plain dialog: a title and a close button, nothing to minimise or maximise.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    // Wide enough for the whole title beside the frame's close button.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = QFontMetrics(box.font()).horizontalAdvance(title) * 3 / 2 + titleBarButtonsWidth;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     box.exec();
 }
 
@@ -102,9 +128,9 @@ void QtPlatform::removeTrayIcon()
     }
 }
 
-void QtPlatform::openUrl(const QUrl& url)
+bool QtPlatform::openUrl(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 bool QtPlatform::registerStartup()
@@ -119,7 +145,14 @@ bool QtPlatform::unregisterStartup()
 
 QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+    QFileDialog dialog(askingWindow(), title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The filter's name already lists its patterns: show it once.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
 }
 
 std::optional<ColourRef> QtPlatform::chooseColour(ColourRef initial,
@@ -128,7 +161,7 @@ std::optional<ColourRef> QtPlatform::chooseColour(ColourRef initial,
     for (int i = 0; i < int(customColours.size()); ++i) {
         QColorDialog::setCustomColor(i, toQColor(customColours[std::size_t(i)]));
     }
-    QColorDialog dialog(toQColor(initial));
+    QColorDialog dialog(toQColor(initial), askingWindow());
     if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) {
         return std::nullopt;
     }

@@ -23,7 +23,7 @@ public:
     QString chooseOpenFile(const QString& title, const QString& filter) override;
     std::optional<ColourRef> chooseColour(ColourRef initial,
                                           const std::array<ColourRef, 16>& customColours) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
     bool registerStartup() override;
     bool unregisterStartup() override;
 

@@ -28,7 +28,7 @@ AboutWindow::AboutWindow(Platform& platform)
     addLabel(this, QStringLiteral("ふわまる ぽてりん Windows版"), {80, 32, 352, 20}, white, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);
     addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
-             {80, 80, 304, 11}, white, 8.25);
+             {80, 80, 304, 14}, white, 8.25);
     // The code sits at the right under the separator; the IPA face is a little wider
     // than the one the window was laid out with, so the label grows to the left.
     addLabel(this, QStringLiteral("[QMFS-0314]"), {294, 104, 100, 14}, white, 9)
@@ -57,7 +57,9 @@ AboutWindow::AboutWindow(Platform& platform)
 
 void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
 {
-    platform_.openUrl(url);
+    if (!platform_.openUrl(url)) {
+        platform_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
+    }
     link->unlight();
 }
 

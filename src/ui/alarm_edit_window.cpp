@@ -47,7 +47,15 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRe
     soundField_ = new QLineEdit(this);
     soundField_->setObjectName(QStringLiteral("soundField"));
     soundField_->setGeometry(10, 119, 267, 18);
+    // It shows the sound; the bars beside it change it. Nothing here can be typed or selected.
     soundField_->setReadOnly(true);
+    soundField_->setFocusPolicy(Qt::NoFocus);
+    soundField_->setContextMenuPolicy(Qt::NoContextMenu);
+    soundField_->setFrame(false);
+    QPalette soundPalette = soundField_->palette();
+    soundPalette.setColor(QPalette::Base, toQColor(HighlightBar::normalColour));
+    soundPalette.setColor(QPalette::Text, toQColor(textColour));
+    soundField_->setPalette(soundPalette);
     chooseWaveBar_ = new HighlightBar(artwork::caption::chooseWave, this);
     chooseWaveBar_->setObjectName(QStringLiteral("chooseWave"));
     chooseWaveBar_->move(280, 120);
@@ -69,8 +77,9 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRe
     messageField_->setGeometry(128, 192, 201, 17);
     connect(showMessageBox_, &QCheckBox::toggled, messageField_, &QLineEdit::setEnabled);
 
-    connect(addImageButton(artwork::face::apply, {222, 222}, "applyButton"), &ImageButton::released, this,
-            &AlarmEditWindow::accept);
+    ImageButton* applyButton = addImageButton(artwork::face::apply, {222, 222}, "applyButton");
+    connect(applyButton, &ImageButton::released, this, &AlarmEditWindow::accept);
+    setDefaultButton(applyButton);
     addCloseButton(artwork::face::cancel, {286, 222}, "cancelButton");
 
     if (alarm) {

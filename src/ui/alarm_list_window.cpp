@@ -139,12 +139,13 @@ void AlarmListWindow::deleteAlarm()
     if (current < 0) {
         return;
     }
-    // Removing the current entry leaves the list without one; the detail labels keep
-    // showing the deleted alarm until another entry is clicked.
+    // Removing the current entry leaves the list without one, and the details empty.
     const QSignalBlocker blocker(alarmList_);
     delete alarmList_->takeItem(current);
     copy_.erase(copy_.begin() + current);
     alarmList_->setCurrentRow(-1);
+    selectedRow_ = -1;
+    showDetails(-1);
 }
 
 void AlarmListWindow::addEntry(const AlarmRecord& alarm, const QString& listText, bool marked)
@@ -170,6 +171,9 @@ void AlarmListWindow::applyEdit(const AlarmRecord& alarm)
         row = alarmList_->count() - 1;
     }
     save(Dialogs::Notice::AlarmsSavedFromEditor);
+    // The details always show the highlighted alarm: the one just added or changed.
+    alarmList_->setCurrentRow(row);
+    selectedRow_ = row;
     showDetails(row);
 }
 

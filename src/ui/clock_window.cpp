@@ -60,13 +60,18 @@ void ClockWindow::start()
     redrawIfSecondChanged();
     resizeToPicture();
 
-    QList<QRect> screens;
+    // The primary screen first: a clock on no screen at all goes there.
+    QList<ScreenArea> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        screens.append(screen->geometry());
+        const ScreenArea area{screen->geometry(), screen->availableGeometry()};
+        if (screen == QGuiApplication::primaryScreen()) {
+            screens.prepend(area);
+        } else {
+            screens.append(area);
+        }
     }
-    const QScreen* primary = QGuiApplication::primaryScreen();
     const QPoint stored(pixelsFromTwips(settings.positionX), pixelsFromTwips(settings.positionY));
-    move(placeOnScreens(QRect(stored, size()), screens, primary ? primary->availableGeometry() : QRect()));
+    move(placeOnScreens(QRect(stored, size()), screens));
 
     applyOutline();
     lastDrawnSecond_ = -1;

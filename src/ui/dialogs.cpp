@@ -9,6 +9,7 @@
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 
+#include <QWindow>
 #include <optional>
 
 namespace {
@@ -131,6 +132,7 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
     if (message_) {
         notices_ |= bit(notice);
         updateEnabling();
+        message_->addMessage(text);
         message_->raise();
         return message_;
     }
@@ -218,6 +220,9 @@ bool Dialogs::isOpen(Window window) const
 
 void Dialogs::track(Window window, PictureDialog* dialog)
 {
+    // The program's own windows belong to the clock: the window manager keeps them above
+    // it, also when the clock stays in front of everything else.
+    dialog->setParent(&clockWindow_, dialog->windowFlags());
     connect(dialog, &PictureDialog::closed, this, [this, window] { forget(window); });
     updateEnabling();
 }

@@ -66,8 +66,8 @@ public:
     HandColourWindow* openHandColour();
     ReadoutColourWindow* openReadoutColour();
 
-    // Shows a notice in the message window. When the window is already open it keeps its
-    // text and is only brought forward; the new notice's rule applies all the same.
+    // Shows a notice in the message window. When the window is already open the notice
+    // is added below the ones it shows; its rule applies as well.
     MessageWindow* showMessage(const QString& text, Notice notice);
 
     // The open windows (null when closed), for the windows that work together and for tests.

@@ -2,40 +2,82 @@
 
 #include "core/artwork.h"
 #include "model/clock_model.h"
+#include "platform/app_identity.h"
 #include "platform/platform.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
+#include "widgets/wrapped_text.h"
 
 #include <QEvent>
-#include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// The window as drawn, with room for three lines of text.
+constexpr QSize drawnSize(240, 90);
+constexpr QRect baseTextBox(5, 12, 230, 49);
+constexpr QPoint baseButton(85, 62);
+
+} // namespace
 
 MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platform& platform)
-    : PictureDialog(artwork::background::message, QString())
+    : PictureDialog(artwork::background::message, applicationTitle()), model_(model), platform_(platform)
 {
     setObjectName(QStringLiteral("messageWindow"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    text_ = new QLabel(this);
+    text_ = new WrappedText(this);
     text_->setObjectName(QStringLiteral("messageText"));
-    styleLabel(text_, fixedFace, 9.75, 0x00E0E0E0);
-    text_->setGeometry(5, 12, 230, 49);
-    text_->setAlignment(Qt::AlignCenter);
+    QFont font(fixedFace);
+    font.setPointSizeF(9.75);
+    text_->setFont(font);
+    QPalette palette = text_->palette();
+    palette.setColor(QPalette::WindowText, toQColor(0x00E0E0E0));
+    text_->setPalette(palette);
     text_->setMouseTracking(true);
     text_->installEventFilter(this);
     dragFrom(text_);
 
-    addCloseButton(artwork::face::closeSmall, {85, 62});
+    closeButton_ = addCloseButton(artwork::face::closeSmall, baseButton);
+    setDefaultButton(closeButton_);
 
-    if (model.lastAlarmPlayedWave() == 0) {
-        platform.beep();
+    beep();
+    messages_.append(text);
+    showMessages();
+}
+
+void MessageWindow::addMessage(const QString& text)
+{
+    beep();
+    messages_.append(text);
+    showMessages();
+}
+
+void MessageWindow::beep()
+{
+    if (model_.lastAlarmPlayedWave() == 0) {
+        platform_.beep();
     }
-    QString shown = text;
-    text_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 QString MessageWindow::text() const
 {
     return text_->text();
+}
+
+void MessageWindow::showMessages()
+{
+    QString shown = messages_.join(QStringLiteral("\n\n"));
+    text_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    int extra = std::max(0, text_->heightFor(baseTextBox.width()) - baseTextBox.height());
+    // Never taller than the screen: a message longer than that shows its middle part.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        extra = std::min(extra, std::max(0, screen->availableGeometry().height() - drawnSize.height()));
+    }
+    setFixedSize(drawnSize.width(), drawnSize.height() + extra);
+    text_->setGeometry(baseTextBox.adjusted(0, 0, 0, extra));
+    closeButton_->move(baseButton + QPoint(0, extra));
 }
 
 bool MessageWindow::eventFilter(QObject* watched, QEvent* event)

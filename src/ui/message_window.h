@@ -2,13 +2,17 @@
 
 #include "widgets/picture_dialog.h"
 
+#include <QStringList>
+
 class ClockModel;
+class ImageButton;
 class Platform;
-class QLabel;
+class WrappedText;
 
 // The message window: the one notice window of the program, for ringing alarms and
-// for confirmations. It stays in front of other windows and beeps when it opens,
-// unless the alarm that rang last played a wave file.
+// for confirmations. It stays in front of other windows and beeps when a message comes,
+// unless the alarm that rang last played a wave file. A message that comes while it is
+// open is added below the others, and the window grows downwards to show them all.
 class MessageWindow final : public PictureDialog
 {
     Q_OBJECT
@@ -16,11 +20,22 @@ class MessageWindow final : public PictureDialog
 public:
     MessageWindow(const QString& text, const ClockModel& model, Platform& platform);
 
+    // Adds a message below the ones shown.
+    void addMessage(const QString& text);
+
+    // Everything shown, the messages separated by an empty line.
     QString text() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* text_;
+    void beep();
+    void showMessages();
+
+    const ClockModel& model_;
+    Platform& platform_;
+    QStringList messages_;
+    WrappedText* text_;
+    ImageButton* closeButton_;
 };

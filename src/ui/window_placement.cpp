@@ -2,15 +2,35 @@
 
 #include <algorithm>
 
-QPoint placeOnScreens(const QRect& stored, const QList<QRect>& screens, const QRect& primaryAvailable)
+namespace {
+
+long long area(const QRect& rect)
 {
-    const bool visible = std::any_of(screens.begin(), screens.end(),
-                                     [&](const QRect& screen) { return screen.intersects(stored); });
-    if (visible || primaryAvailable.isEmpty()) {
+    return rect.isEmpty() ? 0 : (long long)rect.width() * rect.height();
+}
+
+} // namespace
+
+QPoint placeOnScreens(const QRect& stored, const QList<ScreenArea>& screens)
+{
+    if (screens.isEmpty()) {
         return stored.topLeft();
     }
-    const int maxLeft = std::max(primaryAvailable.left(), primaryAvailable.right() + 1 - stored.width());
-    const int maxTop = std::max(primaryAvailable.top(), primaryAvailable.bottom() + 1 - stored.height());
-    return QPoint(std::clamp(stored.left(), primaryAvailable.left(), maxLeft),
-                  std::clamp(stored.top(), primaryAvailable.top(), maxTop));
+    const ScreenArea* best = &screens.front();
+    long long shown = 0;
+    for (const ScreenArea& screen : screens) {
+        const long long overlap = area(screen.geometry.intersected(stored));
+        if (overlap > shown) {
+            shown = overlap;
+            best = &screen;
+        }
+    }
+    if (shown * 4 >= area(stored)) {
+        return stored.topLeft();
+    }
+    const QRect& free = best->available.isEmpty() ? best->geometry : best->available;
+    const int maxLeft = std::max(free.left(), free.right() + 1 - stored.width());
+    const int maxTop = std::max(free.top(), free.bottom() + 1 - stored.height());
+    return QPoint(std::clamp(stored.left(), free.left(), maxLeft),
+                  std::clamp(stored.top(), free.top(), maxTop));
 }

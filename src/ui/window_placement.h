@@ -4,7 +4,15 @@
 #include <QPoint>
 #include <QRect>
 
-// Where a window stored at `stored` opens: unchanged when any part of it lies on one of
-// the screens (left of or above the primary screen included), otherwise moved just far
-// enough to lie wholly inside the primary screen's available area.
-QPoint placeOnScreens(const QRect& stored, const QList<QRect>& screens, const QRect& primaryAvailable);
+// A screen as the placement sees it: all of it, and the part panels leave free.
+struct ScreenArea
+{
+    QRect geometry;
+    QRect available;
+};
+
+// Where a window stored at `stored` opens. Where at least a quarter of it shows on one
+// of the screens (a cat peeking in from an edge on purpose), exactly where it was;
+// otherwise wholly inside the free area of the screen it overlaps most, or of the first
+// (primary) screen when it overlaps none.
+QPoint placeOnScreens(const QRect& stored, const QList<ScreenArea>& screens);

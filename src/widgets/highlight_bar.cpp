@@ -13,7 +13,7 @@ constexpr QPoint captionOffset(8, 1);
 } // namespace
 
 HighlightBar::HighlightBar(const char* caption, QWidget* parent)
-    : QWidget(parent), caption_(artwork::resource(caption))
+    : KeyboardButton(parent), caption_(artwork::resource(caption))
 {
     setMouseTracking(true);
     const QSize captionSize = caption_.deviceIndependentSize().toSize();
@@ -55,6 +55,12 @@ void HighlightBar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(backdropColour()));
     painter.drawPixmap(captionRect().topLeft(), caption_);
+    drawFocusMark(painter, rect());
+}
+
+void HighlightBar::activate()
+{
+    emit released();
 }
 
 void HighlightBar::mousePressEvent(QMouseEvent* event)

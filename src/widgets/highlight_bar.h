@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "widgets/keyboard_button.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -8,7 +9,7 @@
 // A link-like button: a caption picture on a slightly larger backdrop that lights up
 // while the pointer is over the caption. The backdrop is 15 pixels high and reaches
 // 8 pixels beyond the caption on the left and on the right.
-class HighlightBar : public QWidget
+class HighlightBar : public KeyboardButton
 {
     Q_OBJECT
 
@@ -36,7 +37,8 @@ signals:
     void pressed();
     // The end of a press on the caption, wherever the pointer is; comes before released().
     void letGo();
-    // A release (the end of a click) over the caption.
+    // A release (the end of a click) over the caption, or Space or Enter while it has
+    // the keyboard focus.
     void released();
 
 protected:
@@ -45,6 +47,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void activate() override;
 
 private:
     bool overCaption(const QPointF& position) const;

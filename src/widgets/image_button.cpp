@@ -14,7 +14,7 @@ ButtonFace ButtonFace::load(const char* face)
 }
 
 ImageButton::ImageButton(const ButtonFace& face, bool& buttonHeld, QWidget* parent)
-    : QWidget(parent), buttonHeld_(buttonHeld), face_(face)
+    : KeyboardButton(parent), buttonHeld_(buttonHeld), face_(face)
 {
     setMouseTracking(true);
     setFixedSize(face_.normal.deviceIndependentSize().toSize());
@@ -51,6 +51,12 @@ void ImageButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture());
+    drawFocusMark(painter, rect().adjusted(2, 2, -2, -2));
+}
+
+void ImageButton::activate()
+{
+    emit released();
 }
 
 void ImageButton::mousePressEvent(QMouseEvent*)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/keyboard_button.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -19,8 +21,8 @@ struct ButtonFace
 //
 // A press with any mouse button presses it. Moving off it while pressed undoes the
 // press, moving back shows the hover picture, and only a release over the button
-// fires released().
-class ImageButton : public QWidget
+// fires released(). Tab reaches it; Space or Enter fires released() too.
+class ImageButton : public KeyboardButton
 {
     Q_OBJECT
 
@@ -54,6 +56,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void activate() override;
 
     // What a move over the button and a move off it do. The colon button of the
     // settings window keeps its own hover state, so these can be replaced.

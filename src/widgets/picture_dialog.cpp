@@ -9,9 +9,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 
 PictureDialog::PictureDialog(const char* background, const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), background_(artwork::resource(background)),
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), background_(artwork::resource(background)),
       drag_(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -37,7 +38,22 @@ void PictureDialog::showCentred(const QWidget* owner)
 void PictureDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    const QSizeF picture = background_.deviceIndependentSize();
+    if (height() <= picture.height()) {
+        painter.drawPixmap(0, 0, background_);
+        return;
+    }
+    // A window taller than its picture (a long message): the picture's upper half at the
+    // top, its lower half at the bottom, and the row between them stretched in between.
+    const qreal ratio = background_.devicePixelRatio();
+    const qreal width = picture.width();
+    const qreal half = std::floor(picture.height() / 2);
+    const qreal lower = picture.height() - half;
+    painter.drawPixmap(QRectF(0, 0, width, half), background_, QRectF(0, 0, width * ratio, half * ratio));
+    painter.drawPixmap(QRectF(0, half, width, height() - picture.height()), background_,
+                       QRectF(0, half * ratio, width * ratio, ratio));
+    painter.drawPixmap(QRectF(0, height() - lower, width, lower), background_,
+                       QRectF(0, half * ratio, width * ratio, lower * ratio));
 }
 
 void PictureDialog::mousePressEvent(QMouseEvent* event)
@@ -84,7 +100,23 @@ ImageButton* PictureDialog::addCloseButton(const char* face, QPoint at, const ch
         buttonHeld_ = false;
         close();
     });
+    closeButton_ = button;
     return button;
+}
+
+void PictureDialog::keyPressEvent(QKeyEvent* event)
+{
+    ImageButton* button = nullptr;
+    if (event->key() == Qt::Key_Escape) {
+        button = closeButton_;
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        button = defaultButton_;
+    }
+    if (button) {
+        emit button->released();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void PictureDialog::dragFrom(QWidget* child)

@@ -42,8 +42,12 @@ protected:
     // An image button of a face (artwork::face) at `at` on `parent` (the dialog when
     // none), sharing the dialog's pressed flag.
     ImageButton* addImageButton(const char* face, QPoint at, const char* name, QWidget* parent = nullptr);
-    // One that closes the dialog when released.
+    // One that closes the dialog when released; Escape acts as it.
     ImageButton* addCloseButton(const char* face, QPoint at, const char* name = "closeButton");
+    // The button Enter acts as (when no button has the keyboard focus).
+    void setDefaultButton(ImageButton* button) { defaultButton_ = button; }
+
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -52,6 +56,8 @@ protected:
 
 private:
     QPixmap background_;
+    ImageButton* closeButton_ = nullptr;
+    ImageButton* defaultButton_ = nullptr;
     QList<QObject*> dragSources_;
     WindowDrag drag_;
 };

@@ -1,5 +1,6 @@
 #include "widgets/window_drag.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -18,19 +19,25 @@ void WindowDrag::press(const QMouseEvent& event)
     if (event.button() != Qt::LeftButton) {
         return;
     }
-    QWindow* handle = window_->windowHandle();
-    if (handle && handle->startSystemMove()) {
-        mode_ = Mode::System;
-        return;
-    }
-    mode_ = Mode::Manual;
-    grabOffset_ = event.globalPosition().toPoint() - window_->pos();
+    // The move starts only once the pointer moves with the button held: a window system's
+    // move started by a mere click may outlive the click and carry the window along.
+    mode_ = Mode::Pending;
+    pressedAt_ = event.globalPosition().toPoint();
+    grabOffset_ = pressedAt_ - window_->pos();
 }
 
 void WindowDrag::move(const QMouseEvent& event)
 {
-    if (mode_ == Mode::Manual && (event.buttons() & Qt::LeftButton)) {
-        window_->move(event.globalPosition().toPoint() - grabOffset_);
+    if (!(event.buttons() & Qt::LeftButton)) {
+        return;
+    }
+    const QPoint at = event.globalPosition().toPoint();
+    if (mode_ == Mode::Pending && (at - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
+        QWindow* handle = window_->windowHandle();
+        mode_ = handle && handle->startSystemMove() ? Mode::System : Mode::Manual;
+    }
+    if (mode_ == Mode::Manual) {
+        window_->move(at - grabOffset_);
     }
 }
 
@@ -38,7 +45,7 @@ void WindowDrag::release()
 {
     // During the window system's move a release may come at its very start (the toolkit
     // lets go of the button it handed over); that move ends when the window comes to rest.
-    if (mode_ == Mode::Manual) {
+    if (mode_ != Mode::System) {
         mode_ = Mode::Idle;
     }
 }

@@ -7,9 +7,9 @@
 class QMouseEvent;
 class QWidget;
 
-// Moves a borderless top-level window while the left mouse button is held on it.
-// Where the window system offers its own move, it runs that; elsewhere the window
-// follows the pointer by hand.
+// Moves a borderless top-level window while the left mouse button is held on it and the
+// pointer moves. Where the window system offers its own move, it runs that; elsewhere
+// the window follows the pointer by hand.
 //
 // The window system's move may keep the button release to itself, so the end of such
 // a move is also taken from the window coming to rest: moveEnded() is emitted then.
@@ -39,6 +39,7 @@ private:
     enum class Mode
     {
         Idle,
+        Pending, // pressed, not moved yet
         System,
         Manual
     };
@@ -47,6 +48,7 @@ private:
 
     QWidget* window_;
     Mode mode_ = Mode::Idle;
+    QPoint pressedAt_;
     QPoint grabOffset_;
     QTimer settle_;
 };

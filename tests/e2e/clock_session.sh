@@ -71,6 +71,11 @@ xdotool mousemove 142 160 click 3
 sleep 0.7
 xdotool key Down Return
 settings=$(timeout 20 xdotool search --sync --onlyvisible --name '^設定$' | head -n 1) || fail "no settings window"
+# The program's own windows stay above its always-in-front clock.
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,//g')
+[ "$(echo $stacking | tr ' ' '\n' | grep -n "$(printf '0x%x' "$settings")" | cut -d: -f1)" \
+    -gt "$(echo $stacking | tr ' ' '\n' | grep -n "$(printf '0x%x' "$window")" | cut -d: -f1)" ] \
+    || fail "the settings window is below the clock ($stacking)"
 click_in "$settings" 92 78
 chooser=$(timeout 20 xdotool search --sync --onlyvisible --name '^ねこ画像の変更$' | head -n 1) || fail "no design chooser"
 click_in "$chooser" 300 298   # Type B03
@@ -82,8 +87,37 @@ click_in "$chooser" 331 332
 [ "$(geometry)" = "100 100 85 115" ] || fail "clock at $(geometry) after choosing Type A04"
 click_in "$chooser" 395 332   # キャンセル
 xdotool search --onlyvisible --name '^ねこ画像の変更$' >/dev/null && fail "the chooser stayed open"
+
+echo "a confirmation closed the desktop's way leaves every window usable"
+click_in "$settings" 36 78    # アラーム
+list=$(timeout 20 xdotool search --sync --onlyvisible --name '^アラーム$' | head -n 1) || fail "no alarm list"
+placed=$(geometry_of "$list")
+click_in "$list" 4 120        # a click on the background, without a drag
+xdotool mousemove 20 600
+sleep 0.5
+[ "$(geometry_of "$list")" = "$placed" ] || fail "a click carried the list along to $(geometry_of "$list")"
+click_in "$list" 371 183      # 適用
+message=$(timeout 20 xdotool search --sync --onlyvisible --name '^ふわまる　ぽてりん$' | head -n 1) || fail "no confirmation"
+wmctrl -i -c "$message"
+sleep 0.5
+click_in "$list" 435 183      # キャンセル
+xdotool search --onlyvisible --name '^アラーム$' >/dev/null && fail "the alarm list stayed disabled"
 click_in "$settings" 411 252  # 閉じる
 xdotool search --onlyvisible --name '^設定$' >/dev/null && fail "the settings window stayed open"
+
+xdotool mousemove 142 160 click 3
+sleep 0.7
+xdotool key Down Down Return
+product=$(timeout 20 xdotool search --sync --onlyvisible --name '^製品情報$' | head -n 1) || fail "the clock's menu did not open"
+wmctrl -i -c "$product"
+sleep 0.5
+
+echo "a click without a drag leaves the clock where it is"
+xdotool mousemove 142 160 click 1
+sleep 0.5
+xdotool mousemove 500 500
+sleep 0.7
+[ "$(geometry)" = "100 100 85 115" ] || fail "a click carried the clock along to $(geometry)"
 
 echo "dragging with the left button moves the clock and remembers where"
 xdotool mousemove 142 160 mousedown 1

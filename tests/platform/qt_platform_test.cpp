@@ -1,14 +1,42 @@
+#include "platform/app_identity.h"
 #include "platform/qt_platform.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// The desktop's colour dialog, answered by a "user" once it is up.
-TEST(QtPlatformColourDialog, OpensOnTheColourWithTheGivenCustomColours)
+// A "user" who answers the next modal dialog of type T once it is up.
+template <typename T>
+class User
+{
+public:
+    explicit User(std::function<void(T*)> answer)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this, answer = std::move(answer)] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                timer_.stop();
+                answer(dialog);
+            }
+        });
+        timer_.start(10);
+    }
+
+private:
+    QTimer timer_;
+};
+
+TEST(QtPlatformDialogs, TheColourDialogOpensOnTheColourWithTheGivenCustomColours)
 {
     struct Case
     {
@@ -21,13 +49,7 @@ TEST(QtPlatformColourDialog, OpensOnTheColourWithTheGivenCustomColours)
         white.fill(0xFFFFFF);
         QColor shownColour;
         int whiteCustoms = 0;
-        QTimer user;
-        QObject::connect(&user, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                return;
-            }
-            user.stop();
+        const User<QColorDialog> user([&](QColorDialog* dialog) {
             shownColour = dialog->currentColor();
             for (int i = 0; i < QColorDialog::customCount(); ++i) {
                 whiteCustoms += QColorDialog::customColor(i) == QColor(Qt::white);
@@ -39,7 +61,6 @@ TEST(QtPlatformColourDialog, OpensOnTheColourWithTheGivenCustomColours)
                 dialog->reject();
             }
         });
-        user.start(10);
 
         QtPlatform platform;
         const std::optional<ColourRef> result = platform.chooseColour(0x0000FF, white);
@@ -48,6 +69,48 @@ TEST(QtPlatformColourDialog, OpensOnTheColourWithTheGivenCustomColours)
         EXPECT_EQ(whiteCustoms, 16) << c.accept;
         EXPECT_EQ(result, c.result) << c.accept;
     }
+}
+
+TEST(QtPlatformDialogs, MessageBoxesArePlainDialogsWithTheirWholeTitle)
+{
+    for (const QString& caption : {QString(), u"設定エラー"_s}) {
+        const QString title = caption.isEmpty() ? applicationTitle() : caption;
+        Qt::WindowFlags flags;
+        int width = 0;
+        const User<QMessageBox> user([&](QMessageBox* box) {
+            flags = box->windowFlags();
+            width = box->width();
+            EXPECT_EQ(box->windowTitle(), title);
+            box->accept();
+        });
+        QtPlatform().showMessage(u"アラームは10個までです。"_s, caption);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << flags;
+        EXPECT_TRUE(flags & Qt::CustomizeWindowHint); // only the hints asked for
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 80);
+    }
+}
+
+TEST(QtPlatformDialogs, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
+{
+    ASSERT_TRUE(installQtTranslations());
+    QString title;
+    QString filter;
+    QString lookIn;
+    const User<QFileDialog> user([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        filter = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s)->currentText();
+        lookIn = dialog->findChild<QLabel*>(u"lookInLabel"_s)->text();
+        dialog->reject();
+    });
+    const QString chosen =
+        QtPlatform().chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_EQ(title, u"ファイルを開く"_s);
+    EXPECT_EQ(filter, u"wavファイル(*.wav,*.WAV)"_s);
+    EXPECT_NE(lookIn, u"Look in:"_s);
+    EXPECT_TRUE(lookIn.contains(QRegularExpression(u"[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"_s)))
+        << lookIn.toStdString();
 }
 
 } // namespace

@@ -37,7 +37,11 @@ public:
     QString chooseOpenFile(const QString& title, const QString& filter) override;
     std::optional<ColourRef> chooseColour(ColourRef initial,
                                           const std::array<ColourRef, 16>& customColours) override;
-    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return browserAvailable;
+    }
     bool registerStartup() override;
     bool unregisterStartup() override;
 
@@ -66,6 +70,7 @@ public:
     QIcon trayIcon;
 
     QList<QUrl> openedUrls;
+    bool browserAvailable = true; // false: no link opens
 
     // File dialogs shown (title and filter), and the user's next answers ("" cancels).
     QStringList fileDialogs;

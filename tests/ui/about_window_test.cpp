@@ -60,6 +60,14 @@ TEST_F(ProductWindow, LinksOpenTheirPagesAndGoDarkAtOnce)
     moveTo(guideLink(), guideLink()->captionRect().center());
     EXPECT_TRUE(guideLink()->isLit());
     EXPECT_EQ(guideLink()->backdropColour(), HighlightBar::highlightColour);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Without a browser the user hears why nothing happened.
+    platform.browserAvailable = false;
+    clickCaption(makerLink());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(u"ページを開けませんでした。"_s));
+    EXPECT_TRUE(platform.messages[0].text.contains(projectHomePage().toDisplayString()));
 }
 
 TEST_F(ProductWindow, MovingOverTheBackgroundPutsBothLinksOut)

@@ -181,7 +181,6 @@ TEST_F(AlarmWindows, DeletingTheOnlyAlarmThenSavingEmptiesTheFile)
     select(0);
     press(bar("deleteButton"));
     EXPECT_EQ(entries()->count(), 0);
-    EXPECT_EQ(detail("timeDetail"), u"07:30"_s); // the labels keep the deleted alarm
     clicks::click(button("saveButton"));
     EXPECT_EQ(folder.read(u"alm.zdt"_s), "");
     EXPECT_TRUE(model.alarms().empty());
@@ -233,6 +232,30 @@ TEST_F(AlarmWindows, AddingOpensTheEditWindowAtTheCurrentTimeAndSavesAtOnce)
     // Closing the list afterwards does not undo the addition.
     clicks::click(button("closeButton"));
     EXPECT_EQ(model.alarms().size(), 2u);
+}
+
+TEST_F(AlarmWindows, TheDetailsAlwaysShowTheHighlightedAlarm)
+{
+    open(alarmLine(u"07:30"_s, 1) + alarmLine(u"07:32"_s, 1));
+    select(1);
+    press(bar("addButton")); // 13:05, the current time
+    clickEdit("applyButton");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(entries()->currentRow(), 2);
+    EXPECT_EQ(detail("timeDetail"), u"13:05"_s);
+
+    press(bar("changeButton")); // opens the highlighted alarm
+    ASSERT_NE(edit(), nullptr);
+    EXPECT_EQ(editText("hour"), u"13"_s);
+    clickEdit("cancelButton");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    select(0);
+    press(bar("deleteButton"));
+    EXPECT_EQ(entries()->currentRow(), -1);
+    for (const char* name : {"timeDetail", "displayDetail", "messageDetail", "soundDetail"}) {
+        EXPECT_TRUE(detail(name).isEmpty()) << name;
+    }
 }
 
 struct MessageChoice

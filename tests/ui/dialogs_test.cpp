@@ -8,6 +8,8 @@
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 
+#include <QCloseEvent>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -187,6 +189,92 @@ INSTANTIATE_TEST_SUITE_P(
              {open(Window::Settings), open(Window::AlarmList), close(Window::Settings)},
              {Window::Clock, Window::Settings}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every window closes the same way by its own button, by Escape and by the desktop (a
+// close event, as the window manager sends it): afterwards every window it held is
+// usable again.
+struct Closing
+{
+    Window window;
+    const char* button;        // its own close or cancel button
+    std::vector<Step> opening; // what opens it
+};
+
+enum class Way
+{
+    Button,
+    Escape,
+    Desktop
+};
+
+class ClosingEachWindow : public ProgramTest, public ::testing::WithParamInterface<std::tuple<Closing, Way>>
+{};
+
+TEST_P(ClosingEachWindow, RunsTheSameRulesBothWays)
+{
+    const auto& [c, way] = GetParam();
+    ASSERT_TRUE(app.start());
+    for (std::size_t i = 0; i + 1 < c.opening.size(); ++i) {
+        c.opening[i](dialogs);
+    }
+    std::vector<const QWidget*> enabledBefore;
+    for (const Window window : {Window::Clock, Window::Settings, Window::AlarmList}) {
+        const QWidget* target = window == Window::Clock ? &clock : dialogOf(window, dialogs);
+        if (target && target->isEnabled()) {
+            enabledBefore.push_back(target);
+        }
+    }
+    c.opening.back()(dialogs);
+    QWidget* target = dialogOf(c.window, dialogs);
+    ASSERT_NE(target, nullptr);
+
+    switch (way) {
+    case Way::Desktop: {
+        QCloseEvent event;
+        QApplication::sendEvent(target, &event);
+        ASSERT_TRUE(event.isAccepted());
+        break;
+    }
+    case Way::Escape:
+        QTest::keyClick(target, Qt::Key_Escape);
+        break;
+    case Way::Button: {
+        QWidget* button = target->findChild<QWidget*>(QString::fromLatin1(c.button));
+        ASSERT_NE(button, nullptr);
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        break;
+    }
+    }
+    EXPECT_EQ(dialogOf(c.window, dialogs), nullptr);
+    for (const QWidget* window : enabledBefore) {
+        EXPECT_TRUE(window->isEnabled()) << window->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ClosingEachWindow,
+    ::testing::Combine(
+        ::testing::Values(
+            Closing{Window::Settings, "closeButton", {open(Window::Settings)}},
+            Closing{Window::About, "closeButton", {open(Window::About)}},
+            Closing{Window::AlarmList, "closeButton", {open(Window::Settings), open(Window::AlarmList)}},
+            Closing{Window::AlarmEdit,
+                    "cancelButton",
+                    {open(Window::Settings), open(Window::AlarmList), open(Window::AlarmEdit)}},
+            Closing{Window::Message, "closeButton", {notice(Notice::AlarmRang)}},
+            Closing{Window::Message,
+                    "closeButton",
+                    {open(Window::Settings), open(Window::AlarmList), notice(Notice::AlarmsSavedFromList)}},
+            Closing{
+                Window::Message, "closeButton", {open(Window::Settings), notice(Notice::HandColoursChanged)}},
+            Closing{
+                Window::DesignChooser, "cancelButton", {open(Window::Settings), open(Window::DesignChooser)}},
+            Closing{Window::HandColour, "cancelButton", {open(Window::Settings), open(Window::HandColour)}},
+            Closing{Window::ReadoutColour,
+                    "cancelButton",
+                    {open(Window::Settings), open(Window::ReadoutColour)}}),
+        ::testing::Values(Way::Button, Way::Escape, Way::Desktop)));
 
 TEST_F(ProgramTest, DialogsOpenAtMostOneOfEachWindow)
 {

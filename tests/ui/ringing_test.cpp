@@ -4,6 +4,7 @@
 #include "ui/message_window.h"
 #include "ui/settings_window.h"
 #include "widgets/image_button.h"
+#include "widgets/wrapped_text.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -73,13 +74,53 @@ TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)
     }
 }
 
-TEST_F(Ringing, ASecondShowingKeepsTheFirstMessage)
+TEST(RingingTogether, NoMessageIsDroppedAndTheNewestComesLast)
 {
-    MessageWindow* first = dialogs.showMessage(u"一つ目"_s, Dialogs::Notice::AlarmRang);
-    MessageWindow* second = dialogs.showMessage(u"二つ目"_s, Dialogs::Notice::AlarmRang);
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(first->text(), u"一つ目"_s);
-    EXPECT_EQ(platform.beeps, 1);
+    TempProgramFolder folder;
+    folder.write(u"alm.zdt"_s, "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"
+                               "\"07:05\",1,\"標準\",\" 表示 \",\"会議\"\r\n"
+                               "\"07:06\",1,\"標準\",\" 表示 \",\"出発\"\r\n");
+    FakePlatform platform(folder.path());
+    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    app.clockWindow().alarmTick();
+    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
+    app.clockWindow().alarmTick();
+
+    MessageWindow* message = app.dialogs().messageWindow();
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->text(),
+              u"起きて\n\n設定時刻  07：05\n\n会議\n\n設定時刻  07：05\n\n出発\n\n設定時刻  07：06"_s);
+    EXPECT_EQ(platform.beeps, 3); // the standard sound of each
+}
+
+TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsDownwards)
+{
+    struct Case
+    {
+        QString message;
+        bool grows;
+    };
+    const Case cases[] = {
+        {u"起きて"_s, false},
+        {u"10時から会議室Bで定例ミーティングです"_s, true},
+        {u"10時から会議室Bで定例ミーティングです"_s.repeated(7), true},
+        {u"file:///home/someone/a/very/long/path/without/any/spaces/to/break/at/alarm.wav"_s, true},
+    };
+    for (const Case& c : cases) {
+        MessageWindow* window =
+            dialogs.showMessage(c.message + u"\r\n\r\n設定時刻  07：05"_s, Dialogs::Notice::AlarmRang);
+        QWidget* text = child(window, "messageText");
+        QWidget* button = child(window, "closeButton");
+        EXPECT_EQ(window->width(), 240);
+        EXPECT_EQ(window->height() > 90, c.grows) << window->height();
+        EXPECT_EQ(text->geometry(), QRect(5, 12, 230, window->height() - 41));
+        EXPECT_EQ(button->pos(), QPoint(85, window->height() - 28));
+        // Every line fits the box: the text is wrapped inside its width and not cut.
+        EXPECT_LE(static_cast<WrappedText*>(text)->heightFor(230), text->height());
+        closeMessage();
+    }
 }
 
 TEST_F(Ringing, MovingOverTheMessageReleasesAPressedButton)

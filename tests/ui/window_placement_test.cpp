@@ -4,31 +4,34 @@
 
 namespace {
 
-TEST(WindowPlacement, KeepsPositionsOnAScreenAndBringsLostWindowsBack)
+TEST(WindowPlacement, KeepsAClockAQuarterVisibleAndBringsTheRestWhollyOnScreen)
 {
-    const QRect primary(0, 0, 1920, 1080);
-    const QRect primaryAvailable(0, 0, 1920, 1040);
-    const QRect left(-1280, 0, 1280, 1024);
+    const ScreenArea primary{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}};
+    const ScreenArea left{{-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}};
+    const ScreenArea laptop{{0, 0, 1280, 800}, {0, 0, 1280, 770}}; // a panel along the bottom
     const QSize clock(85, 115);
     struct Case
     {
+        const char* name;
         QPoint stored;
-        QList<QRect> screens;
+        QList<ScreenArea> screens;
         QPoint expected;
     };
     const Case cases[] = {
-        {{512, 300}, {primary}, {512, 300}},         // plainly on screen
-        {{-40, -50}, {primary}, {-40, -50}},         // partly above and left of the primary screen
-        {{-800, 200}, {primary, left}, {-800, 200}}, // on a screen left of the primary one
-        {{-800, 200}, {primary}, {0, 200}},          // that screen is gone
-        {{5000, 3000}, {primary}, {1835, 925}},      // far right and below
-        {{1919, 1079}, {primary}, {1919, 1079}},     // one pixel still shows
-        {{1920, 500}, {primary}, {1835, 500}},       // just off the right edge
-        {{100, -115}, {primary}, {100, 0}},          // just above the top edge
+        {"OnScreen", {512, 300}, {primary}, {512, 300}},
+        {"PeekingFromTheTopLeft", {-40, -50}, {primary}, {-40, -50}}, // 30 % shows
+        {"OnTheLeftScreen", {-800, 200}, {primary, left}, {-800, 200}},
+        {"ThatScreenIsGone", {-800, 200}, {primary}, {0, 200}},
+        {"FarRightAndBelow", {5000, 3000}, {primary}, {1835, 925}},
+        {"OnePixelShows", {1919, 1079}, {primary}, {1835, 925}},
+        {"FromALargerMonitor", {1250, 780}, {laptop}, {1195, 655}}, // 30 x 20 pixels of an ear
+        {"HalfOffTheRightEdge", {1877, 500}, {primary}, {1877, 500}},
+        {"JustUnderAQuarter", {-64, 500}, {primary}, {0, 500}},  // 21 of 85 columns
+        {"JustOverAQuarter", {-63, 500}, {primary}, {-63, 500}}, // 22 of 85 columns
+        {"MostlyOnTheLeftScreen", {-80, 1005}, {primary, left}, {-85, 909}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(placeOnScreens(QRect(c.stored, clock), c.screens, primaryAvailable), c.expected)
-            << c.stored.x() << "," << c.stored.y();
+        EXPECT_EQ(placeOnScreens(QRect(c.stored, clock), c.screens), c.expected) << c.name;
     }
 }
 

@@ -71,6 +71,31 @@ TEST_F(ImageButtonStates, HoverPressAndReleaseOverTheButtonActs)
     EXPECT_EQ(firstActions, 1);
 }
 
+TEST_F(ImageButtonStates, TheKeyboardFocusShowsAMarkAndSpaceOrEnterActs)
+{
+    const auto marked = [&] {
+        return first.grab().toImage().pixelColor(2, 10) != QColor(Qt::gray);
+    };
+    struct Case
+    {
+        Qt::FocusReason reason;
+        bool mark;
+    };
+    for (const Case& c : {Case{Qt::MouseFocusReason, false}, Case{Qt::ActiveWindowFocusReason, false},
+                          Case{Qt::TabFocusReason, true}, Case{Qt::BacktabFocusReason, true}}) {
+        second.setFocus(Qt::OtherFocusReason);
+        first.setFocus(c.reason);
+        EXPECT_EQ(marked(), c.mark) << c.reason;
+    }
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(&first, key);
+    }
+    QTest::keyClick(&first, Qt::Key_A);
+    EXPECT_EQ(firstActions, 3);
+    second.setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(marked());
+}
+
 TEST_F(ImageButtonStates, AnyMouseButtonPresses)
 {
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+// What the picture buttons share for the keyboard: Tab reaches them, Space or Enter acts
+// as a click, and a focus mark shows which one has the focus. The mark shows only for
+// focus that came from the keyboard, so a window opening or a mouse click leaves the
+// pictures as drawn.
+class KeyboardButton : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit KeyboardButton(QWidget* parent);
+
+protected:
+    // Space or Enter while focused.
+    virtual void activate() = 0;
+
+    // Draws the focus mark (a one-pixel rectangle in the choice frames' blue, just inside
+    // `rect`) when the keyboard gave the focus.
+    void drawFocusMark(QPainter& painter, const QRect& rect) const;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool keyboardFocus_ = false;
+};
