@@ -227,6 +227,8 @@ TEST_P(ClosingEachWindow, RunsTheSameRulesBothWays)
     c.opening.back()(dialogs);
     QWidget* target = dialogOf(c.window, dialogs);
     ASSERT_NE(target, nullptr);
+    // It belongs to the clock: the window manager keeps it above the clock.
+    EXPECT_EQ(target->windowHandle()->transientParent(), clock.windowHandle());
 
     switch (way) {
     case Way::Desktop: {
