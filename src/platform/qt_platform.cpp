@@ -2,6 +2,7 @@
 
 #include "platform/app_identity.h"
 #include "platform/autostart.h"
+#include "platform/settings_location.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -12,7 +13,13 @@
 #include <QSystemTrayIcon>
 #include <ctime>
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform()
+{
+    const settings_location::Layout layout = settings_location::current();
+    settingsFolder_ = settings_location::settingsFolder(layout);
+    dataFolder_ = settings_location::dataFolder(layout);
+}
+
 QtPlatform::~QtPlatform() = default;
 
 LocalTime QtPlatform::now() const
@@ -34,11 +41,6 @@ LocalTime QtPlatform::now() const
         .minute = local.tm_min,
         .second = local.tm_sec,
     };
-}
-
-QString QtPlatform::programFolder() const
-{
-    return QCoreApplication::applicationDirPath();
 }
 
 void QtPlatform::showMessage(const QString& text, const QString& caption)

@@ -6,6 +6,7 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 
+#include <QLabel>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +47,11 @@ TEST_F(ProductWindow, IsLaidOutAsDesigned)
     EXPECT_EQ(closeButton()->geometry(), QRect(336, 132, 55, 40));
     EXPECT_EQ(closeButton()->toolTip(), u"閉じる"_s);
     EXPECT_EQ(makerLink()->backdropColour(), AboutWindow::backgroundColour);
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts.append(label->text());
+    }
+    EXPECT_TRUE(texts.contains(u"ふわまる ぽてりん Linux版"_s)) << texts.join(u'|').toStdString();
 }
 
 TEST_F(ProductWindow, LinksOpenTheirPagesAndGoDarkAtOnce)
