@@ -24,7 +24,8 @@ CommandLineRequest refuse(const QString& what)
         .startClock = false,
         .exitCode = usageError,
         .output = {},
-        .errorMessage = QStringLiteral("nekotokei: %1\n使い方は nekotokei --help で表示されます。\n").arg(what),
+        .errorMessage =
+            QStringLiteral("nekotokei: %1\n使い方は nekotokei --help で表示されます。\n").arg(what),
     };
 }
 
@@ -39,25 +40,29 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({help, version});
     for (const char* qtOption : {"platform", "display", "session"}) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(qtOption), QString(), QStringLiteral("value")));
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(qtOption), QString(), QStringLiteral("value")));
     }
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        return refuse(unknown.isEmpty() ? parser.errorText()
-                                        : QStringLiteral("知らないオプションです: %1").arg(unknown.join(u' ')));
+        return refuse(unknown.isEmpty()
+                          ? parser.errorText()
+                          : QStringLiteral("知らないオプションです: %1").arg(unknown.join(u' ')));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(QStringLiteral("余分な引数です: %1").arg(parser.positionalArguments().join(u' ')));
     }
     if (parser.isSet(help)) {
-        return CommandLineRequest{.startClock = false, .exitCode = 0, .output = helpText(), .errorMessage = {}};
+        return CommandLineRequest{
+            .startClock = false, .exitCode = 0, .output = helpText(), .errorMessage = {}};
     }
     if (parser.isSet(version)) {
         return CommandLineRequest{
             .startClock = false,
             .exitCode = 0,
-            .output = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n',
+            .output =
+                QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n',
             .errorMessage = {},
         };
     }

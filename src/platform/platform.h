@@ -28,6 +28,11 @@ public:
     // The folder of the files shipped with the program: the default settings, the guide.
     virtual QString dataFolder() const = 0;
 
+    // False on Wayland, which keeps to the desktop what X11 and Windows let a window do:
+    // place itself and know where it is (its position reads as 0,0, not to be stored),
+    // and cut its outline with a mask (the parts cut away show unless transparent).
+    virtual bool windowsPlaceAndShapeThemselves() const = 0;
+
     // The standard modal message box with an OK button only. An empty caption shows
     // the application's title.
     virtual void showMessage(const QString& text, const QString& caption = QString()) = 0;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
@@ -41,6 +42,11 @@ LocalTime QtPlatform::now() const
         .minute = local.tm_min,
         .second = local.tm_sec,
     };
+}
+
+bool QtPlatform::windowsPlaceAndShapeThemselves() const
+{
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
 void QtPlatform::showMessage(const QString& text, const QString& caption)

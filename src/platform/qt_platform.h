@@ -14,6 +14,7 @@ public:
     LocalTime now() const override;
     QString settingsFolder() const override { return settingsFolder_; }
     QString dataFolder() const override { return dataFolder_; }
+    bool windowsPlaceAndShapeThemselves() const override;
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
     void stopSound() override;

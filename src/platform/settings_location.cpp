@@ -14,7 +14,8 @@ const QStringList settingsFilePatterns = {QStringLiteral("*.zdt")};
 
 QString cannotStart(const QString& what, const QString& path, const QString& reason)
 {
-    return QStringLiteral("%1ため、起動できません。\n%2\n%3").arg(what, QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("%1ため、起動できません。\n%2\n%3")
+        .arg(what, QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -76,7 +77,8 @@ std::optional<QString> fillMissingSettings(const QString& folder, const QString&
             return cannotStart(QStringLiteral("設定ファイルを用意できない"), path, source.errorString());
         }
         // The shipped file may be read-only; the user's copy is theirs to change.
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(path,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return std::nullopt;
 }

@@ -33,7 +33,8 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
     };
     for (const Case& c : cases) {
         const std::string shown = c.arguments.join(u' ').toStdString();
-        const CommandLineRequest request = readCommandLine(QStringList{u"/usr/bin/nekotokei"_s} + c.arguments);
+        const CommandLineRequest request =
+            readCommandLine(QStringList{u"/usr/bin/nekotokei"_s} + c.arguments);
         EXPECT_EQ(request.startClock, c.startClock) << shown;
         EXPECT_EQ(request.exitCode, c.exitCode) << shown;
         EXPECT_TRUE(request.output.startsWith(c.output) && request.output.isEmpty() == c.output.isEmpty())

@@ -29,6 +29,7 @@ public:
     LocalTime now() const override { return now_; }
     QString settingsFolder() const override { return settingsFolder_; }
     QString dataFolder() const override { return dataFolderPath; }
+    bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
     void stopSound() override { ++stops; }
@@ -89,6 +90,7 @@ public:
     bool startupFolderUsable = true;
 
     QString dataFolderPath;
+    bool placesAndShapesWindows = true;
 
 private:
     LocalTime now_;

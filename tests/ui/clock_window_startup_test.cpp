@@ -161,6 +161,26 @@ TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
 
 } // namespace
 
+TEST_F(ClockStartUp, OnWaylandTheCatIsCutOutByTransparencyAndThePositionStaysAsStored)
+{
+    platform.placesAndShapesWindows = false;
+    folder.write(u"fomit.zdt"_s, "7680,4500\r\n");
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    ClockWindow& clock = app.clockWindow();
+
+    const QImage shown = clock.grab().toImage();
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0); // outside the cat
+    EXPECT_EQ(qAlpha(shown.pixel(clock.width() / 2, clock.height() / 2)), 255);
+
+    // Wayland reports the window at 0,0 wherever the desktop put it.
+    clock.move(0, 0);
+    QTest::mousePress(&clock, Qt::RightButton, {}, {40, 60});
+    QTest::mouseRelease(&clock, Qt::RightButton, {}, {40, 60});
+    clock.close();
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "7680,4500\r\n");
+}
+
 // An installed copy: the settings live in the user's folder, and the shipped files elsewhere.
 class InstalledStartUp : public ::testing::Test
 {
