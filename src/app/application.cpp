@@ -3,6 +3,7 @@
 #include "platform/app_identity.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/settings_location.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
 
@@ -12,7 +13,6 @@ Application::Application(Platform& platform)
     : platform_(platform), model_(platform), clockWindow_(model_, platform),
       dialogs_(model_, platform, clockWindow_), menu_(platform, dialogs_)
 {
-    QApplication::setApplicationName(QStringLiteral("nekotokei"));
     // The clock is a tool window, which Qt does not count as a main window: closing the
     // last dialog must not end the program. Only the clock's own shut-down does.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -30,6 +30,12 @@ Application::Application(Platform& platform)
 
 bool Application::start()
 {
+    // A first start in the user's settings folder brings the shipped defaults there.
+    if (const std::optional<QString> error =
+            settings_location::fillMissingSettings(platform_.settingsFolder(), platform_.dataFolder())) {
+        platform_.showMessage(*error);
+        return false;
+    }
     if (const std::optional<QString> error = model_.load()) {
         platform_.showMessage(*error);
         return false;

@@ -14,7 +14,7 @@ constexpr ColourRef white = 0xFFFFFF;
 
 } // namespace
 
-ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.programFolder(), platform)
+ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.settingsFolder(), platform)
 {}
 
 std::optional<QString> ClockModel::load()
@@ -35,7 +35,7 @@ std::optional<QString> ClockModel::load()
 
 QString ClockModel::alarmFilePath() const
 {
-    return QDir(platform_.programFolder()).filePath(QString::fromLatin1(alarm_file::fileName));
+    return QDir(platform_.settingsFolder()).filePath(QString::fromLatin1(alarm_file::fileName));
 }
 
 void ClockModel::saveGeneralSettings()

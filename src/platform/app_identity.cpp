@@ -2,9 +2,39 @@
 
 #include "core/artwork.h"
 
+#include <QGuiApplication>
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("nekotokei"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NEKOTOKEI_VERSION));
+    // Desktops match the windows to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NEKOTOKEI_APP_ID));
+}
+
 QString applicationTitle()
 {
     return QStringLiteral("ふわまる　ぽてりん");
+}
+
+QString productEdition()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("ふわまる ぽてりん Windows版");
+#else
+    return QStringLiteral("ふわまる ぽてりん Linux版");
+#endif
+}
+
+QString startupRegistrationHelp()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
+                          "Windows起動時に自動的にぽてりんが起動します。");
+#else
+    return QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
+                          "ログイン時に自動的にぽてりんが起動します。");
+#endif
 }
 
 QUrl projectHomePage()
@@ -12,9 +42,9 @@ QUrl projectHomePage()
     return QUrl(QStringLiteral("https://github.com/nekotokei/nekotokei"));
 }
 
-QString userGuidePath(const QString& programFolder)
+QString userGuidePath(const QString& dataFolder)
 {
-    return programFolder + QStringLiteral("/guide/index.html");
+    return dataFolder + QStringLiteral("/guide/index.html");
 }
 
 QIcon programIcon()

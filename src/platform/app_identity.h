@@ -4,14 +4,24 @@
 #include <QString>
 #include <QUrl>
 
+// Gives the process its name, version and desktop entry, before anything asks for them:
+// the user's settings folder is named after the program.
+void nameApplication();
+
 // The title that message boxes without a caption of their own show.
 QString applicationTitle();
+
+// The product window's name line: the product and the desktop it is built for.
+QString productEdition();
+
+// The settings window's help for the start-up button: when the desktop starts the clock.
+QString startupRegistrationHelp();
 
 // The project's home page, which the product window's maker link opens.
 QUrl projectHomePage();
 
-// The user guide installed beside the executable.
-QString userGuidePath(const QString& programFolder);
+// The user guide in the folder of the files shipped with the program.
+QString userGuidePath(const QString& dataFolder);
 
 // The program's icon, in all its sizes: windows, the notification area, launchers.
 QIcon programIcon();

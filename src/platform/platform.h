@@ -22,8 +22,16 @@ public:
     // The current local date and time.
     virtual LocalTime now() const = 0;
 
-    // The folder of the running executable: settings and alarm files live there.
-    virtual QString programFolder() const = 0;
+    // The folder that holds the five settings files and the alarm file, all six together
+    // (settings_location.h says which folder that is).
+    virtual QString settingsFolder() const = 0;
+    // The folder of the files shipped with the program: the default settings, the guide.
+    virtual QString dataFolder() const = 0;
+
+    // False on Wayland, which keeps to the desktop what X11 and Windows let a window do:
+    // place itself and know where it is (its position reads as 0,0, not to be stored),
+    // and cut its outline with a mask (the parts cut away show unless transparent).
+    virtual bool windowsPlaceAndShapeThemselves() const = 0;
 
     // The standard modal message box with an OK button only. An empty caption shows
     // the application's title.

@@ -2,6 +2,7 @@
 
 #include "platform/app_identity.h"
 #include "platform/autostart.h"
+#include "platform/settings_location.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -9,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
@@ -29,7 +31,13 @@ QWidget* askingWindow()
 
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform()
+{
+    const settings_location::Layout layout = settings_location::current();
+    settingsFolder_ = settings_location::settingsFolder(layout);
+    dataFolder_ = settings_location::dataFolder(layout);
+}
+
 QtPlatform::~QtPlatform() = default;
 
 LocalTime QtPlatform::now() const
@@ -53,9 +61,9 @@ LocalTime QtPlatform::now() const
     };
 }
 
-QString QtPlatform::programFolder() const
+bool QtPlatform::windowsPlaceAndShapeThemselves() const
 {
-    return QCoreApplication::applicationDirPath();
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
 void QtPlatform::showMessage(const QString& text, const QString& caption)

@@ -12,7 +12,9 @@ class QtPlatform final : public Platform
 {
 public:
     LocalTime now() const override;
-    QString programFolder() const override;
+    QString settingsFolder() const override { return settingsFolder_; }
+    QString dataFolder() const override { return dataFolder_; }
+    bool windowsPlaceAndShapeThemselves() const override;
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
     void stopSound() override;
@@ -31,6 +33,8 @@ public:
     ~QtPlatform() override;
 
 private:
+    QString settingsFolder_;
+    QString dataFolder_;
     SoundPlayer sound_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
 };

@@ -25,7 +25,7 @@ AboutWindow::AboutWindow(Platform& platform)
     icon->setPixmap(QPixmap(artwork::resource(artwork::icon(64)))
                         .scaled(51, 51, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    addLabel(this, QStringLiteral("ふわまる ぽてりん Windows版"), {80, 32, 352, 20}, white, 15);
+    addLabel(this, productEdition(), {80, 32, 352, 20}, white, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);
     addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
              {80, 80, 304, 14}, white, 8.25);
@@ -49,7 +49,7 @@ AboutWindow::AboutWindow(Platform& platform)
     guideLink_->move(136, 128);
     guideLink_->setNormalColour(backgroundColour);
     connect(guideLink_, &HighlightBar::released, this,
-            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.programFolder()))); });
+            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.dataFolder()))); });
 
     addCloseButton(artwork::face::close, {336, 132})->setToolTip(QStringLiteral("閉じる"));
     setMouseTracking(true);

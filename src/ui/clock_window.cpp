@@ -33,7 +33,11 @@ ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
     : QWidget(nullptr, baseWindowFlags), model_(model), platform_(platform), drag_(this),
       picture_(designs::picture(0))
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Where the mask does not cut the window (Wayland), the pixels outside the cat are left
+    // transparent instead.
+    const bool maskCutsTheWindow = platform_.windowsPlaceAndShapeThemselves();
+    setAttribute(Qt::WA_OpaquePaintEvent, maskCutsTheWindow);
+    setAttribute(Qt::WA_TranslucentBackground, !maskCutsTheWindow);
     setWindowTitle(QStringLiteral("nekotokei"));
 
     displayTimer_.setInterval(displayTickMilliseconds);
@@ -193,12 +197,18 @@ void ClockWindow::applyStackingOrder()
 
 void ClockWindow::savePosition()
 {
+    if (!platform_.windowsPlaceAndShapeThemselves()) {
+        return;
+    }
     model_.savePosition(pos());
 }
 
 void ClockWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (testAttribute(Qt::WA_TranslucentBackground)) {
+        painter.setClipRegion(mask());
+    }
     face_.paint(painter);
 }
 

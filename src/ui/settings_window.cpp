@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "face/designs.h"
 #include "model/clock_model.h"
+#include "platform/app_identity.h"
 #include "platform/platform.h"
 #include "ui/colon_blink_button.h"
 #include "ui/dialogs.h"
@@ -145,9 +146,7 @@ void SettingsWindow::buildTopRow()
 
     ImageButton* registerButton =
         addButton(this, {348, 58}, artwork::face::registerStartup, "registerStartupButton",
-                  QStringLiteral("スタートアップ登録"), helpText_,
-                  QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
-                                 "Windows起動時に自動的にぽてりんが起動します。"));
+                  QStringLiteral("スタートアップ登録"), helpText_, startupRegistrationHelp());
     ImageButton* unregisterButton =
         addButton(this, {396, 58}, artwork::face::unregisterStartup, "unregisterStartupButton",
                   QStringLiteral("スタートアップ削除"), helpText_,

@@ -1,6 +1,7 @@
 #include "support/fake_platform.h"
 
-FakePlatform::FakePlatform(QString programFolder) : programFolder_(std::move(programFolder))
+FakePlatform::FakePlatform(QString settingsFolder)
+    : dataFolderPath(settingsFolder), settingsFolder_(std::move(settingsFolder))
 {
     setNow(QDateTime(QDate(2024, 5, 17), QTime(9, 5, 0)));
 }

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-// A scripted desktop: the test sets the time, the program folder and the user's
+// A scripted desktop: the test sets the time, the settings folder and the user's
 // answers, and reads back every message box, sound, menu and icon the program made.
 class FakePlatform final : public Platform
 {
@@ -23,10 +23,13 @@ public:
         QPoint at;
     };
 
-    explicit FakePlatform(QString programFolder = QString());
+    // The shipped files lie in the settings folder too, unless a test sets dataFolderPath.
+    explicit FakePlatform(QString settingsFolder = QString());
 
     LocalTime now() const override { return now_; }
-    QString programFolder() const override { return programFolder_; }
+    QString settingsFolder() const override { return settingsFolder_; }
+    QString dataFolder() const override { return dataFolderPath; }
+    bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
     void stopSound() override { ++stops; }
@@ -91,8 +94,11 @@ public:
     bool startupRegistered = false;
     bool startupFolderUsable = true;
 
+    QString dataFolderPath;
+    bool placesAndShapesWindows = true;
+
 private:
     LocalTime now_;
-    QString programFolder_;
+    QString settingsFolder_;
     std::function<void(TrayPress)> trayPress_;
 };

@@ -6,6 +6,7 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 
+#include <QLabel>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -46,16 +47,22 @@ TEST_F(ProductWindow, IsLaidOutAsDesigned)
     EXPECT_EQ(closeButton()->geometry(), QRect(336, 132, 55, 40));
     EXPECT_EQ(closeButton()->toolTip(), u"閉じる"_s);
     EXPECT_EQ(makerLink()->backdropColour(), AboutWindow::backgroundColour);
+    QStringList texts;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts.append(label->text());
+    }
+    EXPECT_TRUE(texts.contains(u"ふわまる ぽてりん Linux版"_s)) << texts.join(u'|').toStdString();
 }
 
 TEST_F(ProductWindow, LinksOpenTheirPagesAndGoDarkAtOnce)
 {
+    platform.dataFolderPath = u"/usr/share/nekotokei"_s; // the guide is shipped, not a setting
     clickCaption(makerLink());
     EXPECT_FALSE(makerLink()->isLit());
     clickCaption(guideLink());
     ASSERT_EQ(platform.openedUrls.size(), 2);
     EXPECT_EQ(platform.openedUrls[0], projectHomePage());
-    EXPECT_EQ(platform.openedUrls[1], QUrl::fromLocalFile(folder.path() + u"/guide/index.html"_s));
+    EXPECT_EQ(platform.openedUrls[1], QUrl::fromLocalFile(u"/usr/share/nekotokei/guide/index.html"_s));
     // The next move over the link lights it again.
     moveTo(guideLink(), guideLink()->captionRect().center());
     EXPECT_TRUE(guideLink()->isLit());

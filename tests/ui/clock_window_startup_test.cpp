@@ -3,7 +3,9 @@
 #include "support/fake_platform.h"
 #include "support/temp_program_folder.h"
 
+#include <QFile>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -158,3 +160,64 @@ TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
 }
 
 } // namespace
+
+TEST_F(ClockStartUp, OnWaylandTheCatIsCutOutByTransparencyAndThePositionStaysAsStored)
+{
+    platform.placesAndShapesWindows = false;
+    folder.write(u"fomit.zdt"_s, "7680,4500\r\n");
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    ClockWindow& clock = app.clockWindow();
+
+    const QImage shown = clock.grab().toImage();
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0); // outside the cat
+    EXPECT_EQ(qAlpha(shown.pixel(clock.width() / 2, clock.height() / 2)), 255);
+
+    // Wayland reports the window at 0,0 wherever the desktop put it.
+    clock.move(0, 0);
+    QTest::mousePress(&clock, Qt::RightButton, {}, {40, 60});
+    QTest::mouseRelease(&clock, Qt::RightButton, {}, {40, 60});
+    clock.close();
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "7680,4500\r\n");
+}
+
+// An installed copy: the settings live in the user's folder, and the shipped files elsewhere.
+class InstalledStartUp : public ::testing::Test
+{
+protected:
+    InstalledStartUp() { platform.dataFolderPath = shipped.path(); }
+
+    TempProgramFolder shipped;
+    QTemporaryDir home;
+    FakePlatform platform{home.filePath(u"nekotokei"_s)};
+};
+
+TEST_F(InstalledStartUp, FirstStartRunsOnTheShippedDefaultsAndSavesInTheUserFolder)
+{
+    shipped.write(u"set3.zdt"_s, "6,255,1\r\n");
+    const QByteArray shippedBefore = shipped.snapshot();
+    Application app(platform);
+
+    ASSERT_TRUE(app.start());
+    EXPECT_EQ(app.model().settings().design, 6);
+    app.model().setAlwaysOnTop(0);
+
+    QFile saved(platform.settingsFolder() + u"/set.zdt"_s);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "0\r\n");
+    EXPECT_EQ(shipped.snapshot(), shippedBefore);
+}
+
+TEST_F(InstalledStartUp, AUserFolderThatCannotBeMadeStopsStartUp)
+{
+    QFile blocker(platform.settingsFolder()); // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Application app(platform);
+
+    EXPECT_FALSE(app.start());
+    EXPECT_FALSE(app.clockWindow().isVisible());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains(platform.settingsFolder()))
+        << platform.messages[0].text.toStdString();
+}

@@ -182,7 +182,7 @@ TEST_F(SettingsWindowTest, HelpTextFollowsThePointer)
     EXPECT_TRUE(helpText().isEmpty());
     moveTo(button("registerStartupButton"), {5, 5});
     EXPECT_EQ(helpText(),
-              u"スタートアップにぽてりんを登録します。\nWindows起動時に自動的にぽてりんが起動します。"_s);
+              u"スタートアップにぽてりんを登録します。\nログイン時に自動的にぽてりんが起動します。"_s);
     moveTo(button("secondHandOnButton"), {5, 5});
     EXPECT_EQ(panelHelpText(), u"秒針を表示するようにします。"_s);
     moveTo(button("handColourButton"), {5, 5});
