@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <chrono>
 #include <ctime>
 
 QtPlatform::QtPlatform() = default;
@@ -17,8 +18,10 @@ QtPlatform::~QtPlatform() = default;
 
 LocalTime QtPlatform::now() const
 {
-    // The C library's local time: no Qt objects, so the 250 ms ticks allocate nothing.
-    const std::time_t seconds = std::time(nullptr);
+    // The C library's local time: no Qt objects, so the ticks allocate nothing.
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const auto wholeSeconds = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
+    const std::time_t seconds = std::time_t(wholeSeconds.count());
     std::tm local{};
 #ifdef Q_OS_WIN
     localtime_s(&local, &seconds);
@@ -33,6 +36,8 @@ LocalTime QtPlatform::now() const
         .hour = local.tm_hour,
         .minute = local.tm_min,
         .second = local.tm_sec,
+        .millisecond =
+            int(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch - wholeSeconds).count()),
     };
 }
 
