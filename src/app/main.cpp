@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[])
 {
+    QtPlatform::prepareProcess();
     QApplication app(argc, argv);
     QtPlatform platform;
     Application application(platform);

@@ -30,6 +30,9 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
+    // Settings of Qt itself that must be made before the application object exists.
+    static void prepareProcess();
+
 private:
     SoundPlayer sound_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
