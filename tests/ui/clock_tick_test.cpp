@@ -78,6 +78,7 @@ TEST_F(ClockTick, KeepsItsRhythmAndIsSetAgainWhenItDrifts)
 
 TEST_F(ClockTick, ASettingShowsAtOnceAndChangesTheRhythm)
 {
+    folder.write(u"alm.zdt"_s, "");
     start("0,0\r\n", "0,255,0\r\n");
     tickAt(3, late);
     ASSERT_EQ(clock.tickInterval(), 7000);
@@ -93,12 +94,7 @@ TEST_F(ClockTick, ASettingShowsAtOnceAndChangesTheRhythm)
     model.setColonStyle(2);
     EXPECT_NE(clock.face().panel(), blinkingPanel);
     EXPECT_EQ(clock.tickInterval(), 7000);
-}
 
-TEST_F(ClockTick, TheBellFollowsSavedAlarmsAtOnce)
-{
-    folder.write(u"alm.zdt"_s, "");
-    start("0,0\r\n", "2,255,1\r\n");
     const QImage noBell = clock.face().bellBox();
     ASSERT_TRUE(model.saveAlarms({AlarmRecord{u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"m"_s}}));
     EXPECT_NE(clock.face().bellBox(), noBell);
