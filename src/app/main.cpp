@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) {
         return *exitCode;
     }
+    QtPlatform::prepareProcess();
     const std::unique_ptr<QApplication> display = openDisplay(argc, argv);
     QtPlatform platform;
     Application application(platform);

@@ -12,5 +12,6 @@ LocalTime LocalTime::fromDateTime(const QDateTime& dateTime)
         .hour = time.hour(),
         .minute = time.minute(),
         .second = time.second(),
+        .millisecond = time.msec(),
     };
 }

@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 // One reading of the local wall clock. A plain value: reading it never allocates,
-// which matters because the display tick reads it four times a second.
+// which matters because every tick of the clock reads it.
 struct LocalTime
 {
     int year = 0;
@@ -13,6 +13,7 @@ struct LocalTime
     int hour = 0;    // 0..23
     int minute = 0;
     int second = 0;
+    int millisecond = 0; // 0..999: the tick schedule aims at the boundaries of seconds
 
     static LocalTime fromDateTime(const QDateTime& dateTime);
 

@@ -14,17 +14,6 @@ bool equalsTwoDigits(QStringView text, int value)
 
 } // namespace
 
-int AlarmSchedule::nextInterval(int second, int currentInterval)
-{
-    if (second == 58) {
-        return 1200;
-    }
-    if (second > 2 && second < 58) {
-        return 250;
-    }
-    return currentInterval;
-}
-
 long long AlarmSchedule::minuteStamp(const LocalTime& time)
 {
     return QDate(time.year, time.month, time.day).toJulianDay() * minutesPerDay + time.hour * 60 +

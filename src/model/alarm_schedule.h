@@ -18,10 +18,6 @@ class AlarmSchedule
 public:
     static constexpr int catchUpMinutes = 10;
 
-    // The alarm tick's next interval: 1200 ms from a tick at second 58, back to 250 ms
-    // from second 03; seconds 59 to 02 keep the current one.
-    static int nextInterval(int second, int currentInterval);
-
     struct Due
     {
         const AlarmRecord* record;

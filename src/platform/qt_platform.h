@@ -32,6 +32,9 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
+    // Settings of Qt itself that must be made before the application object exists.
+    static void prepareProcess();
+
 private:
     QString settingsFolder_;
     QString dataFolder_;

@@ -29,16 +29,19 @@ bool SoundPlayer::playWave(const QString& path)
     if (!looksLikeWave(path)) {
         return false;
     }
-    if (!wave_) {
-        // Made on first use: a clock that never plays a wave file keeps no audio stream open.
-        wave_ = std::make_unique<QSoundEffect>();
-        connect(wave_.get(), &QSoundEffect::statusChanged, this, [this] {
-            if (wave_->status() == QSoundEffect::Error) {
-                beep();
-            }
-        });
-    }
-    wave_->stop();
+    releaseWave();
+    wave_ = std::make_unique<QSoundEffect>();
+    connect(wave_.get(), &QSoundEffect::statusChanged, this, [this] {
+        if (wave_->status() == QSoundEffect::Error) {
+            releaseWave();
+            beep();
+        }
+    });
+    connect(wave_.get(), &QSoundEffect::playingChanged, this, [this] {
+        if (!wave_->isPlaying()) {
+            releaseWave();
+        }
+    });
     wave_->setSource(QUrl::fromLocalFile(path));
     wave_->play();
     return true;
@@ -46,8 +49,27 @@ bool SoundPlayer::playWave(const QString& path)
 
 void SoundPlayer::stop()
 {
+    releaseWave();
+}
+
+// An audio stream left open keeps the audio system's threads waking the program
+// several times a second: each sound is made when it is played and let go when it
+// ends (possibly from inside its own signal, hence the later deletion).
+void SoundPlayer::releaseWave()
+{
     if (wave_) {
+        wave_->disconnect(this);
         wave_->stop();
+        wave_.release()->deleteLater();
+    }
+}
+
+void SoundPlayer::releaseChime()
+{
+    if (chimeSink_) {
+        chimeSink_->disconnect(this);
+        chimeSink_->stop();
+        chimeSink_.release()->deleteLater();
     }
 }
 
@@ -84,15 +106,22 @@ void SoundPlayer::beep()
         QApplication::beep();
         return;
     }
-    if (!chimeSink_) {
-        chimeSink_ = std::make_unique<QAudioSink>(device, format);
+    releaseChime();
+    if (chime_.data().isEmpty()) {
         chime_.setData(chimeSamples());
     }
-    chimeSink_->stop();
     chime_.close();
     chime_.open(QIODevice::ReadOnly);
+    chimeSink_ = std::make_unique<QAudioSink>(device, format);
+    connect(chimeSink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+        if (state == QAudio::IdleState || state == QAudio::StoppedState) {
+            releaseChime();
+        }
+    });
     chimeSink_->start(&chime_);
-    if (chimeSink_->error() != QAudio::NoError) {
+    // A sink that failed to start may have stopped, and so gone, already.
+    if (!chimeSink_ || chimeSink_->error() != QAudio::NoError) {
+        releaseChime();
         QApplication::beep();
     }
 }

@@ -27,6 +27,14 @@ int pixelsFromTwips(double twips)
 
 constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 
+// One number for each second of the calendar: the face is drawn again when it changes,
+// also when the clock is set back or forward by whole minutes.
+long long secondStamp(const LocalTime& time)
+{
+    const long long day = (time.year * 13LL + time.month) * 32 + time.day;
+    return ((day * 24 + time.hour) * 60 + time.minute) * 61 + time.second;
+}
+
 } // namespace
 
 ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
@@ -40,17 +48,19 @@ ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
     setAttribute(Qt::WA_TranslucentBackground, !maskCutsTheWindow);
     setWindowTitle(QStringLiteral("nekotokei"));
 
-    displayTimer_.setInterval(displayTickMilliseconds);
-    connect(&displayTimer_, &QTimer::timeout, this, &ClockWindow::displayTick);
-    alarmTimer_.setInterval(alarmTickMilliseconds);
-    connect(&alarmTimer_, &QTimer::timeout, this, &ClockWindow::alarmTick);
+    tickTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&tickTimer_, &QTimer::timeout, this, &ClockWindow::tick);
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
 
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::trayIconChanged, this, &ClockWindow::updateTrayIcon);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
-    connect(&model_, &ClockModel::handColoursChanged, this, &ClockWindow::showNewColours);
-    connect(&model_, &ClockModel::readoutColourChanged, this, &ClockWindow::showNewColours);
+    // The clock sleeps until its next tick: what a setting changes is shown at once.
+    connect(&model_, &ClockModel::handColoursChanged, this, &ClockWindow::showNow);
+    connect(&model_, &ClockModel::readoutColourChanged, this, &ClockWindow::showNow);
+    connect(&model_, &ClockModel::secondHandChanged, this, &ClockWindow::showNow);
+    connect(&model_, &ClockModel::colonStyleChanged, this, &ClockWindow::showNow);
+    connect(&model_, &ClockModel::alarmsChanged, this, &ClockWindow::showNow);
 }
 
 void ClockWindow::start()
@@ -61,7 +71,10 @@ void ClockWindow::start()
     if (designs::isDesign(settings.design)) {
         picture_ = designs::picture(settings.design);
     }
-    redrawIfSecondChanged();
+    now_ = platform_.now();
+    // The colon's rhythm starts with the clock.
+    blinkStart_ = now_.millisecond;
+    showReading();
     resizeToPicture();
 
     // The primary screen first: a clock on no screen at all goes there.
@@ -78,16 +91,14 @@ void ClockWindow::start()
     move(placeOnScreens(QRect(stored, size()), screens));
 
     applyOutline();
-    lastDrawnSecond_ = -1;
+    drawnSecond_ = -1;
     show();
     applyStackingOrder();
     if (settings.trayIcon == 1) {
         addTrayIcon();
     }
 
-    displayTimer_.start();
-    colonPhase_ = 0;
-    alarmTimer_.start();
+    scheduleTick(false);
 }
 
 void ClockWindow::applyDesignGeometry()
@@ -97,45 +108,73 @@ void ClockWindow::applyDesignGeometry()
     }
 }
 
-void ClockWindow::redrawIfSecondChanged()
+void ClockWindow::showReading()
 {
-    now_ = platform_.now();
-    if (lastDrawnSecond_ == now_.second) {
-        return;
+    const ClockSettings& settings = model_.settings();
+    const long long second = secondStamp(now_);
+    if (second != drawnSecond_) {
+        face_.redraw(picture_, ClockFace::Inputs{
+                                   .design = settings.design,
+                                   .time = now_,
+                                   .secondHand = settings.secondHand,
+                                   .bellShown = model_.bellShown(),
+                                   .hourColour = settings.hourHandColour,
+                                   .minuteColour = settings.minuteHandColour,
+                                   .secondColour = settings.secondHandColour,
+                                   .readoutColour = settings.readoutColour,
+                               });
+        drawnSecond_ = second;
+        update();
     }
-    const ClockSettings& settings = model_.settings();
-    face_.redraw(picture_, ClockFace::Inputs{
-                               .design = settings.design,
-                               .time = now_,
-                               .secondHand = settings.secondHand,
-                               .bellShown = model_.bellShown(),
-                               .hourColour = settings.hourHandColour,
-                               .minuteColour = settings.minuteHandColour,
-                               .secondColour = settings.secondHandColour,
-                               .readoutColour = settings.readoutColour,
-                           });
-    lastDrawnSecond_ = now_.second;
-    update();
-}
-
-void ClockWindow::displayTick()
-{
-    redrawIfSecondChanged();
-    colonPhase_ = (colonPhase_ + 1) % 4;
-    const ClockSettings& settings = model_.settings();
-    if (face_.refreshReadout(settings.design, now_, settings.colonStyle, colonPhase_)) {
+    const int colonPhase = tick_schedule::colonPhase(now_, blinkStart_);
+    if (face_.refreshReadout(settings.design, now_, settings.colonStyle, colonPhase)) {
         update(face_.panelRect());
     }
 }
 
-void ClockWindow::alarmTick()
+void ClockWindow::tick()
 {
-    const LocalTime now = platform_.now();
-    const int interval = AlarmSchedule::nextInterval(now.second, alarmTimer_.interval());
-    if (interval != alarmTimer_.interval()) {
-        alarmTimer_.setInterval(interval);
+    now_ = platform_.now();
+    showReading();
+    scheduleTick(true);
+    model_.checkAlarms(now_);
+}
+
+void ClockWindow::showNow()
+{
+    if (!tickTimer_.isActive()) {
+        return; // not started yet, or closed
     }
-    model_.checkAlarms(now);
+    now_ = platform_.now();
+    drawnSecond_ = -1;
+    showReading();
+    scheduleTick(false);
+}
+
+tick_schedule::Motion ClockWindow::motion() const
+{
+    const ClockSettings& settings = model_.settings();
+    return tick_schedule::Motion{
+        .seconds = designs::isAnalog(settings.design) && settings.secondHand == 1,
+        .colonBlinks = designs::isDigital(settings.design) && settings.colonStyle == 0,
+        .blinkStart = blinkStart_,
+    };
+}
+
+void ClockWindow::scheduleTick(bool timerJustFired)
+{
+    const tick_schedule::Motion motion = this->motion();
+    const int delay = tick_schedule::delayAfter(now_, motion);
+    // The timer repeats at the motion's rhythm while its ticks fall where the schedule
+    // wants them: at most tickTolerance later, and never before the boundary. A timer
+    // that has just fired then fires again one interval from now, and is left alone.
+    const int period = tick_schedule::period(motion);
+    const bool onRhythm = period - delay >= -tick_schedule::lateness && period - delay <= tickTolerance;
+    const int interval = onRhythm ? period : delay;
+    if (timerJustFired && tickTimer_.isActive() && tickTimer_.interval() == interval) {
+        return;
+    }
+    tickTimer_.start(interval);
 }
 
 void ClockWindow::showDesign()
@@ -145,20 +184,9 @@ void ClockWindow::showDesign()
         picture_ = designs::picture(design);
     }
     resizeToPicture();
-    lastDrawnSecond_ = -1;
     applyDesignGeometry();
-    redrawIfSecondChanged();
+    showNow();
     applyOutline();
-}
-
-void ClockWindow::showNewColours()
-{
-    lastDrawnSecond_ = -1;
-    redrawIfSecondChanged();
-    const ClockSettings& settings = model_.settings();
-    if (face_.refreshReadout(settings.design, now_, settings.colonStyle, colonPhase_)) {
-        update(face_.panelRect());
-    }
 }
 
 void ClockWindow::resizeToPicture()
@@ -278,8 +306,7 @@ void ClockWindow::unload(bool writePosition)
         return;
     }
     unloaded_ = true;
-    alarmTimer_.stop();
-    displayTimer_.stop();
+    tickTimer_.stop();
     clearMask();
     removeTrayIcon();
     if (writePosition) {

@@ -2,6 +2,7 @@
 
 #include "core/local_time.h"
 #include "face/clock_face.h"
+#include "model/tick_schedule.h"
 #include "widgets/window_drag.h"
 
 #include <QImage>
@@ -12,8 +13,9 @@ class ClockModel;
 class Platform;
 
 // The clock window: the cat-shaped clock on the desktop. It shows the model's state,
-// runs the display tick (the face) and the alarm tick (the model's alarm check), moves
-// with the left button and asks for the menu with the others.
+// runs the clock's tick (the face, the read-out and the model's alarm check) at the
+// moments the tick schedule names, moves with the left button and asks for the menu
+// with the others.
 class ClockWindow final : public QWidget
 {
     Q_OBJECT
@@ -24,10 +26,11 @@ public:
     // Shows the loaded model: design, position, outline, stacking, tray icon; starts the ticks.
     void start();
 
-    // The timers' handlers: the display tick (250 ms) and the alarm tick.
-    void displayTick();
-    void alarmTick();
-    int alarmTickInterval() const { return alarmTimer_.interval(); }
+    // The timer's handler: reads the clock once, redraws what changed, checks the alarms
+    // and sets the timer for the next tick.
+    void tick();
+    // Milliseconds from the last tick to the next one.
+    int tickInterval() const { return tickTimer_.interval(); }
 
     // Writes the window's left and top to the position file.
     void savePosition();
@@ -39,9 +42,9 @@ public:
     // The window's pixels as last drawn.
     const ClockFace& face() const { return face_; }
 
-    // Time between two display ticks, and between two alarm ticks outside the turn of a minute.
-    static constexpr int displayTickMilliseconds = 250;
-    static constexpr int alarmTickMilliseconds = 250;
+    // How much later than the schedule wants a tick may come and the timer keep its
+    // rhythm. Setting the timer again allocates inside Qt; a steady rhythm does not.
+    static constexpr int tickTolerance = 15;
 
 signals:
     // A click asks for the menu at a screen position (also a press on the tray icon).
@@ -59,15 +62,20 @@ protected:
 private:
     // Hides the read-out panel and bell box on an analog design.
     void applyDesignGeometry();
-    // Reads the clock and redraws the face when the second has changed.
-    void redrawIfSecondChanged();
+    // Redraws the face when the reading is in another second than the one drawn, and the
+    // digital read-out when its digits or its colon changed.
+    void showReading();
+    // Reads the clock, shows it at once and sets the timer from there: for changes that
+    // are not the clock's own (start-up, a setting).
+    void showNow();
+    tick_schedule::Motion motion() const;
+    // Sets the timer for the tick after `now_`, unless it already fires then.
+    void scheduleTick(bool timerJustFired);
     // Cuts the window's outline from its picture.
     void applyOutline();
     void resizeToPicture();
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
-    // New hand or read-out colours show at once.
-    void showNewColours();
     void applyStackingOrder();
     void updateTrayIcon();
     void addTrayIcon();
@@ -77,12 +85,11 @@ private:
     ClockModel& model_;
     Platform& platform_;
     WindowDrag drag_;
-    QTimer alarmTimer_;
-    QTimer displayTimer_;
+    QTimer tickTimer_;
     ClockFace face_;
     QImage picture_;
     LocalTime now_;
-    int lastDrawnSecond_ = -1;
-    int colonPhase_ = 0;
+    long long drawnSecond_ = -1;
+    int blinkStart_ = 0;
     bool unloaded_ = false;
 };

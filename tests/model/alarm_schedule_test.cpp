@@ -1,4 +1,5 @@
 #include "model/alarm_schedule.h"
+#include "model/tick_schedule.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -31,29 +32,20 @@ std::map<QString, int> ringsAt(const AlarmTable& table, const std::vector<qint64
     return rings;
 }
 
-// Tick moments from `from` to `to` ms, the way the alarm timer would deliver them:
-// 250 ms, 1200 ms from second 58 to second 03, each late by up to `jitter` ms.
-std::vector<qint64> timerTicks(qint64 from, qint64 to, int jitter, unsigned seed = 1)
+// Tick moments from `from` to `to` ms, the way the clock's timer would deliver them
+// for what it shows, each late by up to `jitter` ms.
+std::vector<qint64> timerTicks(qint64 from, qint64 to, int jitter, unsigned seed = 1,
+                               tick_schedule::Motion motion = {})
 {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> late(0, jitter);
     std::vector<qint64> moments;
-    int interval = 250;
     for (qint64 t = from; t < to;) {
         moments.push_back(t);
-        interval = AlarmSchedule::nextInterval(morning.addMSecs(t).time().second(), interval);
-        t += interval + (jitter ? late(random) : 0);
+        t += tick_schedule::delayAfter(LocalTime::fromDateTime(morning.addMSecs(t)), motion) +
+             (jitter ? late(random) : 0);
     }
     return moments;
-}
-
-TEST(AlarmSchedule, TickRateSlowsDownAroundTheMinute)
-{
-    const std::pair<int, int> cases[] = {{57, 250}, {58, 1200}, {59, 777}, {0, 777},
-                                         {1, 777},  {2, 777},   {3, 250},  {30, 250}};
-    for (const auto& [second, expected] : cases) {
-        EXPECT_EQ(AlarmSchedule::nextInterval(second, 777), expected) << second;
-    }
 }
 
 TEST(AlarmSchedule, RingsOnceInItsMinuteWhateverTheTicks)
@@ -65,9 +57,11 @@ TEST(AlarmSchedule, RingsOnceInItsMinuteWhateverTheTicks)
         std::vector<qint64> moments;
     };
     const std::vector<Case> cases = {
-        {"Every250ms", timerTicks(0, 180'000, 0)},
-        {"Jittered", timerTicks(0, 180'000, 400, 7)},
-        {"HeavyJitter", timerTicks(0, 180'000, 1500, 11)},
+        {"Still", timerTicks(0, 180'000, 0)},
+        {"SecondHand", timerTicks(0, 180'000, 0, 1, {.seconds = true})},
+        {"BlinkingColon", timerTicks(0, 180'000, 0, 1, {.colonBlinks = true, .blinkStart = 480})},
+        {"Jittered", timerTicks(0, 180'000, 400, 7, {.seconds = true})},
+        {"HeavyJitter", timerTicks(0, 180'000, 1500, 11, {.seconds = true})},
         {"NoTickInSecondZero", {59'900, 61'100, 62'300, 70'000, 119'999}},
         {"TwoTicksInSecondZero", {59'000, 60'100, 60'600, 61'000, 90'000}},
         {"ClockJumpsBackIntoTheMinute", {59'000, 60'200, 80'000, 65'000, 60'100, 70'000, 100'000}},

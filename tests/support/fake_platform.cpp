@@ -11,11 +11,12 @@ void FakePlatform::showMessage(const QString& text, const QString& caption)
     messages.push_back({text, caption});
 }
 
-void FakePlatform::setNow(int hour, int minute, int second)
+void FakePlatform::setNow(int hour, int minute, int second, int millisecond)
 {
     now_.hour = hour;
     now_.minute = minute;
     now_.second = second;
+    now_.millisecond = millisecond;
 }
 
 bool FakePlatform::playWave(const QString& path)

@@ -49,7 +49,7 @@ public:
     bool unregisterStartup() override;
 
     void setNow(const QDateTime& dateTime) { now_ = LocalTime::fromDateTime(dateTime); }
-    void setNow(int hour, int minute, int second);
+    void setNow(int hour, int minute, int second, int millisecond = 0);
 
     // A press on the notification-area icon, as the desktop would report it.
     void pressTrayIcon(TrayPress press);

@@ -58,7 +58,7 @@ TEST_F(Menu, MiddleClickOpensItTooButALeftPressDoesNot)
 TEST_F(Menu, RightClickOnTheDigitalPanelOpensTheMenuWithoutMovingTheClock)
 {
     start("1,1\r\n", "6,255,1\r\n");
-    clock.displayTick();
+    clock.tick();
     const QPoint panel = clock.face().panelRect().center();
     const QPoint before = clock.pos();
     rightClickAt(panel);

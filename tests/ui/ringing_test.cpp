@@ -1,3 +1,4 @@
+#include "model/tick_schedule.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
@@ -25,11 +26,11 @@ protected:
 
     void closeMessage() { clicks::click(child(messageWindow(), "closeButton")); }
 
-    // One alarm tick at hh:mm:ss of the test day.
-    void tickAt(int hour, int minute, int second)
+    // One tick of the clock at hh:mm:ss.zzz of the test day.
+    void tickAt(int hour, int minute, int second, int millisecond = 0)
     {
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second)));
-        clock.alarmTick();
+        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second, millisecond)));
+        clock.tick();
     }
 
     MessageWindow* messageWindow() const { return dialogs.messageWindow(); }
@@ -84,9 +85,9 @@ TEST(RingingTogether, NoMessageIsDroppedAndTheNewestComesLast)
     platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
     Application app(platform);
     ASSERT_TRUE(app.start());
-    app.clockWindow().alarmTick();
+    app.clockWindow().tick();
     platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
-    app.clockWindow().alarmTick();
+    app.clockWindow().tick();
 
     MessageWindow* message = app.dialogs().messageWindow();
     ASSERT_NE(message, nullptr);
@@ -161,7 +162,7 @@ TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
     Application app(platform);
     ASSERT_TRUE(app.start());
 
-    app.clockWindow().alarmTick();
+    app.clockWindow().tick();
 
     EXPECT_EQ(platform.playedWaves, c.played);
     EXPECT_EQ(platform.beeps, c.beeps);
@@ -222,19 +223,14 @@ TEST(Bell, FollowsTheEnabledFlags)
     }
 }
 
-TEST(AlarmTick, IntervalFollowsTheSecond)
+TEST_F(Ringing, TheTickAtTheTurnOfTheMinuteRingsIt)
 {
-    TempProgramFolder folder;
-    FakePlatform platform(folder.path());
-    Application app(platform);
-    ASSERT_TRUE(app.start());
-    ClockWindow& clock = app.clockWindow();
-    const std::pair<int, int> ticks[] = {{57, 250}, {58, 1200}, {59, 1200}, {0, 1200}, {2, 1200}, {3, 250}};
-    for (const auto& [second, interval] : ticks) {
-        platform.setNow(12, 0, second);
-        clock.alarmTick();
-        EXPECT_EQ(clock.alarmTickInterval(), interval) << second;
-    }
+    // Started at 07:04:59.000 with the second hand off: the first tick comes at the minute.
+    model.setSecondHand(0);
+    EXPECT_EQ(clock.tickInterval(), 1000 + tick_schedule::lateness);
+    tickAt(7, 5, 0, tick_schedule::lateness);
+    EXPECT_NE(messageWindow(), nullptr);
+    EXPECT_EQ(platform.beeps, 1);
 }
 
 } // namespace

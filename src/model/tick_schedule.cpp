@@ -1,0 +1,49 @@
+#include "model/tick_schedule.h"
+
+#include <algorithm>
+
+namespace tick_schedule {
+
+namespace {
+
+constexpr int millisecondsPerMinute = 60'000;
+
+// 0..period-1, also for a negative value.
+int wrap(int value, int period)
+{
+    return (value % period + period) % period;
+}
+
+} // namespace
+
+int delayAfter(const LocalTime& now, const Motion& motion)
+{
+    const int intoMinute = now.second * 1000 + now.millisecond;
+    // A leap second (second 60) ends its minute at the end of that second.
+    const int untilMinute =
+        intoMinute < millisecondsPerMinute ? millisecondsPerMinute - intoMinute : 1000 - now.millisecond;
+    int delay = untilMinute;
+    if (motion.seconds) {
+        delay = std::min(delay, 1000 - now.millisecond);
+    }
+    if (motion.colonBlinks) {
+        delay = std::min(delay, 500 - wrap(now.millisecond - motion.blinkStart, 500));
+    }
+    if (!motion.seconds && !motion.colonBlinks) {
+        // Nothing moves within the minute: the ten-second grid keeps the sleeps short.
+        delay = std::min(delay, longestSleep - intoMinute % longestSleep);
+    }
+    return delay + lateness;
+}
+
+int period(const Motion& motion)
+{
+    return motion.colonBlinks ? 500 : motion.seconds ? 1000 : longestSleep;
+}
+
+int colonPhase(const LocalTime& now, int blinkStart)
+{
+    return wrap(now.millisecond - blinkStart, 1000) / 250;
+}
+
+} // namespace tick_schedule
