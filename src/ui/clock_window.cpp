@@ -1,5 +1,6 @@
 #include "ui/clock_window.h"
 
+#include "core/artwork.h"
 #include "face/window_outline.h"
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
@@ -31,7 +32,7 @@ constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 
 ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
     : QWidget(nullptr, baseWindowFlags), model_(model), platform_(platform), drag_(this),
-      picture_(designs::picture(0))
+      picture_(designs::picture(0, artwork::pictureScale(devicePixelRatioF())))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("nekotokei"));
@@ -54,9 +55,7 @@ void ClockWindow::start()
     const ClockSettings& settings = model_.settings();
     applyDesignGeometry();
     face_.setPanelColour(settings.readoutColour);
-    if (designs::isDesign(settings.design)) {
-        picture_ = designs::picture(settings.design);
-    }
+    loadPicture();
     redrawIfSecondChanged();
     resizeToPicture();
 
@@ -71,6 +70,8 @@ void ClockWindow::start()
     applyOutline();
     lastDrawnSecond_ = -1;
     show();
+    // A screen of another device pixel ratio wants the pictures at its scale.
+    connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
     applyStackingOrder();
     if (settings.trayIcon == 1) {
         addTrayIcon();
@@ -129,12 +130,17 @@ void ClockWindow::alarmTick()
     model_.checkAlarms(now);
 }
 
-void ClockWindow::showDesign()
+void ClockWindow::loadPicture()
 {
     const int design = model_.settings().design;
     if (designs::isDesign(design)) {
-        picture_ = designs::picture(design);
+        picture_ = designs::picture(design, artwork::pictureScale(devicePixelRatioF()));
     }
+}
+
+void ClockWindow::showDesign()
+{
+    loadPicture();
     resizeToPicture();
     lastDrawnSecond_ = -1;
     applyDesignGeometry();
@@ -154,7 +160,7 @@ void ClockWindow::showNewColours()
 
 void ClockWindow::resizeToPicture()
 {
-    setFixedSize(picture_.size());
+    setFixedSize(picture_.deviceIndependentSize().toSize());
 }
 
 void ClockWindow::applyOutline()

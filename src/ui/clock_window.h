@@ -64,6 +64,9 @@ private:
     // Cuts the window's outline from its picture.
     void applyOutline();
     void resizeToPicture();
+    // The stored design's picture at the scale of the window's screen; an unknown design
+    // keeps the picture shown.
+    void loadPicture();
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
     // New hand or read-out colours show at once.
@@ -80,7 +83,7 @@ private:
     QTimer alarmTimer_;
     QTimer displayTimer_;
     ClockFace face_;
-    QImage picture_;
+    QImage picture_; // at the scale the face is drawn at
     LocalTime now_;
     int lastDrawnSecond_ = -1;
     int colonPhase_ = 0;

@@ -1,6 +1,5 @@
 #include "widgets/picture_dialog.h"
 
-#include "core/artwork.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
@@ -11,12 +10,11 @@
 #include <QScreen>
 
 PictureDialog::PictureDialog(const char* background, const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), background_(artwork::resource(background)),
-      drag_(this)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), background_(background), drag_(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
-    setFixedSize(background_.deviceIndependentSize().toSize());
+    setFixedSize(background_.size());
     setFont(QFont(dialogFace, 9));
 }
 
@@ -37,7 +35,7 @@ void PictureDialog::showCentred(const QWidget* owner)
 void PictureDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
 }
 
 void PictureDialog::mousePressEvent(QMouseEvent* event)

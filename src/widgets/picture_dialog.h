@@ -1,8 +1,8 @@
 #pragma once
 
+#include "widgets/scaled_picture.h"
 #include "widgets/window_drag.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 class ImageButton;
@@ -51,7 +51,7 @@ protected:
     bool buttonHeld_ = false;
 
 private:
-    QPixmap background_;
+    ScaledPicture background_;
     QList<QObject*> dragSources_;
     WindowDrag drag_;
 };
