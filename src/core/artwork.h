@@ -16,6 +16,32 @@ inline QString resource(const char* path)
     return resource(QString::fromLatin1(path));
 }
 
+// Every picture comes drawn at 1x and at 2x. The 2x one is "<name>@2x.png", the name Qt's
+// image loading knows: it gives the picture a device pixel ratio of 2, so it covers the
+// same logical size. The icons are the exception: they are a ladder of sizes instead.
+inline constexpr int pictureScales[] = {1, 2};
+
+// The catalogue path of a picture drawn at `scale`.
+inline QString atScale(const QString& path, int scale)
+{
+    if (scale == 1) {
+        return path;
+    }
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+}
+inline QString atScale(const char* path, int scale)
+{
+    return atScale(QString::fromLatin1(path), scale);
+}
+
+// The pictures a screen of this device pixel ratio shows: the 2x ones on any screen
+// scaled above 100 %, scaled down from there on fractional scales.
+inline int pictureScale(qreal devicePixelRatio)
+{
+    return devicePixelRatio > 1.0 ? 2 : 1;
+}
+
 // Window backgrounds; each window is exactly the size of its picture.
 namespace background {
 inline constexpr char settings[] = "backgrounds/Form3.png";

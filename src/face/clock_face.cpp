@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "face/digital_readout.h"
 #include "face/raster_ops.h"
+#include "face/window_outline.h"
 
 #include <QFontMetrics>
 #include <cstring>
@@ -14,22 +15,31 @@ constexpr QPoint hiddenPanel(2000, 2000);
 constexpr QPoint hiddenBellBox(2200, 2200);
 constexpr int bellCell = 7;
 
-QImage loadRgb(const char* path)
+QImage loadRgb(const char* path, int scale)
 {
-    return QImage(artwork::resource(path)).convertToFormat(QImage::Format_RGB32);
+    return QImage(artwork::resource(artwork::atScale(path, scale))).convertToFormat(QImage::Format_RGB32);
 }
 
-// The text as it appears on the face, on a transparent ground.
-QImage renderText(const QString& text, ColourRef colour)
+// An image of a logical size at a scale.
+QImage scaledImage(QSize size, int scale, QImage::Format format)
+{
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// The text as it appears on the face, on a transparent ground, in the face's pixels.
+QImage renderText(const QString& text, ColourRef colour, int scale)
 {
     const QFont font = ClockFace::textFont();
     const QFontMetrics metrics(font);
-    QImage image(metrics.horizontalAdvance(text) + 2, metrics.height(), QImage::Format_ARGB32_Premultiplied);
+    const QRect box(0, 0, metrics.horizontalAdvance(text) + 2, metrics.height());
+    QImage image = scaledImage(box.size(), scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(toQColor(colour));
-    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
     return image;
 }
 
@@ -43,15 +53,24 @@ long long textKey(int design, ColourRef colour, const LocalTime& time)
 } // namespace
 
 ClockFace::ClockFace()
-    : panelRect_(hiddenPanel, QSize(41, 12)), bellBox_(bellCell, bellCell, QImage::Format_RGB32),
-      bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell)),
-      smallStrip_(digital_readout::stripPicture(digital_readout::smallStrip)),
-      largeStrip_(digital_readout::stripPicture(digital_readout::largeStrip)),
-      bellSprite_(loadRgb(artwork::bellSprite))
+    : panelRect_(hiddenPanel, QSize(41, 12)), bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell))
 {
+    useScale(1);
+}
+
+void ClockFace::useScale(int scale)
+{
+    scale_ = scale;
+    smallStrip_ = digital_readout::stripPicture(digital_readout::smallStrip, scale);
+    largeStrip_ = digital_readout::stripPicture(digital_readout::largeStrip, scale);
+    bellSprite_ = loadRgb(artwork::bellSprite, scale);
+    // The redraw that brings a new scale draws the bell and the read-out into these again.
+    bellBox_ = scaledImage(bellBoxRect_.size(), scale, QImage::Format_RGB32);
     bellBox_.fill(Qt::black);
-    panel_ = QImage(panelRect_.size(), QImage::Format_RGB32);
+    panel_ = scaledImage(panelRect_.size(), scale, QImage::Format_RGB32);
     panel_.fill(Qt::black);
+    panelContent_ = -1;
+    texts_.key = -1;
 }
 
 QFont ClockFace::textFont()
@@ -63,20 +82,29 @@ QFont ClockFace::textFont()
 
 void ClockFace::prepareFace(const QImage& picture)
 {
-    if (face_.size() != picture.size()) {
+    const int scale = int(picture.devicePixelRatio());
+    if (scale != scale_) {
+        useScale(scale);
+    }
+    if (face_.size() != picture.size() || face_.devicePixelRatio() != scale) {
         if (painter_.isActive()) {
             painter_.end();
         }
         face_ = QImage(picture.size(), QImage::Format_RGB32);
+        face_.setDevicePixelRatio(scale);
     }
     if (!painter_.isActive()) {
         painter_.begin(&face_);
         painter_.setRenderHint(QPainter::Antialiasing);
     }
+    if (picture.cacheKey() != sourceKey_) {
+        sourceKey_ = picture.cacheKey();
+        source_ = scale > 1 ? window_outline::coverKeyAlongOutline(picture, 2) : picture;
+    }
     // The picture again, wiping the hands, texts and bell of the previous second.
     const qsizetype rowBytes = qsizetype(face_.width()) * 4;
     for (int y = 0; y < face_.height(); ++y) {
-        std::memcpy(face_.scanLine(y), picture.constScanLine(y), size_t(rowBytes));
+        std::memcpy(face_.scanLine(y), source_.constScanLine(y), size_t(rowBytes));
     }
 }
 
@@ -90,8 +118,8 @@ void ClockFace::drawTexts(const face_layout::Layout& layout, const Inputs& in)
     const long long key = textKey(in.design, colour, in.time);
     if (key != texts_.key) {
         texts_.key = key;
-        texts_.first = renderText(face_layout::format(layout.first, in.time), colour);
-        texts_.second = renderText(face_layout::format(layout.second, in.time), colour);
+        texts_.first = renderText(face_layout::format(layout.first, in.time), colour, scale_);
+        texts_.second = renderText(face_layout::format(layout.second, in.time), colour, scale_);
     }
     painter_.drawImage(layout.firstAt, texts_.first);
     painter_.drawImage(layout.secondAt, texts_.second);
@@ -101,8 +129,8 @@ void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readout
 {
     panelRect_ = layout.panel;
     bellBoxRect_ = layout.bellBox;
-    if (panel_.size() != panelRect_.size()) {
-        panel_ = QImage(panelRect_.size(), QImage::Format_RGB32);
+    if (panel_.size() != panelRect_.size() * scale_) {
+        panel_ = scaledImage(panelRect_.size(), scale_, QImage::Format_RGB32);
         panel_.fill(toQColor(readoutColour).rgb());
         panelContent_ = -1;
     }
@@ -111,12 +139,13 @@ void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readout
 
 void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
 {
-    const QRect imageCell(0, 0, bellCell, bellCell);
-    const QRect maskCell(bellCell, 0, bellCell, bellCell);
+    const int cell = bellCell * scale_;
+    const QRect imageCell(0, 0, cell, cell);
+    const QRect maskCell(cell, 0, cell, cell);
     if (in.bellShown == 1) {
         if (layout.bell) {
-            raster_ops::andBlit(face_, *layout.bell, bellSprite_, maskCell);
-            raster_ops::xorBlit(face_, *layout.bell, bellSprite_, imageCell);
+            raster_ops::andBlit(face_, *layout.bell * scale_, bellSprite_, maskCell);
+            raster_ops::xorBlit(face_, *layout.bell * scale_, bellSprite_, imageCell);
         } else if (!layout.bellBox.isEmpty()) {
             bellBox_.fill(toQColor(in.readoutColour).rgb());
             raster_ops::andBlit(bellBox_, QPoint(0, 0), bellSprite_, imageCell);
@@ -189,9 +218,13 @@ void ClockFace::paint(QPainter& painter) const
     // otherwise idle clock. A band of 16 rows stays below that for up to five pieces
     // side by side, and is drawn on the calling thread.
     constexpr int bandRows = 16;
-    for (int top = 0; top < face_.height(); top += bandRows) {
-        const QRect band(0, top, face_.width(), std::min(bandRows, face_.height() - top));
-        painter.drawImage(band.topLeft(), face_, band);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal ratio = face_.devicePixelRatio();
+    const QSizeF size = face_.deviceIndependentSize();
+    for (int top = 0; top < size.height(); top += bandRows) {
+        const qreal rows = std::min<qreal>(bandRows, size.height() - top);
+        painter.drawImage(QRectF(0, top, size.width(), rows), face_,
+                          QRectF(0, top * ratio, face_.width(), rows * ratio));
     }
     painter.drawImage(panelRect_.topLeft(), panel_);
     painter.drawImage(bellBoxRect_.topLeft(), bellBox_);

@@ -13,8 +13,12 @@
 // bell), and on the digital designs the read-out panel and the bell box, which lie on
 // top of the face and keep their own pictures between redraws.
 //
+// Everything is drawn at the scale of the picture it is given (its device pixel ratio,
+// 1 or 2): hands, texts, bell and digit cells in the picture's own pixels, so that a 2x
+// screen shows them crisp; positions and sizes in the interface are logical pixels.
+//
 // Redraws reuse their images and pens: after the first one, a redraw that does not
-// change the date, the design or a colour allocates nothing.
+// change the date, the design, a colour or the scale allocates nothing.
 class ClockFace
 {
 public:
@@ -34,6 +38,7 @@ public:
     };
 
     // The per-second redraw: the picture again, hands, texts, panel placement and bell.
+    // `picture` is the design's picture at the scale to draw at.
     void redraw(const QImage& picture, const Inputs& inputs);
 
     // Moves the read-out panel and the bell box out of sight (analog designs).
@@ -46,6 +51,8 @@ public:
     // The read-out panel's background colour (set at start-up and by each redraw).
     void setPanelColour(ColourRef colour);
 
+    // Draws the face, panel and bell box; on a screen whose device pixel ratio is not the
+    // face's scale they are scaled smoothly.
     void paint(QPainter& painter) const;
 
     const QImage& image() const { return face_; }
@@ -62,10 +69,17 @@ public:
 
 private:
     void prepareFace(const QImage& picture);
+    // Loads the strips and the bell at a scale and sizes the panel and bell box for it.
+    void useScale(int scale);
     void drawTexts(const face_layout::Layout& layout, const Inputs& inputs);
     void drawBell(const face_layout::Layout& layout, const Inputs& inputs);
     void placePanels(const face_layout::Layout& layout, ColourRef readoutColour);
 
+    int scale_ = 1;
+    // The picture each redraw starts from: at 2x with its key covered along the figure,
+    // as fractional screen scales show the 2x face scaled.
+    QImage source_;
+    qint64 sourceKey_ = 0;
     QImage face_;
     QPainter painter_;
     HandPainter hands_;

@@ -85,9 +85,10 @@ bool isDigital(int index)
     return design && design->readout != Readout::None;
 }
 
-QImage picture(int index)
+QImage picture(int index, int scale)
 {
-    return QImage(artwork::resource(artwork::designPicture(index))).convertToFormat(QImage::Format_RGB32);
+    return QImage(artwork::resource(artwork::atScale(artwork::designPicture(index), scale)))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace designs

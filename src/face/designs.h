@@ -41,7 +41,8 @@ const Design* find(int index);
 bool isAnalog(int index);
 bool isDigital(int index);
 
-// The full-size picture of a design, from the program's embedded artwork.
-QImage picture(int index);
+// The full-size picture of a design, from the program's embedded artwork, drawn at
+// `scale` (1 or 2; the 2x picture has a device pixel ratio of 2).
+QImage picture(int index, int scale);
 
 } // namespace designs

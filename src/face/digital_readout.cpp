@@ -17,9 +17,10 @@ const Strip* stripFor(designs::Readout readout)
     return nullptr;
 }
 
-QImage stripPicture(const Strip& strip)
+QImage stripPicture(const Strip& strip, int scale)
 {
-    return QImage(artwork::resource(strip.picture)).convertToFormat(QImage::Format_RGB32);
+    return QImage(artwork::resource(artwork::atScale(strip.picture, scale)))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 Colon colonFor(int colonStyle, int colonPhase)
@@ -37,17 +38,19 @@ void drawReadout(QImage& panel, ColourRef colour, const QImage& stripImage, cons
                  int minute, Colon colon)
 {
     panel.fill(toQColor(colour).rgb());
+    const int s = int(stripImage.devicePixelRatio());
     const int digits[4] = {hour / 10, hour % 10, minute / 10, minute % 10};
     const int places[4] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3],
                            strip.destinationX[4]};
     for (int i = 0; i < 4; ++i) {
-        raster_ops::andBlit(panel, QPoint(places[i], 0), stripImage,
-                            QRect(strip.cellWidth * digits[i], 0, strip.cellWidth, strip.cellHeight));
+        raster_ops::andBlit(
+            panel, QPoint(places[i] * s, 0), stripImage,
+            QRect(strip.cellWidth * digits[i] * s, 0, strip.cellWidth * s, strip.cellHeight * s));
     }
     if (colon != Colon::NotDrawn) {
         const int sourceX = colon == Colon::Shown ? strip.colonX : strip.blankX;
-        raster_ops::andBlit(panel, QPoint(strip.destinationX[2], 0), stripImage,
-                            QRect(sourceX, 0, strip.colonWidth, strip.cellHeight));
+        raster_ops::andBlit(panel, QPoint(strip.destinationX[2] * s, 0), stripImage,
+                            QRect(sourceX * s, 0, strip.colonWidth * s, strip.cellHeight * s));
     }
 }
 

@@ -28,8 +28,9 @@ inline constexpr Strip smallStrip{9, 12, 91, 6, 96, {0, 9, 18, 24, 33}, {41, 12}
 inline constexpr Strip largeStrip{
     16, 23, 159, 12, 168, {0, 16, 32, 44, 60}, {76, 23}, artwork::largeDigitStrip};
 
-// The strip's picture, in the format the blits expect.
-QImage stripPicture(const Strip& strip);
+// The strip's picture at `scale` (1 or 2), in the format the blits expect. The cells of
+// the 2x picture are twice as wide and high as the numbers above say.
+QImage stripPicture(const Strip& strip, int scale);
 
 // The strip of a read-out size; nothing for an analog design.
 const Strip* stripFor(designs::Readout readout);
@@ -46,7 +47,8 @@ enum class Colon
 Colon colonFor(int colonStyle, int colonPhase);
 
 // Draws hh:mm into `panel`: fills it with `colour`, then AND-s the digit cells and the
-// colon cell at their places. Allocates nothing.
+// colon cell at their places, in the pixels of the strip picture's scale (its device
+// pixel ratio); the panel is drawn at that scale too. Allocates nothing.
 void drawReadout(QImage& panel, ColourRef colour, const QImage& stripImage, const Strip& strip, int hour,
                  int minute, Colon colon);
 

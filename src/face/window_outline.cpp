@@ -33,12 +33,65 @@ QRegion runsToRegion(const std::vector<Run>& runs)
     return region;
 }
 
+QImage coverKeyAlongOutline(const QImage& picture, int depth)
+{
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    const int w = out.width();
+    const int h = out.height();
+    if (w == 0 || h == 0) {
+        return out;
+    }
+    const QRgb key = out.pixel(0, 0);
+    std::vector<char> covered(std::size_t(w) * std::size_t(h));
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            covered[std::size_t(y * w + x)] = out.pixel(x, y) != key;
+        }
+    }
+    for (int step = 0; step < depth; ++step) {
+        std::vector<char> next = covered;
+        for (int y = 0; y < h; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                if (covered[std::size_t(y * w + x)]) {
+                    continue;
+                }
+                // The mean of the covered pixels around.
+                int red = 0, green = 0, blue = 0, n = 0;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx;
+                        const int ny = y + dy;
+                        if (nx >= 0 && ny >= 0 && nx < w && ny < h && covered[std::size_t(ny * w + nx)]) {
+                            const QRgb c = out.pixel(nx, ny);
+                            red += qRed(c);
+                            green += qGreen(c);
+                            blue += qBlue(c);
+                            ++n;
+                        }
+                    }
+                }
+                if (n > 0) {
+                    line[x] = qRgb(red / n, green / n, blue / n);
+                    next[std::size_t(y * w + x)] = 1;
+                }
+            }
+        }
+        covered.swap(next);
+    }
+    return out;
+}
+
 QRegion outlineOf(const QImage& picture)
 {
     if (picture.isNull()) {
         return {};
     }
-    return runsToRegion(scanPictureRuns(picture, picture.pixel(0, 0)));
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    const QImage shape = picture.size() == logical
+                             ? picture
+                             : picture.scaled(logical, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return runsToRegion(scanPictureRuns(shape, shape.pixel(0, 0)));
 }
 
 } // namespace window_outline

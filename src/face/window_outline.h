@@ -25,7 +25,15 @@ std::vector<Run> scanPictureRuns(const QImage& picture, QRgb keyColour);
 // The union of the runs, each a rectangle one pixel high.
 QRegion runsToRegion(const std::vector<Run>& runs);
 
-// The outline of a picture keyed by its top-left pixel.
+// The picture with the key pixels along its figure, `depth` pixels deep, in the colours
+// of the figure beside them. Only the figure shows inside the outline, but a screen that
+// scales the picture smoothly blends neighbouring pixels: so no key colour seeps into
+// the edge of the figure.
+QImage coverKeyAlongOutline(const QImage& picture, int depth);
+
+// The outline of a picture keyed by its top-left pixel, in logical pixels. A 2x picture
+// keys exactly the pixels of its 1x picture blown up, so its outline is read from one
+// pixel of each 2 x 2 block: the outline is the same at every scale.
 QRegion outlineOf(const QImage& picture);
 
 } // namespace window_outline

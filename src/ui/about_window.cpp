@@ -22,8 +22,7 @@ AboutWindow::AboutWindow(Platform& platform)
     setObjectName(QStringLiteral("aboutWindow"));
     auto* icon = new QLabel(this);
     icon->setGeometry(16, 32, 51, 51);
-    icon->setPixmap(QPixmap(artwork::resource(artwork::icon(64)))
-                        .scaled(51, 51, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(programIcon().pixmap(QSize(51, 51), devicePixelRatioF()));
 
     addLabel(this, productEdition(), {80, 32, 352, 20}, white, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);

@@ -1,5 +1,6 @@
 #include "ui/clock_window.h"
 
+#include "core/artwork.h"
 #include "face/window_outline.h"
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
@@ -39,7 +40,7 @@ long long secondStamp(const LocalTime& time)
 
 ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
     : QWidget(nullptr, baseWindowFlags), model_(model), platform_(platform), drag_(this),
-      picture_(designs::picture(0))
+      picture_(designs::picture(0, artwork::pictureScale(devicePixelRatioF())))
 {
     // Where the mask does not cut the window (Wayland), the pixels outside the cat are left
     // transparent instead.
@@ -68,9 +69,7 @@ void ClockWindow::start()
     const ClockSettings& settings = model_.settings();
     applyDesignGeometry();
     face_.setPanelColour(settings.readoutColour);
-    if (designs::isDesign(settings.design)) {
-        picture_ = designs::picture(settings.design);
-    }
+    loadPicture();
     now_ = platform_.now();
     // The colon's rhythm starts with the clock.
     blinkStart_ = now_.millisecond;
@@ -93,6 +92,8 @@ void ClockWindow::start()
     applyOutline();
     drawnSecond_ = -1;
     show();
+    // A screen of another device pixel ratio wants the pictures at its scale.
+    connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
     applyStackingOrder();
     if (settings.trayIcon == 1) {
         addTrayIcon();
@@ -177,12 +178,17 @@ void ClockWindow::scheduleTick(bool timerJustFired)
     tickTimer_.start(interval);
 }
 
-void ClockWindow::showDesign()
+void ClockWindow::loadPicture()
 {
     const int design = model_.settings().design;
     if (designs::isDesign(design)) {
-        picture_ = designs::picture(design);
+        picture_ = designs::picture(design, artwork::pictureScale(devicePixelRatioF()));
     }
+}
+
+void ClockWindow::showDesign()
+{
+    loadPicture();
     resizeToPicture();
     applyDesignGeometry();
     showNow();
@@ -191,7 +197,7 @@ void ClockWindow::showDesign()
 
 void ClockWindow::resizeToPicture()
 {
-    setFixedSize(picture_.size());
+    setFixedSize(picture_.deviceIndependentSize().toSize());
 }
 
 void ClockWindow::applyOutline()

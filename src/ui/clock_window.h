@@ -74,6 +74,9 @@ private:
     // Cuts the window's outline from its picture.
     void applyOutline();
     void resizeToPicture();
+    // The stored design's picture at the scale of the window's screen; an unknown design
+    // keeps the picture shown.
+    void loadPicture();
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
     void applyStackingOrder();
@@ -87,7 +90,7 @@ private:
     WindowDrag drag_;
     QTimer tickTimer_;
     ClockFace face_;
-    QImage picture_;
+    QImage picture_; // at the scale the face is drawn at
     LocalTime now_;
     long long drawnSecond_ = -1;
     int blinkStart_ = 0;

@@ -48,7 +48,7 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
     setMouseTracking(true);
     auto* options = new QButtonGroup(this);
     for (int design = 0; design < designs::count; ++design) {
-        const QImage preview(artwork::resource(artwork::designPreview(design)));
+        const ScaledPicture preview(artwork::designPreview(design));
         const QRect outside(previewPlaces[design], preview.size() + QSize(2, 2));
         auto* view = new PictureView(this, outside, true);
         view->setObjectName(QStringLiteral("preview%1").arg(design));

@@ -16,12 +16,17 @@ namespace {
 // The small face: hands from its middle, a little shorter than the clock's.
 constexpr HandGeometry previewHands{{26, 26}, 12, 20, 18, 3, 2, 1};
 
+QImage facePicture(int scale)
+{
+    return QImage(artwork::resource(artwork::atScale(artwork::handPreviewFace, scale)))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
     : PictureDialog(artwork::background::handColour, QStringLiteral("針の色変更")), model_(model),
-      dialogs_(dialogs), platform_(platform),
-      face_(QImage(artwork::resource(artwork::handPreviewFace)).convertToFormat(QImage::Format_RGB32))
+      dialogs_(dialogs), platform_(platform), face_(facePicture(1))
 {
     setObjectName(QStringLiteral("handColourWindow"));
     preview_ = new PictureView(this, QRect(QPoint(16, 40), face_.size()), false);
@@ -73,6 +78,12 @@ HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform
 void HandColourWindow::drawHandPreview()
 {
     // The face shows the time read at the previous tick, so it is at most one tick late.
+    // The face at the scale of the screen the window is on; the hands scale with it.
+    const int scale = artwork::pictureScale(preview_->devicePixelRatioF());
+    if (face_.devicePixelRatio() != scale) {
+        face_ = facePicture(scale);
+        lastDrawnSecond_ = -1;
+    }
     if (lastDrawnSecond_ != previewTime_.second) {
         previewImage_ = face_.copy();
         QPainter painter(&previewImage_);

@@ -20,8 +20,7 @@ const digital_readout::Strip& strip = digital_readout::largeStrip;
 
 ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
     : PictureDialog(artwork::background::readoutColour, QStringLiteral("時刻・日付の色変更")), model_(model),
-      dialogs_(dialogs), platform_(platform), editedColour_(model.settings().readoutColour),
-      strip_(digital_readout::stripPicture(strip)), panel_(strip.panelSize, QImage::Format_RGB32)
+      dialogs_(dialogs), platform_(platform), editedColour_(model.settings().readoutColour)
 {
     setObjectName(QStringLiteral("readoutColourWindow"));
     // Until the first tick the preview is a plain box of the colour.
@@ -50,6 +49,13 @@ ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Pl
 
 void ReadoutColourWindow::drawReadoutPreview()
 {
+    // In the digits of the scale of the screen the window is on.
+    const int scale = artwork::pictureScale(preview_->devicePixelRatioF());
+    if (strip_.isNull() || strip_.devicePixelRatio() != scale) {
+        strip_ = digital_readout::stripPicture(strip, scale);
+        panel_ = QImage(strip.panelSize * scale, QImage::Format_RGB32);
+        panel_.setDevicePixelRatio(scale);
+    }
     const LocalTime now = platform_.now();
     digital_readout::drawReadout(panel_, editedColour_, strip_, strip, now.hour, now.minute,
                                  digital_readout::Colon::Shown);

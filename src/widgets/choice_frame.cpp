@@ -5,8 +5,8 @@
 #include <QPainter>
 
 ChoiceFrame::ChoiceFrame(QWidget* parent, QPoint at)
-    : QWidget(parent), selectedPicture_(artwork::resource(artwork::choiceSelected)),
-      unselectedPicture_(artwork::resource(artwork::choiceUnselected))
+    : QWidget(parent), selectedPicture_(artwork::choiceSelected),
+      unselectedPicture_(artwork::choiceUnselected)
 {
     setGeometry(QRect(at, QSize(44, 44)));
 }
@@ -22,5 +22,5 @@ void ChoiceFrame::setSelected(bool selected)
 void ChoiceFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, selected_ ? selectedPicture_ : unselectedPicture_);
+    painter.drawPixmap(0, 0, (selected_ ? selectedPicture_ : unselectedPicture_).at(devicePixelRatioF()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPixmap>
+#include "widgets/scaled_picture.h"
+
 #include <QWidget>
 
 // The 44 x 44 frame behind an option button: blue while its choice is the current one,
@@ -21,7 +22,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap selectedPicture_;
-    QPixmap unselectedPicture_;
+    ScaledPicture selectedPicture_;
+    ScaledPicture unselectedPicture_;
     bool selected_ = true;
 };

@@ -1,6 +1,5 @@
 #include "widgets/highlight_bar.h"
 
-#include "core/artwork.h"
 #include "widgets/contains_pointer.h"
 
 #include <QMouseEvent>
@@ -12,17 +11,15 @@ constexpr QPoint captionOffset(8, 1);
 
 } // namespace
 
-HighlightBar::HighlightBar(const char* caption, QWidget* parent)
-    : KeyboardButton(parent), caption_(artwork::resource(caption))
+HighlightBar::HighlightBar(const char* caption, QWidget* parent) : KeyboardButton(parent), caption_(caption)
 {
     setMouseTracking(true);
-    const QSize captionSize = caption_.deviceIndependentSize().toSize();
-    setFixedSize(captionSize.width() + 2 * captionOffset.x(), 15);
+    setFixedSize(caption_.size().width() + 2 * captionOffset.x(), 15);
 }
 
 QRect HighlightBar::captionRect() const
 {
-    return QRect(captionOffset, caption_.deviceIndependentSize().toSize());
+    return QRect(captionOffset, caption_.size());
 }
 
 void HighlightBar::setNormalColour(ColourRef colour)
@@ -54,7 +51,7 @@ void HighlightBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(backdropColour()));
-    painter.drawPixmap(captionRect().topLeft(), caption_);
+    painter.drawPixmap(captionRect().topLeft(), caption_.at(devicePixelRatioF()));
     drawFocusMark(painter, rect());
 }
 

@@ -2,8 +2,8 @@
 
 #include "core/colour.h"
 #include "widgets/keyboard_button.h"
+#include "widgets/scaled_picture.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 // A link-like button: a caption picture on a slightly larger backdrop that lights up
@@ -30,7 +30,7 @@ public:
 
     // Where the caption lies within the bar.
     QRect captionRect() const;
-    const QPixmap& caption() const { return caption_; }
+    const ScaledPicture& caption() const { return caption_; }
     ColourRef backdropColour() const { return lit_ ? highlightColour : normalColour_; }
 
 signals:
@@ -52,7 +52,7 @@ protected:
 private:
     bool overCaption(const QPointF& position) const;
 
-    QPixmap caption_;
+    ScaledPicture caption_;
     ColourRef normalColour_ = normalColour;
     bool lit_ = false;
     bool pressed_ = false;

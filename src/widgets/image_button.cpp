@@ -1,6 +1,5 @@
 #include "widgets/image_button.h"
 
-#include "core/artwork.h"
 #include "widgets/contains_pointer.h"
 
 #include <QMouseEvent>
@@ -8,16 +7,17 @@
 
 ButtonFace ButtonFace::load(const char* face)
 {
-    const QString base = artwork::resource(QStringLiteral("buttons/") + QLatin1String(face));
-    return ButtonFace{QPixmap(base + QStringLiteral(".png")), QPixmap(base + QStringLiteral("_P.png")),
-                      QPixmap(base + QStringLiteral("_B.png"))};
+    const QString base = QStringLiteral("buttons/") + QLatin1String(face);
+    return ButtonFace{ScaledPicture(base + QStringLiteral(".png")),
+                      ScaledPicture(base + QStringLiteral("_P.png")),
+                      ScaledPicture(base + QStringLiteral("_B.png"))};
 }
 
 ImageButton::ImageButton(const ButtonFace& face, bool& buttonHeld, QWidget* parent)
     : KeyboardButton(parent), buttonHeld_(buttonHeld), face_(face)
 {
     setMouseTracking(true);
-    setFixedSize(face_.normal.deviceIndependentSize().toSize());
+    setFixedSize(face_.normal.size());
 }
 
 void ImageButton::setFace(const ButtonFace& face)
@@ -36,15 +36,16 @@ void ImageButton::setLook(Look look)
 
 const QPixmap& ImageButton::picture() const
 {
+    const qreal ratio = devicePixelRatioF();
     switch (look_) {
     case Look::Pressed:
-        return face_.pressed;
+        return face_.pressed.at(ratio);
     case Look::Hover:
-        return face_.hover;
+        return face_.hover.at(ratio);
     case Look::Normal:
         break;
     }
-    return face_.normal;
+    return face_.normal.at(ratio);
 }
 
 void ImageButton::paintEvent(QPaintEvent*)

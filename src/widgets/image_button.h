@@ -1,16 +1,16 @@
 #pragma once
 
 #include "widgets/keyboard_button.h"
+#include "widgets/scaled_picture.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 // The three pictures of a button face: normal, pressed and hover.
 struct ButtonFace
 {
-    QPixmap normal;
-    QPixmap pressed;
-    QPixmap hover;
+    ScaledPicture normal;
+    ScaledPicture pressed;
+    ScaledPicture hover;
 
     // A face of the artwork catalogue (artwork::face), with its pressed and hover pictures.
     static ButtonFace load(const char* face);
@@ -42,7 +42,7 @@ public:
     void setLook(Look look);
     Look look() const { return look_; }
 
-    // The picture on show, for tests and for the owner's own checks.
+    // The picture on show, at the button's device pixel ratio.
     const QPixmap& picture() const;
 
 signals:

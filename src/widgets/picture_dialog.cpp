@@ -1,6 +1,5 @@
 #include "widgets/picture_dialog.h"
 
-#include "core/artwork.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
@@ -12,12 +11,11 @@
 #include <cmath>
 
 PictureDialog::PictureDialog(const char* background, const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), background_(artwork::resource(background)),
-      drag_(this)
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), background_(background), drag_(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
-    setFixedSize(background_.deviceIndependentSize().toSize());
+    setFixedSize(background_.size());
     setFont(QFont(dialogFace, 9));
 }
 
@@ -38,21 +36,22 @@ void PictureDialog::showCentred(const QWidget* owner)
 void PictureDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QSizeF picture = background_.deviceIndependentSize();
-    if (height() <= picture.height()) {
-        painter.drawPixmap(0, 0, background_);
+    const QPixmap& picture = background_.at(devicePixelRatioF());
+    const QSizeF size = picture.deviceIndependentSize();
+    if (height() <= size.height()) {
+        painter.drawPixmap(0, 0, picture);
         return;
     }
     // A window taller than its picture (a long message): the picture's upper half at the
     // top, its lower half at the bottom, and the row between them stretched in between.
-    const qreal ratio = background_.devicePixelRatio();
-    const qreal width = picture.width();
-    const qreal half = std::floor(picture.height() / 2);
-    const qreal lower = picture.height() - half;
-    painter.drawPixmap(QRectF(0, 0, width, half), background_, QRectF(0, 0, width * ratio, half * ratio));
-    painter.drawPixmap(QRectF(0, half, width, height() - picture.height()), background_,
+    const qreal ratio = picture.devicePixelRatio();
+    const qreal width = size.width();
+    const qreal half = std::floor(size.height() / 2);
+    const qreal lower = size.height() - half;
+    painter.drawPixmap(QRectF(0, 0, width, half), picture, QRectF(0, 0, width * ratio, half * ratio));
+    painter.drawPixmap(QRectF(0, half, width, height() - size.height()), picture,
                        QRectF(0, half * ratio, width * ratio, ratio));
-    painter.drawPixmap(QRectF(0, height() - lower, width, lower), background_,
+    painter.drawPixmap(QRectF(0, height() - lower, width, lower), picture,
                        QRectF(0, half * ratio, width * ratio, lower * ratio));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "widgets/scaled_picture.h"
 #include "widgets/window_drag.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 class ImageButton;
@@ -55,7 +55,7 @@ protected:
     bool buttonHeld_ = false;
 
 private:
-    QPixmap background_;
+    ScaledPicture background_;
     ImageButton* closeButton_ = nullptr;
     ImageButton* defaultButton_ = nullptr;
     QList<QObject*> dragSources_;

@@ -11,6 +11,14 @@ PictureView::PictureView(QWidget* parent, const QRect& geometry, bool bordered)
 void PictureView::setPicture(const QImage& picture)
 {
     picture_ = picture;
+    cataloguePicture_.reset();
+    update();
+}
+
+void PictureView::setPicture(const ScaledPicture& picture)
+{
+    cataloguePicture_ = picture;
+    picture_ = QImage();
     update();
 }
 
@@ -18,6 +26,7 @@ void PictureView::setFillColour(ColourRef colour)
 {
     fill_ = colour;
     picture_ = QImage();
+    cataloguePicture_.reset();
     update();
 }
 
@@ -34,13 +43,16 @@ QImage PictureView::shown()
 void PictureView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (bordered_) {
         painter.setPen(toQColor(borderColour));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (picture_.isNull()) {
-        painter.fillRect(inside(), toQColor(fill_));
-    } else {
+    if (cataloguePicture_) {
+        painter.drawPixmap(inside().topLeft(), cataloguePicture_->at(devicePixelRatioF()));
+    } else if (!picture_.isNull()) {
         painter.drawImage(inside().topLeft(), picture_);
+    } else {
+        painter.fillRect(inside(), toQColor(fill_));
     }
 }

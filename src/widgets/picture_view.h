@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "widgets/scaled_picture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -8,14 +9,17 @@
 
 // A picture on a window, optionally inside a flat one-pixel border: the design
 // previews, the small hand face and the read-out preview. Without a picture it shows
-// its fill colour (a colour swatch).
+// its fill colour (a colour swatch). A picture of another device pixel ratio than the
+// screen's is scaled smoothly.
 class PictureView : public QWidget
 {
 public:
     // `geometry` is the outside, border included.
     PictureView(QWidget* parent, const QRect& geometry, bool bordered);
 
+    // A picture drawn by the window, or one of the artwork catalogue.
     void setPicture(const QImage& picture);
+    void setPicture(const ScaledPicture& picture);
     void setFillColour(ColourRef colour);
     ColourRef fillColour() const { return fill_; }
 
@@ -31,6 +35,7 @@ private:
     QRect inside() const;
 
     QImage picture_;
+    std::optional<ScaledPicture> cataloguePicture_;
     ColourRef fill_ = 0;
     bool bordered_;
 };

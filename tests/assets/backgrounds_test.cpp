@@ -1,5 +1,6 @@
 // The window backgrounds: every window is exactly its picture's size, and the windows
-// draw their labels and controls onto the flat body below the title strip.
+// draw their labels and controls onto the flat body below the title strip; at 2x the
+// same, with every line twice as thick.
 #include "core/artwork.h"
 #include "picture_checks.h"
 
@@ -8,6 +9,7 @@
 namespace {
 
 using picture_checks::luma;
+using picture_checks::scaled;
 
 enum class Strip
 {
@@ -43,17 +45,22 @@ constexpr QRgb body = 0x424242;
 constexpr QRgb strip = 0x2D2D31;
 constexpr int bodyTop = 28; // below the strip and its lower line
 
-class WindowBackground : public ::testing::TestWithParam<Background>
+// A background at a scale: the rectangles of the tests are in 1x pixels.
+class WindowBackground : public ::testing::TestWithParam<std::tuple<Background, int>>
 {
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(artwork::resource(GetParam().path));
+        image = picture_checks::picture(background().path, s);
         ASSERT_FALSE(image.isNull());
     }
 
-    int count(const QRect& rect, const std::function<bool(QRgb)>& match) const
+    const Background& background() const { return std::get<0>(GetParam()); }
+
+    // Pixels matching in a rectangle given in 1x pixels.
+    int count(const QRect& logical, const std::function<bool(QRgb)>& match) const
     {
+        const QRect rect = scaled(logical, s);
         int n = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             for (int x = rect.left(); x <= rect.right(); ++x) {
@@ -63,48 +70,51 @@ protected:
         return n;
     }
 
+    const int s = std::get<1>(GetParam());
     QImage image;
 };
 
 TEST_P(WindowBackground, IsTheWindowsSize)
 {
-    EXPECT_EQ(image.size(), GetParam().size);
+    EXPECT_EQ(image.size(), background().size * s);
     EXPECT_FALSE(image.hasAlphaChannel());
 }
 
 TEST_P(WindowBackground, DarkFrameWithALightBevelInside)
 {
-    const int w = image.width();
-    const int h = image.height();
+    const int w = background().size.width();
+    const int h = background().size.height();
     const QRect outer[] = {{0, 0, w, 1}, {0, h - 1, w, 1}, {0, 0, 1, h}, {w - 1, 0, 1, h}};
     for (const QRect& side : outer) {
-        EXPECT_EQ(count(side, [](QRgb c) { return luma(c) < 40; }), side.width() * side.height());
+        EXPECT_EQ(count(side, [](QRgb c) { return luma(c) < 40; }), side.width() * side.height() * s * s);
     }
     // The bevel's light line runs along the top and the left just inside the frame.
-    EXPECT_GT(luma(image.pixel(w / 2, 1)), luma(body) + 30);
-    EXPECT_GT(luma(image.pixel(1, h / 2)), luma(body) + 30);
-    EXPECT_LT(luma(image.pixel(w / 2, h - 2)), luma(body));
+    EXPECT_EQ(count({2, 1, w - 4, 1}, [](QRgb c) { return luma(c) > luma(body) + 30; }), (w - 4) * s * s);
+    EXPECT_EQ(count({1, 2, 1, h - 4}, [](QRgb c) { return luma(c) > luma(body) + 30; }), (h - 4) * s * s);
+    EXPECT_EQ(count({2, h - 2, w - 4, 1}, [](QRgb c) { return luma(c) < luma(body); }), (w - 4) * s * s);
 }
 
 TEST_P(WindowBackground, BodyIsFlatWhereTheWindowDrawsItsControls)
 {
-    const int top = GetParam().strip == Strip::None ? 2 : bodyTop;
-    const QRect area(2, top, image.width() - 4, image.height() - top - 2);
+    const int top = background().strip == Strip::None ? 2 : bodyTop;
+    const QRect area =
+        scaled(QRect(2, top, background().size.width() - 4, background().size.height() - top - 2), s);
     const auto odd = picture_checks::firstFailing(image, area, [](QRgb c) { return (c & 0xFFFFFF) == body; });
     EXPECT_FALSE(odd) << "not the body colour at " << odd->x() << "," << odd->y();
 }
 
 TEST_P(WindowBackground, TitleStripCarriesTheTitleAndTheNames)
 {
-    const Background& b = GetParam();
+    const Background& b = background();
     if (b.strip == Strip::None) {
-        EXPECT_EQ(image.pixel(image.width() / 2, 10) & 0xFFFFFF, body);
+        EXPECT_EQ(image.pixel(image.width() / 2, 10 * s) & 0xFFFFFF, body);
         return;
     }
-    const int w = image.width();
+    const int w = b.size.width();
     // Dark across the whole width, from the frame down to row 26.
     for (int y : {2, 26}) {
-        EXPECT_EQ(count(QRect(2, y, w - 4, 1), [](QRgb c) { return (c & 0xFFFFFF) == strip; }), w - 4)
+        EXPECT_EQ(count(QRect(2, y, w - 4, 1), [](QRgb c) { return (c & 0xFFFFFF) == strip; }),
+                  (w - 4) * s * s)
             << "row " << y;
     }
     // The title in white at the left.
@@ -120,9 +130,13 @@ TEST_P(WindowBackground, TitleStripCarriesTheTitleAndTheNames)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, WindowBackground, ::testing::ValuesIn(backgrounds), [](const auto& info) {
-    const QString path = QString::fromUtf8(info.param.path);
-    return path.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0).toStdString();
-});
+INSTANTIATE_TEST_SUITE_P(
+    All, WindowBackground, ::testing::Combine(::testing::ValuesIn(backgrounds), ::testing::Values(1, 2)),
+    [](const auto& info) {
+        const QString path = QString::fromUtf8(std::get<0>(info.param).path);
+        return picture_checks::withScale(
+            path.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0).toStdString(),
+            std::get<1>(info.param));
+    });
 
 } // namespace

@@ -1,4 +1,5 @@
-// The three-state button faces and the selection backdrops of the settings window.
+// The three-state button faces and the selection backdrops of the settings window, at
+// 1x and at 2x.
 #include "core/artwork.h"
 #include "picture_checks.h"
 
@@ -9,14 +10,15 @@
 namespace {
 
 using picture_checks::luma;
+using picture_checks::scaled;
 
 using ButtonFace = picture_checks::ButtonFaceSize;
 using picture_checks::buttonFaces;
 
-QImage buttonPicture(const char* face, const char* state)
+QImage buttonPicture(const char* face, const char* state, int scale = 1)
 {
-    return picture_checks::resource(artwork::resource(
-        QStringLiteral("buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state))));
+    return picture_checks::picture(
+        QStringLiteral("buttons/%1%2.png").arg(QString::fromUtf8(face), QString::fromUtf8(state)), scale);
 }
 
 int countIn(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& match)
@@ -31,37 +33,42 @@ int countIn(const QImage& image, const QRect& rect, const std::function<bool(QRg
     return n;
 }
 
-int brightest(const QImage& image)
+// The brightest pixel inside the tile's edge.
+int brightest(const QImage& image, int scale)
 {
+    const int edge = 3 * scale;
     int best = 0;
-    for (int y = 3; y < image.height() - 3; ++y) {
-        for (int x = 3; x < image.width() - 3; ++x) {
+    for (int y = edge; y < image.height() - edge; ++y) {
+        for (int x = edge; x < image.width() - edge; ++x) {
             best = std::max(best, luma(image.pixel(x, y)));
         }
     }
     return best;
 }
 
-class ThreeStateButton : public ::testing::TestWithParam<ButtonFace>
+class ThreeStateButton : public ::testing::TestWithParam<std::tuple<ButtonFace, int>>
 {
 protected:
     void SetUp() override
     {
-        normal = buttonPicture(GetParam().name, "");
-        pressed = buttonPicture(GetParam().name, "_P");
-        hover = buttonPicture(GetParam().name, "_B");
+        normal = buttonPicture(face().name, "", s);
+        pressed = buttonPicture(face().name, "_P", s);
+        hover = buttonPicture(face().name, "_B", s);
         ASSERT_FALSE(normal.isNull());
         ASSERT_FALSE(pressed.isNull());
         ASSERT_FALSE(hover.isNull());
     }
 
+    const ButtonFace& face() const { return std::get<0>(GetParam()); }
+
+    const int s = std::get<1>(GetParam());
     QImage normal, pressed, hover;
 };
 
 TEST_P(ThreeStateButton, AllThreePicturesHaveTheButtonsSize)
 {
     for (const QImage* image : {&normal, &pressed, &hover}) {
-        EXPECT_EQ(image->size(), GetParam().size);
+        EXPECT_EQ(image->size(), face().size * s);
         EXPECT_FALSE(image->hasAlphaChannel());
     }
 }
@@ -75,14 +82,14 @@ TEST_P(ThreeStateButton, CornersShowTheWindowBehindTheSoftTile)
             EXPECT_EQ(image->pixel(corner) & 0xFFFFFF, 0x424242u);
         }
         // The tile itself starts right beside the corner.
-        EXPECT_NE(image->pixel(w / 2, 2) & 0xFFFFFF, 0x424242u);
+        EXPECT_NE(image->pixel(w / 2, 2 * s) & 0xFFFFFF, 0x424242u);
     }
 }
 
 TEST_P(ThreeStateButton, GreyTileTurnsBlueOnHoverAndDarkBlueWhenPressed)
 {
     // A spot of bare tile near the left edge, half way down.
-    const QPoint tile(2, GetParam().size.height() / 2);
+    const QPoint tile(2 * s, face().size.height() / 2 * s);
     const QRgb n = normal.pixel(tile);
     const QRgb h = hover.pixel(tile);
     const QRgb p = pressed.pixel(tile);
@@ -94,13 +101,17 @@ TEST_P(ThreeStateButton, GreyTileTurnsBlueOnHoverAndDarkBlueWhenPressed)
 
 TEST_P(ThreeStateButton, PressedContentIsDimmed)
 {
-    EXPECT_GT(brightest(normal), 180);
-    EXPECT_GT(brightest(hover), 180);
-    EXPECT_LT(brightest(pressed), brightest(normal) * 7 / 10);
+    EXPECT_GT(brightest(normal, s), 180);
+    EXPECT_GT(brightest(hover, s), 180);
+    EXPECT_LT(brightest(pressed, s), brightest(normal, s) * 7 / 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, ThreeStateButton, ::testing::ValuesIn(buttonFaces),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(All, ThreeStateButton,
+                         ::testing::Combine(::testing::ValuesIn(buttonFaces), ::testing::Values(1, 2)),
+                         [](const auto& info) {
+                             return picture_checks::withScale(std::get<0>(info.param).name,
+                                                              std::get<1>(info.param));
+                         });
 
 bool isBlueInk(QRgb c)
 {
@@ -153,20 +164,22 @@ const Content contents[] = {
     {artwork::face::trayIconOff, {4, 4, 32, 32}, isGreenInk, 4, 1000},
 };
 
-class FaceContent : public ::testing::TestWithParam<Content>
+class FaceContent : public ::testing::TestWithParam<std::tuple<Content, int>>
 {};
 
 TEST_P(FaceContent, ShowsItsIconAndLabel)
 {
-    const Content& c = GetParam();
-    const QImage image = buttonPicture(c.face, "");
+    const auto& [c, s] = GetParam();
+    const QImage image = buttonPicture(c.face, "", s);
     ASSERT_FALSE(image.isNull());
-    const int n = countIn(image, c.area, c.ink);
-    EXPECT_GE(n, c.atLeast);
-    EXPECT_LE(n, c.atMost);
+    // Counts of 1x pixels: at 2x each covers four.
+    const int n = countIn(image, scaled(c.area, s), c.ink);
+    EXPECT_GE(n, c.atLeast * s * s);
+    EXPECT_LE(n, c.atMost * s * s);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faces, FaceContent, ::testing::ValuesIn(contents));
+INSTANTIATE_TEST_SUITE_P(Faces, FaceContent,
+                         ::testing::Combine(::testing::ValuesIn(contents), ::testing::Values(1, 2)));
 
 // Pairs that must differ only in one part of the picture.
 struct Pair
@@ -184,21 +197,23 @@ TEST(ButtonPairs, DifferOnlyWhereTheirMeaningDiffers)
         {artwork::face::secondHandOn, artwork::face::secondHandOff, {6, 6, 28, 28}}, // the second hand
     };
     for (const Pair& pair : pairs) {
-        SCOPED_TRACE(pair.a);
-        for (const char* state : {"", "_P", "_B"}) {
-            const QImage a = buttonPicture(pair.a, state);
-            const QImage b = buttonPicture(pair.b, state);
-            int inside = 0;
-            int outside = 0;
-            for (int y = 0; y < a.height(); ++y) {
-                for (int x = 0; x < a.width(); ++x) {
-                    if (a.pixel(x, y) != b.pixel(x, y)) {
-                        (pair.where.contains(x, y) ? inside : outside)++;
+        for (const int s : {1, 2}) {
+            SCOPED_TRACE(picture_checks::withScale(pair.a, s));
+            for (const char* state : {"", "_P", "_B"}) {
+                const QImage a = buttonPicture(pair.a, state, s);
+                const QImage b = buttonPicture(pair.b, state, s);
+                int inside = 0;
+                int outside = 0;
+                for (int y = 0; y < a.height(); ++y) {
+                    for (int x = 0; x < a.width(); ++x) {
+                        if (a.pixel(x, y) != b.pixel(x, y)) {
+                            (scaled(pair.where, s).contains(x, y) ? inside : outside)++;
+                        }
                     }
                 }
+                EXPECT_GT(inside, 2);
+                EXPECT_EQ(outside, 0);
             }
-            EXPECT_GT(inside, 2);
-            EXPECT_EQ(outside, 0);
         }
     }
 }
@@ -218,37 +233,44 @@ TEST(ButtonPairs, EveryFaceIsDistinct)
 TEST(ColourFaces, SpellColorInManyColours)
 {
     for (const char* face : {artwork::face::handColour, artwork::face::readoutColour}) {
-        const QImage image = buttonPicture(face, "");
-        std::set<int> hues;
-        for (int y = 26; y < 38; ++y) {
-            for (int x = 4; x < 36; ++x) {
-                const QColor c = QColor::fromRgb(image.pixel(x, y));
-                if (c.hsvSaturation() > 120 && c.value() > 160) {
-                    hues.insert((c.hsvHue() + 30) % 360 / 60);
+        for (const int s : {1, 2}) {
+            const QImage image = buttonPicture(face, "", s);
+            std::set<int> hues;
+            for (int y = 26 * s; y < 38 * s; ++y) {
+                for (int x = 4 * s; x < 36 * s; ++x) {
+                    const QColor c = QColor::fromRgb(image.pixel(x, y));
+                    if (c.hsvSaturation() > 120 && c.value() > 160) {
+                        hues.insert((c.hsvHue() + 30) % 360 / 60);
+                    }
                 }
             }
+            EXPECT_GE(hues.size(), 4u) << picture_checks::withScale(face, s);
         }
-        EXPECT_GE(hues.size(), 4u) << face;
     }
 }
 
 TEST(SelectionBackdrops, ChosenIsPlainBlueWithALighterEdgeOtherIsThePanel)
 {
-    const QImage chosen = picture_checks::resource(artwork::resource(artwork::choiceSelected));
-    const QImage other = picture_checks::resource(artwork::resource(artwork::choiceUnselected));
-    ASSERT_EQ(chosen.size(), QSize(44, 44));
-    ASSERT_EQ(other.size(), QSize(44, 44));
-    for (int y = 0; y < 44; ++y) {
-        for (int x = 0; x < 44; ++x) {
-            const bool edge = x == 0 || y == 0 || x == 43 || y == 43;
-            const QRgb c = chosen.pixel(x, y) & 0xFFFFFF;
-            if (edge) {
-                EXPECT_GT(luma(c), luma(0x5674FB)) << x << "," << y;
-                EXPECT_GT(qBlue(c), qRed(c));
-            } else {
-                EXPECT_EQ(c, 0x5674FBu) << x << "," << y;
+    for (const int s : {1, 2}) {
+        SCOPED_TRACE(s);
+        const QImage chosen = picture_checks::picture(artwork::choiceSelected, s);
+        const QImage other = picture_checks::picture(artwork::choiceUnselected, s);
+        const int size = 44 * s;
+        ASSERT_EQ(chosen.size(), QSize(size, size));
+        ASSERT_EQ(other.size(), QSize(size, size));
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                // A one-pixel edge at 1x, two pixels at 2x.
+                const bool edge = x < s || y < s || x >= size - s || y >= size - s;
+                const QRgb c = chosen.pixel(x, y) & 0xFFFFFF;
+                if (edge) {
+                    EXPECT_GT(luma(c), luma(0x5674FB)) << x << "," << y;
+                    EXPECT_GT(qBlue(c), qRed(c));
+                } else {
+                    EXPECT_EQ(c, 0x5674FBu) << x << "," << y;
+                }
+                EXPECT_EQ(other.pixel(x, y) & 0xFFFFFF, 0x424242u);
             }
-            EXPECT_EQ(other.pixel(x, y) & 0xFFFFFF, 0x424242u);
         }
     }
 }

@@ -1,5 +1,5 @@
 // The highlight-bar captions: light grey text on dark grey, 13 pixels high, sized for
-// the bars their windows lay out.
+// the bars their windows lay out; at 2x twice as many pixels each way.
 #include "core/artwork.h"
 #include "picture_checks.h"
 
@@ -32,14 +32,16 @@ const Caption captions[] = {
 constexpr QRgb back = 0x2E2E2E;
 constexpr QRgb text = 0xD2D2D2;
 
-class CaptionPicture : public ::testing::TestWithParam<Caption>
+class CaptionPicture : public ::testing::TestWithParam<std::tuple<Caption, int>>
 {
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(artwork::resource(GetParam().name));
+        image = picture_checks::picture(caption().name, s);
         ASSERT_FALSE(image.isNull());
     }
+
+    const Caption& caption() const { return std::get<0>(GetParam()); }
 
     // Columns (or rows) that carry any ink.
     QRect inkBounds() const
@@ -55,12 +57,13 @@ protected:
         return bounds;
     }
 
+    const int s = std::get<1>(GetParam());
     QImage image;
 };
 
 TEST_P(CaptionPicture, IsThirteenPixelsHighAtItsWidth)
 {
-    EXPECT_EQ(image.size(), QSize(GetParam().width, 13));
+    EXPECT_EQ(image.size(), QSize(caption().width, 13) * s);
     EXPECT_FALSE(image.hasAlphaChannel());
 }
 
@@ -90,37 +93,45 @@ TEST_P(CaptionPicture, TextIsWholeAndCentred)
     // Nothing cut at the sides, and balanced margins.
     EXPECT_GE(ink.left(), 1);
     EXPECT_LE(ink.right(), image.width() - 2);
-    EXPECT_LE(std::abs(ink.left() - (image.width() - 1 - ink.right())), 3);
-    if (GetParam().width > 27) {
+    EXPECT_LE(std::abs(ink.left() - (image.width() - 1 - ink.right())), 3 * s);
+    if (caption().width > 27) {
         // Words fill their caption.
         EXPECT_GT(ink.width() * 10, image.width() * 8);
-        EXPECT_GE(ink.height(), 9);
+        EXPECT_GE(ink.height(), 9 * s);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, CaptionPicture, ::testing::ValuesIn(captions), [](const auto& info) {
-    return QFileInfo(QString::fromLatin1(info.param.name)).baseName().toStdString();
-});
+INSTANTIATE_TEST_SUITE_P(
+    All, CaptionPicture, ::testing::Combine(::testing::ValuesIn(captions), ::testing::Values(1, 2)),
+    [](const auto& info) {
+        return picture_checks::withScale(
+            QFileInfo(QString::fromLatin1(std::get<0>(info.param).name)).baseName().toStdString(),
+            std::get<1>(info.param));
+    });
 
 TEST(StepCaptions, UpPointsUpAndDownPointsDown)
 {
-    for (const char* name : {artwork::caption::stepUp, artwork::caption::stepDown}) {
-        const QImage image = picture_checks::resource(artwork::resource(name));
-        ASSERT_FALSE(image.isNull());
-        std::vector<int> widths;
-        for (int y = 0; y < image.height(); ++y) {
-            int w = 0;
-            for (int x = 0; x < image.width(); ++x) {
-                w += (image.pixel(x, y) & 0xFFFFFF) == text;
+    const std::pair<const char*, bool> arrows[] = {{artwork::caption::stepUp, true},
+                                                   {artwork::caption::stepDown, false}};
+    for (const auto& [name, up] : arrows) {
+        for (const int s : {1, 2}) {
+            const QImage image = picture_checks::picture(name, s);
+            ASSERT_FALSE(image.isNull()) << name;
+            std::vector<int> widths;
+            for (int y = 0; y < image.height(); ++y) {
+                int w = 0;
+                for (int x = 0; x < image.width(); ++x) {
+                    w += (image.pixel(x, y) & 0xFFFFFF) == text;
+                }
+                if (w > 0) {
+                    widths.push_back(w);
+                }
             }
-            if (w > 0) {
-                widths.push_back(w);
+            ASSERT_GE(widths.size(), 4u * s) << name;
+            for (std::size_t i = 1; i < widths.size(); ++i) {
+                EXPECT_EQ(widths[i] > widths[i - 1], up)
+                    << picture_checks::withScale(name, s) << " row " << i;
             }
-        }
-        ASSERT_GE(widths.size(), 4u) << name;
-        const bool up = name == artwork::caption::stepUp;
-        for (std::size_t i = 1; i < widths.size(); ++i) {
-            EXPECT_EQ(widths[i] > widths[i - 1], up) << name << " row " << i;
         }
     }
 }

@@ -1,4 +1,6 @@
-// Every picture the program loads is compiled in, at the size its window expects.
+// Every picture the program loads is compiled in, at the size its window expects, and
+// again at 2x as "<name>@2x.png": twice as wide and high, read by Qt as device pixel
+// ratio 2. The icons are a ladder of sizes instead.
 #include "core/artwork.h"
 #include "picture_checks.h"
 
@@ -16,6 +18,7 @@ struct Entry
 {
     QString path; // in the catalogue
     QSize size;
+    int scale;
     bool alpha; // only the icon has transparency; every other picture is 24-bit
 };
 
@@ -27,8 +30,10 @@ void PrintTo(const Entry& e, std::ostream* os)
 std::vector<Entry> manifest()
 {
     std::vector<Entry> entries;
-    const auto add = [&](const QString& path, QSize size, bool alpha = false) {
-        entries.push_back({path, size, alpha});
+    const auto add = [&](const QString& path, QSize size) {
+        for (const int scale : {1, 2}) {
+            entries.push_back({artwork::atScale(path, scale), size * scale, scale, false});
+        }
     };
     for (int index = 0; index < 7; ++index) {
         const QSize sizes[] = {{85, 115}, {85, 105}, {85, 105}, {85, 104}, {115, 90}, {115, 100}, {115, 82}};
@@ -36,7 +41,7 @@ std::vector<Entry> manifest()
         add(artwork::designPreview(index), index < 4 ? QSize(90, 120) : QSize(120, 105));
     }
     for (const int size : {32, 48, 64, 128, 256}) {
-        add(artwork::icon(size), {size, size}, true);
+        entries.push_back({artwork::icon(size), {size, size}, 1, true});
     }
     const std::pair<const char*, QSize> singles[] = {
         {artwork::smallDigitStrip, {130, 15}},
@@ -87,6 +92,7 @@ TEST_P(Catalogue, PictureIsCompiledInAtItsSize)
     const QImage image = picture_checks::resource(artwork::resource(e.path));
     ASSERT_FALSE(image.isNull()) << e.path.toStdString();
     EXPECT_EQ(image.size(), e.size);
+    EXPECT_EQ(image.devicePixelRatio(), e.scale);
     EXPECT_EQ(image.hasAlphaChannel(), e.alpha);
 }
 

@@ -1,5 +1,5 @@
 // The cat designs: the clock cuts its outline by the key colour and draws hands,
-// read-out, texts and the bell onto fixed places of each picture.
+// read-out, texts and the bell onto fixed places of each picture, at 1x and at 2x.
 #include "core/artwork.h"
 #include "picture_checks.h"
 
@@ -10,6 +10,7 @@
 namespace {
 
 using picture_checks::luma;
+using picture_checks::scaled;
 
 struct Hand
 {
@@ -73,18 +74,21 @@ const Design designs[] = {
      {{{12, 52}, {"2024/05/17", "2030/12/31"}}, {{73, 51}, weekdays}}},
 };
 
-class DesignPicture : public ::testing::TestWithParam<Design>
+// A design at a scale: the test's places are in 1x pixels, `scale` maps them.
+class DesignPicture : public ::testing::TestWithParam<std::tuple<Design, int>>
 {
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(artwork::resource(artwork::designPicture(GetParam().type)));
+        image = picture_checks::picture(artwork::designPicture(design().type), scale);
         ASSERT_FALSE(image.isNull());
-        ASSERT_EQ(image.size(), GetParam().size);
+        ASSERT_EQ(image.size(), design().size * scale);
     }
 
-    bool isKey(QRgb c) const { return (c | 0xFF000000) == (GetParam().key | 0xFF000000); }
+    const Design& design() const { return std::get<0>(GetParam()); }
+    bool isKey(QRgb c) const { return (c | 0xFF000000) == (design().key | 0xFF000000); }
 
+    const int scale = std::get<1>(GetParam());
     QImage image;
 };
 
@@ -100,7 +104,7 @@ TEST_P(DesignPicture, TopLeftPixelIsTheKeyColour)
 
 TEST_P(DesignPicture, KeyColourFillsOnlyTheBackgroundAroundTheFigure)
 {
-    const std::vector<QPoint> holes = picture_checks::enclosedKeyPixels(image, GetParam().key);
+    const std::vector<QPoint> holes = picture_checks::enclosedKeyPixels(image, design().key);
     EXPECT_TRUE(holes.empty()) << holes.size() << " key pixels inside the figure, first at "
                                << at(holes.front());
 }
@@ -108,7 +112,7 @@ TEST_P(DesignPicture, KeyColourFillsOnlyTheBackgroundAroundTheFigure)
 TEST_P(DesignPicture, BackgroundIsExactlyOneColour)
 {
     // Any colour close to the key but not the key would stay visible as a pink speck.
-    const QRgb key = GetParam().key;
+    const QRgb key = design().key;
     const auto nearKey = picture_checks::firstFailing(image, image.rect(), [&](QRgb c) {
         const int distance = std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
                              std::abs(qBlue(c) - qBlue(key));
@@ -119,7 +123,7 @@ TEST_P(DesignPicture, BackgroundIsExactlyOneColour)
 
 TEST_P(DesignPicture, SilhouetteHasNoMagentaFringe)
 {
-    const std::vector<QPoint> fringe = picture_checks::magentaFringe(image, GetParam().key);
+    const std::vector<QPoint> fringe = picture_checks::magentaFringe(image, design().key);
     EXPECT_TRUE(fringe.empty()) << fringe.size() << " fringe pixels, first at " << at(fringe.front());
 }
 
@@ -157,6 +161,19 @@ TEST_P(DesignPicture, FigureIsOnePieceFillingMostOfThePicture)
     EXPECT_GT(figure, w * h / 2);
 }
 
+TEST_P(DesignPicture, KeyColourShapeIsTheOneTimesShapeBlownUp)
+{
+    // The window is cut to the 1x shape at every scale: a key pixel inside it would show
+    // as a pink speck, a figure pixel outside it would be cut off.
+    const QImage oneTimes = picture_checks::picture(artwork::designPicture(design().type), 1);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ASSERT_EQ(isKey(image.pixel(x, y)), isKey(oneTimes.pixel(x / scale, y / scale)))
+                << at(QPoint(x, y));
+        }
+    }
+}
+
 // The same checks, split by face kind.
 class AnalogDesign : public DesignPicture
 {};
@@ -165,11 +182,14 @@ class DigitalDesign : public DesignPicture
 
 TEST_P(AnalogDesign, DialIsLightUnderEveryHandPosition)
 {
-    const Design& d = GetParam();
+    const Design& d = design();
     ASSERT_TRUE(d.dial);
+    // The hands turn round the middle of the centre pixel, in the picture's own pixels.
+    const QPoint centre = d.dial->centre * scale + QPoint(scale / 2, scale / 2);
     for (const Hand& hand : d.dial->hands) {
         SCOPED_TRACE(hand.length);
-        for (QPoint p : picture_checks::handSweep(image.size(), d.dial->centre, hand.length, hand.width)) {
+        for (QPoint p :
+             picture_checks::handSweep(image.size(), centre, hand.length * scale, hand.width * scale)) {
             const QRgb c = image.pixel(p);
             ASSERT_TRUE(qRed(c) >= 200 && qGreen(c) >= 200 && qBlue(c) >= 200)
                 << "dark under a hand at " << at(p);
@@ -179,13 +199,13 @@ TEST_P(AnalogDesign, DialIsLightUnderEveryHandPosition)
 
 TEST_P(DigitalDesign, ReadoutAndBellBoxAreBlackWellsInADarkPanel)
 {
-    const Design& d = GetParam();
+    const Design& d = design();
     ASSERT_TRUE(d.readout);
     const auto black = [](QRgb c) {
         return (c & 0xFFFFFF) == 0;
     };
     const QRect bellBox(d.bell, QSize(7, 7));
-    for (const QRect& well : {*d.readout, bellBox}) {
+    for (const QRect& well : {scaled(*d.readout, scale), scaled(bellBox, scale)}) {
         const auto lit = picture_checks::firstFailing(image, well, black);
         EXPECT_FALSE(lit) << "not black at " << at(*lit);
         // The panel frames the well on every side.
@@ -202,10 +222,10 @@ TEST_P(DigitalDesign, ReadoutAndBellBoxAreBlackWellsInADarkPanel)
 
 TEST_P(DesignPicture, TextsLieOnDarkGroundWithRoomForTheWholeText)
 {
-    const Design& d = GetParam();
+    const Design& d = design();
     for (const Text& text : d.texts) {
         for (const char* sample : text.samples) {
-            const QRect box = picture_checks::textBox(text.at, QString::fromUtf8(sample));
+            const QRect box = scaled(picture_checks::textBox(text.at, QString::fromUtf8(sample)), scale);
             SCOPED_TRACE(sample);
             EXPECT_LE(box.right(), image.width() - 1);
             const auto light =
@@ -217,23 +237,30 @@ TEST_P(DesignPicture, TextsLieOnDarkGroundWithRoomForTheWholeText)
 
 TEST_P(DesignPicture, BellPlaceIsDarkSoTheWhiteBellShows)
 {
-    const Design& d = GetParam();
-    const QRect cell(d.bell, QSize(7, 7));
+    const Design& d = design();
+    const QRect cell = scaled(QRect(d.bell, QSize(7, 7)), scale);
     ASSERT_TRUE(image.rect().contains(cell));
     const auto light =
         picture_checks::firstFailing(image, cell, [&](QRgb c) { return !isKey(c) && luma(c) < 80; });
     EXPECT_FALSE(light) << "not dark under the bell at " << at(*light);
 }
 
-std::string nameOf(const ::testing::TestParamInfo<Design>& info)
+std::string nameOf(const ::testing::TestParamInfo<std::tuple<Design, int>>& info)
 {
-    return "Design" + std::to_string(info.param.type);
+    return picture_checks::withScale("Design" + std::to_string(std::get<0>(info.param).type),
+                                     std::get<1>(info.param));
 }
 
-INSTANTIATE_TEST_SUITE_P(All, DesignPicture, ::testing::ValuesIn(designs), nameOf);
+const auto scales = ::testing::Values(1, 2);
+
+INSTANTIATE_TEST_SUITE_P(All, DesignPicture, ::testing::Combine(::testing::ValuesIn(designs), scales),
+                         nameOf);
 INSTANTIATE_TEST_SUITE_P(Analog, AnalogDesign,
-                         ::testing::Values(designs[0], designs[3], designs[4], designs[5]), nameOf);
-INSTANTIATE_TEST_SUITE_P(Digital, DigitalDesign, ::testing::Values(designs[1], designs[2], designs[6]),
+                         ::testing::Combine(::testing::Values(designs[0], designs[3], designs[4], designs[5]),
+                                            scales),
+                         nameOf);
+INSTANTIATE_TEST_SUITE_P(Digital, DigitalDesign,
+                         ::testing::Combine(::testing::Values(designs[1], designs[2], designs[6]), scales),
                          nameOf);
 
 } // namespace

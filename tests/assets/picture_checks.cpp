@@ -20,6 +20,26 @@ QImage resource(const QString& path)
     return QImage(path);
 }
 
+QImage picture(const QString& path, int scale)
+{
+    return QImage(artwork::resource(artwork::atScale(path, scale)));
+}
+
+QImage picture(const char* path, int scale)
+{
+    return picture(QString::fromLatin1(path), scale);
+}
+
+QRect scaled(const QRect& rect, int scale)
+{
+    return QRect(rect.topLeft() * scale, rect.size() * scale);
+}
+
+std::string withScale(const std::string& name, int scale)
+{
+    return name + "_" + std::to_string(scale) + "x";
+}
+
 std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect,
                                    const std::function<bool(QRgb)>& ok)
 {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 // Small measurements on pictures for the artwork tests.
@@ -17,6 +18,16 @@ int luma(QRgb pixel);
 
 // The picture compiled into the program, or a null image.
 QImage resource(const QString& path);
+
+// The picture of a catalogue path drawn at a scale (1 or 2), as compiled in.
+QImage picture(const QString& path, int scale);
+QImage picture(const char* path, int scale);
+
+// A rectangle given in 1x pixels, in the pixels of a picture drawn at `scale`.
+QRect scaled(const QRect& rect, int scale);
+
+// The name of a parametrised case at a scale: "Design0_2x".
+std::string withScale(const std::string& name, int scale);
 
 // The first pixel of the rectangle (clipped to the picture) failing the predicate.
 std::optional<QPoint> firstFailing(const QImage& image, const QRect& rect,

@@ -1,5 +1,5 @@
 // The cat picture chooser's previews: each design on the chooser's grey, with a sample
-// time drawn the way the clock draws it.
+// time drawn the way the clock draws it, at 1x and at 2x.
 #include "core/artwork.h"
 #include "picture_checks.h"
 
@@ -9,6 +9,7 @@
 namespace {
 
 using picture_checks::luma;
+using picture_checks::scaled;
 
 struct Preview
 {
@@ -36,19 +37,25 @@ const Preview previews[] = {
 
 constexpr QRgb grey = 0x646464;
 
-class ChooserPreview : public ::testing::TestWithParam<Preview>
+class ChooserPreview : public ::testing::TestWithParam<std::tuple<Preview, int>>
 {
 protected:
     void SetUp() override
     {
-        const int type = GetParam().type;
-        image = picture_checks::resource(artwork::resource(artwork::designPreview(type)));
-        design = picture_checks::resource(artwork::resource(artwork::designPicture(type)));
+        const int type = preview().type;
+        image = picture_checks::picture(artwork::designPreview(type), s);
+        design = picture_checks::picture(artwork::designPicture(type), s);
         ASSERT_FALSE(image.isNull());
         ASSERT_FALSE(design.isNull());
-        offset = QPoint((image.width() - design.width()) / 2, (image.height() - design.height()) / 2);
+        const QSize logical = design.size() / s;
+        offset = QPoint((preview().size.width() - logical.width()) / 2,
+                        (preview().size.height() - logical.height()) / 2) *
+                 s;
     }
 
+    const Preview& preview() const { return std::get<0>(GetParam()); }
+
+    const int s = std::get<1>(GetParam());
     QImage image;
     QImage design;
     QPoint offset;
@@ -56,7 +63,7 @@ protected:
 
 TEST_P(ChooserPreview, IsItsControlsSizeOnGrey)
 {
-    EXPECT_EQ(image.size(), GetParam().size);
+    EXPECT_EQ(image.size(), preview().size * s);
     for (int x = 0; x < image.width(); ++x) {
         EXPECT_EQ(image.pixel(x, 0) & 0xFFFFFF, grey);
         EXPECT_EQ(image.pixel(x, image.height() - 1) & 0xFFFFFF, grey);
@@ -86,7 +93,7 @@ TEST_P(ChooserPreview, ShowsTheDesignWithItsBackgroundGreyed)
 
 TEST_P(ChooserPreview, ReadoutShowsTheStripsCellsAndedOntoTheDigitalColour)
 {
-    const Preview& p = GetParam();
+    const Preview& p = preview();
     if (!p.readout) {
         // The analog designs show hands: dark pixels where the dial is white.
         int hands = 0;
@@ -98,10 +105,11 @@ TEST_P(ChooserPreview, ReadoutShowsTheStripsCellsAndedOntoTheDigitalColour)
         EXPECT_GT(hands, 30);
         return;
     }
-    const QImage strip = picture_checks::resource(
-        artwork::resource(p.smallStrip ? artwork::smallDigitStrip : artwork::largeDigitStrip));
+    const QImage strip =
+        picture_checks::picture(p.smallStrip ? artwork::smallDigitStrip : artwork::largeDigitStrip, s);
     ASSERT_FALSE(strip.isNull());
     const int cell = p.smallStrip ? 9 : 16;
+    const QRect readout = scaled(*p.readout, s);
     // 10:08 in white: each panel pixel is the strip's pixel itself.
     const struct
     {
@@ -116,11 +124,11 @@ TEST_P(ChooserPreview, ReadoutShowsTheStripsCellsAndedOntoTheDigitalColour)
         {p.smallStrip ? 33 : 60, 8 * cell, cell},
     };
     for (const auto& c : cells) {
-        for (int y = 0; y < p.readout->height(); ++y) {
-            for (int x = 0; x < c.width && c.panelX + x < p.readout->width(); ++x) {
-                const QPoint at = offset + p.readout->topLeft() + QPoint(c.panelX + x, y);
-                ASSERT_EQ(image.pixel(at) & 0xFFFFFF, strip.pixel(c.sourceX + x, y) & 0xFFFFFF)
-                    << "panel " << c.panelX + x << "," << y;
+        for (int y = 0; y < readout.height(); ++y) {
+            for (int x = 0; x < c.width * s && c.panelX * s + x < readout.width(); ++x) {
+                const QPoint at = offset + readout.topLeft() + QPoint(c.panelX * s + x, y);
+                ASSERT_EQ(image.pixel(at) & 0xFFFFFF, strip.pixel(c.sourceX * s + x, y) & 0xFFFFFF)
+                    << "panel " << c.panelX * s + x << "," << y;
             }
         }
     }
@@ -128,8 +136,8 @@ TEST_P(ChooserPreview, ReadoutShowsTheStripsCellsAndedOntoTheDigitalColour)
 
 TEST_P(ChooserPreview, DatedDesignsShowLightTextOnTheirBars)
 {
-    for (QPoint at : GetParam().texts) {
-        const QRect box = picture_checks::textBox(at + offset, QStringLiteral("AM"));
+    for (QPoint at : preview().texts) {
+        const QRect box = scaled(picture_checks::textBox(at, QStringLiteral("AM")), s).translated(offset);
         int light = 0;
         for (int y = box.top(); y <= box.bottom() && y < image.height(); ++y) {
             for (int x = box.left(); x <= box.right(); ++x) {
@@ -140,7 +148,12 @@ TEST_P(ChooserPreview, DatedDesignsShowLightTextOnTheirBars)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, ChooserPreview, ::testing::ValuesIn(previews),
-                         [](const auto& info) { return "Preview" + std::to_string(info.param.type); });
+INSTANTIATE_TEST_SUITE_P(All, ChooserPreview,
+                         ::testing::Combine(::testing::ValuesIn(previews), ::testing::Values(1, 2)),
+                         [](const auto& info) {
+                             return picture_checks::withScale(
+                                 "Preview" + std::to_string(std::get<0>(info.param).type),
+                                 std::get<1>(info.param));
+                         });
 
 } // namespace

@@ -37,14 +37,22 @@ bool isBlack(QRgb c)
     return (c & 0xFFFFFF) == 0;
 }
 
-class DigitStrip : public ::testing::TestWithParam<StripCase>
+// The places of a strip in the pixels of its picture at a scale.
+StripCase atScale(const StripCase& c, int s)
+{
+    return {c.path,       c.size * s,       c.cellWidth * s,    c.usedRows * s,
+            c.colonX * s, c.colonWidth * s, c.colonInkLeft * s, (c.colonInkRight + 1) * s - 1,
+            c.blankX * s, c.blankWidth * s};
+}
+
+class DigitStrip : public ::testing::TestWithParam<std::tuple<StripCase, int>>
 {
 protected:
     void SetUp() override
     {
-        image = picture_checks::resource(artwork::resource(GetParam().path));
+        image = picture_checks::picture(strip.path, std::get<1>(GetParam()));
         ASSERT_FALSE(image.isNull());
-        ASSERT_EQ(image.size(), GetParam().size);
+        ASSERT_EQ(image.size(), strip.size);
     }
 
     int inkIn(const QRect& rect) const
@@ -58,6 +66,7 @@ protected:
         return ink;
     }
 
+    const StripCase strip = atScale(std::get<0>(GetParam()), std::get<1>(GetParam()));
     QImage image;
 };
 
@@ -77,7 +86,7 @@ TEST_P(DigitStrip, InkIsGreyToWhiteSoTheColourShowsThrough)
 
 TEST_P(DigitStrip, EachDigitHasItsOwnInkInsideItsCell)
 {
-    const StripCase& s = GetParam();
+    const StripCase& s = strip;
     std::set<QByteArray> glyphs;
     for (int digit = 0; digit < 10; ++digit) {
         SCOPED_TRACE(digit);
@@ -95,7 +104,7 @@ TEST_P(DigitStrip, EachDigitHasItsOwnInkInsideItsCell)
 
 TEST_P(DigitStrip, ColonIsTwoDotsWithinItsColumns)
 {
-    const StripCase& s = GetParam();
+    const StripCase& s = strip;
     const QRect cell(s.colonX, 0, s.colonWidth, s.usedRows);
     const QRect ink(s.colonInkLeft, 0, s.colonInkRight - s.colonInkLeft + 1, s.usedRows);
     EXPECT_EQ(inkIn(cell), inkIn(ink));
@@ -114,7 +123,7 @@ TEST_P(DigitStrip, ColonIsTwoDotsWithinItsColumns)
 
 TEST_P(DigitStrip, BlankCellUnusedRowsAndTheRestAreBlack)
 {
-    const StripCase& s = GetParam();
+    const StripCase& s = strip;
     EXPECT_EQ(inkIn(QRect(s.blankX, 0, s.blankWidth, s.usedRows)), 0);
     EXPECT_EQ(inkIn(QRect(0, s.usedRows, image.width(), image.height() - s.usedRows)), 0);
     // Right of the digits only the colon's dots carry ink.
@@ -123,9 +132,13 @@ TEST_P(DigitStrip, BlankCellUnusedRowsAndTheRestAreBlack)
               inkIn(QRect(s.colonInkLeft, 0, s.colonInkRight - s.colonInkLeft + 1, s.usedRows)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, DigitStrip, ::testing::ValuesIn(strips), [](const auto& info) {
-    return std::string(info.param.size.width() == 130 ? "Small" : "Large");
-});
+INSTANTIATE_TEST_SUITE_P(Both, DigitStrip,
+                         ::testing::Combine(::testing::ValuesIn(strips), ::testing::Values(1, 2)),
+                         [](const auto& info) {
+                             const StripCase& strip = std::get<0>(info.param);
+                             return picture_checks::withScale(strip.size.width() == 130 ? "Small" : "Large",
+                                                              std::get<1>(info.param));
+                         });
 
 TEST(BellSprite, HasTheExactImageAndMaskPixels)
 {
@@ -142,47 +155,78 @@ TEST(BellSprite, HasTheExactImageAndMaskPixels)
     }
 }
 
-TEST(BellSprite, MaskThenImageShowsAWhiteBellOverAnyPicture)
+TEST(BellSprite, MaskThenImageShowsAWhiteBellOverAnyPictureAtEveryScale)
 {
     // What the clock does on the analog faces: AND the mask, XOR the image.
-    const QImage sprite = picture_checks::resource(artwork::resource(artwork::bellSprite))
-                              .convertToFormat(QImage::Format_RGB32);
-    for (QRgb ground : {0xFF2A2A30u, 0xFF808080u, 0xFFFFFFFFu}) {
-        for (int y = 0; y < 7; ++y) {
-            for (int x = 0; x < 7; ++x) {
-                const QRgb shown = (ground & sprite.pixel(x + 7, y)) ^ (sprite.pixel(x, y) & 0xFFFFFF);
-                if ((sprite.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) {
-                    EXPECT_EQ(shown & 0xFFFFFF, 0xFFFFFFu);
-                } else {
-                    // Around the bell the picture stays within a few steps of itself.
-                    EXPECT_LE(std::abs(qRed(shown) - qRed(ground)), 7);
-                    EXPECT_LE(std::abs(qBlue(shown) - qBlue(ground)), 7);
+    for (const int scale : {1, 2}) {
+        const QImage sprite =
+            picture_checks::picture(artwork::bellSprite, scale).convertToFormat(QImage::Format_RGB32);
+        const int cell = 7 * scale;
+        ASSERT_EQ(sprite.size(), QSize(2 * cell, cell));
+        for (QRgb ground : {0xFF2A2A30u, 0xFF808080u, 0xFFFFFFFFu}) {
+            for (int y = 0; y < cell; ++y) {
+                for (int x = 0; x < cell; ++x) {
+                    const QRgb shown = (ground & sprite.pixel(x + cell, y)) ^ (sprite.pixel(x, y) & 0xFFFFFF);
+                    if ((sprite.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) {
+                        EXPECT_EQ(shown & 0xFFFFFF, 0xFFFFFFu);
+                    } else {
+                        // Around the bell the picture stays within a few steps of itself.
+                        EXPECT_LE(std::abs(qRed(shown) - qRed(ground)), 7);
+                        EXPECT_LE(std::abs(qBlue(shown) - qBlue(ground)), 7);
+                    }
                 }
             }
         }
     }
 }
 
-TEST(PreviewFace, IsAPlainWhiteDiscWithABlackRimOnGrey)
+TEST(BellSprite, TwoTimesBellIsTheSameBellDrawnFiner)
 {
-    const QImage face = picture_checks::resource(artwork::resource(artwork::handPreviewFace));
-    ASSERT_EQ(face.size(), QSize(54, 52));
-    for (QPoint corner : {QPoint(0, 0), QPoint(53, 0), QPoint(0, 51), QPoint(53, 51)}) {
-        EXPECT_EQ(face.pixel(corner) & 0xFFFFFF, 0x626262u);
+    const QImage one = picture_checks::picture(artwork::bellSprite, 1);
+    const QImage two = picture_checks::picture(artwork::bellSprite, 2);
+    const auto lit = [](const QImage& image, int x, int y) {
+        return (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+    };
+    int mixedBlocks = 0;
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            const int litInBlock = lit(two, 2 * x, 2 * y) + lit(two, 2 * x + 1, 2 * y) +
+                                   lit(two, 2 * x, 2 * y + 1) + lit(two, 2 * x + 1, 2 * y + 1);
+            EXPECT_EQ(litInBlock >= 2, lit(one, x, y)) << x << "," << y;
+            mixedBlocks += litInBlock % 4 != 0;
+        }
     }
-    // The rim: dark pixels on the way out from the centre in every direction.
-    for (QPoint edge : {QPoint(26, 1), QPoint(26, 51), QPoint(1, 26), QPoint(51, 26)}) {
-        EXPECT_LT(picture_checks::luma(face.pixel(edge)), 60) << edge.x() << "," << edge.y();
-    }
-    // No marks: pure white everywhere the hands can reach.
-    const struct
-    {
-        int length;
-        int width;
-    } hands[] = {{12, 3}, {20, 2}, {18, 1}};
-    for (const auto& hand : hands) {
-        for (QPoint p : picture_checks::handSweep(face.size(), {26, 26}, hand.length, hand.width)) {
-            ASSERT_EQ(face.pixel(p) & 0xFFFFFF, 0xFFFFFFu) << p.x() << "," << p.y();
+    // Not the 1x bell blown up: its edges run through the 2 x 2 blocks.
+    EXPECT_GE(mixedBlocks, 4);
+}
+
+TEST(PreviewFace, IsAPlainWhiteDiscWithABlackRimOnGreyAtEveryScale)
+{
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        const QImage face = picture_checks::picture(artwork::handPreviewFace, scale);
+        ASSERT_EQ(face.size(), QSize(54, 52) * scale);
+        const int right = face.width() - 1;
+        const int bottom = face.height() - 1;
+        for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
+            EXPECT_EQ(face.pixel(corner) & 0xFFFFFF, 0x626262u);
+        }
+        // The rim: dark pixels on the way out from the centre in every direction.
+        for (QPoint edge : {QPoint(26, 1), QPoint(26, 51), QPoint(1, 26), QPoint(51, 26)}) {
+            EXPECT_LT(picture_checks::luma(face.pixel(edge * scale)), 60) << edge.x() << "," << edge.y();
+        }
+        // No marks: pure white everywhere the hands can reach.
+        const struct
+        {
+            int length;
+            int width;
+        } hands[] = {{12, 3}, {20, 2}, {18, 1}};
+        const QPoint centre = QPoint(26, 26) * scale + QPoint(scale / 2, scale / 2);
+        for (const auto& hand : hands) {
+            for (QPoint p :
+                 picture_checks::handSweep(face.size(), centre, hand.length * scale, hand.width * scale)) {
+                ASSERT_EQ(face.pixel(p) & 0xFFFFFF, 0xFFFFFFu) << p.x() << "," << p.y();
+            }
         }
     }
 }

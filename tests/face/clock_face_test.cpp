@@ -14,10 +14,12 @@ constexpr ColourRef green = 0x00FF00;
 constexpr ColourRef blue = 0xFF0000;
 constexpr QRgb white = 0xFFFFFFFF;
 
-QImage plainPicture(int type, QRgb colour = white)
+// A design's picture in one colour, drawn at `scale`.
+QImage plainPicture(int type, QRgb colour = white, int scale = 1)
 {
     const QSize sizes[] = {{85, 115}, {85, 105}, {85, 105}, {85, 104}, {115, 90}, {115, 100}, {115, 82}};
-    QImage picture(sizes[type], QImage::Format_RGB32);
+    QImage picture(sizes[type] * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(colour);
     return picture;
 }
@@ -75,20 +77,36 @@ struct HandPixels
     friend void PrintTo(const HandPixels& c, std::ostream* os) { *os << c.name; }
 };
 
-class AnalogFace : public ::testing::TestWithParam<HandPixels>
+// The cases' pixels are 1x pixels; at 2x each is a block of four in the face's pixels,
+// all of which must show the same.
+class AnalogFace : public ::testing::TestWithParam<std::tuple<HandPixels, int>>
 {};
 
 TEST_P(AnalogFace, DrawsTheHandsFromTheCentre)
 {
-    const HandPixels& c = GetParam();
+    const auto& [c, scale] = GetParam();
     ClockFace face;
-    face.redraw(plainPicture(c.type), inputsFor(c.type, c.time, c.secondHand));
+    face.redraw(plainPicture(c.type, white, scale), inputsFor(c.type, c.time, c.secondHand));
     const QImage image = face.composed();
+    ASSERT_EQ(image.devicePixelRatio(), scale);
+    const auto block = [&](QPoint point) {
+        std::vector<QRgb> pixels;
+        for (int dy = 0; dy < scale; ++dy) {
+            for (int dx = 0; dx < scale; ++dx) {
+                pixels.push_back(image.pixel(point * scale + QPoint(dx, dy)));
+            }
+        }
+        return pixels;
+    };
     for (const auto& [point, colour] : c.coloured) {
-        EXPECT_EQ(image.pixel(point), opaque(colour)) << point.x() << "," << point.y();
+        for (const QRgb pixel : block(point)) {
+            EXPECT_EQ(pixel, opaque(colour)) << point.x() << "," << point.y();
+        }
     }
     for (const QPoint& point : c.bare) {
-        EXPECT_EQ(image.pixel(point), white) << point.x() << "," << point.y();
+        for (const QRgb pixel : block(point)) {
+            EXPECT_EQ(pixel, white) << point.x() << "," << point.y();
+        }
     }
     if (c.secondHand != 1) {
         for (int y = 0; y < image.height(); ++y) {
@@ -102,25 +120,35 @@ TEST_P(AnalogFace, DrawsTheHandsFromTheCentre)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AnalogFace,
-    ::testing::Values(
-        // 03:00:00 on type 0: hour hand to (56, 64), minute to (42, 42), second on top to (42, 44).
-        HandPixels{"ThreeOClock",
-                   0,
-                   at(3, 0, 0),
-                   1,
-                   {{{50, 64}, red}, {{55, 64}, red}, {{42, 43}, green}, {{42, 45}, blue}, {{42, 60}, blue}},
-                   {{58, 64}, {42, 40}, {42, 67}, {38, 64}}},
-        // 12:30:00 on type 4: the hour hand half way to one, the minute hand straight down.
-        HandPixels{"HalfPastTwelve",
-                   4,
-                   at(12, 30, 0),
-                   1,
-                   {{{49, 28}, red}, {{45, 60}, green}, {{45, 76}, green}, {{45, 20}, blue}},
-                   {{45, 80}, {45, 12}, {53, 20}}},
-        HandPixels{
-            "NoSecondHand", 0, at(3, 0, 0), 0, {{{50, 64}, red}, {{42, 45}, green}}, {{42, 68}, {42, 81}}},
-        HandPixels{"SecondHandOnlyWhenOne", 5, at(6, 15, 40), 2, {}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(
+        ::testing::Values(
+            // 03:00:00 on type 0: hour hand to (56, 64), minute to (42, 42), second on top to (42, 44).
+            HandPixels{
+                "ThreeOClock",
+                0,
+                at(3, 0, 0),
+                1,
+                {{{50, 64}, red}, {{55, 64}, red}, {{42, 43}, green}, {{42, 45}, blue}, {{42, 60}, blue}},
+                {{58, 64}, {42, 40}, {42, 67}, {38, 64}}},
+            // 12:30:00 on type 4: the hour hand half way to one, the minute hand straight down.
+            HandPixels{"HalfPastTwelve",
+                       4,
+                       at(12, 30, 0),
+                       1,
+                       {{{49, 28}, red}, {{45, 60}, green}, {{45, 76}, green}, {{45, 20}, blue}},
+                       {{45, 80}, {45, 12}, {53, 20}}},
+            HandPixels{"NoSecondHand",
+                       0,
+                       at(3, 0, 0),
+                       0,
+                       {{{50, 64}, red}, {{42, 45}, green}},
+                       {{42, 68}, {42, 81}}},
+            HandPixels{"SecondHandOnlyWhenOne", 5, at(6, 15, 40), 2, {}, {}}),
+        ::testing::Values(1, 2)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::to_string(std::get<1>(info.param)) +
+               "x";
+    });
 
 TEST(FaceTexts, FormatsDatesWeekdaysAndAmPm)
 {
@@ -182,6 +210,47 @@ TEST(FaceTexts, AmPmMarkChangesAtNoonOnlyOnARunningFace)
     }
 }
 
+TEST(FaceTexts, AtTwoTimesTheTextIsDrawnInTheFacesOwnPixels)
+{
+    // The date of type 5 on its dark bar: at 2x in the same place, twice the size, and
+    // drawn from a font twice as large rather than blown up from 1x.
+    const QRgb bar = 0xFF2D2D31;
+    const QRect date(34, 89, 81, 11);
+    QRect ink[2];
+    int mixedBlocks = 0;
+    for (const int scale : {1, 2}) {
+        ClockFace face;
+        face.redraw(plainPicture(5, bar, scale), inputsFor(5, at(9, 5, 0)));
+        const QImage image = face.composed();
+        for (int y = date.top() * scale; y <= date.bottom() * scale; ++y) {
+            for (int x = date.left() * scale; x <= date.right() * scale; ++x) {
+                if (image.pixel(x, y) != bar) {
+                    ink[scale - 1] |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        if (scale == 2) {
+            for (int y = date.top(); y <= date.bottom(); ++y) {
+                for (int x = date.left(); x <= date.right(); ++x) {
+                    const QRgb first = image.pixel(2 * x, 2 * y);
+                    mixedBlocks += image.pixel(2 * x + 1, 2 * y) != first ||
+                                   image.pixel(2 * x, 2 * y + 1) != first ||
+                                   image.pixel(2 * x + 1, 2 * y + 1) != first;
+                }
+            }
+        }
+    }
+    ASSERT_FALSE(ink[0].isEmpty());
+    const QRect doubled(ink[0].topLeft() * 2, ink[0].size() * 2);
+    for (const auto& [at2x, at1x] : {std::pair{ink[1].left(), doubled.left()},
+                                     {ink[1].top(), doubled.top()},
+                                     {ink[1].right(), doubled.right()},
+                                     {ink[1].bottom(), doubled.bottom()}}) {
+        EXPECT_NEAR(at2x, at1x, 3);
+    }
+    EXPECT_GT(mixedBlocks, 50);
+}
+
 TEST(FaceTexts, DigitalDesignPrintsItsDateInTheDigitalColour)
 {
     ClockFace face;
@@ -205,24 +274,29 @@ TEST(FaceTexts, DigitalDesignPrintsItsDateInTheDigitalColour)
     EXPECT_GE(weekdayInk, 5);
 }
 
-TEST(Bell, AnalogBellIsWhiteWithThePictureAroundIt)
+TEST(Bell, AnalogBellIsWhiteWithThePictureAroundItAtEveryScale)
 {
     // A grey whose low bits meet the sprite's near-black ground: XOR and OR differ there.
     const QRgb grey = 0xFF848484;
-    ClockFace face;
-    face.redraw(plainPicture(0, grey), inputsFor(0, at(20, 0, 0), 1, 1));
-    const QImage image = face.composed();
-    const QImage sprite =
-        QImage(artwork::resource(artwork::bellSprite)).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            const QRgb expected =
-                ((((grey & sprite.pixel(x + 7, y)) ^ sprite.pixel(x, y)) & 0xFFFFFF) | 0xFF000000);
-            EXPECT_EQ(image.pixel(15 + x, 96 + y), expected) << x << "," << y;
+    for (const int scale : {1, 2}) {
+        ClockFace face;
+        face.redraw(plainPicture(0, grey, scale), inputsFor(0, at(20, 0, 0), 1, 1));
+        const QImage image = face.composed();
+        // The sprite of the scale, at the bell's place (15, 96) in the face's own pixels.
+        const QImage sprite = QImage(artwork::resource(artwork::atScale(artwork::bellSprite, scale)))
+                                  .convertToFormat(QImage::Format_RGB32);
+        const int cell = 7 * scale;
+        const QPoint place = QPoint(15, 96) * scale;
+        for (int y = 0; y < cell; ++y) {
+            for (int x = 0; x < cell; ++x) {
+                const QRgb expected =
+                    ((((grey & sprite.pixel(x + cell, y)) ^ sprite.pixel(x, y)) & 0xFFFFFF) | 0xFF000000);
+                EXPECT_EQ(image.pixel(place + QPoint(x, y)), expected) << scale << ": " << x << "," << y;
+            }
         }
+        EXPECT_EQ(image.pixel(place + QPoint(cell / 2, scale)), white); // the top of the bell
+        EXPECT_EQ(image.pixel(place - QPoint(1, 0)), grey);             // just outside the cell
     }
-    EXPECT_EQ(image.pixel(15 + 3, 96 + 0), white); // the top of the bell
-    EXPECT_EQ(image.pixel(14, 96), grey);          // just outside the cell
 }
 
 TEST(Bell, DigitalBellBoxShowsTheBellInTheDigitalColourOrStaysBlack)
@@ -254,21 +328,22 @@ TEST(Bell, AnalogDesignsKeepTheBoxesOutOfSight)
     EXPECT_FALSE(face.bellBoxRect().intersects(QRect(0, 0, 115, 115)));
 }
 
-// The panel a read-out should show: each cell of the strip AND-ed onto the colour.
-QImage expectedPanel(int type, ColourRef colour, const QString& text, bool colon, bool blank)
+// The panel a read-out should show: each cell of the strip AND-ed onto the colour, in
+// the pixels of the scale the face is drawn at.
+QImage expectedPanel(int type, ColourRef colour, const QString& text, bool colon, bool blank, int scale = 1)
 {
     const bool large = designs::find(type)->readout == designs::Readout::Large;
     const digital_readout::Strip strip = large ? digital_readout::largeStrip : digital_readout::smallStrip;
-    const QImage stripImage =
-        QImage(artwork::resource(large ? artwork::largeDigitStrip : artwork::smallDigitStrip))
-            .convertToFormat(QImage::Format_RGB32);
-    QImage panel(large ? QSize(76, 23) : QSize(41, 12), QImage::Format_RGB32);
+    const QImage stripImage = QImage(artwork::resource(artwork::atScale(
+                                         large ? artwork::largeDigitStrip : artwork::smallDigitStrip, scale)))
+                                  .convertToFormat(QImage::Format_RGB32);
+    QImage panel((large ? QSize(76, 23) : QSize(41, 12)) * scale, QImage::Format_RGB32);
     panel.fill(opaque(colour));
     const auto cell = [&](int sourceX, int width, int destination) {
-        for (int y = 0; y < strip.cellHeight; ++y) {
-            for (int x = 0; x < width && destination + x < panel.width(); ++x) {
-                const QRgb value = panel.pixel(destination + x, y) & stripImage.pixel(sourceX + x, y);
-                panel.setPixel(destination + x, y, value | 0xFF000000);
+        for (int y = 0; y < strip.cellHeight * scale; ++y) {
+            for (int x = 0; x < width * scale && destination * scale + x < panel.width(); ++x) {
+                const QPoint to(destination * scale + x, y);
+                panel.setPixel(to, (panel.pixel(to) & stripImage.pixel(sourceX * scale + x, y)) | 0xFF000000);
             }
         }
     };
@@ -291,6 +366,12 @@ TEST(DigitalReadout, NineOFiveInRedOnTypeSix)
     ASSERT_TRUE(face.refreshReadout(6, at(9, 5, 0), 1, 0));
     EXPECT_EQ(face.panelRect(), QRect(5, 24, 76, 23));
     EXPECT_EQ(face.panel(), expectedPanel(6, red, u"09:05"_s, true, false));
+    // At 2x the same place, the cells of the 2x strip at twice their positions.
+    ClockFace twoTimes;
+    twoTimes.redraw(plainPicture(6, white, 2), inputsFor(6, at(9, 5, 0), 1, 0, red));
+    ASSERT_TRUE(twoTimes.refreshReadout(6, at(9, 5, 0), 1, 0));
+    EXPECT_EQ(twoTimes.panelRect(), QRect(5, 24, 76, 23));
+    EXPECT_EQ(twoTimes.panel(), expectedPanel(6, red, u"09:05"_s, true, false, 2));
     // Red digits on black: no other colour, and some of it fully red.
     int fullRed = 0;
     for (int y = 0; y < 23; ++y) {

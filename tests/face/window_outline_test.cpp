@@ -76,4 +76,42 @@ TEST(Outline, NearKeyColoursAreOpaque)
     EXPECT_EQ(window_outline::scanPictureRuns(image, key), (std::vector<window_outline::Run>{{2, 0, 3}}));
 }
 
+TEST(Outline, TwoTimesPictureGivesTheOneTimesOutlineInLogicalPixels)
+{
+    const QImage oneTimes = pictureOf({"....", ".##.", "#oo#", "...."});
+    QImage twoTimes = oneTimes.scaled(oneTimes.size() * 2);
+    twoTimes.setDevicePixelRatio(2);
+    EXPECT_EQ(window_outline::outlineOf(twoTimes), window_outline::outlineOf(oneTimes));
+}
+
+TEST(CoverKey, KeyAlongTheFigureTakesTheColoursBesideIt)
+{
+    // '.' key, '#' cat, 'o' white, 'm' the mean of cat and white.
+    constexpr QRgb mean = 0xFF878787;
+    const struct
+    {
+        int depth;
+        std::initializer_list<const char*> picture;
+        std::initializer_list<const char*> covered;
+    } cases[] = {
+        {0, {"..#..", "....."}, {"..#..", "....."}},
+        {1, {"......", "..#...", "......", "......"}, {".###..", ".###..", ".###..", "......"}},
+        {1, {".#...o"}, {"###.oo"}},
+        {2, {".#...o"}, {"###moo"}},
+        {1, {"....."}, {"....."}},
+    };
+    for (const auto& c : cases) {
+        const QImage result = window_outline::coverKeyAlongOutline(pictureOf(c.picture), c.depth);
+        QImage expected = pictureOf(c.covered);
+        for (int y = 0; y < expected.height(); ++y) {
+            for (int x = 0; x < expected.width(); ++x) {
+                if (c.covered.begin()[y][x] == 'm') {
+                    expected.setPixel(x, y, mean);
+                }
+            }
+        }
+        EXPECT_EQ(result, expected) << *c.picture.begin() << " depth " << c.depth;
+    }
+}
+
 } // namespace

@@ -6,7 +6,7 @@
 using namespace Qt::StringLiterals;
 
 // The clock ticks all day long, up to twice a second: once warmed up, its ticks
-// allocate nothing, neither in its own work nor in setting its timer.
+// allocate nothing, neither in its own work nor in setting its timer, at 1x and at 2x.
 namespace {
 
 struct Setting
@@ -29,6 +29,10 @@ protected:
         platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
         setClock();
         ASSERT_TRUE(app.start());
+        // This program runs at 1x and again on a screen scaled to 200 %: the face is drawn
+        // at the screen's scale.
+        ASSERT_EQ(clock.face().image().devicePixelRatio(),
+                  qEnvironmentVariable("QT_SCALE_FACTOR") == u"2"_s ? 2 : 1);
         // Warm up: the first redraws make the images, pens and texts they reuse.
         tickAsTheTimerDoes(3);
     }

@@ -69,7 +69,7 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
     click(child(chooser, "applyButton"));
 
     EXPECT_EQ(clock.size(), QSize(115, 82));
-    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(6)));
+    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(6, 1)));
     EXPECT_EQ(clock.face().panelRect(), QRect(5, 24, 76, 23));
     EXPECT_EQ(folder.read(u"set3.zdt"_s), "6,16777215,1,0,0,0,0,0,0,0\r\n");
     EXPECT_EQ(dialogs.designChooserWindow(), chooser);

@@ -33,8 +33,8 @@ TEST_F(ClockStartUp, ShowsTheChosenDesignAtTheStoredPositionInItsOutline)
     EXPECT_EQ(clock.pos(), QPoint(512, 300));
     EXPECT_EQ(clock.size(), QSize(115, 90));
     // The design's own picture, where no hand or text reaches.
-    EXPECT_EQ(clock.face().image().copy(0, 0, 115, 10), designs::picture(4).copy(0, 0, 115, 10));
-    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(4)));
+    EXPECT_EQ(clock.face().image().copy(0, 0, 115, 10), designs::picture(4, 1).copy(0, 0, 115, 10));
+    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(4, 1)));
     EXPECT_FALSE(clock.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -46,7 +46,7 @@ TEST_F(ClockStartUp, EveryDesignHasItsOwnSizeAndOutline)
         Application app(platform);
         ASSERT_TRUE(app.start());
         EXPECT_EQ(app.clockWindow().size(), designs::find(design)->size) << design;
-        EXPECT_EQ(app.clockWindow().mask(), window_outline::outlineOf(designs::picture(design))) << design;
+        EXPECT_EQ(app.clockWindow().mask(), window_outline::outlineOf(designs::picture(design, 1))) << design;
     }
 }
 
@@ -84,7 +84,7 @@ TEST_F(ClockStartUp, UnknownDesignKeepsTheBareFirstPicture)
 
     EXPECT_EQ(app.model().settings().design, 7);
     EXPECT_EQ(app.clockWindow().size(), QSize(85, 115));
-    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(0));
+    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(0, 1));
 }
 
 TEST_F(ClockStartUp, StackingOrderFollowsTheSetting)

@@ -198,17 +198,17 @@ TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
     const ButtonFace a = ButtonFace::load(artwork::face::colonShown);
     const ButtonFace b = ButtonFace::load(artwork::face::colonHidden);
     ImageButton* colonBlink = button("colonBlinkButton");
-    const auto shows = [&](const QPixmap& expected) {
-        return colonBlink->picture().toImage() == expected.toImage();
+    const auto shows = [&](const ScaledPicture& expected) {
+        return colonBlink->picture().toImage() == expected.at(1).toImage();
     };
     moveTo(colonBlink, {5, 5});
-    const QPixmap hover[] = {a.hover, a.hover, b.hover, b.hover};
+    const ScaledPicture hover[] = {a.hover, a.hover, b.hover, b.hover};
     for (int tick = 1; tick <= 8; ++tick) {
         window->animateColonButton();
         EXPECT_TRUE(shows(hover[tick % 4])) << tick;
     }
     QTest::mousePress(colonBlink, Qt::LeftButton, {}, {5, 5});
-    const QPixmap pressed[] = {a.pressed, a.pressed, b.pressed, b.pressed};
+    const ScaledPicture pressed[] = {a.pressed, a.pressed, b.pressed, b.pressed};
     for (int tick = 1; tick <= 4; ++tick) {
         window->animateColonButton();
         EXPECT_TRUE(shows(pressed[tick % 4])) << tick;

@@ -38,7 +38,7 @@ protected:
 
 TEST_F(HighlightBarTest, ReachesEightPixelsBeyondItsCaption)
 {
-    const QSize caption = bar.caption().deviceIndependentSize().toSize();
+    const QSize caption = bar.caption().size();
     EXPECT_EQ(caption, QSize(83, 13));
     EXPECT_EQ(bar.size(), QSize(caption.width() + 16, 15));
     EXPECT_EQ(bar.captionRect(), QRect(QPoint(8, 1), caption));

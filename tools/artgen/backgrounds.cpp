@@ -33,18 +33,14 @@ struct Window
 void drawFrame(QPainter& p, QSize size)
 {
     const QRect all(QPoint(0, 0), size);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(palette::frameDark);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(all.adjusted(0, 0, -1, -1));
+    frameRect(p, all, palette::frameDark);
     // Light on the top and left, shade on the bottom and right.
     const QRect inner = all.adjusted(1, 1, -1, -1);
-    p.setPen(palette::bevelLight);
-    p.drawLine(inner.topLeft(), inner.topRight());
-    p.drawLine(inner.topLeft(), inner.bottomLeft());
-    p.setPen(QColor(0x30, 0x30, 0x34));
-    p.drawLine(inner.bottomLeft(), inner.bottomRight());
-    p.drawLine(inner.topRight(), inner.bottomRight());
+    p.fillRect(QRect(inner.left(), inner.top(), inner.width(), 1), palette::bevelLight);
+    p.fillRect(QRect(inner.left(), inner.top(), 1, inner.height()), palette::bevelLight);
+    const QColor shade(0x30, 0x30, 0x34);
+    p.fillRect(QRect(inner.left(), inner.bottom(), inner.width(), 1), shade);
+    p.fillRect(QRect(inner.right(), inner.top(), 1, inner.height()), shade);
 }
 
 void drawTitleStrip(QPainter& p, const Window& w)
@@ -72,9 +68,9 @@ void drawTitleStrip(QPainter& p, const Window& w)
     }
 }
 
-QImage background(const Window& w)
+QImage background(const Window& w, int scale)
 {
-    QImage image = filledCanvas(w.size, palette::body);
+    QImage image = filledCanvas(w.size, palette::body, scale);
     Pen p(&image);
     drawFrame(p, w.size);
     if (w.strip != Strip::None) {
@@ -98,6 +94,6 @@ void addBackgrounds(Catalogue& catalogue)
         {artwork::background::about, {402, 182}, "製品情報", Strip::TitleAndNames},
     };
     for (const Window& w : windows) {
-        catalogue.add(QString::fromLatin1(w.file), opaque(background(w)));
+        catalogue.add(QString::fromLatin1(w.file), [&](int scale) { return opaque(background(w, scale)); });
     }
 }

@@ -64,9 +64,9 @@ void drawTile(QPainter& p, QSize size, State state)
 }
 
 // Content with a soft shadow under it, dimmed and pushed down when pressed.
-QImage button(const Face& face, State state)
+QImage button(const Face& face, State state, int scale)
 {
-    QImage content = newCanvas(face.size);
+    QImage content = newCanvas(face.size, scale);
     {
         Pen p(&content);
         face.content(p, QSizeF(face.size));
@@ -89,7 +89,7 @@ QImage button(const Face& face, State state)
         }
     }
 
-    QImage image = filledCanvas(face.size, palette::body);
+    QImage image = filledCanvas(face.size, palette::body, scale);
     Pen p(&image);
     drawTile(p, face.size, state);
     const QPoint shift(0, pressed ? 1 : 0);
@@ -417,12 +417,11 @@ std::vector<Face> faces()
     };
 }
 
-QImage selected()
+QImage selected(int scale)
 {
-    QImage image = filledCanvas(QSize(44, 44), palette::selectBlue);
+    QImage image = filledCanvas(QSize(44, 44), palette::selectBlue, scale);
     QPainter p(&image);
-    p.setPen(palette::selectBlueEdge);
-    p.drawRect(0, 0, 43, 43);
+    frameRect(p, QRect(0, 0, 44, 44), palette::selectBlueEdge);
     return image;
 }
 
@@ -430,12 +429,19 @@ QImage selected()
 
 void addButtons(Catalogue& catalogue)
 {
+    const struct
+    {
+        State state;
+        const char* suffix;
+    } states[] = {{State::Normal, ""}, {State::Pressed, "_P"}, {State::Hover, "_B"}};
     for (const Face& face : faces()) {
-        const QString name = QString::fromUtf8(face.name);
-        catalogue.add(QStringLiteral("buttons/%1.png").arg(name), opaque(button(face, State::Normal)));
-        catalogue.add(QStringLiteral("buttons/%1_P.png").arg(name), opaque(button(face, State::Pressed)));
-        catalogue.add(QStringLiteral("buttons/%1_B.png").arg(name), opaque(button(face, State::Hover)));
+        for (const auto& [state, suffix] : states) {
+            catalogue.add(
+                QStringLiteral("buttons/%1%2.png").arg(QString::fromUtf8(face.name), QLatin1String(suffix)),
+                [&](int scale) { return opaque(button(face, state, scale)); });
+        }
     }
-    catalogue.add(QStringLiteral("buttons/Asi.png"), opaque(selected()));
-    catalogue.add(QStringLiteral("buttons/NoAsi.png"), opaque(filledCanvas(QSize(44, 44), palette::body)));
+    catalogue.add(QStringLiteral("buttons/Asi.png"), [](int scale) { return opaque(selected(scale)); });
+    catalogue.add(QStringLiteral("buttons/NoAsi.png"),
+                  [](int scale) { return opaque(filledCanvas(QSize(44, 44), palette::body, scale)); });
 }

@@ -2,16 +2,15 @@
 
 #include <QFontMetrics>
 
-QImage newCanvas(QSize size)
+QImage newCanvas(QSize size, int scale)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
+    return filledCanvas(size, Qt::transparent, scale);
 }
 
-QImage filledCanvas(QSize size, const QColor& colour)
+QImage filledCanvas(QSize size, const QColor& colour, int scale)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }
@@ -23,32 +22,53 @@ Pen::Pen(QImage* image) : QPainter(image)
     setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QImage keyedFigure(const QImage& art, const QColor& edge, QRgb key)
+namespace {
+
+// A figure pixel (premultiplied) over the edge colour; never the key, so that it never
+// reads as background.
+QRgb overEdge(QRgb pixel, const QColor& edge, QRgb key)
+{
+    const int rest = 255 - qAlpha(pixel);
+    QRgb out =
+        qRgb(qRed(pixel) + (edge.red() * rest + 127) / 255, qGreen(pixel) + (edge.green() * rest + 127) / 255,
+             qBlue(pixel) + (edge.blue() * rest + 127) / 255);
+    if (out == (key | 0xFF000000)) {
+        out = qRgb(qRed(out), qGreen(out) ^ 1, qBlue(out));
+    }
+    return out;
+}
+
+// The art flattened onto the key: `isKey(x, y)` says which pixels are background.
+template <typename IsKey>
+QImage keyed(const QImage& art, const QColor& edge, QRgb key, IsKey isKey)
 {
     const QImage source = art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(source.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(source.devicePixelRatio());
     for (int y = 0; y < source.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < source.width(); ++x) {
-            const int alpha = qAlpha(in[x]);
-            if (alpha < 128) {
-                line[x] = key;
-                continue;
-            }
-            // Premultiplied colour over the edge colour.
-            const int rest = 255 - alpha;
-            QRgb pixel = qRgb(qRed(in[x]) + (edge.red() * rest + 127) / 255,
-                              qGreen(in[x]) + (edge.green() * rest + 127) / 255,
-                              qBlue(in[x]) + (edge.blue() * rest + 127) / 255);
-            if (pixel == (key | 0xFF000000)) {
-                // A figure pixel must never read as background.
-                pixel = qRgb(qRed(pixel), qGreen(pixel) ^ 1, qBlue(pixel));
-            }
-            line[x] = pixel;
+            line[x] = isKey(x, y, in[x]) ? key : overEdge(in[x], edge, key);
         }
     }
     return out;
+}
+
+} // namespace
+
+QImage keyedFigure(const QImage& art, const QColor& edge, QRgb key)
+{
+    return keyed(art, edge, key, [](int, int, QRgb pixel) { return qAlpha(pixel) < 128; });
+}
+
+QImage keyedWithin(const QImage& art, const QColor& edge, QRgb key, const QImage& silhouette)
+{
+    const int scale = art.width() / silhouette.width();
+    const QRgb opaqueKey = key | 0xFF000000;
+    return keyed(art, edge, key, [&](int x, int y, QRgb) {
+        return (silhouette.pixel(x / scale, y / scale) | 0xFF000000) == opaqueKey;
+    });
 }
 
 QImage opaque(const QImage& image)
@@ -88,6 +108,19 @@ void fillOutlined(QPainter& painter, const QPainterPath& shape, const QColor& fi
     painter.setBrush(fill);
     painter.drawPath(shape);
     painter.restore();
+}
+
+void frameRect(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), colour);
+    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), colour);
+    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), colour);
+}
+
+bool covers(const QPainterPath& shape, int x, int y, int scale)
+{
+    return shape.contains(QPointF((x + 0.5) / scale, (y + 0.5) / scale));
 }
 
 QPainterPath roundedRect(const QRectF& rect, qreal radius)

@@ -8,12 +8,18 @@
 #include <QString>
 
 // Drawing helpers shared by every kind of picture.
+//
+// Every picture is drawn at a scale: 1 for the pictures themselves, 2 for their 2x
+// versions. The drawing code works in 1x pixels throughout; a canvas of scale 2 has
+// twice the pixels and a device pixel ratio of 2, so a painter on it draws every
+// shape, line and text at twice the size, crisply. Code that sets pixels one by one
+// works in the canvas's own pixels.
 
 // A transparent canvas to draw a figure on; keyedFigure() turns it into a picture.
-QImage newCanvas(QSize size);
+QImage newCanvas(QSize size, int scale);
 
 // A canvas filled with one colour.
-QImage filledCanvas(QSize size, const QColor& colour);
+QImage filledCanvas(QSize size, const QColor& colour, int scale);
 
 // A painter with anti-aliasing on, as every drawing here wants.
 class Pen : public QPainter
@@ -28,6 +34,12 @@ public:
 // key. So no pixel on the outline mixes with the key and shows as a fringe.
 QImage keyedFigure(const QImage& art, const QColor& edge, QRgb key);
 
+// The same for a figure drawn at a larger scale, cut along the silhouette of its 1x
+// picture so that the outline is the same at every scale: a pixel is the key exactly
+// where the 1x pixel it lies in is the key; everywhere else it is the figure, blended
+// onto the edge colour.
+QImage keyedWithin(const QImage& art, const QColor& edge, QRgb key, const QImage& silhouette);
+
 // The picture as it is stored: 24-bit RGB without alpha.
 QImage opaque(const QImage& image);
 
@@ -38,6 +50,13 @@ QFont propGothic(int pixelSize);
 // Fills a shape and draws its outline; the outline straddles the shape's border.
 void fillOutlined(QPainter& painter, const QPainterPath& shape, const QColor& fill, const QColor& line,
                   qreal lineWidth);
+
+// A one-pixel line round the inside of a rectangle, unsmoothed.
+void frameRect(QPainter& painter, const QRect& rect, const QColor& colour);
+
+// Whether a pixel of a canvas lies in a shape given in 1x pixels: its centre does. Small
+// marks filled this way are hard-edged and exact at 1x, and finer at larger scales.
+bool covers(const QPainterPath& shape, int x, int y, int scale);
 
 // A rounded rectangle path.
 QPainterPath roundedRect(const QRectF& rect, qreal radius);

@@ -5,14 +5,15 @@
 #include "palette.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 
 namespace {
 
 constexpr int height = 13;
 
-QImage caption(int width, const QString& text)
+QImage caption(int width, const QString& text, int scale)
 {
-    QImage image = filledCanvas(QSize(width, height), palette::captionBack);
+    QImage image = filledCanvas(QSize(width, height), palette::captionBack, scale);
     QFont font = propGothic(11);
     // A long caption is set a little tighter rather than cut.
     const qreal room = width - 4;
@@ -25,14 +26,25 @@ QImage caption(int width, const QString& text)
     return image;
 }
 
-// A pixel-drawn triangle, pointing up or down, centred in the caption.
-QImage arrow(bool up)
+// A hard-edged triangle, pointing up or down, centred in the caption: at 1x five rows
+// from one pixel to nine wide.
+QImage arrow(bool up, int scale)
 {
-    QImage image = filledCanvas(QSize(27, height), palette::captionBack);
-    QPainter p(&image);
-    for (int row = 0; row < 5; ++row) {
-        const int half = up ? row : 4 - row;
-        p.fillRect(QRect(13 - half, 4 + row, 2 * half + 1, 1), palette::captionText);
+    QImage image = filledCanvas(QSize(27, height), palette::captionBack, scale);
+    const qreal tipY = up ? 4.0 : 9.0;
+    const qreal baseY = up ? 9.0 : 4.0;
+    QPainterPath triangle;
+    triangle.moveTo(13.5, tipY);
+    triangle.lineTo(18.5, baseY);
+    triangle.lineTo(8.5, baseY);
+    triangle.closeSubpath();
+    const QRgb ink = palette::captionText.rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (covers(triangle, x, y, scale)) {
+                image.setPixel(x, y, ink);
+            }
+        }
     }
     return image;
 }
@@ -61,8 +73,10 @@ void addCaptions(Catalogue& catalogue)
     };
     for (const auto& c : captions) {
         catalogue.add(QStringLiteral("captions/%1.png").arg(QString::fromUtf8(c.file)),
-                      opaque(caption(c.width, QString::fromUtf8(c.text))));
+                      [&](int scale) { return opaque(caption(c.width, QString::fromUtf8(c.text), scale)); });
     }
-    catalogue.add(QStringLiteral("captions/TimeUp.png"), opaque(arrow(true)));
-    catalogue.add(QStringLiteral("captions/TimeDown.png"), opaque(arrow(false)));
+    catalogue.add(QStringLiteral("captions/TimeUp.png"),
+                  [](int scale) { return opaque(arrow(true, scale)); });
+    catalogue.add(QStringLiteral("captions/TimeDown.png"),
+                  [](int scale) { return opaque(arrow(false, scale)); });
 }

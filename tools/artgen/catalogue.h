@@ -2,21 +2,26 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // Every picture the program shows, by its path under assets/.
 struct Artwork
 {
-    QString path;
+    QString path; // "<name>@2x.png" for a picture drawn at 2x
+    int scale;
     QImage image;
 };
 
 class Catalogue
 {
 public:
-    void add(const QString& path, const QImage& image);
-    // A picture added earlier; the generator stops when it is missing.
-    const QImage& at(const QString& path) const;
+    // Draws a picture at every scale of artwork::pictureScales, from the same code.
+    void add(const QString& path, const std::function<QImage(int scale)>& draw);
+    // A picture of one size only: the icons, which come as a ladder of sizes.
+    void addOneSize(const QString& path, const QImage& image);
+    // A picture added earlier, at a scale; the generator stops when it is missing.
+    const QImage& at(const QString& path, int scale = 1) const;
     const std::vector<Artwork>& items() const { return items_; }
 
 private:

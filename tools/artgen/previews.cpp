@@ -40,21 +40,24 @@ void drawHands(QPainter& p, const clock_layout::Analog& a)
     }
 }
 
-// The read-out as the clock draws it: a box of the digital colour, each cell AND-ed in.
-void drawReadout(QImage& face, const QRect& panel, const clock_layout::Strip& s, const QImage& strip)
+// The read-out as the clock draws it: a box of the digital colour, each cell AND-ed in,
+// in the strip's own pixels.
+void drawReadout(QImage& face, const QRect& panel, const clock_layout::Strip& s, const QImage& strip,
+                 int scale)
 {
     const int digits[4] = {sampleHour / 10, sampleHour % 10, sampleMinute / 10, sampleMinute % 10};
     const int sourceX[5] = {digits[0] * s.cellWidth, digits[1] * s.cellWidth, s.colonX,
                             digits[2] * s.cellWidth, digits[3] * s.cellWidth};
     const int widths[5] = {s.cellWidth, s.cellWidth, s.colonWidth, s.cellWidth, s.cellWidth};
-    QImage box(panel.size(), QImage::Format_RGB32);
+    QImage box(panel.size() * scale, QImage::Format_RGB32);
+    box.setDevicePixelRatio(scale);
     box.fill(digitalColour);
     for (int cell = 0; cell < 5; ++cell) {
-        for (int y = 0; y < std::min(s.cellHeight, box.height()); ++y) {
-            for (int x = 0; x < widths[cell]; ++x) {
-                const int dx = s.panelX[std::size_t(cell)] + x;
+        for (int y = 0; y < std::min(s.cellHeight * scale, box.height()); ++y) {
+            for (int x = 0; x < widths[cell] * scale; ++x) {
+                const int dx = s.panelX[std::size_t(cell)] * scale + x;
                 if (dx < box.width()) {
-                    box.setPixel(dx, y, box.pixel(dx, y) & strip.pixel(sourceX[cell] + x, y));
+                    box.setPixel(dx, y, box.pixel(dx, y) & strip.pixel(sourceX[cell] * scale + x, y));
                 }
             }
         }
@@ -62,11 +65,11 @@ void drawReadout(QImage& face, const QRect& panel, const clock_layout::Strip& s,
     QPainter(&face).drawImage(panel.topLeft(), box);
 }
 
-QImage preview(const Catalogue& catalogue, int type)
+QImage preview(const Catalogue& catalogue, int type, int scale)
 {
     const clock_layout::Design& d = clock_layout::designs[std::size_t(type)];
-    QImage face =
-        catalogue.at(QStringLiteral("designs/D_Pic%1.png").arg(type)).convertToFormat(QImage::Format_RGB32);
+    QImage face = catalogue.at(QStringLiteral("designs/D_Pic%1.png").arg(type), scale)
+                      .convertToFormat(QImage::Format_RGB32);
     {
         Pen p(&face);
         if (d.analog) {
@@ -84,14 +87,17 @@ QImage preview(const Catalogue& catalogue, int type)
         const clock_layout::Strip& s = large ? clock_layout::largeStrip : clock_layout::smallStrip;
         drawReadout(
             face, *d.readout, s,
-            catalogue.at(large ? QStringLiteral("clock/TimPcM.png") : QStringLiteral("clock/TimPcS.png"))
-                .convertToFormat(QImage::Format_RGB32));
+            catalogue
+                .at(large ? QStringLiteral("clock/TimPcM.png") : QStringLiteral("clock/TimPcS.png"), scale)
+                .convertToFormat(QImage::Format_RGB32),
+            scale);
         // The bell box stays black: no alarm is set in the sample.
     }
 
     const QSize size = d.size.width() < 100 ? QSize(90, 120) : QSize(120, 105);
-    QImage out = filledCanvas(size, palette::previewGrey);
-    const QPoint offset((size.width() - d.size.width()) / 2, (size.height() - d.size.height()) / 2);
+    QImage out = filledCanvas(size, palette::previewGrey, scale);
+    const QPoint offset =
+        QPoint((size.width() - d.size.width()) / 2, (size.height() - d.size.height()) / 2) * scale;
     const QRgb key = face.pixel(0, 0);
     for (int y = 0; y < face.height(); ++y) {
         for (int x = 0; x < face.width(); ++x) {
@@ -108,6 +114,7 @@ QImage preview(const Catalogue& catalogue, int type)
 void addPreviews(Catalogue& catalogue)
 {
     for (int type = 0; type < int(clock_layout::designs.size()); ++type) {
-        catalogue.add(QStringLiteral("previews/Neko%1.png").arg(type), opaque(preview(catalogue, type)));
+        catalogue.add(QStringLiteral("previews/Neko%1.png").arg(type),
+                      [&](int scale) { return opaque(preview(catalogue, type, scale)); });
     }
 }

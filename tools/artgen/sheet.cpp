@@ -47,7 +47,7 @@ QImage layOut(const std::vector<Tile>& tiles, int maxWidth, int gap)
         width = std::max(width, x);
         rowHeight = std::max(rowHeight, tile.image.height());
     }
-    QImage out = filledCanvas(QSize(width, y + rowHeight + labelHeight + gap), sheetBack);
+    QImage out = filledCanvas(QSize(width, y + rowHeight + labelHeight + gap), sheetBack, 1);
     Pen p(&out);
     for (const Placed& item : placed) {
         p.drawImage(item.at, item.tile->image);
@@ -69,6 +69,13 @@ QImage onDesktop(const QImage& design, const QColor& desktop)
         }
     }
     return out;
+}
+
+// A picture of any scale as plain pixels, for laying out side by side.
+QImage pixelForPixel(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
 QImage zoomed(const QImage& image, int factor)
@@ -108,10 +115,10 @@ void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
 
 // The settings window put together the way the program lays it out, to judge the
 // backgrounds, frames and buttons side by side.
-QImage settingsMock(const Catalogue& c)
+QImage settingsMock(const Catalogue& c, int scale)
 {
     auto img = [&](const char* path) {
-        return c.at(QString::fromUtf8(path));
+        return c.at(QString::fromUtf8(path), scale);
     };
     QImage out = img(artwork::background::settings).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Pen p(&out);
@@ -168,28 +175,33 @@ QImage settingsMock(const Catalogue& c)
 
 } // namespace
 
-QImage contactSheet(const Catalogue& catalogue)
+QImage contactSheet(const Catalogue& catalogue, int scale)
 {
     std::vector<Tile> tiles;
     for (const Artwork& item : catalogue.items()) {
-        tiles.push_back({item.path, item.image});
+        if (item.scale == scale) {
+            tiles.push_back({item.path, pixelForPixel(item.image)});
+        }
     }
-    tiles.push_back({QStringLiteral("settings window, put together"), settingsMock(catalogue)});
+    tiles.push_back(
+        {QStringLiteral("settings window, put together"), pixelForPixel(settingsMock(catalogue, scale))});
     for (const Artwork& item : catalogue.items()) {
-        if (item.path.startsWith(QStringLiteral("designs/"))) {
-            tiles.push_back({QStringLiteral("on light"), onDesktop(item.image, QColor(0xDD, 0xE6, 0xF0))});
-            tiles.push_back({QStringLiteral("on dark"), onDesktop(item.image, QColor(0x1E, 0x3A, 0x5A))});
+        if (item.scale == scale && item.path.startsWith(QStringLiteral("designs/"))) {
+            tiles.push_back(
+                {QStringLiteral("on light"), onDesktop(pixelForPixel(item.image), QColor(0xDD, 0xE6, 0xF0))});
+            tiles.push_back(
+                {QStringLiteral("on dark"), onDesktop(pixelForPixel(item.image), QColor(0x1E, 0x3A, 0x5A))});
         }
     }
     return layOut(tiles, 1600, 12);
 }
 
-QImage designZoom(const Catalogue& catalogue, bool withLayout)
+QImage designZoom(const Catalogue& catalogue, bool withLayout, int scale)
 {
     constexpr int factor = 4;
     std::vector<Tile> tiles;
     for (std::size_t type = 0; type < clock_layout::designs.size(); ++type) {
-        const QString path = QStringLiteral("designs/D_Pic%1.png").arg(type);
+        const QString path = artwork::atScale(QStringLiteral("designs/D_Pic%1.png").arg(type), scale);
         bool present = false;
         for (const Artwork& item : catalogue.items()) {
             present = present || item.path == path;
@@ -198,13 +210,14 @@ QImage designZoom(const Catalogue& catalogue, bool withLayout)
             continue;
         }
         QImage image =
-            zoomed(catalogue.at(path).convertToFormat(QImage::Format_ARGB32_Premultiplied), factor);
+            zoomed(pixelForPixel(catalogue.at(path).convertToFormat(QImage::Format_ARGB32_Premultiplied)),
+                   factor / scale);
         if (withLayout) {
             Pen p(&image);
             p.setRenderHint(QPainter::Antialiasing, false);
             drawLayout(p, clock_layout::designs[type], factor);
         }
-        tiles.push_back({path + QStringLiteral(" (4x)"), image});
+        tiles.push_back({path + QStringLiteral(" (%1x)").arg(factor / scale), image});
     }
     return layOut(tiles, 1900, 16);
 }

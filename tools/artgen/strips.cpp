@@ -5,6 +5,7 @@
 #include "canvas.h"
 #include "catalogue.h"
 #include "clock_layout.h"
+#include "core/artwork.h"
 #include "palette.h"
 
 #include <QPainterPath>
@@ -91,9 +92,9 @@ struct Lettering
 
 // White digits with grey smoothed edges on black, each in its cell; the colon in its
 // cell; the blank cell and everything else black.
-QImage strip(const Strip& s, const Lettering& l)
+QImage strip(const Strip& s, const Lettering& l, int scale)
 {
-    QImage image = filledCanvas(s.size, Qt::black);
+    QImage image = filledCanvas(s.size, Qt::black, scale);
     Pen p(&image);
     p.setPen(QPen(Qt::white, l.stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -112,17 +113,46 @@ QImage strip(const Strip& s, const Lettering& l)
     return image;
 }
 
-QImage bellSprite()
+// The bell: a knob, a domed body on a wide lip, and the clapper below. At 1x it covers
+// ...#...
+// ..###..
+// .#####.
+// .#####.
+// .#####.
+// #######
+// ...#...
+QPainterPath bellShape()
 {
-    // Columns 1..7 of each row that the bell covers.
-    static const std::array<const char*, 7> bell{"...#...", "..###..", ".#####.", ".#####.",
-                                                 ".#####.", "#######", "...#..."};
-    QImage image(14, 7, QImage::Format_RGB32);
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            const bool on = bell[std::size_t(y)][x] == '#';
+    QPainterPath knob;
+    knob.addEllipse(QPointF(3.5, 0.8), 0.6, 0.6);
+    QPainterPath body;
+    body.moveTo(3.5, 1.0);
+    body.cubicTo(4.7, 1.0, 5.8, 1.3, 5.85, 2.4);
+    body.lineTo(6.15, 5.0);
+    body.lineTo(0.85, 5.0);
+    body.lineTo(1.15, 2.4);
+    body.cubicTo(1.2, 1.3, 2.3, 1.0, 3.5, 1.0);
+    body.closeSubpath();
+    QPainterPath lip;
+    lip.addRoundedRect(QRectF(0.05, 4.85, 6.9, 1.05), 0.5, 0.5);
+    QPainterPath clapper;
+    clapper.addEllipse(QPointF(3.5, 6.35), 0.6, 0.6);
+    return knob.united(body).united(lip).united(clapper);
+}
+
+// The bell's image (white on near-black) beside its mask (black on near-white), a 7 x 7
+// cell each; the clock ANDs the mask and XORs the image, so the bell is hard-edged.
+QImage bellSprite(int scale)
+{
+    const QPainterPath bell = bellShape();
+    const int cell = 7 * scale;
+    QImage image(2 * cell, cell, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            const bool on = covers(bell, x, y, scale);
             image.setPixel(x, y, on ? qRgb(255, 255, 255) : qRgb(5, 4, 3));
-            image.setPixel(x + 7, y, on ? qRgb(0, 0, 0) : qRgb(252, 251, 250));
+            image.setPixel(x + cell, y, on ? qRgb(0, 0, 0) : qRgb(252, 251, 250));
         }
     }
     return image;
@@ -130,9 +160,9 @@ QImage bellSprite()
 
 // The hand colour chooser's face: a white disc with a black rim on grey, no marks;
 // its hands turn round pixel (26, 26).
-QImage previewFace()
+QImage previewFace(int scale)
 {
-    QImage image = filledCanvas(QSize(54, 52), QColor(0x62, 0x62, 0x62));
+    QImage image = filledCanvas(QSize(54, 52), QColor(0x62, 0x62, 0x62), scale);
     Pen p(&image);
     p.setPen(QPen(Qt::black, 2.0));
     p.setBrush(Qt::white);
@@ -146,8 +176,12 @@ void addStrips(Catalogue& catalogue)
 {
     const Lettering small{QRectF(2.0, 2.0, 5.0, 8.0), 1.9, {4.5, 8.5}, 93.5, 1.1};
     const Lettering large{QRectF(3.5, 2.5, 9.0, 18.0), 3.0, {8.0, 15.5}, 164.5, 2.05};
-    catalogue.add(QStringLiteral("clock/TimPcS.png"), opaque(strip(clock_layout::smallStrip, small)));
-    catalogue.add(QStringLiteral("clock/TimPcM.png"), opaque(strip(clock_layout::largeStrip, large)));
-    catalogue.add(QStringLiteral("clock/Pic_AlmK.png"), opaque(bellSprite()));
-    catalogue.add(QStringLiteral("appearance/PicT.png"), opaque(previewFace()));
+    catalogue.add(QString::fromLatin1(artwork::smallDigitStrip),
+                  [&](int scale) { return opaque(strip(clock_layout::smallStrip, small, scale)); });
+    catalogue.add(QString::fromLatin1(artwork::largeDigitStrip),
+                  [&](int scale) { return opaque(strip(clock_layout::largeStrip, large, scale)); });
+    catalogue.add(QString::fromLatin1(artwork::bellSprite),
+                  [](int scale) { return opaque(bellSprite(scale)); });
+    catalogue.add(QString::fromLatin1(artwork::handPreviewFace),
+                  [](int scale) { return opaque(previewFace(scale)); });
 }
