@@ -42,7 +42,9 @@ bool Application::start()
     }
     clockWindow_.start();
     closeOnTerminationRequest(&clockWindow_);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_, &ClockWindow::savePosition);
+    // The session is ending: nobody may be there to answer a message box.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_,
+                     [this] { model_.savePositionAtExit(clockWindow_.pos()); });
     return true;
 }
 

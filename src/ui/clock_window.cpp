@@ -295,7 +295,7 @@ void ClockWindow::removeTrayIcon()
 
 void ClockWindow::quit()
 {
-    savePosition();
+    model_.savePositionAtExit(pos());
     unload(false);
     close();
 }
@@ -316,7 +316,7 @@ void ClockWindow::unload(bool writePosition)
     clearMask();
     removeTrayIcon();
     if (writePosition) {
-        savePosition();
+        model_.savePositionAtExit(pos());
     }
     platform_.stopSound();
     emit unloaded();
