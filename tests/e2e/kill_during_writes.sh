@@ -16,7 +16,7 @@ data=$3
 rounds=${4:-100}
 RANDOM=${5:-14}
 folder=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$folder"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$folder"' EXIT
 
 fail() { echo "FAIL (round $round): $*" >&2; exit 1; }
 
