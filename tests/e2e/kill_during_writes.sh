@@ -16,7 +16,7 @@ data=$3
 rounds=${4:-100}
 RANDOM=${5:-14}
 folder=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$folder"' EXIT
+trap 'kill -KILL $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$folder"' EXIT
 
 fail() { echo "FAIL (round $round): $*" >&2; exit 1; }
 
@@ -80,13 +80,17 @@ interrupted_commits=0
 changed=0
 for round in $(seq 1 "$rounds"); do
     if [ $((round % 10)) -eq 0 ] && command -v strace >/dev/null; then
-        # Killed at the rename of the first save: the saved temporary stays.
+        # Killed at the rename of the first save (the second rename: the first puts the
+        # clock's socket in place): the saved temporary stays.
         start_clock strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
-            -e inject=rename,renameat,renameat2:signal=SIGKILL:when=1
+            -e inject=rename,renameat,renameat2:signal=SIGKILL:when=2
+        program=$(pgrep -P "$clock" | head -n 1)
         drag_clock 2>/dev/null &
         driver=$!
-        for _ in $(seq 100); do kill -0 "$clock" 2>/dev/null && sleep 0.2; done
-        kill -0 "$clock" 2>/dev/null && fail "no save came in 20 s of dragging"
+        for _ in $(seq 100); do kill -0 "$program" 2>/dev/null && sleep 0.2; done
+        kill -0 "$program" 2>/dev/null && fail "no save came in 20 s of dragging"
+        # strace may stay with processes the clock started (the session bus's helper).
+        kill -KILL "$clock" 2>/dev/null || true
         wait "$clock" 2>/dev/null || true
         kill "$driver" 2>/dev/null; wait "$driver" 2>/dev/null || true
         [ -n "$(leftovers)" ] && interrupted_commits=$((interrupted_commits + 1))
