@@ -49,7 +49,7 @@ bool Application::start()
     closeOnTerminationRequest(&clockWindow_);
     // The session is ending: nobody may be there to answer a message box.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_,
-                     [this] { model_.savePositionAtExit(clockWindow_.pos()); });
+                     &ClockWindow::savePositionAtExit);
     return true;
 }
 

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     // A second start for the same folder brings the running clock forward and ends,
     // touching no file.
-    SingleInstance instance(platform.programFolder());
+    SingleInstance instance(platform.settingsFolder());
     if (!instance.claim()) {
         return 0;
     }
