@@ -57,8 +57,10 @@ other=$pid
 wait_for_clocks 2
 
 echo "the second start brings the running clock's open window forward"
-xdotool mousemove 242 157 click 3 sleep 0.5 key Down Return
-timeout 10 xdotool search --sync --onlyvisible --name '^設定$' >/dev/null || fail "no settings window"
+xdotool mousemove 242 157 click 3 sleep 1 key Down Return
+# Polled: a search while the menu closes can meet a window that is already gone.
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 && break; sleep 0.2; done
+xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 || fail "no settings window"
 xdotool mousemove 642 157 click 1 sleep 0.5 # the other clock is in front now
 [ "$(xdotool getactivewindow getwindowname)" = nekotokei ] || fail "the other clock did not take the focus"
 start a
