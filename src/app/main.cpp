@@ -3,6 +3,7 @@
 #include "app/display_platform.h"
 #include "platform/app_identity.h"
 #include "platform/qt_platform.h"
+#include "platform/single_instance.h"
 
 #include <QApplication>
 
@@ -16,7 +17,15 @@ int main(int argc, char* argv[])
     QtPlatform::prepareProcess();
     const std::unique_ptr<QApplication> display = openDisplay(argc, argv);
     QtPlatform platform;
+    // A second start for the same folder brings the running clock forward and ends,
+    // touching no file.
+    SingleInstance instance(platform.settingsFolder());
+    if (!instance.claim()) {
+        return 0;
+    }
     Application application(platform);
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested,
+                     [&application] { application.comeForward(); });
     if (!application.start()) {
         return 1;
     }

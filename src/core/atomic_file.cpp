@@ -1,5 +1,8 @@
 #include "core/atomic_file.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 QString replaceFileContent(const QString& path, const QByteArray& content)
@@ -13,4 +16,19 @@ QString replaceFileContent(const QString& path, const QByteArray& content)
     }
     const QString reason = file.errorString();
     return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+}
+
+void removeLeftoverTemporaries(const QString& path)
+{
+    const QFileInfo file(path);
+    QDir folder = file.absoluteDir();
+    const QRegularExpression temporary(u'^' + QRegularExpression::escape(file.fileName()) +
+                                       QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QStringList candidates = folder.entryList({file.fileName() + QStringLiteral(".??????")},
+                                                    QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : candidates) {
+        if (temporary.match(name).hasMatch()) {
+            folder.remove(name);
+        }
+    }
 }

@@ -7,3 +7,8 @@
 // failure at any point leaves the old file as it was. Returns an empty string on
 // success, else the reason it failed.
 QString replaceFileContent(const QString& path, const QByteArray& content);
+
+// Deletes the temporary files that writes of `path` left beside it when the process was
+// killed in the middle of one (named as the file plus a dot and six letters or digits).
+// Only for a file that no running process is writing.
+void removeLeftoverTemporaries(const QString& path);

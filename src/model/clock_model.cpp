@@ -1,5 +1,6 @@
 #include "model/clock_model.h"
 
+#include "core/atomic_file.h"
 #include "platform/platform.h"
 #include "storage/alarm_file.h"
 
@@ -19,6 +20,12 @@ ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platfor
 
 std::optional<QString> ClockModel::load()
 {
+    // A clock killed during a save can leave the save's temporary file behind; no other
+    // clock writes in this folder, so every such file is a leftover.
+    for (const char* file : {SettingsFiles::positionFile, SettingsFiles::setFile, SettingsFiles::set1File,
+                             SettingsFiles::set2File, SettingsFiles::set3File, alarm_file::fileName}) {
+        removeLeftoverTemporaries(files_.pathOf(file));
+    }
     const SettingsLoad loaded = files_.load();
     if (!loaded.settings) {
         return loaded.error;
@@ -101,9 +108,19 @@ void ClockModel::setReadoutColour(ColourRef colour)
 
 void ClockModel::savePosition(QPoint topLeft)
 {
+    writePosition(topLeft, SettingsFiles::FailureReport::MessageBox);
+}
+
+void ClockModel::savePositionAtExit(QPoint topLeft)
+{
+    writePosition(topLeft, SettingsFiles::FailureReport::StandardError);
+}
+
+void ClockModel::writePosition(QPoint topLeft, SettingsFiles::FailureReport report)
+{
     settings_.positionX = topLeft.x() * twipsPerPixel;
     settings_.positionY = topLeft.y() * twipsPerPixel;
-    files_.savePosition(settings_.positionX, settings_.positionY);
+    files_.savePosition(settings_.positionX, settings_.positionY, report);
 }
 
 bool ClockModel::saveAlarms(const AlarmTable& table)

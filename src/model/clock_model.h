@@ -44,6 +44,9 @@ public:
 
     // Writes the window's top-left corner (pixels) to the position file.
     void savePosition(QPoint topLeft);
+    // The same as the program ends: a failure goes to standard error, since the end must
+    // never wait for somebody to answer a message box.
+    void savePositionAtExit(QPoint topLeft);
 
     // Writes the table to the alarm file and takes the file's content as the new table.
     // False, with the table unchanged, when the file could not be written.
@@ -68,6 +71,7 @@ signals:
 private:
     void saveGeneralSettings();
     void saveDesignSettings();
+    void writePosition(QPoint topLeft, SettingsFiles::FailureReport report);
     void updateBell();
     void ring(const AlarmSchedule::Due& due);
 

@@ -2,6 +2,7 @@
 
 #include "core/atomic_file.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,19 @@
 #endif
 
 namespace autostart {
+
+namespace {
+
+// Tells copies of the program apart: the same for one executable path, different for
+// another folder.
+QString copySuffix(const QString& executablePath)
+{
+    const QByteArray path = QFileInfo(executablePath).absoluteFilePath().toUtf8();
+    return u'-' +
+           QString::fromLatin1(QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(8));
+}
+
+} // namespace
 
 QString execArgument(const QString& path)
 {
@@ -73,7 +87,7 @@ QString folder()
 
 QString entryFileName(const QString& executablePath)
 {
-    return QFileInfo(executablePath).completeBaseName() + QStringLiteral(".lnk");
+    return QFileInfo(executablePath).completeBaseName() + copySuffix(executablePath) + QStringLiteral(".lnk");
 }
 
 bool create(const QString& executablePath)
@@ -101,7 +115,7 @@ QString folder()
 
 QString entryFileName(const QString& executablePath)
 {
-    return QFileInfo(executablePath).fileName() + QStringLiteral(".desktop");
+    return QFileInfo(executablePath).fileName() + copySuffix(executablePath) + QStringLiteral(".desktop");
 }
 
 bool create(const QString& executablePath)
@@ -120,7 +134,18 @@ bool create(const QString& executablePath)
 bool remove(const QString& executablePath)
 {
     const QString start = folder();
-    return !start.isEmpty() && QFile::remove(QDir(start).filePath(entryFileName(executablePath)));
+    if (start.isEmpty()) {
+        return false;
+    }
+    bool removed = QFile::remove(QDir(start).filePath(entryFileName(executablePath)));
+#ifndef Q_OS_WIN
+    QFile unsuffixed(QDir(start).filePath(QFileInfo(executablePath).fileName() + QStringLiteral(".desktop")));
+    if (unsuffixed.open(QIODevice::ReadOnly) && unsuffixed.readAll() == desktopEntry(executablePath)) {
+        unsuffixed.close();
+        removed = unsuffixed.remove() || removed;
+    }
+#endif
+    return removed;
 }
 
 } // namespace autostart

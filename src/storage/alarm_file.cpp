@@ -3,9 +3,10 @@
 #include "core/atomic_file.h"
 #include "platform/platform.h"
 #include "storage/record.h"
+#include "storage/stored_file.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -46,8 +47,10 @@ AlarmTable readRecords(const QString& content, int valuesPerRecord, bool dropEmp
     return table;
 }
 
-// True when the file has lines and every one of them holds exactly four values.
-bool everyLineHoldsFourValues(const QString& content)
+// True when the file has lines and every one of them holds exactly four complete values.
+// A quoted value cut off by the end of its line is damage (a truncated file), not the
+// older form.
+bool wholeFileInFourValueForm(const QString& content)
 {
     bool anyLine = false;
     const QStringList lines =
@@ -58,7 +61,10 @@ bool everyLineHoldsFourValues(const QString& content)
         }
         RecordReader reader(line);
         int count = 0;
-        while (reader.next()) {
+        while (const std::optional<RecordValue> value = reader.next()) {
+            if (!value->isClosed()) {
+                return false;
+            }
             ++count;
         }
         if (count != 4) {
@@ -90,7 +96,7 @@ QByteArray encode(const QString& text)
 
 Parsed parse(const QString& content)
 {
-    if (everyLineHoldsFourValues(content)) {
+    if (wholeFileInFourValueForm(content)) {
         return Parsed{readRecords(content, 4, true), true};
     }
     // A file that does not read to its end in the current form is damaged: keep what
@@ -153,17 +159,16 @@ bool write(const QString& path, const QString& text, Platform& platform)
 
 AlarmTable load(const QString& path, Platform& platform)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFileInfo::exists(path)) {
         return {};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    const StoredFileRead file = readStoredFile(path);
+    if (!file.bytes) {
         platform.showMessage(QStringLiteral("アラームの設定を読み込めませんでした。\n%1\n%2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                 .arg(QDir::toNativeSeparators(path), file.error));
         return {};
     }
-    Parsed parsed = parse(decode(file.readAll()));
-    file.close();
+    Parsed parsed = parse(decode(*file.bytes));
     if (parsed.upgraded) {
         write(path, format(parsed.table, true), platform);
     }

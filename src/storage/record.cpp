@@ -31,14 +31,17 @@ std::optional<double> RecordValue::toNumber() const
     return value;
 }
 
+RecordReader::RecordReader(QString content) : content_(std::move(content)), significantEnd_(content_.size())
+{
+    while (significantEnd_ > 0 &&
+           (isSpace(content_[significantEnd_ - 1]) || isLineEnd(content_[significantEnd_ - 1]))) {
+        --significantEnd_;
+    }
+}
+
 bool RecordReader::atEnd() const
 {
-    for (qsizetype i = position_; i < content_.size(); ++i) {
-        if (!isSpace(content_[i]) && !isLineEnd(content_[i])) {
-            return false;
-        }
-    }
-    return true;
+    return position_ >= significantEnd_;
 }
 
 void RecordReader::skipSpaces()
@@ -72,10 +75,11 @@ std::optional<RecordValue> RecordReader::next()
     if (content_[position_] == u'"') {
         const qsizetype start = position_ + 1;
         qsizetype close = content_.indexOf(u'"', start);
-        if (close < 0) {
+        const bool closed = close >= 0;
+        if (!closed) {
             close = content_.size();
         }
-        RecordValue value(content_.mid(start, close - start), true);
+        RecordValue value(content_.mid(start, close - start), true, closed);
         position_ = close + 1;
         skipToNextValue();
         return value;

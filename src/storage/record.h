@@ -9,11 +9,15 @@ class RecordValue
 {
 public:
     RecordValue() = default;
-    RecordValue(QString text, bool quoted) : text_(std::move(text)), quoted_(quoted) {}
+    RecordValue(QString text, bool quoted, bool closed = true)
+        : text_(std::move(text)), quoted_(quoted), closed_(closed)
+    {}
 
     // The value's characters without quotes, as a bare value they are trimmed.
     const QString& text() const { return text_; }
     bool isQuoted() const { return quoted_; }
+    // False for quoted text whose closing quote is missing: the content ended inside it.
+    bool isClosed() const { return closed_; }
 
     // The number a bare value reads as; quoted text and anything else gives nothing.
     std::optional<double> toNumber() const;
@@ -21,6 +25,7 @@ public:
 private:
     QString text_;
     bool quoted_ = false;
+    bool closed_ = true;
 };
 
 // Reads values one after another. A comma or a line end (CR LF, LF or CR) separates
@@ -29,7 +34,7 @@ private:
 class RecordReader
 {
 public:
-    explicit RecordReader(QString content) : content_(std::move(content)) {}
+    explicit RecordReader(QString content);
 
     // True when nothing but spaces and line ends is left.
     bool atEnd() const;
@@ -43,6 +48,8 @@ private:
 
     QString content_;
     qsizetype position_ = 0;
+    // Where the trailing spaces and line ends begin, found once so that atEnd() is cheap.
+    qsizetype significantEnd_ = 0;
 };
 
 // Builds one record: numbers bare, texts in double quotes, commas between, CR LF after.

@@ -3,9 +3,10 @@
 #include "core/atomic_file.h"
 #include "platform/platform.h"
 #include "storage/record.h"
+#include "storage/stored_file.h"
 
+#include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <cmath>
 #include <vector>
 
@@ -37,6 +38,14 @@ Range rangeOf(Field field)
     return {-3.4e38, 3.4e38};
 }
 
+// A value as a message quotes it: a whole file of digits would make a box taller than
+// the screen.
+QString quotedInMessage(const QString& value)
+{
+    constexpr qsizetype shown = 40;
+    return value.size() <= shown ? value : value.left(shown) + u'…';
+}
+
 // Reads the first fields.size() values of one file, each a number within its field's range.
 // Whole-number fields round a fraction to the nearest even number, as an integer assignment would.
 std::optional<std::vector<double>> readNumbers(const QString& path, const std::vector<Field>& fields,
@@ -44,16 +53,12 @@ std::optional<std::vector<double>> readNumbers(const QString& path, const std::v
 {
     const QString intro = QStringLiteral("設定ファイルを読み込めないため、起動できません。\n%1\n")
                               .arg(QDir::toNativeSeparators(path));
-    QFile file(path);
-    if (!file.exists()) {
-        error = intro + QStringLiteral("ファイルがありません。");
+    const StoredFileRead file = readStoredFile(path);
+    if (!file.bytes) {
+        error = intro + file.error;
         return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = intro + file.errorString();
-        return std::nullopt;
-    }
-    RecordReader reader(QString::fromLatin1(file.readAll()));
+    RecordReader reader(QString::fromLatin1(*file.bytes));
     std::vector<double> numbers;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<RecordValue> value = reader.next();
@@ -64,8 +69,9 @@ std::optional<std::vector<double>> readNumbers(const QString& path, const std::v
         }
         std::optional<double> number = value->toNumber();
         if (!number) {
-            error = intro +
-                    QStringLiteral("%1 番目の値「%2」が数値ではありません。").arg(i + 1).arg(value->text());
+            error = intro + QStringLiteral("%1 番目の値「%2」が数値ではありません。")
+                                .arg(i + 1)
+                                .arg(quotedInMessage(value->text()));
             return std::nullopt;
         }
         if (fields[i] != Field::Position) {
@@ -75,7 +81,7 @@ std::optional<std::vector<double>> readNumbers(const QString& path, const std::v
         if (*number < range.low || *number > range.high) {
             error = intro + QStringLiteral("%1 番目の値 %2 が範囲（%3～%4）の外にあります。")
                                 .arg(i + 1)
-                                .arg(value->text())
+                                .arg(quotedInMessage(value->text()))
                                 .arg(formatRecordNumber(range.low), formatRecordNumber(range.high));
             return std::nullopt;
         }
@@ -176,7 +182,7 @@ SettingsLoad SettingsFiles::load() const
     return result;
 }
 
-bool SettingsFiles::write(const char* fileName, const QByteArray& record)
+bool SettingsFiles::write(const char* fileName, const QByteArray& record, FailureReport report)
 {
     const QString path = pathOf(fileName);
     const QString failure = replaceFileContent(path, record);
@@ -186,6 +192,10 @@ bool SettingsFiles::write(const char* fileName, const QByteArray& record)
     }
     const QString message = QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
                                 .arg(QDir::toNativeSeparators(path), failure);
+    if (report == FailureReport::StandardError) {
+        qWarning().noquote() << message;
+        return false;
+    }
     // The same failure again (the position after every click in a read-only folder) is
     // reported once, until a write succeeds.
     if (message != lastReportedFailure_) {
@@ -195,9 +205,9 @@ bool SettingsFiles::write(const char* fileName, const QByteArray& record)
     return false;
 }
 
-bool SettingsFiles::savePosition(double leftTwips, double topTwips)
+bool SettingsFiles::savePosition(double leftTwips, double topTwips, FailureReport report)
 {
-    return write(positionFile, positionRecord(leftTwips, topTwips));
+    return write(positionFile, positionRecord(leftTwips, topTwips), report);
 }
 
 bool SettingsFiles::saveGeneralSettings(const ClockSettings& settings)

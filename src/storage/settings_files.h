@@ -40,15 +40,24 @@ public:
     // is missing, short, or holds a value that is not a number in its field's range.
     SettingsLoad load() const;
 
-    // Each returns false (after the message) when a file could not be written.
-    bool savePosition(double leftTwips, double topTwips);
+    // How a failed write is reported: in a message box, or on standard error while the
+    // program ends, when nobody may be there to answer a box (log-out, SIGTERM).
+    enum class FailureReport
+    {
+        MessageBox,
+        StandardError
+    };
+
+    // Each returns false (after the report) when a file could not be written.
+    bool savePosition(double leftTwips, double topTwips, FailureReport report = FailureReport::MessageBox);
     // set.zdt, set1.zdt and set2.zdt: stacking, second hand and tray icon, hand colours.
     bool saveGeneralSettings(const ClockSettings& settings);
     // set3.zdt: design, read-out colour and colon, then seven reserved zeros.
     bool saveDesignSettings(const ClockSettings& settings);
 
 private:
-    bool write(const char* fileName, const QByteArray& record);
+    bool write(const char* fileName, const QByteArray& record,
+               FailureReport report = FailureReport::MessageBox);
 
     QString folder_;
     Platform& platform_;

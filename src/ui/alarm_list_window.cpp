@@ -107,10 +107,9 @@ void AlarmListWindow::showDetails(int row)
 
 void AlarmListWindow::addAlarm()
 {
-    if (alarmList_->count() > 9) {
-        if (alarmList_->count() == 10) {
-            platform_.showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
-        }
+    // A file can hold more than ten (written by hand): the limit is said all the same.
+    if (alarmList_->count() >= 10) {
+        platform_.showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
         return;
     }
     openEditor(std::nullopt, addBar_);

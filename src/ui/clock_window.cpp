@@ -231,10 +231,16 @@ void ClockWindow::applyStackingOrder()
 
 void ClockWindow::savePosition()
 {
-    if (!platform_.windowsPlaceAndShapeThemselves()) {
-        return;
+    if (platform_.windowsPlaceAndShapeThemselves()) {
+        model_.savePosition(pos());
     }
-    model_.savePosition(pos());
+}
+
+void ClockWindow::savePositionAtExit()
+{
+    if (platform_.windowsPlaceAndShapeThemselves()) {
+        model_.savePositionAtExit(pos());
+    }
 }
 
 void ClockWindow::paintEvent(QPaintEvent*)
@@ -295,7 +301,7 @@ void ClockWindow::removeTrayIcon()
 
 void ClockWindow::quit()
 {
-    savePosition();
+    savePositionAtExit();
     unload(false);
     close();
 }
@@ -316,7 +322,7 @@ void ClockWindow::unload(bool writePosition)
     clearMask();
     removeTrayIcon();
     if (writePosition) {
-        savePosition();
+        savePositionAtExit();
     }
     platform_.stopSound();
     emit unloaded();

@@ -34,6 +34,8 @@ public:
 
     // Writes the window's left and top to the position file.
     void savePosition();
+    // The same as the program or the session ends: a failure is not shown in a box.
+    void savePositionAtExit();
 
     // The menu's 終了: writes the position, takes the outline and the tray icon away, and
     // closes the window, which ends the program.

@@ -89,7 +89,8 @@ TEST_P(AnalogFace, DrawsTheHandsFromTheCentre)
     face.redraw(plainPicture(c.type, white, scale), inputsFor(c.type, c.time, c.secondHand));
     const QImage image = face.composed();
     ASSERT_EQ(image.devicePixelRatio(), scale);
-    const auto block = [&](QPoint point) {
+    // clang 14 (the sanitizer build) cannot capture a structured binding: copy the scale.
+    const auto block = [&image, scale = scale](QPoint point) {
         std::vector<QRgb> pixels;
         for (int dy = 0; dy < scale; ++dy) {
             for (int dx = 0; dx < scale; ++dx) {

@@ -86,4 +86,23 @@ TEST(ClockModel, SavedAlarmsComeBackFromTheFileWithTheBell)
     EXPECT_EQ(changed.count(), 1);
 }
 
+TEST(ClockModel, LoadRemovesTheTemporariesOfInterruptedSavesOnly)
+{
+    TempProgramFolder folder;
+    const QStringList leftovers = {u"fomit.zdt.Ab12Cd"_s, u"set3.zdt.zzzzzz"_s, u"alm.zdt.X1y2Z3"_s};
+    const QStringList others = {u"fomit.zdt.bak"_s, u"alm.zdt.1234567"_s, u"notes.zdt.Ab12Cd"_s};
+    for (const QString& name : leftovers + others) {
+        folder.write(name, "7680,");
+    }
+    FakePlatform platform(folder.path());
+    ClockModel model(platform);
+    ASSERT_FALSE(model.load());
+    for (const QString& name : leftovers) {
+        EXPECT_FALSE(QFile::exists(folder.filePath(name))) << name.toStdString();
+    }
+    for (const QString& name : others) {
+        EXPECT_TRUE(QFile::exists(folder.filePath(name))) << name.toStdString();
+    }
+}
+
 } // namespace

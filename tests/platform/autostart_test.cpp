@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,10 +29,14 @@ TEST(Autostart, QuotesAndEscapesTheExecutablePath)
     }
 }
 
-TEST(Autostart, EntryIsNamedAfterTheExecutable)
+TEST(Autostart, EntryIsNamedAfterTheExecutableAndItsCopy)
 {
-    EXPECT_EQ(autostart::entryFileName(u"/opt/clock/nekotokei"_s), u"nekotokei.desktop"_s);
-    EXPECT_EQ(autostart::entryFileName(u"/opt/clock/neko tokei"_s), u"neko tokei.desktop"_s);
+    const QRegularExpression named(u"^nekotokei-[0-9a-f]{8}\\.desktop$"_s);
+    const QString a = autostart::entryFileName(u"/opt/clock/nekotokei"_s);
+    EXPECT_TRUE(named.match(a).hasMatch()) << a.toStdString();
+    EXPECT_EQ(autostart::entryFileName(u"/opt/clock/nekotokei"_s), a);
+    EXPECT_NE(autostart::entryFileName(u"/opt/clock2/nekotokei"_s), a);
+    EXPECT_TRUE(autostart::entryFileName(u"/opt/clock/neko tokei"_s).startsWith(u"neko tokei-"_s));
 }
 
 class AutostartFolder : public ::testing::Test
@@ -44,7 +49,11 @@ protected:
     }
     void TearDown() override { qputenv("XDG_CONFIG_HOME", saved_); }
 
-    QString entryPath() const { return config.filePath(u"autostart/nekotokei.desktop"_s); }
+    QString entryPath(const QString& executable) const
+    {
+        return config.filePath(u"autostart/"_s + autostart::entryFileName(executable));
+    }
+    QString entryPath() const { return entryPath(executable); }
 
     QTemporaryDir config;
     const QString executable = u"/opt/my \"clocks\"/$cat/nekotokei"_s;
@@ -66,6 +75,35 @@ TEST_F(AutostartFolder, CreateTwiceDeleteDeleteAgain)
     EXPECT_TRUE(autostart::remove(executable));
     EXPECT_FALSE(QFile::exists(entryPath()));
     EXPECT_FALSE(autostart::remove(executable));
+}
+
+// A copied folder is another clock: each copy registers and removes its own entry.
+TEST_F(AutostartFolder, CopiesKeepTheirOwnEntries)
+{
+    const QString copy = u"/home/u/clock copy/nekotokei"_s;
+    ASSERT_TRUE(autostart::create(executable));
+    ASSERT_TRUE(autostart::create(copy));
+    EXPECT_TRUE(autostart::remove(executable));
+    QFile entry(entryPath(copy));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_EQ(entry.readAll(), autostart::desktopEntry(copy));
+    EXPECT_TRUE(autostart::remove(copy));
+    EXPECT_FALSE(QFile::exists(entryPath(copy)));
+}
+
+// An entry named after the executable alone goes when it starts this copy, not otherwise.
+TEST_F(AutostartFolder, RemovalTakesAnEarlierEntryOfThisCopyOnly)
+{
+    const QString earlier = config.filePath(u"autostart/nekotokei.desktop"_s);
+    ASSERT_TRUE(QDir().mkpath(autostart::folder()));
+    for (const bool ours : {false, true}) {
+        QFile entry(earlier);
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        entry.write(autostart::desktopEntry(ours ? executable : u"/elsewhere/nekotokei"_s));
+        entry.close();
+        EXPECT_EQ(autostart::remove(executable), ours);
+        EXPECT_EQ(QFile::exists(earlier), !ours);
+    }
 }
 
 TEST_F(AutostartFolder, UnusableFolderFailsBothWays)

@@ -4,6 +4,7 @@
 #include "support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -60,10 +61,18 @@ TEST(SettingsFiles, RoundsFractionsOfWholeNumberFieldsToEven)
 
 struct BadFile
 {
+    enum Kind
+    {
+        Content,
+        Missing,
+        Fifo,       // would block the read until somebody writes
+        LinkToZero, // would read until memory runs out
+    };
+
     const char* name;
     const char* file;
-    QByteArray content; // empty with remove = the file is missing
-    bool remove;
+    QByteArray content;
+    Kind kind;
     const char* expected;
 
     friend void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
@@ -76,10 +85,16 @@ TEST_P(SettingsFilesRefusal, NamesTheFileAndWhatIsWrong)
 {
     const BadFile& c = GetParam();
     TempProgramFolder folder;
-    if (c.remove) {
-        folder.remove(QString::fromLatin1(c.file));
-    } else {
+    const QString path = folder.filePath(QString::fromLatin1(c.file));
+    if (c.kind == BadFile::Content) {
         folder.write(QString::fromLatin1(c.file), c.content);
+    } else {
+        folder.remove(QString::fromLatin1(c.file));
+    }
+    if (c.kind == BadFile::Fifo) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (c.kind == BadFile::LinkToZero) {
+        ASSERT_TRUE(QFile::link(u"/dev/zero"_s, path));
     }
     FakePlatform platform(folder.path());
     const QByteArray before = folder.snapshot();
@@ -89,22 +104,32 @@ TEST_P(SettingsFilesRefusal, NamesTheFileAndWhatIsWrong)
     EXPECT_FALSE(load.settings);
     EXPECT_TRUE(load.error.contains(QString::fromLatin1(c.file))) << load.error.toStdString();
     EXPECT_TRUE(load.error.contains(QString::fromUtf8(c.expected))) << load.error.toStdString();
+    EXPECT_LT(load.error.size(), 200); // a message box, not a screen of digits
     EXPECT_EQ(folder.snapshot(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SettingsFilesRefusal,
     ::testing::Values(
-        BadFile{"MissingPosition", "fomit.zdt", {}, true, "ファイルがありません"},
-        BadFile{"MissingSet3", "set3.zdt", {}, true, "ファイルがありません"},
-        BadFile{"EmptySet", "set.zdt", "", false, "1 個必要ですが、0 個"},
-        BadFile{"ShortPosition", "fomit.zdt", "7680\r\n", false, "2 個必要ですが、1 個"},
-        BadFile{"ShortSet2", "set2.zdt", "0,0\r\n", false, "3 個必要ですが、2 個"},
-        BadFile{"Garbage", "set1.zdt", "1,yes\r\n", false, "2 番目の値「yes」が数値ではありません"},
-        BadFile{"QuotedNumber", "set.zdt", "\"1\"\r\n", false, "数値ではありません"},
-        BadFile{"FlagTooLarge", "set.zdt", "40000\r\n", false, "範囲（-32768～32767）"},
-        BadFile{"NegativeColour", "set2.zdt", "0,-1,0\r\n", false, "2 番目の値 -1 が範囲（0～16777215）"},
-        BadFile{"ColourTooLarge", "set3.zdt", "0,16777216,0\r\n", false, "範囲（0～16777215）"}),
+        BadFile{"MissingPosition", "fomit.zdt", {}, BadFile::Missing, "ファイルがありません"},
+        BadFile{"MissingSet3", "set3.zdt", {}, BadFile::Missing, "ファイルがありません"},
+        BadFile{"EmptySet", "set.zdt", "", BadFile::Content, "1 個必要ですが、0 個"},
+        BadFile{"ShortPosition", "fomit.zdt", "7680\r\n", BadFile::Content, "2 個必要ですが、1 個"},
+        BadFile{"ShortSet2", "set2.zdt", "0,0\r\n", BadFile::Content, "3 個必要ですが、2 個"},
+        BadFile{"Garbage", "set1.zdt", "1,yes\r\n", BadFile::Content,
+                "2 番目の値「yes」が数値ではありません"},
+        BadFile{"QuotedNumber", "set.zdt", "\"1\"\r\n", BadFile::Content, "数値ではありません"},
+        BadFile{"FlagTooLarge", "set.zdt", "40000\r\n", BadFile::Content, "範囲（-32768～32767）"},
+        BadFile{"NegativeColour", "set2.zdt", "0,-1,0\r\n", BadFile::Content,
+                "2 番目の値 -1 が範囲（0～16777215）"},
+        BadFile{"ColourTooLarge", "set3.zdt", "0,16777216,0\r\n", BadFile::Content, "範囲（0～16777215）"},
+        BadFile{"LongValueIsShortened", "set.zdt", QByteArray(100000, '0') + "40000", BadFile::Content,
+                "値 0000000000000000000000000000000000000000… が範囲"},
+        BadFile{"LongTextIsShortened", "set.zdt", QByteArray(100000, 'x'), BadFile::Content,
+                "「xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…」"},
+        BadFile{"TooLarge", "set2.zdt", "0,0,0" + QByteArray(2 << 20, ' '), BadFile::Content, "大きすぎます"},
+        BadFile{"Fifo", "set1.zdt", {}, BadFile::Fifo, "通常のファイルではありません"},
+        BadFile{"LinkToDevZero", "set3.zdt", {}, BadFile::LinkToZero, "通常のファイルではありません"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsFiles, SaveWritesAllValuesOfTheGroupByteExact)

@@ -35,7 +35,7 @@ void TempProgramFolder::remove(const QString& name) const
 QByteArray TempProgramFolder::snapshot() const
 {
     QByteArray all;
-    const QStringList names = QDir(path()).entryList(QDir::Files, QDir::Name);
+    const QStringList names = QDir(path()).entryList(QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QString& name : names) {
         all += name.toUtf8() + '\n' + read(name) + '\n';
     }

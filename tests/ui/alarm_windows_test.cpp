@@ -126,7 +126,7 @@ TEST_F(AlarmWindows, TenAlarmsAreTheLimit)
         bool message;
         bool editWindow;
     };
-    for (const Case& c : {Case{9, false, true}, Case{10, true, false}, Case{11, false, false}}) {
+    for (const Case& c : {Case{9, false, true}, Case{10, true, false}, Case{11, true, false}}) {
         TempProgramFolder folder;
         folder.write(u"alm.zdt"_s, alarms(c.count));
         FakePlatform platform(folder.path());

@@ -92,5 +92,27 @@ TEST_F(ClockMouse, APositionThatCannotBeWrittenIsReportedAndTheClockRunsOn)
     EXPECT_NE(clock.face().image(), before); // the second hand moved on
 }
 
+// A log-out or SIGTERM closes the clock; nobody may be there to answer a message box.
+TEST(ClockEnd, APositionThatCannotBeWrittenDoesNotHoldUpTheEnd)
+{
+    for (const bool fromMenu : {false, true}) {
+        TempProgramFolder folder;
+        FakePlatform platform(folder.path());
+        Application app(platform);
+        ASSERT_TRUE(app.start());
+        {
+            const FileSizeLimit limit(4);
+            if (fromMenu) {
+                app.clockWindow().quit();
+            } else {
+                app.clockWindow().close();
+            }
+        }
+        EXPECT_TRUE(platform.messages.empty()) << fromMenu;
+        EXPECT_FALSE(app.clockWindow().isVisible()) << fromMenu;
+        EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1500,1500\r\n");
+    }
+}
+
 } // namespace
 #endif
