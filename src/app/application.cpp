@@ -6,11 +6,6 @@
 #include "platform/settings_location.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
-#include "ui/about_window.h"
-#include "ui/alarm_edit_window.h"
-#include "ui/alarm_list_window.h"
-#include "ui/message_window.h"
-#include "ui/settings_window.h"
 
 #include <QApplication>
 
@@ -51,27 +46,6 @@ bool Application::start()
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_,
                      &ClockWindow::savePositionAtExit);
     return true;
-}
-
-void Application::comeForward()
-{
-    // Each later window was opened from the one before it, or stands alone.
-    QWidget* const windows[] = {&clockWindow_,
-                                dialogs_.settingsWindow(),
-                                dialogs_.alarmListWindow(),
-                                dialogs_.alarmEditWindow(),
-                                dialogs_.aboutWindow(),
-                                dialogs_.messageWindow()};
-    QWidget* top = nullptr;
-    for (QWidget* window : windows) {
-        if (window && window->isVisible()) {
-            window->raise();
-            top = window;
-        }
-    }
-    if (top) {
-        top->activateWindow();
-    }
 }
 
 void Application::shutDown()

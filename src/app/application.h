@@ -19,10 +19,6 @@ public:
     // start-up: the message has been shown, no window appears and no file was written.
     bool start();
 
-    // Another start for the same folder: the clock comes to the front, and with it the
-    // open windows, the one that waits for the user on top.
-    void comeForward();
-
     ClockModel& model() { return model_; }
     ClockWindow& clockWindow() { return clockWindow_; }
     Dialogs& dialogs() { return dialogs_; }

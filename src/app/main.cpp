@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     }
     Application application(platform);
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,
-                     [&application] { application.comeForward(); });
+                     [&application] { application.dialogs().bringForward(); });
     if (!application.start()) {
         return 1;
     }

@@ -46,8 +46,7 @@ QImage renderText(const QString& text, ColourRef colour, int scale)
 // Everything the texts depend on, packed into one number.
 long long textKey(int design, ColourRef colour, const LocalTime& time)
 {
-    const long long day = (time.year * 13LL + time.month) * 32 + time.day;
-    return ((day * 2 + (time.hour < 12 ? 0 : 1)) * 8 + design) * 0x1000000LL + colour;
+    return ((time.dayKey() * 2 + (time.hour < 12 ? 0 : 1)) * 8 + design) * 0x1000000LL + colour;
 }
 
 } // namespace
@@ -167,6 +166,7 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
         return;
     }
     if (design->hands) {
+        hidePanels();
         hands_.draw(painter_, *design->hands, {in.hourColour, in.minuteColour, in.secondColour}, in.time,
                     in.secondHand == 1);
     }

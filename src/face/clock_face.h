@@ -41,9 +41,6 @@ public:
     // `picture` is the design's picture at the scale to draw at.
     void redraw(const QImage& picture, const Inputs& inputs);
 
-    // Moves the read-out panel and the bell box out of sight (analog designs).
-    void hidePanels();
-
     // Draws the time into the read-out panel of a digital design; false when the panel
     // already showed exactly this, in which case nothing was drawn.
     bool refreshReadout(int design, const LocalTime& time, int colonStyle, int colonPhase);
@@ -68,6 +65,8 @@ public:
     static QFont textFont();
 
 private:
+    // Moves the read-out panel and the bell box out of sight (analog designs).
+    void hidePanels();
     void prepareFace(const QImage& picture);
     // Loads the strips and the bell at a scale and sizes the panel and bell box for it.
     void useScale(int scale);

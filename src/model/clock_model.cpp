@@ -5,8 +5,8 @@
 #include "storage/alarm_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -106,6 +106,15 @@ void ClockModel::setReadoutColour(ColourRef colour)
     emit readoutColourChanged();
 }
 
+QPoint ClockModel::position() const
+{
+    // Wild stored values are clamped so they stay screen coordinates.
+    const auto pixels = [](double twips) {
+        return int(std::lround(std::clamp(twips / twipsPerPixel, -1.0e7, 1.0e7)));
+    };
+    return QPoint(pixels(settings_.positionX), pixels(settings_.positionY));
+}
+
 void ClockModel::savePosition(QPoint topLeft)
 {
     writePosition(topLeft, SettingsFiles::FailureReport::MessageBox);
@@ -125,14 +134,11 @@ void ClockModel::writePosition(QPoint topLeft, SettingsFiles::FailureReport repo
 
 bool ClockModel::saveAlarms(const AlarmTable& table)
 {
-    const QString path = alarmFilePath();
-    if (!alarm_file::save(path, table, platform_)) {
+    std::optional<AlarmTable> saved = alarm_file::save(alarmFilePath(), table, platform_);
+    if (!saved) {
         return false;
     }
-    // The table is rebuilt from the file as written.
-    QFile file(path);
-    alarms_ =
-        file.open(QIODevice::ReadOnly) ? alarm_file::parseSaved(alarm_file::decode(file.readAll())) : table;
+    alarms_ = std::move(*saved);
     updateBell();
     emit alarmsChanged();
     return true;

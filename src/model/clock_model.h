@@ -42,6 +42,8 @@ public:
     void setHandColours(ColourRef hour, ColourRef minute, ColourRef second);
     void setReadoutColour(ColourRef colour);
 
+    // The stored window position in screen pixels (the file holds twips).
+    QPoint position() const;
     // Writes the window's top-left corner (pixels) to the position file.
     void savePosition(QPoint topLeft);
     // The same as the program ends: a failure goes to standard error, since the end must

@@ -175,9 +175,13 @@ AlarmTable load(const QString& path, Platform& platform)
     return std::move(parsed.table);
 }
 
-bool save(const QString& path, const AlarmTable& table, Platform& platform)
+std::optional<AlarmTable> save(const QString& path, const AlarmTable& table, Platform& platform)
 {
-    return write(path, format(table, false), platform);
+    if (!write(path, format(table, false), platform)) {
+        return std::nullopt;
+    }
+    const StoredFileRead file = readStoredFile(path);
+    return file.bytes ? parseSaved(decode(*file.bytes)) : table;
 }
 
 } // namespace alarm_file

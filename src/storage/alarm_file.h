@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class Platform;
 
@@ -50,8 +51,9 @@ namespace alarm_file {
 // Failures to read or rewrite are shown through the platform; nothing is lost.
 AlarmTable load(const QString& path, Platform& platform);
 
-// Writes the table; on failure shows a message naming the file and the reason, leaves
-// the old file as it was and returns false.
-bool save(const QString& path, const AlarmTable& table, Platform& platform);
+// Writes the table and returns it as the file now holds it, read back (what the format
+// cannot hold replaced). On failure shows a message naming the file and the reason,
+// leaves the old file as it was and returns nothing.
+std::optional<AlarmTable> save(const QString& path, const AlarmTable& table, Platform& platform);
 
 } // namespace alarm_file

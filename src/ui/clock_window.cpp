@@ -14,33 +14,15 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <cmath>
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
-
-// Screen pixels from a stored twips value; wild values are clamped so they stay integers.
-int pixelsFromTwips(double twips)
-{
-    return int(std::lround(std::clamp(twips / twipsPerPixel, -1.0e7, 1.0e7)));
-}
-
 constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
-
-// One number for each second of the calendar: the face is drawn again when it changes,
-// also when the clock is set back or forward by whole minutes.
-long long secondStamp(const LocalTime& time)
-{
-    const long long day = (time.year * 13LL + time.month) * 32 + time.day;
-    return ((day * 24 + time.hour) * 60 + time.minute) * 61 + time.second;
-}
 
 } // namespace
 
 ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
-    : QWidget(nullptr, baseWindowFlags), model_(model), platform_(platform), drag_(this),
-      picture_(designs::picture(0, artwork::pictureScale(devicePixelRatioF())))
+    : QWidget(nullptr, baseWindowFlags), model_(model), platform_(platform), drag_(this)
 {
     // Where the mask does not cut the window (Wayland), the pixels outside the cat are left
     // transparent instead.
@@ -67,7 +49,6 @@ ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
 void ClockWindow::start()
 {
     const ClockSettings& settings = model_.settings();
-    applyDesignGeometry();
     face_.setPanelColour(settings.readoutColour);
     loadPicture();
     now_ = platform_.now();
@@ -86,8 +67,7 @@ void ClockWindow::start()
             screens.append(area);
         }
     }
-    const QPoint stored(pixelsFromTwips(settings.positionX), pixelsFromTwips(settings.positionY));
-    move(placeOnScreens(QRect(stored, size()), screens));
+    move(placeOnScreens(QRect(model_.position(), size()), screens));
 
     applyOutline();
     drawnSecond_ = -1;
@@ -102,17 +82,10 @@ void ClockWindow::start()
     scheduleTick(false);
 }
 
-void ClockWindow::applyDesignGeometry()
-{
-    if (designs::isAnalog(model_.settings().design)) {
-        face_.hidePanels();
-    }
-}
-
 void ClockWindow::showReading()
 {
     const ClockSettings& settings = model_.settings();
-    const long long second = secondStamp(now_);
+    const long long second = now_.secondKey();
     if (second != drawnSecond_) {
         face_.redraw(picture_, ClockFace::Inputs{
                                    .design = settings.design,
@@ -180,9 +153,11 @@ void ClockWindow::scheduleTick(bool timerJustFired)
 
 void ClockWindow::loadPicture()
 {
+    // An unknown design keeps the picture shown: the first design's bare picture at start.
     const int design = model_.settings().design;
-    if (designs::isDesign(design)) {
-        picture_ = designs::picture(design, artwork::pictureScale(devicePixelRatioF()));
+    if (designs::isDesign(design) || picture_.isNull()) {
+        picture_ = designs::picture(designs::isDesign(design) ? design : 0,
+                                    artwork::pictureScale(devicePixelRatioF()));
     }
 }
 
@@ -190,7 +165,6 @@ void ClockWindow::showDesign()
 {
     loadPicture();
     resizeToPicture();
-    applyDesignGeometry();
     showNow();
     applyOutline();
 }

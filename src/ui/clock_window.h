@@ -62,8 +62,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Hides the read-out panel and bell box on an analog design.
-    void applyDesignGeometry();
     // Redraws the face when the reading is in another second than the one drawn, and the
     // digital read-out when its digits or its colon changed.
     void showReading();
@@ -76,8 +74,7 @@ private:
     // Cuts the window's outline from its picture.
     void applyOutline();
     void resizeToPicture();
-    // The stored design's picture at the scale of the window's screen; an unknown design
-    // keeps the picture shown.
+    // The stored design's picture at the scale of the window's screen.
     void loadPicture();
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();

@@ -47,9 +47,11 @@ constexpr NoticeRule noticeRules[] = {
     {Notice::ReadoutColourChanged, Window::Settings},
 };
 
-constexpr Window allWindows[] = {Window::Clock,         Window::Settings,   Window::About,
-                                 Window::AlarmList,     Window::AlarmEdit,  Window::Message,
-                                 Window::DesignChooser, Window::HandColour, Window::ReadoutColour};
+// Each window after the one it is opened from; the message window, which may answer any
+// of them, last.
+constexpr Window allWindows[] = {Window::Clock,      Window::Settings,      Window::About,
+                                 Window::AlarmList,  Window::AlarmEdit,     Window::DesignChooser,
+                                 Window::HandColour, Window::ReadoutColour, Window::Message};
 
 unsigned bit(Notice notice)
 {
@@ -276,6 +278,21 @@ void Dialogs::updateEnabling()
             held = held || (rule.disabled == window && (notices_ & bit(rule.notice)));
         }
         target->setEnabled(!held);
+    }
+}
+
+void Dialogs::bringForward()
+{
+    QWidget* top = nullptr;
+    for (const Window window : allWindows) {
+        QWidget* target = widget(window);
+        if (target && target->isVisible()) {
+            target->raise();
+            top = target;
+        }
+    }
+    if (top) {
+        top->activateWindow();
     }
 }
 

@@ -83,6 +83,10 @@ public:
     // Whether a window is open (the clock always is).
     bool isOpen(Window window) const;
 
+    // Brings the clock and every open window to the front, the one that waits for the
+    // user on top and active.
+    void bringForward();
+
     // Closes every window at once, without their closing steps: the program is ending.
     void closeAll();
 

@@ -324,7 +324,7 @@ TEST(Bell, AnalogDesignsKeepTheBoxesOutOfSight)
 {
     ClockFace face;
     face.redraw(plainPicture(6), inputsFor(6, at(1, 2, 3)));
-    face.hidePanels();
+    face.redraw(plainPicture(4), inputsFor(4, at(1, 2, 4))); // the design changed to an analog one
     EXPECT_FALSE(face.panelRect().intersects(QRect(0, 0, 115, 115)));
     EXPECT_FALSE(face.bellBoxRect().intersects(QRect(0, 0, 115, 115)));
 }
