@@ -1,6 +1,7 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,11 +19,17 @@ TEST(SingleInstance, OneClockPerFolderAskedForwardByTheNext)
         ASSERT_TRUE(running.claim());
         QSignalSpy forward(&running, &SingleInstance::comeForwardRequested);
 
-        // The same folder, however its path is spelt.
-        SingleInstance second(folder.path() + u"/../"_s + QDir(folder.path()).dirName());
-        EXPECT_FALSE(second.claim());
-        EXPECT_TRUE(forward.wait(5000));
-        EXPECT_EQ(forward.count(), 1);
+        // The same folder, however its path is spelt: through its parent, or through a
+        // symbolic link to it.
+        const QString link = otherFolder.filePath(u"link"_s);
+        ASSERT_TRUE(QFile::link(folder.path(), link));
+        const QString spellings[] = {folder.path() + u"/../"_s + QDir(folder.path()).dirName(), link};
+        for (const QString& spelling : spellings) {
+            SingleInstance second(spelling);
+            EXPECT_FALSE(second.claim()) << spelling.toStdString();
+            EXPECT_TRUE(forward.wait(5000)) << spelling.toStdString();
+        }
+        EXPECT_EQ(forward.count(), 2);
 
         SingleInstance other(otherFolder.path());
         EXPECT_TRUE(other.claim());

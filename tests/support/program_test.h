@@ -8,9 +8,8 @@
 
 // The whole program on a scripted desktop in a throw-away program folder. A test writes
 // the files it needs, then starts it.
-class ProgramTest : public ::testing::Test
+struct Program
 {
-protected:
     TempProgramFolder folder;
     FakePlatform platform{folder.path()};
     Application app{platform};
@@ -18,3 +17,6 @@ protected:
     ClockModel& model = app.model();
     Dialogs& dialogs = app.dialogs();
 };
+
+class ProgramTest : public ::testing::Test, protected Program
+{};

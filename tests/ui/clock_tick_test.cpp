@@ -9,16 +9,15 @@ namespace {
 
 constexpr int late = tick_schedule::lateness;
 
-class ClockTick : public ProgramTest
+// The clock started at 12:00:00.000 of the test day; the colon's rhythm starts there too.
+struct StartedClock : Program
 {
-protected:
-    // Starts at 12:00:00.000 of the test day; the colon's rhythm starts there too.
-    void start(const QByteArray& secondHandAndTray, const QByteArray& design)
+    StartedClock(const QByteArray& secondHandAndTray, const QByteArray& design)
     {
         folder.write(u"set1.zdt"_s, secondHandAndTray);
         folder.write(u"set3.zdt"_s, design);
         platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
-        ASSERT_TRUE(app.start());
+        started = app.start();
     }
 
     void tickAt(int second, int millisecond)
@@ -26,6 +25,8 @@ protected:
         platform.setNow(12, 0, second, millisecond);
         clock.tick();
     }
+
+    bool started = false;
 };
 
 TEST(ClockTickRhythm, SleepsUntilWhatTheDesignShowsCanChange)
@@ -47,40 +48,66 @@ TEST(ClockTickRhythm, SleepsUntilWhatTheDesignShowsCanChange)
         {"UnknownDesign", "1,0\r\n", "7,255,0\r\n", 7000},
     };
     for (const Case& c : cases) {
-        TempProgramFolder caseFolder;
-        caseFolder.write(u"set1.zdt"_s, c.secondHandAndTray);
-        caseFolder.write(u"set3.zdt"_s, c.design);
-        FakePlatform casePlatform(caseFolder.path());
-        casePlatform.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
-        Application caseApp(casePlatform);
-        ASSERT_TRUE(caseApp.start());
-        casePlatform.setNow(12, 0, 3, late);
-        caseApp.clockWindow().tick();
-        EXPECT_EQ(caseApp.clockWindow().tickInterval(), c.interval) << c.name;
+        StartedClock program(c.secondHandAndTray, c.design);
+        ASSERT_TRUE(program.started);
+        program.tickAt(3, late);
+        EXPECT_EQ(program.clock.tickInterval(), c.interval) << c.name;
     }
 }
 
-TEST_F(ClockTick, KeepsItsRhythmAndIsSetAgainWhenItDrifts)
+TEST(ClockTickRhythm, KeepsItsRhythmAndIsSetAgainWhenItDrifts)
 {
-    start("1,0\r\n", "0,255,0\r\n");
-    const std::pair<int, int> ticks[] = {
-        {1, late},      // on time
-        {2, late + 9},  // a little late: the timer keeps its interval
-        {3, late + 30}, // too late: set for the next second
-        {4, late},      // and back to whole seconds
+    struct Tick
+    {
+        int second;
+        int millisecond;
+        int interval; // the timer's interval after it
     };
-    const int intervals[] = {1000, 1000, 1000 - 30, 1000};
-    for (std::size_t i = 0; i < std::size(ticks); ++i) {
-        tickAt(ticks[i].first, ticks[i].second);
-        EXPECT_EQ(clock.tickInterval(), intervals[i]) << i;
+    struct Case
+    {
+        const char* name;
+        QByteArray secondHandAndTray;
+        QByteArray design;
+        std::vector<Tick> ticks;
+    };
+    const Case cases[] = {
+        {"SecondHand",
+         "1,0\r\n",
+         "0,255,0\r\n",
+         {
+             {1, late, 1000},           // on time
+             {2, late + 9, 1000},       // a little late: the timer keeps its interval
+             {3, late + 30, 1000 - 30}, // too late: set for the next second
+             {4, late, 1000},           // and back to whole seconds
+         }},
+        {"BlinkingColon", // its rhythm started at 12:00:00.000
+         "0,0\r\n",
+         "1,255,0\r\n",
+         {
+             {1, 500 + late, 500},
+             {2, late + 9, 500},
+             {2, 500 + late + 30, 500 - 30},
+             {3, late, 500},
+         }},
+    };
+    for (const Case& c : cases) {
+        StartedClock program(c.secondHandAndTray, c.design);
+        ASSERT_TRUE(program.started);
+        for (const Tick& tick : c.ticks) {
+            program.tickAt(tick.second, tick.millisecond);
+            EXPECT_EQ(program.clock.tickInterval(), tick.interval)
+                << c.name << " at " << tick.second << "." << tick.millisecond;
+        }
     }
 }
 
-TEST_F(ClockTick, ASettingShowsAtOnceAndChangesTheRhythm)
+TEST(ClockTickRhythm, ASettingShowsAtOnceAndChangesTheRhythm)
 {
-    folder.write(u"alm.zdt"_s, "");
-    start("0,0\r\n", "0,255,0\r\n");
-    tickAt(3, late);
+    StartedClock program("0,0\r\n", "0,255,0\r\n");
+    ASSERT_TRUE(program.started);
+    ClockWindow& clock = program.clock;
+    ClockModel& model = program.model;
+    program.tickAt(3, late);
     ASSERT_EQ(clock.tickInterval(), 7000);
     const QImage withoutSecondHand = clock.face().image();
 
