@@ -59,7 +59,7 @@ BENCHMARK(ClockReading);
 void AnalogRedraw(benchmark::State& state)
 {
     const int type = int(state.range(0));
-    const QImage picture = designs::picture(type, int(state.range(1)));
+    const QImage picture = designs::picture(DesignIndex{type}, int(state.range(1)));
     ClockFace face;
     ClockFace::Inputs inputs{type, at(10, 10, 0), 1, 1, 0, 5197647, 255, 0xFFFFFF};
     face.redraw(picture, inputs);
@@ -77,7 +77,7 @@ BENCHMARK(AnalogRedraw)->ArgsProduct({{0, 5}, {1, 2}});
 void DigitalReadout(benchmark::State& state)
 {
     const int type = int(state.range(0));
-    const QImage picture = designs::picture(type, int(state.range(1)));
+    const QImage picture = designs::picture(DesignIndex{type}, int(state.range(1)));
     ClockFace face;
     face.redraw(picture, ClockFace::Inputs{type, at(9, 5, 0), 1, 1, 0, 0, 0, 255});
     int minute = 0;

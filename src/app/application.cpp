@@ -6,6 +6,7 @@
 #include "platform/settings_location.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
+#include "ui/notice_texts.h"
 
 #include <QApplication>
 
@@ -22,8 +23,17 @@ Application::Application(Platform& platform)
 
     QObject::connect(&clockWindow_, &ClockWindow::menuRequested, &menu_, &ClockMenu::open);
     QObject::connect(&menu_, &ClockMenu::quitChosen, &clockWindow_, &ClockWindow::quit);
-    QObject::connect(&model_, &ClockModel::alarmRang, &dialogs_, [this](const QString& message) {
-        dialogs_.showMessage(message, Dialogs::Notice::AlarmRang);
+    QObject::connect(&model_, &ClockModel::alarmRang, &dialogs_, [this](const Alarm& alarm) {
+        dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
+    });
+    QObject::connect(&model_, &ClockModel::settingsNotSaved, &dialogs_, [this](const FileFailure& failure) {
+        platform_.showMessage(notice_text::settingsNotSaved(failure));
+    });
+    QObject::connect(&model_, &ClockModel::alarmsNotRead, &dialogs_, [this](const FileFailure& failure) {
+        platform_.showMessage(notice_text::alarmsNotRead(failure));
+    });
+    QObject::connect(&model_, &ClockModel::alarmsNotSaved, &dialogs_, [this](const FileFailure& failure) {
+        platform_.showMessage(notice_text::alarmsNotSaved(failure));
     });
     QObject::connect(&clockWindow_, &ClockWindow::unloaded, &dialogs_, [this] { shutDown(); });
 }
@@ -31,13 +41,13 @@ Application::Application(Platform& platform)
 bool Application::start()
 {
     // A first start in the user's settings folder brings the shipped defaults there.
-    if (const std::optional<QString> error =
+    if (const auto failure =
             settings_location::fillMissingSettings(platform_.settingsFolder(), platform_.dataFolder())) {
-        platform_.showMessage(*error);
+        platform_.showMessage(notice_text::settingsNotPrepared(*failure));
         return false;
     }
-    if (const std::optional<QString> error = model_.load()) {
-        platform_.showMessage(*error);
+    if (const std::optional<SettingsLoadFailure> failure = model_.load()) {
+        platform_.showMessage(notice_text::settingsNotLoaded(*failure));
         return false;
     }
     clockWindow_.start();

@@ -5,17 +5,18 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-QString replaceFileContent(const QString& path, const QByteArray& content)
+std::optional<FileFailure> replaceFileContent(const QString& path, const QByteArray& content)
 {
     QSaveFile file(path);
     // Unbuffered, so that a short write shows in write() itself: QSaveFile does not notice
     // a buffer flush that fails and would commit a truncated file.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(content) == content.size() &&
         file.commit()) {
-        return {};
+        return std::nullopt;
     }
     const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+    return FileFailure{path, FileFailure::Cause::System,
+                       reason.isEmpty() ? QStringLiteral("Unknown error") : reason};
 }
 
 void removeLeftoverTemporaries(const QString& path)

@@ -44,9 +44,9 @@ QImage renderText(const QString& text, ColourRef colour, int scale)
 }
 
 // Everything the texts depend on, packed into one number.
-long long textKey(int design, ColourRef colour, const LocalTime& time)
+long long textKey(DesignIndex design, ColourRef colour, const LocalTime& time)
 {
-    return ((time.dayKey() * 2 + (time.hour < 12 ? 0 : 1)) * 8 + design) * 0x1000000LL + colour;
+    return ((time.dayKey() * 2 + (time.hour < 12 ? 0 : 1)) * 8 + design.number) * 0x1000000LL + colour;
 }
 
 } // namespace
@@ -141,7 +141,7 @@ void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
     const int cell = bellCell * scale_;
     const QRect imageCell(0, 0, cell, cell);
     const QRect maskCell(cell, 0, cell, cell);
-    if (in.bellShown == 1) {
+    if (in.bellShown) {
         if (layout.bell) {
             raster_ops::andBlit(face_, *layout.bell * scale_, bellSprite_, maskCell);
             raster_ops::xorBlit(face_, *layout.bell * scale_, bellSprite_, imageCell);
@@ -149,7 +149,7 @@ void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
             bellBox_.fill(toQColor(in.readoutColour).rgb());
             raster_ops::andBlit(bellBox_, QPoint(0, 0), bellSprite_, imageCell);
         }
-    } else if (in.bellShown == 0) {
+    } else {
         bellBox_.fill(Qt::black);
     }
 }
@@ -160,7 +160,7 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
     const designs::Design* design = designs::find(in.design);
     if (!design) {
         // An unknown design shows its bare picture; only a cleared bell box changes.
-        if (in.bellShown == 0) {
+        if (!in.bellShown) {
             bellBox_.fill(Qt::black);
         }
         return;
@@ -168,7 +168,7 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
     if (design->hands) {
         hidePanels();
         hands_.draw(painter_, *design->hands, {in.hourColour, in.minuteColour, in.secondColour}, in.time,
-                    in.secondHand == 1);
+                    in.secondHand);
     }
     drawTexts(design->layout, in);
     if (!design->layout.panel.isEmpty()) {
@@ -191,7 +191,8 @@ void ClockFace::setPanelColour(ColourRef colour)
     }
 }
 
-bool ClockFace::refreshReadout(int design, const LocalTime& time, int colonStyle, int colonPhase)
+bool ClockFace::refreshReadout(DesignIndex design, const LocalTime& time, ColonStyle colonStyle,
+                               int colonPhase)
 {
     const designs::Design* found = designs::find(design);
     const digital_readout::Strip* strip = found ? digital_readout::stripFor(found->readout) : nullptr;
@@ -199,7 +200,7 @@ bool ClockFace::refreshReadout(int design, const LocalTime& time, int colonStyle
         return false;
     }
     const digital_readout::Colon colon = digital_readout::colonFor(colonStyle, colonPhase);
-    const long long content = ((design * 24LL + time.hour) * 60 + time.minute) * 3 + int(colon);
+    const long long content = ((design.number * 24LL + time.hour) * 60 + time.minute) * 3 + int(colon);
     if (content == panelContent_) {
         return false;
     }

@@ -27,10 +27,10 @@ public:
     // What a redraw of the face needs from the clock's state.
     struct Inputs
     {
-        int design;
+        DesignIndex design;
         LocalTime time;
-        int secondHand; // drawn when 1
-        int bellShown;  // 1 shows the bell, 0 clears the bell box, other values leave it
+        bool secondHand;
+        bool bellShown;
         ColourRef hourColour;
         ColourRef minuteColour;
         ColourRef secondColour;
@@ -43,7 +43,7 @@ public:
 
     // Draws the time into the read-out panel of a digital design; false when the panel
     // already showed exactly this, in which case nothing was drawn.
-    bool refreshReadout(int design, const LocalTime& time, int colonStyle, int colonPhase);
+    bool refreshReadout(DesignIndex design, const LocalTime& time, ColonStyle colonStyle, int colonPhase);
 
     // The read-out panel's background colour (set at start-up and by each redraw).
     void setPanelColour(ColourRef colour);

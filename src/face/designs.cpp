@@ -68,26 +68,26 @@ constexpr std::array<Design, count> table{{
 
 } // namespace
 
-const Design* find(int index)
+const Design* find(DesignIndex index)
 {
-    return isDesign(index) ? &table[std::size_t(index)] : nullptr;
+    return index.number >= 0 && index.number < count ? &table[std::size_t(index.number)] : nullptr;
 }
 
-bool isAnalog(int index)
+bool isAnalog(DesignIndex index)
 {
     const Design* design = find(index);
     return design && design->hands;
 }
 
-bool isDigital(int index)
+bool isDigital(DesignIndex index)
 {
     const Design* design = find(index);
     return design && design->readout != Readout::None;
 }
 
-QImage picture(int index, int scale)
+QImage picture(DesignIndex index, int scale)
 {
-    return QImage(artwork::resource(artwork::atScale(artwork::designPicture(index), scale)))
+    return QImage(artwork::resource(artwork::atScale(artwork::designPicture(index.number), scale)))
         .convertToFormat(QImage::Format_RGB32);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/setting_values.h"
 #include "face/face_layout.h"
 #include "face/hand_geometry.h"
 
@@ -30,19 +31,14 @@ struct Design
     face_layout::Layout layout;
 };
 
-constexpr bool isDesign(int index)
-{
-    return index >= 0 && index < count;
-}
-
 // The design of a stored number, nothing for a number outside the table.
-const Design* find(int index);
+const Design* find(DesignIndex index);
 
-bool isAnalog(int index);
-bool isDigital(int index);
+bool isAnalog(DesignIndex index);
+bool isDigital(DesignIndex index);
 
 // The full-size picture of a design, from the program's embedded artwork, drawn at
 // `scale` (1 or 2; the 2x picture has a device pixel ratio of 2).
-QImage picture(int index, int scale);
+QImage picture(DesignIndex index, int scale);
 
 } // namespace designs

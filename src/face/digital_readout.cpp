@@ -23,13 +23,15 @@ QImage stripPicture(const Strip& strip, int scale)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-Colon colonFor(int colonStyle, int colonPhase)
+Colon colonFor(ColonStyle colonStyle, int colonPhase)
 {
-    if (colonStyle == 1) {
+    switch (colonStyle) {
+    case ColonStyle::Steady:
         return Colon::Shown;
-    }
-    if (colonStyle == 0) {
+    case ColonStyle::Blinking:
         return colonPhase > 1 ? Colon::Blank : Colon::Shown;
+    case ColonStyle::Hidden:
+        break;
     }
     return Colon::NotDrawn;
 }

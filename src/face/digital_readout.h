@@ -2,6 +2,7 @@
 
 #include "core/artwork.h"
 #include "core/colour.h"
+#include "core/setting_values.h"
 #include "face/designs.h"
 
 #include <QImage>
@@ -42,9 +43,9 @@ enum class Colon
     NotDrawn
 };
 
-// Colon style 1 always shows the colon; style 0 blinks it with the display tick's colon
-// phase (shown in phases 0 and 1, blank in 2 and 3); other styles draw nothing there.
-Colon colonFor(int colonStyle, int colonPhase);
+// A steady colon always shows; a blinking one follows the display tick's colon phase
+// (shown in phases 0 and 1, blank in 2 and 3); a hidden one is not drawn.
+Colon colonFor(ColonStyle colonStyle, int colonPhase);
 
 // Draws hh:mm into `panel`: fills it with `colour`, then AND-s the digit cells and the
 // colon cell at their places, in the pixels of the strip picture's scale (its device

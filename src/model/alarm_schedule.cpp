@@ -7,11 +7,6 @@ namespace {
 
 constexpr int minutesPerDay = 24 * 60;
 
-bool equalsTwoDigits(QStringView text, int value)
-{
-    return text.size() == 2 && text[0] == QChar(u'0' + value / 10) && text[1] == QChar(u'0' + value % 10);
-}
-
 } // namespace
 
 long long AlarmSchedule::minuteStamp(const LocalTime& time)
@@ -20,11 +15,9 @@ long long AlarmSchedule::minuteStamp(const LocalTime& time)
            time.minute;
 }
 
-bool AlarmSchedule::isDue(const AlarmRecord& record, int hour, int minute)
+bool AlarmSchedule::isDue(const Alarm& alarm, int hour, int minute)
 {
-    const QStringView time(record.time);
-    return record.enabled == alarm_text::enabledOn && time.size() >= 2 &&
-           equalsTwoDigits(time.left(2), hour) && equalsTwoDigits(time.right(2), minute);
+    return alarm.enabled && alarm.at.isValid() && alarm.at.hour() == hour && alarm.at.minute() == minute;
 }
 
 bool AlarmSchedule::rangThisMinute(const LocalTime& now) const
@@ -32,7 +25,7 @@ bool AlarmSchedule::rangThisMinute(const LocalTime& now) const
     return lastRangMinute_ == minuteStamp(now);
 }
 
-std::vector<AlarmSchedule::Due> AlarmSchedule::check(const AlarmTable& table, const LocalTime& now)
+std::vector<const Alarm*> AlarmSchedule::check(const AlarmTable& table, const LocalTime& now)
 {
     const long long current = minuteStamp(now);
     long long first = current;
@@ -41,17 +34,16 @@ std::vector<AlarmSchedule::Due> AlarmSchedule::check(const AlarmTable& table, co
     }
     lastCheckedMinute_ = current;
 
-    std::vector<Due> due;
+    std::vector<const Alarm*> due;
     for (long long stamp = first; stamp <= current; ++stamp) {
         if (stamp == lastRangMinute_) {
             continue;
         }
         const int minuteOfDay = int(stamp % minutesPerDay);
         bool rang = false;
-        for (const AlarmRecord& record : table) {
-            if (isDue(record, minuteOfDay / 60, minuteOfDay % 60)) {
-                const QStringView time(record.time);
-                due.push_back(Due{&record, time.left(2), time.right(2)});
+        for (const Alarm& alarm : table) {
+            if (isDue(alarm, minuteOfDay / 60, minuteOfDay % 60)) {
+                due.push_back(&alarm);
                 rang = true;
             }
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/local_time.h"
-#include "storage/alarm_record.h"
+#include "storage/alarm.h"
 
 #include <optional>
 #include <vector>
@@ -18,25 +18,15 @@ class AlarmSchedule
 public:
     static constexpr int catchUpMinutes = 10;
 
-    struct Due
-    {
-        const AlarmRecord* record;
-        // The set time as shown in the message: the first and last two characters.
-        QStringView hour;
-        QStringView minute;
-    };
-
     // The alarms that ring at this tick, in table order. Nothing is allocated when
     // nothing is due.
-    std::vector<Due> check(const AlarmTable& table, const LocalTime& now);
+    std::vector<const Alarm*> check(const AlarmTable& table, const LocalTime& now);
 
     // Whether an alarm has rung in the minute of `now`.
     bool rangThisMinute(const LocalTime& now) const;
 
-    // Whether a record rings at the given hour and minute: its time's first two
-    // characters are the two-digit hour, its last two the two-digit minute, and its
-    // enabled flag is "1".
-    static bool isDue(const AlarmRecord& record, int hour, int minute);
+    // Whether an alarm rings at the given hour and minute: it is enabled and set then.
+    static bool isDue(const Alarm& alarm, int hour, int minute);
 
 private:
     static long long minuteStamp(const LocalTime& time);

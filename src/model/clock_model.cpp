@@ -11,14 +11,12 @@
 namespace {
 
 constexpr double twipsPerPixel = 15.0;
-constexpr ColourRef white = 0xFFFFFF;
 
 } // namespace
 
-ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.settingsFolder(), platform)
-{}
+ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.settingsFolder()) {}
 
-std::optional<QString> ClockModel::load()
+std::optional<SettingsLoadFailure> ClockModel::load()
 {
     // A clock killed during a save can leave the save's temporary file behind; no other
     // clock writes in this folder, so every such file is a leftover.
@@ -26,16 +24,19 @@ std::optional<QString> ClockModel::load()
                              SettingsFiles::set2File, SettingsFiles::set3File, alarm_file::fileName}) {
         removeLeftoverTemporaries(files_.pathOf(file));
     }
-    const SettingsLoad loaded = files_.load();
-    if (!loaded.settings) {
-        return loaded.error;
+    std::variant<ClockSettings, SettingsLoadFailure> loaded = files_.load();
+    if (SettingsLoadFailure* failure = std::get_if<SettingsLoadFailure>(&loaded)) {
+        return std::move(*failure);
     }
-    settings_ = *loaded.settings;
-    // A stored 0 always means white: black cannot be the read-out colour.
-    if (settings_.readoutColour == 0) {
-        settings_.readoutColour = white;
+    settings_ = std::get<ClockSettings>(loaded);
+    alarm_file::Load alarms = alarm_file::load(alarmFilePath());
+    alarms_ = std::move(alarms.table);
+    if (alarms.readFailure) {
+        emit alarmsNotRead(*alarms.readFailure);
     }
-    alarms_ = alarm_file::load(alarmFilePath(), platform_);
+    if (alarms.upgradeFailure) {
+        emit alarmsNotSaved(*alarms.upgradeFailure);
+    }
     updateBell();
     return std::nullopt;
 }
@@ -47,43 +48,56 @@ QString ClockModel::alarmFilePath() const
 
 void ClockModel::saveGeneralSettings()
 {
-    files_.saveGeneralSettings(settings_);
+    report(files_.saveGeneralSettings(settings_));
 }
 
 void ClockModel::saveDesignSettings()
 {
-    files_.saveDesignSettings(settings_);
+    report(files_.saveDesignSettings(settings_));
 }
 
-void ClockModel::setAlwaysOnTop(int value)
+void ClockModel::report(const std::vector<FileFailure>& failures)
 {
-    settings_.alwaysOnTop = value;
+    if (failures.empty()) {
+        lastSettingsFailure_.reset();
+    }
+    for (const FileFailure& failure : failures) {
+        if (failure != lastSettingsFailure_) {
+            lastSettingsFailure_ = failure;
+            emit settingsNotSaved(failure);
+        }
+    }
+}
+
+void ClockModel::setAlwaysOnTop(Stacking stacking)
+{
+    settings_.alwaysOnTop = stacking;
     saveGeneralSettings();
     emit alwaysOnTopChanged();
 }
 
-void ClockModel::setTrayIcon(int value)
+void ClockModel::setTrayIcon(bool shown)
 {
-    settings_.trayIcon = value;
+    settings_.trayIcon = shown;
     saveGeneralSettings();
     emit trayIconChanged();
 }
 
-void ClockModel::setSecondHand(int value)
+void ClockModel::setSecondHand(bool shown)
 {
-    settings_.secondHand = value;
+    settings_.secondHand = shown;
     saveGeneralSettings();
     emit secondHandChanged();
 }
 
-void ClockModel::setColonStyle(int value)
+void ClockModel::setColonStyle(ColonStyle style)
 {
-    settings_.colonStyle = value;
+    settings_.colonStyle = style;
     saveDesignSettings();
     emit colonStyleChanged();
 }
 
-void ClockModel::setDesign(int design)
+void ClockModel::setDesign(DesignIndex design)
 {
     settings_.design = design;
     saveDesignSettings();
@@ -117,28 +131,29 @@ QPoint ClockModel::position() const
 
 void ClockModel::savePosition(QPoint topLeft)
 {
-    writePosition(topLeft, SettingsFiles::FailureReport::MessageBox);
+    report(writePosition(topLeft));
 }
 
-void ClockModel::savePositionAtExit(QPoint topLeft)
+std::vector<FileFailure> ClockModel::savePositionAtExit(QPoint topLeft)
 {
-    writePosition(topLeft, SettingsFiles::FailureReport::StandardError);
+    return writePosition(topLeft);
 }
 
-void ClockModel::writePosition(QPoint topLeft, SettingsFiles::FailureReport report)
+std::vector<FileFailure> ClockModel::writePosition(QPoint topLeft)
 {
     settings_.positionX = topLeft.x() * twipsPerPixel;
     settings_.positionY = topLeft.y() * twipsPerPixel;
-    files_.savePosition(settings_.positionX, settings_.positionY, report);
+    return files_.savePosition(settings_.positionX, settings_.positionY);
 }
 
 bool ClockModel::saveAlarms(const AlarmTable& table)
 {
-    std::optional<AlarmTable> saved = alarm_file::save(alarmFilePath(), table, platform_);
-    if (!saved) {
+    std::variant<AlarmTable, FileFailure> saved = alarm_file::save(alarmFilePath(), table);
+    if (const FileFailure* failure = std::get_if<FileFailure>(&saved)) {
+        emit alarmsNotSaved(*failure);
         return false;
     }
-    alarms_ = std::move(*saved);
+    alarms_ = std::move(std::get<AlarmTable>(saved));
     updateBell();
     emit alarmsChanged();
     return true;
@@ -146,34 +161,26 @@ bool ClockModel::saveAlarms(const AlarmTable& table)
 
 void ClockModel::updateBell()
 {
-    const bool anyEnabled = std::any_of(alarms_.begin(), alarms_.end(), [](const AlarmRecord& alarm) {
-        return alarm.enabled == alarm_text::enabledOn;
-    });
-    bellShown_ = anyEnabled ? 1 : 0;
+    bellShown_ =
+        std::any_of(alarms_.begin(), alarms_.end(), [](const Alarm& alarm) { return alarm.enabled; });
 }
 
 void ClockModel::checkAlarms(const LocalTime& now)
 {
-    for (const AlarmSchedule::Due& due : schedule_.check(alarms_, now)) {
-        ring(due);
+    for (const Alarm* alarm : schedule_.check(alarms_, now)) {
+        ring(*alarm);
     }
 }
 
-void ClockModel::ring(const AlarmSchedule::Due& due)
+void ClockModel::ring(const Alarm& alarm)
 {
-    const AlarmRecord& alarm = *due.record;
-    if (!alarm.sound.isEmpty() && alarm.sound != alarm_text::standardSound) {
-        lastAlarmPlayedWave_ = 1;
-        // A wave file that cannot be played gives the standard sound in its place; the
-        // message window then does not beep a second time.
-        if (!platform_.playWave(alarm.sound)) {
-            platform_.beep();
-        }
-    } else {
-        lastAlarmPlayedWave_ = 0;
+    lastAlarmPlayedWave_ = alarm.waveFile.has_value();
+    // A wave file that cannot be played gives the standard sound in its place; the
+    // message window then does not beep a second time.
+    if (alarm.waveFile && !platform_.playWave(*alarm.waveFile)) {
+        platform_.beep();
     }
-    if (alarm.display == alarm_text::displayOn) {
-        emit alarmRang(alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + due.hour.toString() + u'：' +
-                       due.minute.toString());
+    if (alarm.showsMessage) {
+        emit alarmRang(alarm);
     }
 }

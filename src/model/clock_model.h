@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/alarm_schedule.h"
-#include "storage/alarm_record.h"
+#include "storage/alarm.h"
 #include "storage/clock_settings.h"
 #include "storage/settings_files.h"
 
@@ -13,7 +13,8 @@ class Platform;
 // The one owner of the clock's state: the stored settings, the alarm table and what
 // follows from them. Every setter assigns, writes the settings file the value lives in,
 // and then emits one signal, even when the value did not change (the user pressed the
-// button again: the file is rewritten and the effect applied again).
+// button again: the file is rewritten and the effect applied again). A file that cannot
+// be written keeps its old content; the failure is signalled and the clock goes on.
 class ClockModel final : public QObject
 {
     Q_OBJECT
@@ -22,23 +23,23 @@ public:
     explicit ClockModel(Platform& platform);
 
     // Reads the five settings files, then the alarm file. On a bad settings file it
-    // returns the message to show and reads and writes nothing more.
-    std::optional<QString> load();
+    // returns what is wrong and reads and writes nothing more.
+    std::optional<SettingsLoadFailure> load();
 
     const ClockSettings& settings() const { return settings_; }
     const AlarmTable& alarms() const { return alarms_; }
     QString alarmFilePath() const;
 
-    // 1 while at least one alarm is enabled: the bell shows on the face.
-    int bellShown() const { return bellShown_; }
-    // 1 when the alarm that rang last played a wave file: the message window then keeps quiet.
-    int lastAlarmPlayedWave() const { return lastAlarmPlayedWave_; }
+    // While at least one alarm is enabled the bell shows on the face.
+    bool bellShown() const { return bellShown_; }
+    // Whether the alarm that rang last played a wave file: the message window then keeps quiet.
+    bool lastAlarmPlayedWave() const { return lastAlarmPlayedWave_; }
 
-    void setAlwaysOnTop(int value);
-    void setTrayIcon(int value);
-    void setSecondHand(int value);
-    void setColonStyle(int value);
-    void setDesign(int design);
+    void setAlwaysOnTop(Stacking stacking);
+    void setTrayIcon(bool shown);
+    void setSecondHand(bool shown);
+    void setColonStyle(ColonStyle style);
+    void setDesign(DesignIndex design);
     void setHandColours(ColourRef hour, ColourRef minute, ColourRef second);
     void setReadoutColour(ColourRef colour);
 
@@ -46,9 +47,9 @@ public:
     QPoint position() const;
     // Writes the window's top-left corner (pixels) to the position file.
     void savePosition(QPoint topLeft);
-    // The same as the program ends: a failure goes to standard error, since the end must
-    // never wait for somebody to answer a message box.
-    void savePositionAtExit(QPoint topLeft);
+    // The same as the program ends, when nobody may be there to answer a message: the
+    // failures are returned instead of signalled.
+    std::vector<FileFailure> savePositionAtExit(QPoint topLeft);
 
     // Writes the table to the alarm file and takes the file's content as the new table.
     // False, with the table unchanged, when the file could not be written.
@@ -68,20 +69,30 @@ signals:
     void handColoursChanged();
     void readoutColourChanged();
     void alarmsChanged();
-    void alarmRang(const QString& message);
+    void alarmRang(const Alarm& alarm);
+
+    // A settings file could not be written. The same failure again is signalled once,
+    // until a write succeeds (the position after every click in a read-only folder).
+    void settingsNotSaved(const FileFailure& failure);
+    // The alarm file could not be read at start-up: the clock starts without alarms.
+    void alarmsNotRead(const FileFailure& failure);
+    // The alarm file could not be written (a save, or the rewrite of the older form).
+    void alarmsNotSaved(const FileFailure& failure);
 
 private:
     void saveGeneralSettings();
     void saveDesignSettings();
-    void writePosition(QPoint topLeft, SettingsFiles::FailureReport report);
+    std::vector<FileFailure> writePosition(QPoint topLeft);
+    void report(const std::vector<FileFailure>& failures);
     void updateBell();
-    void ring(const AlarmSchedule::Due& due);
+    void ring(const Alarm& alarm);
 
     Platform& platform_;
     SettingsFiles files_;
     ClockSettings settings_;
     AlarmTable alarms_;
     AlarmSchedule schedule_;
-    int bellShown_ = 0;
-    int lastAlarmPlayedWave_ = 0;
+    std::optional<FileFailure> lastSettingsFailure_;
+    bool bellShown_ = false;
+    bool lastAlarmPlayedWave_ = false;
 };

@@ -2,45 +2,32 @@
 
 namespace {
 
-QString up(const QString& text, int last)
+int wrapped(int value, int count)
 {
-    const int value = text.toInt();
-    if (value > last - 1) {
-        return QStringLiteral("00");
-    }
-    if (value > 8) {
-        return QString::number(value + 1);
-    }
-    return u'0' + QString::number(value + 1);
-}
-
-QString down(const QString& text, int last)
-{
-    if (text == u"00") {
-        return QString::number(last);
-    }
-    const int value = text.toInt();
-    if (value > 10) {
-        return QString::number(value - 1);
-    }
-    return u'0' + QString::number(value - 1);
+    return (value % count + count) % count;
 }
 
 } // namespace
 
-QString stepTime(TimeStep step, const QString& text)
+QTime stepTime(TimeStep step, QTime time)
 {
+    int hour = time.hour();
+    int minute = time.minute();
     switch (step) {
     case TimeStep::HourUp:
-        return up(text, 23);
+        hour = wrapped(hour + 1, 24);
+        break;
     case TimeStep::HourDown:
-        return down(text, 23);
+        hour = wrapped(hour - 1, 24);
+        break;
     case TimeStep::MinuteUp:
-        return up(text, 59);
+        minute = wrapped(minute + 1, 60);
+        break;
     case TimeStep::MinuteDown:
-        return down(text, 59);
+        minute = wrapped(minute - 1, 60);
+        break;
     case TimeStep::None:
         break;
     }
-    return text;
+    return QTime(hour, minute);
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QString>
+#include <QTime>
 
-// The four stepping buttons of the alarm edit window. Each step keeps the text two
-// digits long; the hour wraps between 23 and 00, the minute between 59 and 00.
+// The four stepping buttons of the alarm edit window. The hour wraps between 23 and 0,
+// the minute between 59 and 0, each without touching the other.
 enum class TimeStep
 {
-    None = 0,
-    HourUp = 1,
-    HourDown = 2,
-    MinuteUp = 3,
-    MinuteDown = 4
+    None,
+    HourUp,
+    HourDown,
+    MinuteUp,
+    MinuteDown
 };
 
-QString stepTime(TimeStep step, const QString& text);
+// The time one step on; whole minutes.
+QTime stepTime(TimeStep step, QTime time);

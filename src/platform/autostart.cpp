@@ -125,8 +125,7 @@ bool create(const QString& executablePath)
         return false;
     }
     return replaceFileContent(QDir(start).filePath(entryFileName(executablePath)),
-                              desktopEntry(executablePath))
-        .isEmpty();
+                              desktopEntry(executablePath)) == std::nullopt;
 }
 
 #endif

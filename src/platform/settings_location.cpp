@@ -12,12 +12,6 @@ namespace {
 
 const QStringList settingsFilePatterns = {QStringLiteral("*.zdt")};
 
-QString cannotStart(const QString& what, const QString& path, const QString& reason)
-{
-    return QStringLiteral("%1ため、起動できません。\n%2\n%3")
-        .arg(what, QDir::toNativeSeparators(path), reason);
-}
-
 } // namespace
 
 Layout current()
@@ -56,15 +50,15 @@ QString dataFolder(const Layout& layout)
     return holdsSettingsFiles(layout.executableFolder) ? layout.executableFolder : layout.installedDataFolder;
 }
 
-std::optional<QString> fillMissingSettings(const QString& folder, const QString& defaults)
+std::optional<PreparationFailure> fillMissingSettings(const QString& folder, const QString& defaults)
 {
     const QDir target(folder);
     if (QDir(defaults) == target) {
         return std::nullopt;
     }
     if (!QDir().mkpath(folder)) {
-        return cannotStart(QStringLiteral("設定フォルダーを作れない"), folder,
-                           QStringLiteral("フォルダーを作成できませんでした。"));
+        return PreparationFailure{PreparationFailure::Step::MakeFolder,
+                                  {folder, FileFailure::Cause::System, {}}};
     }
     const QStringList names = QDir(defaults).entryList(settingsFilePatterns, QDir::Files, QDir::Name);
     for (const QString& name : names) {
@@ -74,7 +68,8 @@ std::optional<QString> fillMissingSettings(const QString& folder, const QString&
         }
         QFile source(QDir(defaults).filePath(name));
         if (!source.copy(path)) {
-            return cannotStart(QStringLiteral("設定ファイルを用意できない"), path, source.errorString());
+            return PreparationFailure{PreparationFailure::Step::CopyFile,
+                                      {path, FileFailure::Cause::System, source.errorString()}};
         }
         // The shipped file may be read-only; the user's copy is theirs to change.
         QFile::setPermissions(path,

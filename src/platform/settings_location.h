@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/file_failure.h"
+
 #include <QString>
 #include <optional>
 
@@ -37,9 +39,21 @@ QString settingsFolder(const Layout& layout);
 // The folder of the files shipped with the program: the default settings and the guide.
 QString dataFolder(const Layout& layout);
 
+// Why the settings folder could not be made ready.
+struct PreparationFailure
+{
+    enum class Step
+    {
+        MakeFolder,
+        CopyFile,
+    };
+
+    Step step;
+    FileFailure file; // the folder that could not be made, or the copy that failed
+};
+
 // Copies each settings file of `defaults` that `folder` lacks into it, making the folder
-// when needed. An existing file is never replaced. On failure, the message to show,
-// naming the file or folder and the reason.
-std::optional<QString> fillMissingSettings(const QString& folder, const QString& defaults);
+// when needed. An existing file is never replaced.
+std::optional<PreparationFailure> fillMissingSettings(const QString& folder, const QString& defaults);
 
 } // namespace settings_location

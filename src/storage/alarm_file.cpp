@@ -1,20 +1,94 @@
 #include "storage/alarm_file.h"
 
 #include "core/atomic_file.h"
-#include "platform/platform.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <optional>
 
 namespace alarm_file {
 
 namespace {
+
+const QString enabledOn = QStringLiteral("1");
+const QString enabledOff = QStringLiteral("0");
+
+// A two-digit number within 0..last, or nothing.
+std::optional<int> twoDigits(QStringView text, int last)
+{
+    const auto isDigit = [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    };
+    if (text.size() != 2 || !isDigit(text[0]) || !isDigit(text[1])) {
+        return std::nullopt;
+    }
+    const int value = (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0');
+    return value <= last ? std::optional<int>(value) : std::nullopt;
+}
+
+// The hour is the time's first two characters and the minute its last two, as the
+// clock has always matched them.
+QTime readTime(const QString& text)
+{
+    const QStringView view(text);
+    if (view.size() < 2) {
+        return {};
+    }
+    const std::optional<int> hour = twoDigits(view.left(2), 23);
+    const std::optional<int> minute = twoDigits(view.right(2), 59);
+    return hour && minute ? QTime(*hour, *minute) : QTime();
+}
+
+bool readEnabled(const QString& text)
+{
+    return text == enabledOn;
+}
+
+std::optional<QString> readSound(const QString& text)
+{
+    return text.isEmpty() || text == standardSound ? std::nullopt : std::optional<QString>(text);
+}
+
+bool readDisplay(const QString& text)
+{
+    return text == displayOn;
+}
+
+// The file's own spelling of a value, while it still reads as the value.
+template <typename T, typename Read>
+std::optional<QString> spelt(const std::optional<QString>& spelling, const T& value, Read read)
+{
+    return spelling && read(*spelling) == value ? spelling : std::nullopt;
+}
+
+// Keeps the text as the alarm's spelling unless it is the value's own.
+std::optional<QString> unlessCanonical(const QString& text, const QString& canonical)
+{
+    return text == canonical ? std::nullopt : std::optional<QString>(text);
+}
+
+Alarm toAlarm(const QString (&values)[5])
+{
+    const auto& [time, enabled, sound, display, message] = values;
+    Alarm alarm{
+        .at = readTime(time),
+        .enabled = readEnabled(enabled),
+        .waveFile = readSound(sound),
+        .showsMessage = readDisplay(display),
+        .message = message,
+    };
+    alarm.spelling = AlarmSpelling{
+        .time = unlessCanonical(time, timeText(alarm)),
+        .enabled =
+            enabled == enabledOn || enabled == enabledOff ? std::nullopt : std::optional<QString>(enabled),
+        .sound = unlessCanonical(sound, soundText(alarm)),
+        .display = unlessCanonical(display, displayText(alarm)),
+    };
+    return alarm;
+}
 
 // Reads records of `valuesPerRecord` values (4 or 5) until the end of the file; a file
 // that ends inside a record gives the records before it.
@@ -31,18 +105,17 @@ AlarmTable readRecords(const QString& content, int valuesPerRecord, bool dropEmp
             }
             values[i] = value->text();
         }
-        AlarmRecord record{values[0], values[1], values[2], values[3], values[4]};
-        if (dropEmptyTimes && record.time.isEmpty()) {
+        if (dropEmptyTimes && values[0].isEmpty()) {
             continue;
         }
         if (valuesPerRecord == 4) {
-            record.message = alarm_text::defaultMessage;
+            values[4] = defaultAlarmMessage;
         }
-        if (record.display.isEmpty()) {
-            record.sound = alarm_text::standardSound;
-            record.display = alarm_text::displayOn;
+        if (values[3].isEmpty()) {
+            values[2] = standardSound;
+            values[3] = displayOn;
         }
-        table.push_back(record);
+        table.push_back(toAlarm(values));
     }
     return table;
 }
@@ -75,7 +148,30 @@ bool wholeFileInFourValueForm(const QString& content)
     return anyLine;
 }
 
+std::optional<FileFailure> write(const QString& path, const QString& text)
+{
+    return replaceFileContent(path, encode(text));
+}
+
 } // namespace
+
+QString timeText(const Alarm& alarm)
+{
+    return spelt(alarm.spelling.time, alarm.at, readTime)
+        .value_or(alarm.at.isValid() ? alarm.at.toString(QStringLiteral("hh:mm")) : QString());
+}
+
+QString soundText(const Alarm& alarm)
+{
+    return spelt(alarm.spelling.sound, alarm.waveFile, readSound)
+        .value_or(alarm.waveFile.value_or(standardSound));
+}
+
+QString displayText(const Alarm& alarm)
+{
+    return spelt(alarm.spelling.display, alarm.showsMessage, readDisplay)
+        .value_or(alarm.showsMessage ? displayOn : displayOff);
+}
 
 QString decode(const QByteArray& bytes)
 {
@@ -122,66 +218,50 @@ QString sanitize(const QString& value)
 QString format(const AlarmTable& table, bool quoteEnabledFlag)
 {
     QString text;
-    for (const AlarmRecord& record : table) {
+    for (const Alarm& alarm : table) {
         RecordWriter writer;
-        writer.addText(sanitize(record.time));
+        writer.addText(sanitize(timeText(alarm)));
         if (quoteEnabledFlag) {
-            writer.addText(sanitize(record.enabled));
+            writer.addText(sanitize(spelt(alarm.spelling.enabled, alarm.enabled, readEnabled)
+                                        .value_or(alarm.enabled ? enabledOn : enabledOff)));
         } else {
-            writer.addNumber(record.enabled == alarm_text::enabledOn ? 1 : 0);
+            writer.addNumber(alarm.enabled ? 1 : 0);
         }
-        writer.addText(sanitize(record.sound))
-            .addText(sanitize(record.display))
-            .addText(sanitize(record.message));
+        writer.addText(sanitize(soundText(alarm)))
+            .addText(sanitize(displayText(alarm)))
+            .addText(sanitize(alarm.message));
         text += writer.record();
     }
     return text;
 }
 
-} // namespace alarm_file
-
-namespace alarm_file {
-
-namespace {
-
-bool write(const QString& path, const QString& text, Platform& platform)
-{
-    const QString failure = replaceFileContent(path, encode(text));
-    if (!failure.isEmpty()) {
-        platform.showMessage(QStringLiteral("アラームの設定を保存できませんでした。\n%1\n%2")
-                                 .arg(QDir::toNativeSeparators(path), failure));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-AlarmTable load(const QString& path, Platform& platform)
+Load load(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
         return {};
     }
-    const StoredFileRead file = readStoredFile(path);
-    if (!file.bytes) {
-        platform.showMessage(QStringLiteral("アラームの設定を読み込めませんでした。\n%1\n%2")
-                                 .arg(QDir::toNativeSeparators(path), file.error));
-        return {};
+    const std::variant<QByteArray, FileFailure> file = readStoredFile(path);
+    if (const FileFailure* failure = std::get_if<FileFailure>(&file)) {
+        return Load{.readFailure = *failure};
     }
-    Parsed parsed = parse(decode(*file.bytes));
+    Parsed parsed = parse(decode(std::get<QByteArray>(file)));
+    Load loaded{.table = std::move(parsed.table)};
     if (parsed.upgraded) {
-        write(path, format(parsed.table, true), platform);
+        loaded.upgradeFailure = write(path, format(loaded.table, true));
     }
-    return std::move(parsed.table);
+    return loaded;
 }
 
-std::optional<AlarmTable> save(const QString& path, const AlarmTable& table, Platform& platform)
+std::variant<AlarmTable, FileFailure> save(const QString& path, const AlarmTable& table)
 {
-    if (!write(path, format(table, false), platform)) {
-        return std::nullopt;
+    if (std::optional<FileFailure> failure = write(path, format(table, false))) {
+        return *failure;
     }
-    const StoredFileRead file = readStoredFile(path);
-    return file.bytes ? parseSaved(decode(*file.bytes)) : table;
+    const std::variant<QByteArray, FileFailure> file = readStoredFile(path);
+    if (const QByteArray* bytes = std::get_if<QByteArray>(&file)) {
+        return parseSaved(decode(*bytes));
+    }
+    return table;
 }
 
 } // namespace alarm_file

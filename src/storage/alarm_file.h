@@ -1,16 +1,25 @@
 #pragma once
 
-#include "storage/alarm_record.h"
+#include "core/file_failure.h"
+#include "storage/alarm.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <variant>
 
-class Platform;
-
+// The alarm file: one alarm a line, five values: the time "hh:mm" (quoted), the enabled
+// flag (bare 1 or 0), the sound ("標準" or a wave file's full path), the display flag and
+// the message (all quoted).
 namespace alarm_file {
 
 inline constexpr auto fileName = "alm.zdt";
+
+// The words the file uses for the standard sound and the display flag; they are also
+// how the alarm windows show them.
+inline const QString standardSound = QStringLiteral("標準");
+inline const QString displayOn = QStringLiteral(" 表示 ");
+inline const QString displayOff = QStringLiteral("非表示");
 
 // The file's characters are in the system's code page (UTF-8 on Linux). A file that is
 // not valid UTF-8 is read as CP932, the code page of Japanese Windows installations.
@@ -42,18 +51,28 @@ QString format(const AlarmTable& table, bool quoteEnabledFlag);
 // Replaces what the record format cannot hold.
 QString sanitize(const QString& value);
 
-} // namespace alarm_file
+// The time as the file writes it: "hh:mm", or the file's own spelling of it.
+QString timeText(const Alarm& alarm);
+// The sound as the file writes it: "標準" or the wave file's path.
+QString soundText(const Alarm& alarm);
+// The display flag as the file writes it.
+QString displayText(const Alarm& alarm);
 
-namespace alarm_file {
+struct Load
+{
+    AlarmTable table{};
+    // Why the file could not be read: the table is then empty.
+    std::optional<FileFailure> readFailure{};
+    // Why a file in the older form could not be rewritten in the current one.
+    std::optional<FileFailure> upgradeFailure{};
+};
 
 // The alarm table of the file at `path`. A missing file gives an empty table (the
 // first save creates it); a file in the older form is rewritten in the current one.
-// Failures to read or rewrite are shown through the platform; nothing is lost.
-AlarmTable load(const QString& path, Platform& platform);
+Load load(const QString& path);
 
 // Writes the table and returns it as the file now holds it, read back (what the format
-// cannot hold replaced). On failure shows a message naming the file and the reason,
-// leaves the old file as it was and returns nothing.
-std::optional<AlarmTable> save(const QString& path, const AlarmTable& table, Platform& platform);
+// cannot hold replaced). On failure the old file is left as it was.
+std::variant<AlarmTable, FileFailure> save(const QString& path, const AlarmTable& table);
 
 } // namespace alarm_file

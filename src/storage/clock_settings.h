@@ -1,23 +1,55 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/setting_values.h"
 
-// Everything the five settings files hold. A flag keeps the exact integer it was read
-// with: values other than 0 and 1 mean something (or at least must survive a save).
+#include <optional>
+
+// A setting as a settings file holds it: the value the program means, and the number the
+// file spelt it with when that is not the value's own number (a hand-edited file), so
+// that a save writes back what was read. Assigning a value forgets the number.
+template <typename T>
+class Stored
+{
+public:
+    Stored() = default;
+    Stored(T value) : value_(value) {}
+
+    // A value read from a file as `number`.
+    static Stored asRead(T value, int number)
+    {
+        Stored stored(value);
+        stored.number_ = number;
+        return stored;
+    }
+
+    operator T() const { return value_; }
+    T value() const { return value_; }
+    // The number the file held, when the value's own number is not it.
+    std::optional<int> numberAsRead() const { return number_; }
+
+    friend bool operator==(const Stored&, const Stored&) = default;
+    friend bool operator==(const Stored& stored, T value) { return stored.value_ == value; }
+
+private:
+    T value_{};
+    std::optional<int> number_;
+};
+
+// Everything the five settings files hold.
 struct ClockSettings
 {
-    double positionX = 0; // window left, twips (fomit.zdt)
-    double positionY = 0; // window top, twips
-    int alwaysOnTop =
-        0; // 1 in front of other windows, 0 normal, other values leave the stacking alone (set.zdt)
-    int secondHand = 0;           // 1 drawn (set1.zdt)
-    int trayIcon = 0;             // 1 shown in the notification area (set1.zdt)
-    ColourRef hourHandColour = 0; // set2.zdt
+    double positionX = 0;                            // window left, twips (fomit.zdt)
+    double positionY = 0;                            // window top, twips
+    Stored<Stacking> alwaysOnTop = Stacking::Normal; // set.zdt
+    Stored<bool> secondHand = false;                 // set1.zdt
+    Stored<bool> trayIcon = false;                   // set1.zdt
+    ColourRef hourHandColour = 0;                    // set2.zdt
     ColourRef minuteHandColour = 5197647;
     ColourRef secondHandColour = 255;
-    int design = 0;                     // 0..6, the design table (set3.zdt)
-    ColourRef readoutColour = 16711680; // digital read-out; a stored 0 shows as white (set3.zdt)
-    int colonStyle = 0;                 // 1 steady, 0 blinking, other values: no colon (set3.zdt)
+    DesignIndex design;                                   // set3.zdt
+    ColourRef readoutColour = 16711680;                   // digital read-out; a stored 0 shows as white
+    Stored<ColonStyle> colonStyle = ColonStyle::Blinking; // set3.zdt
 
     friend bool operator==(const ClockSettings&, const ClockSettings&) = default;
 };

@@ -1,16 +1,17 @@
 #include "storage/settings_files.h"
 
 #include "core/atomic_file.h"
-#include "platform/platform.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 
-#include <QDebug>
 #include <QDir>
+#include <array>
 #include <cmath>
 #include <vector>
 
 namespace {
+
+constexpr ColourRef white = 0xFFFFFF;
 
 enum class Field
 {
@@ -38,52 +39,87 @@ Range rangeOf(Field field)
     return {-3.4e38, 3.4e38};
 }
 
-// A value as a message quotes it: a whole file of digits would make a box taller than
-// the screen.
-QString quotedInMessage(const QString& value)
+// How a file spells the values of a setting: the number of each known value, and the
+// value every other number means (kept with its number, to be written back).
+template <typename T>
+struct Spelling
 {
-    constexpr qsizetype shown = 40;
-    return value.size() <= shown ? value : value.left(shown) + u'…';
+    std::array<std::pair<T, int>, 2> known;
+    T other;
+    int otherNumber; // for the other value when no file gave it a number
+};
+
+constexpr Spelling<Stacking> stackingSpelling{
+    {{{Stacking::Normal, 0}, {Stacking::InFront, 1}}}, Stacking::Untouched, 2};
+constexpr Spelling<bool> switchSpelling{{{{false, 0}, {true, 1}}}, false, 0};
+constexpr Spelling<ColonStyle> colonSpelling{
+    {{{ColonStyle::Blinking, 0}, {ColonStyle::Steady, 1}}}, ColonStyle::Hidden, 2};
+
+template <typename T>
+Stored<T> fromNumber(const Spelling<T>& spelling, int number)
+{
+    for (const auto& [value, known] : spelling.known) {
+        if (known == number) {
+            return value;
+        }
+    }
+    return Stored<T>::asRead(spelling.other, number);
+}
+
+template <typename T>
+int toNumber(const Spelling<T>& spelling, const Stored<T>& stored)
+{
+    if (const std::optional<int> number = stored.numberAsRead()) {
+        return *number;
+    }
+    for (const auto& [value, known] : spelling.known) {
+        if (value == stored.value()) {
+            return known;
+        }
+    }
+    return spelling.otherNumber;
 }
 
 // Reads the first fields.size() values of one file, each a number within its field's range.
 // Whole-number fields round a fraction to the nearest even number, as an integer assignment would.
-std::optional<std::vector<double>> readNumbers(const QString& path, const std::vector<Field>& fields,
-                                               QString& error)
+std::variant<std::vector<double>, SettingsLoadFailure> readNumbers(const QString& path,
+                                                                   const std::vector<Field>& fields)
 {
-    const QString intro = QStringLiteral("設定ファイルを読み込めないため、起動できません。\n%1\n")
-                              .arg(QDir::toNativeSeparators(path));
-    const StoredFileRead file = readStoredFile(path);
-    if (!file.bytes) {
-        error = intro + file.error;
-        return std::nullopt;
+    using Problem = SettingsLoadFailure::Problem;
+    SettingsLoadFailure failure{.file = {path, FileFailure::Cause::System, {}}};
+    const std::variant<QByteArray, FileFailure> file = readStoredFile(path);
+    if (const FileFailure* unreadable = std::get_if<FileFailure>(&file)) {
+        failure.file = *unreadable;
+        return failure;
     }
-    RecordReader reader(QString::fromLatin1(*file.bytes));
+    RecordReader reader(QString::fromLatin1(std::get<QByteArray>(file)));
     std::vector<double> numbers;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<RecordValue> value = reader.next();
         if (!value) {
-            error = intro +
-                    QStringLiteral("値が %1 個必要ですが、%2 個しかありません。").arg(fields.size()).arg(i);
-            return std::nullopt;
+            failure.problem = Problem::TooFewValues;
+            failure.valuesNeeded = int(fields.size());
+            failure.valuesFound = int(i);
+            return failure;
         }
+        const auto faulty = [&](Problem problem) {
+            failure.problem = problem;
+            failure.valueNumber = int(i) + 1;
+            failure.value = value->text();
+            return failure;
+        };
         std::optional<double> number = value->toNumber();
         if (!number) {
-            error = intro + QStringLiteral("%1 番目の値「%2」が数値ではありません。")
-                                .arg(i + 1)
-                                .arg(quotedInMessage(value->text()));
-            return std::nullopt;
+            return faulty(Problem::NotANumber);
         }
         if (fields[i] != Field::Position) {
             number = std::nearbyint(*number);
         }
         const Range range = rangeOf(fields[i]);
         if (*number < range.low || *number > range.high) {
-            error = intro + QStringLiteral("%1 番目の値 %2 が範囲（%3～%4）の外にあります。")
-                                .arg(i + 1)
-                                .arg(quotedInMessage(value->text()))
-                                .arg(formatRecordNumber(range.low), formatRecordNumber(range.high));
-            return std::nullopt;
+            failure.low = range.low;
+            failure.high = range.high;
+            return faulty(Problem::OutOfRange);
         }
         numbers.push_back(*number);
     }
@@ -127,99 +163,87 @@ QByteArray set3Record(int design, ColourRef readoutColour, int colonStyle)
     return toBytes(writer);
 }
 
-SettingsFiles::SettingsFiles(QString folder, Platform& platform)
-    : folder_(std::move(folder)), platform_(platform)
-{}
+SettingsFiles::SettingsFiles(QString folder) : folder_(std::move(folder)) {}
 
 QString SettingsFiles::pathOf(const char* fileName) const
 {
     return QDir(folder_).filePath(QString::fromLatin1(fileName));
 }
 
-SettingsLoad SettingsFiles::load() const
+std::variant<ClockSettings, SettingsLoadFailure> SettingsFiles::load() const
 {
-    SettingsLoad result;
-    ClockSettings s;
     using enum Field;
-
-    const auto position = readNumbers(pathOf(positionFile), {Position, Position}, result.error);
-    if (!position) {
-        return result;
+    struct File
+    {
+        const char* name;
+        std::vector<Field> fields;
+    };
+    const File files[] = {
+        {positionFile, {Position, Position}},
+        {setFile, {Flag}},
+        {set1File, {Flag, Flag}},
+        {set2File, {Colour, Colour, Colour}},
+        {set3File, {Flag, Colour, Flag}},
+    };
+    std::vector<std::vector<double>> values;
+    for (const File& file : files) {
+        auto read = readNumbers(pathOf(file.name), file.fields);
+        if (SettingsLoadFailure* failure = std::get_if<SettingsLoadFailure>(&read)) {
+            return std::move(*failure);
+        }
+        values.push_back(std::move(std::get<std::vector<double>>(read)));
     }
-    s.positionX = (*position)[0];
-    s.positionY = (*position)[1];
-
-    const auto set = readNumbers(pathOf(setFile), {Flag}, result.error);
-    if (!set) {
-        return result;
-    }
-    s.alwaysOnTop = int((*set)[0]);
-
-    const auto set1 = readNumbers(pathOf(set1File), {Flag, Flag}, result.error);
-    if (!set1) {
-        return result;
-    }
-    s.secondHand = int((*set1)[0]);
-    s.trayIcon = int((*set1)[1]);
-
-    const auto set2 = readNumbers(pathOf(set2File), {Colour, Colour, Colour}, result.error);
-    if (!set2) {
-        return result;
-    }
-    s.hourHandColour = ColourRef((*set2)[0]);
-    s.minuteHandColour = ColourRef((*set2)[1]);
-    s.secondHandColour = ColourRef((*set2)[2]);
-
-    const auto set3 = readNumbers(pathOf(set3File), {Flag, Colour, Flag}, result.error);
-    if (!set3) {
-        return result;
-    }
-    s.design = int((*set3)[0]);
-    s.readoutColour = ColourRef((*set3)[1]);
-    s.colonStyle = int((*set3)[2]);
-
-    result.settings = s;
-    return result;
+    const auto& [position, set, set1, set2, set3] =
+        std::tie(values[0], values[1], values[2], values[3], values[4]);
+    return ClockSettings{
+        .positionX = position[0],
+        .positionY = position[1],
+        .alwaysOnTop = fromNumber(stackingSpelling, int(set[0])),
+        .secondHand = fromNumber(switchSpelling, int(set1[0])),
+        .trayIcon = fromNumber(switchSpelling, int(set1[1])),
+        .hourHandColour = ColourRef(set2[0]),
+        .minuteHandColour = ColourRef(set2[1]),
+        .secondHandColour = ColourRef(set2[2]),
+        .design = DesignIndex{int(set3[0])},
+        // A stored 0 always means white: black cannot be the read-out colour.
+        .readoutColour = set3[1] == 0 ? white : ColourRef(set3[1]),
+        .colonStyle = fromNumber(colonSpelling, int(set3[2])),
+    };
 }
 
-bool SettingsFiles::write(const char* fileName, const QByteArray& record, FailureReport report)
+void SettingsFiles::write(const char* fileName, const QByteArray& record, std::vector<FileFailure>& failures)
 {
-    const QString path = pathOf(fileName);
-    const QString failure = replaceFileContent(path, record);
-    if (failure.isEmpty()) {
-        lastReportedFailure_.clear();
-        return true;
+    if (std::optional<FileFailure> failure = replaceFileContent(pathOf(fileName), record)) {
+        failures.push_back(std::move(*failure));
     }
-    const QString message = QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
-                                .arg(QDir::toNativeSeparators(path), failure);
-    if (report == FailureReport::StandardError) {
-        qWarning().noquote() << message;
-        return false;
-    }
-    // The same failure again (the position after every click in a read-only folder) is
-    // reported once, until a write succeeds.
-    if (message != lastReportedFailure_) {
-        lastReportedFailure_ = message;
-        platform_.showMessage(message);
-    }
-    return false;
 }
 
-bool SettingsFiles::savePosition(double leftTwips, double topTwips, FailureReport report)
+std::vector<FileFailure> SettingsFiles::savePosition(double leftTwips, double topTwips)
 {
-    return write(positionFile, positionRecord(leftTwips, topTwips), report);
+    std::vector<FileFailure> failures;
+    write(positionFile, positionRecord(leftTwips, topTwips), failures);
+    return failures;
 }
 
-bool SettingsFiles::saveGeneralSettings(const ClockSettings& settings)
+std::vector<FileFailure> SettingsFiles::saveGeneralSettings(const ClockSettings& settings)
 {
-    const bool set = write(setFile, setRecord(settings.alwaysOnTop));
-    const bool set1 = write(set1File, set1Record(settings.secondHand, settings.trayIcon));
-    const bool set2 = write(
-        set2File, set2Record(settings.hourHandColour, settings.minuteHandColour, settings.secondHandColour));
-    return set && set1 && set2;
+    std::vector<FileFailure> failures;
+    write(setFile, setRecord(toNumber(stackingSpelling, settings.alwaysOnTop)), failures);
+    write(set1File,
+          set1Record(toNumber(switchSpelling, settings.secondHand),
+                     toNumber(switchSpelling, settings.trayIcon)),
+          failures);
+    write(set2File, set2Record(settings.hourHandColour, settings.minuteHandColour, settings.secondHandColour),
+          failures);
+    return failures;
 }
 
-bool SettingsFiles::saveDesignSettings(const ClockSettings& settings)
+std::vector<FileFailure> SettingsFiles::saveDesignSettings(const ClockSettings& settings)
 {
-    return write(set3File, set3Record(settings.design, settings.readoutColour, settings.colonStyle));
+    std::vector<FileFailure> failures;
+    write(set3File,
+          set3Record(settings.design.number, settings.readoutColour,
+                     toNumber(colonSpelling, settings.colonStyle)),
+          failures);
+    return failures;
 }

@@ -1,16 +1,32 @@
 #pragma once
 
+#include "core/file_failure.h"
 #include "storage/clock_settings.h"
 
 #include <QString>
 #include <optional>
+#include <variant>
+#include <vector>
 
-class Platform;
-
-struct SettingsLoad
+// Why the settings files could not be read: the file, and what is wrong with it.
+struct SettingsLoadFailure
 {
-    std::optional<ClockSettings> settings;
-    QString error; // names the file and what is wrong when settings is empty
+    enum class Problem
+    {
+        Unreadable,   // `file` says why
+        TooFewValues, // valuesNeeded values, only valuesFound there
+        NotANumber,   // value number `valueNumber` is `value`
+        OutOfRange,   // value number `valueNumber` is `value`, outside low..high
+    };
+
+    FileFailure file{}; // its path always; the cause when Unreadable
+    Problem problem = Problem::Unreadable;
+    int valuesNeeded = 0;
+    int valuesFound = 0;
+    int valueNumber = 0; // counted from 1
+    QString value{};     // as the file spells it
+    double low = 0;
+    double high = 0;
 };
 
 // The records of each file, exactly as written (CR LF included).
@@ -21,12 +37,12 @@ QByteArray set2Record(ColourRef hour, ColourRef minute, ColourRef second);
 QByteArray set3Record(int design, ColourRef readoutColour, int colonStyle);
 
 // The five settings files in the program's folder. Reading happens once, at start-up;
-// every later change rewrites a whole file. A write that fails is reported in a
-// message box naming the file and the reason, and leaves the old file as it was.
+// every later change rewrites a whole file, and a write that fails leaves the old file
+// as it was.
 class SettingsFiles
 {
 public:
-    SettingsFiles(QString folder, Platform& platform);
+    explicit SettingsFiles(QString folder);
 
     static constexpr auto positionFile = "fomit.zdt";
     static constexpr auto setFile = "set.zdt";
@@ -38,28 +54,18 @@ public:
 
     // Reads fomit, set, set1, set2 and set3 in that order; stops at the first file that
     // is missing, short, or holds a value that is not a number in its field's range.
-    SettingsLoad load() const;
+    std::variant<ClockSettings, SettingsLoadFailure> load() const;
 
-    // How a failed write is reported: in a message box, or on standard error while the
-    // program ends, when nobody may be there to answer a box (log-out, SIGTERM).
-    enum class FailureReport
-    {
-        MessageBox,
-        StandardError
-    };
-
-    // Each returns false (after the report) when a file could not be written.
-    bool savePosition(double leftTwips, double topTwips, FailureReport report = FailureReport::MessageBox);
+    // Each returns the files that could not be written, in the order they were tried:
+    // nothing when all were.
+    std::vector<FileFailure> savePosition(double leftTwips, double topTwips);
     // set.zdt, set1.zdt and set2.zdt: stacking, second hand and tray icon, hand colours.
-    bool saveGeneralSettings(const ClockSettings& settings);
+    std::vector<FileFailure> saveGeneralSettings(const ClockSettings& settings);
     // set3.zdt: design, read-out colour and colon, then seven reserved zeros.
-    bool saveDesignSettings(const ClockSettings& settings);
+    std::vector<FileFailure> saveDesignSettings(const ClockSettings& settings);
 
 private:
-    bool write(const char* fileName, const QByteArray& record,
-               FailureReport report = FailureReport::MessageBox);
+    void write(const char* fileName, const QByteArray& record, std::vector<FileFailure>& failures);
 
     QString folder_;
-    Platform& platform_;
-    QString lastReportedFailure_;
 };

@@ -3,28 +3,27 @@
 #include <QFile>
 #include <QFileInfo>
 
-StoredFileRead readStoredFile(const QString& path)
+std::variant<QByteArray, FileFailure> readStoredFile(const QString& path)
 {
+    using enum FileFailure::Cause;
     const QFileInfo info(path);
     if (!info.exists()) {
-        return {std::nullopt, QStringLiteral("ファイルがありません。")};
+        return FileFailure{path, Missing, {}};
     }
     if (!info.isFile()) {
-        return {std::nullopt, QStringLiteral("通常のファイルではありません。")};
+        return FileFailure{path, NotRegularFile, {}};
     }
-    const QString tooLarge =
-        QStringLiteral("ファイルが大きすぎます（上限 %1 バイト）。").arg(maxStoredFileBytes);
     if (info.size() > maxStoredFileBytes) {
-        return {std::nullopt, tooLarge};
+        return FileFailure{path, TooLarge, {}};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, file.errorString()};
+        return FileFailure{path, System, file.errorString()};
     }
     // The file may have grown since it was measured.
     QByteArray bytes = file.read(maxStoredFileBytes + 1);
     if (bytes.size() > maxStoredFileBytes) {
-        return {std::nullopt, tooLarge};
+        return FileFailure{path, TooLarge, {}};
     }
-    return {std::move(bytes), QString()};
+    return bytes;
 }

@@ -1,19 +1,16 @@
 #pragma once
 
+#include "core/file_failure.h"
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
+#include <variant>
 
 // Far above any settings or alarm file the program writes, and small enough to read at
 // once: a larger file is refused rather than read until memory runs out.
 inline constexpr qint64 maxStoredFileBytes = 1 << 20;
 
-struct StoredFileRead
-{
-    std::optional<QByteArray> bytes;
-    QString error; // why the file could not be read, when bytes is empty
-};
-
-// Reads a settings or alarm file whole. Only a regular file (or a link to one) is read:
-// a pipe or a device in its place could block start-up or never end.
-StoredFileRead readStoredFile(const QString& path);
+// Reads a settings or alarm file whole: its bytes, or why it could not be read. Only a
+// regular file (or a link to one) is read: a pipe or a device in its place could block
+// start-up or never end.
+std::variant<QByteArray, FileFailure> readStoredFile(const QString& path);

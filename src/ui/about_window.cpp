@@ -51,7 +51,10 @@ AboutWindow::AboutWindow(Platform& platform)
             [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.dataFolder()))); });
 
     addCloseButton(artwork::face::close, {336, 132})->setToolTip(QStringLiteral("閉じる"));
-    setMouseTracking(true);
+    connect(this, &PictureDialog::pointerOverBackground, this, [this] {
+        makerLink_->unlight();
+        guideLink_->unlight();
+    });
 }
 
 void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
@@ -60,11 +63,4 @@ void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
         platform_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
     }
     link->unlight();
-}
-
-void AboutWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    makerLink_->unlight();
-    guideLink_->unlight();
-    PictureDialog::mouseMoveEvent(event);
 }

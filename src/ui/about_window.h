@@ -16,9 +16,6 @@ public:
 
     static constexpr ColourRef backgroundColour = 0x00404040;
 
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-
 private:
     void openLink(HighlightBar* link, const QUrl& url);
 

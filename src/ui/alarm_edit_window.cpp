@@ -2,6 +2,7 @@
 
 #include "core/artwork.h"
 #include "platform/platform.h"
+#include "storage/alarm_file.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
@@ -16,22 +17,17 @@ namespace {
 constexpr ColourRef white = 0x00FFFFFF;
 constexpr ColourRef textColour = 0x00E0E0E0;
 
-QString twoDigits(int value)
-{
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
-AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRecord>& alarm)
+AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>& alarm)
     : PictureDialog(artwork::background::alarmEdit, QStringLiteral("アラームの設定")), platform_(platform)
 {
     setObjectName(QStringLiteral("alarmEditWindow"));
     addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
-    hourText_ = addLabel(this, QStringLiteral("00"), {14, 54, 40, 33}, textColour, 24, fixedFace);
+    hourText_ = addLabel(this, QString(), {14, 54, 40, 33}, textColour, 24, fixedFace);
     hourText_->setObjectName(QStringLiteral("hour"));
     addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
-    minuteText_ = addLabel(this, QStringLiteral("00"), {142, 54, 40, 33}, textColour, 24, fixedFace);
+    minuteText_ = addLabel(this, QString(), {142, 54, 40, 33}, textColour, 24, fixedFace);
     minuteText_->setObjectName(QStringLiteral("minute"));
     addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
     addStepper(artwork::caption::stepUp, {78, 54}, TimeStep::HourUp, "hourUp");
@@ -43,7 +39,7 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRe
     auto* standardSoundBar = new HighlightBar(artwork::caption::standardSound, this);
     standardSoundBar->setObjectName(QStringLiteral("standardSound"));
     standardSoundBar->move(96, 101);
-    connect(standardSoundBar, &HighlightBar::released, this, [this] { setSound(alarm_text::standardSound); });
+    connect(standardSoundBar, &HighlightBar::released, this, [this] { setSound(std::nullopt); });
     soundField_ = new QLineEdit(this);
     soundField_->setObjectName(QStringLiteral("soundField"));
     soundField_->setGeometry(10, 119, 267, 18);
@@ -83,22 +79,18 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<AlarmRe
     addCloseButton(artwork::face::cancel, {286, 222}, "cancelButton");
 
     if (alarm) {
-        hourText_->setText(alarm->time.left(2));
-        minuteText_->setText(alarm->time.right(2));
-        setSound(alarm->sound);
+        // A time the file could not read as one starts at midnight.
+        time_ = alarm->at.isValid() ? alarm->at : QTime(0, 0);
+        setSound(alarm->waveFile);
         messageField_->setText(alarm->message);
-        if (alarm->display == alarm_text::displayOn) {
-            showMessageBox_->setChecked(true);
-        } else if (alarm->display == alarm_text::displayOff) {
-            showMessageBox_->setChecked(false);
-        }
+        showMessageBox_->setChecked(alarm->showsMessage);
     } else {
-        setSound(alarm_text::standardSound);
         const LocalTime now = platform_.now();
-        hourText_->setText(twoDigits(now.hour));
-        minuteText_->setText(twoDigits(now.minute));
-        messageField_->setText(alarm_text::defaultMessage);
+        time_ = QTime(now.hour, now.minute);
+        setSound(std::nullopt);
+        messageField_->setText(defaultAlarmMessage);
     }
+    showTime();
     messageField_->setEnabled(showMessageBox_->isChecked());
 
     repeatTimer_ = new QTimer(this);
@@ -134,14 +126,21 @@ void AlarmEditWindow::repeatHeldStep()
 
 void AlarmEditWindow::step(TimeStep step)
 {
-    QLabel* label = step == TimeStep::HourUp || step == TimeStep::HourDown ? hourText_ : minuteText_;
-    label->setText(stepTime(step, label->text()));
+    time_ = stepTime(step, time_);
+    showTime();
 }
 
-void AlarmEditWindow::setSound(const QString& sound)
+void AlarmEditWindow::showTime()
 {
-    storedSound_ = sound;
-    soundField_->setText(QFontMetrics(font()).elidedText(sound, Qt::ElideMiddle, pathWidth));
+    hourText_->setText(time_.toString(QStringLiteral("hh")));
+    minuteText_->setText(time_.toString(QStringLiteral("mm")));
+}
+
+void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
+{
+    waveFile_ = waveFile;
+    soundField_->setText(waveFile ? QFontMetrics(font()).elidedText(*waveFile, Qt::ElideMiddle, pathWidth)
+                                  : alarm_file::standardSound);
 }
 
 void AlarmEditWindow::chooseWave()
@@ -151,16 +150,17 @@ void AlarmEditWindow::chooseWave()
                                                   QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
     if (!path.isEmpty()) {
         setSound(path);
-    } else if (soundField_->text().isEmpty() || soundField_->text() == alarm_text::standardSound) {
-        setSound(alarm_text::standardSound);
     }
 }
 
 void AlarmEditWindow::accept()
 {
-    const QString display = showMessageBox_->isChecked() ? alarm_text::displayOn : alarm_text::displayOff;
-    const QString time = hourText_->text() + u':' + minuteText_->text();
-    emit accepted(AlarmRecord{time, alarm_text::enabledOn, storedSound_, display, messageField_->text()});
-    buttonHeld_ = false;
+    emit accepted(Alarm{
+        .at = time_,
+        .enabled = true,
+        .waveFile = waveFile_,
+        .showsMessage = showMessageBox_->isChecked(),
+        .message = messageField_->text(),
+    });
     close();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/time_step.h"
-#include "storage/alarm_record.h"
+#include "storage/alarm.h"
 #include "widgets/picture_dialog.h"
 
 #include <optional>
@@ -22,7 +22,7 @@ class AlarmEditWindow final : public PictureDialog
 
 public:
     // Opens on `alarm` to change it, or, with none, on a new alarm at the current time.
-    AlarmEditWindow(Platform& platform, const std::optional<AlarmRecord>& alarm);
+    AlarmEditWindow(Platform& platform, const std::optional<Alarm>& alarm);
 
     // The stepping timer's tick: repeats the held stepping bar, or stops.
     void repeatHeldStep();
@@ -30,18 +30,15 @@ public:
     // The pixel width a wave file's path is shortened to in the sound field.
     static constexpr int pathWidth = 256;
 
-    // The sound as it will be stored: "標準" or the full path (the field may show it shortened).
-    QString storedSound() const { return storedSound_; }
-    TimeStep heldStep() const { return heldStep_; }
-
 signals:
-    // The alarm as confirmed: enabled, with its time, sound, display flag and message.
-    void accepted(const AlarmRecord& alarm);
+    // The alarm as confirmed: enabled, with its time, sound, display choice and message.
+    void accepted(const Alarm& alarm);
 
 private:
     HighlightBar* addStepper(const char* caption, QPoint at, TimeStep step, const char* name);
     void step(TimeStep step);
-    void setSound(const QString& sound);
+    void showTime();
+    void setSound(const std::optional<QString>& waveFile);
     void chooseWave();
     void accept();
 
@@ -53,6 +50,7 @@ private:
     QLineEdit* messageField_;
     QCheckBox* showMessageBox_;
     QTimer* repeatTimer_;
-    QString storedSound_;
+    QTime time_;
+    std::optional<QString> waveFile_;
     TimeStep heldStep_ = TimeStep::None;
 };

@@ -3,14 +3,16 @@
 #include "core/artwork.h"
 #include "model/clock_model.h"
 #include "platform/platform.h"
+#include "storage/alarm_file.h"
 #include "ui/alarm_edit_window.h"
+#include "ui/alarm_list_model.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 
 namespace {
 
@@ -52,24 +54,23 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& 
     soundDetail_->setWordWrap(true);
     addEngravedLine(this, QPoint(176, 60), QPoint(328, 60));
 
-    alarmList_ = new QListWidget(this);
+    entries_ = new AlarmListModel(model_.alarms(), this);
+    alarmList_ = new QListView(this);
     alarmList_->setObjectName(QStringLiteral("alarmList"));
     alarmList_->setGeometry(8, 56, 60, 144);
     alarmList_->setFont(QFont(dialogFace, 9));
     alarmList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The list is only 60 pixels wide: tight marks and margins keep "hh:mm" whole.
     alarmList_->setTextElideMode(Qt::ElideNone);
-    alarmList_->setStyleSheet(QStringLiteral("QListWidget { padding: 0px; }"
-                                             "QListWidget::item { padding: 0px; margin: 0px; }"
-                                             "QListWidget::indicator { width: 11px; height: 11px; }"));
-    for (const AlarmRecord& alarm : model_.alarms()) {
-        addEntry(alarm, alarm.time, !alarm.time.isEmpty() && alarm.enabled == alarm_text::enabledOn);
-    }
-    alarmList_->setCurrentRow(-1);
-    connect(alarmList_, &QListWidget::itemClicked, this, &AlarmListWindow::listClicked);
-    connect(alarmList_, &QListWidget::currentRowChanged, this, &AlarmListWindow::listClicked);
+    alarmList_->setStyleSheet(QStringLiteral("QListView { padding: 0px; }"
+                                             "QListView::item { padding: 0px; margin: 0px; }"
+                                             "QListView::indicator { width: 11px; height: 11px; }"));
+    alarmList_->setModel(entries_);
+    connect(alarmList_, &QListView::clicked, this, &AlarmListWindow::showDetails);
+    connect(alarmList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &AlarmListWindow::showDetails);
     // Every save rebuilds the copy from the file as written.
-    connect(&model_, &ClockModel::alarmsChanged, this, [this] { copy_ = model_.alarms(); });
+    connect(&model_, &ClockModel::alarmsChanged, this, [this] { entries_->takeSaved(model_.alarms()); });
 
     addBar_ = addBar(this, artwork::caption::addAlarm, {344, 56}, "addButton");
     changeBar_ = addBar(this, artwork::caption::changeAlarm, {344, 84}, "changeButton");
@@ -81,34 +82,43 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& 
     ImageButton* saveButton = addImageButton(artwork::face::apply, {344, 163}, "saveButton");
     connect(saveButton, &ImageButton::released, this, [this, saveButton] {
         save(Dialogs::Notice::AlarmsSavedFromList);
-        buttonHeld_ = false;
         saveButton->setLook(ImageButton::Look::Normal);
         saveButton->setCursor(Qt::ArrowCursor);
     });
     addCloseButton(artwork::face::cancel, {408, 163});
 }
 
-void AlarmListWindow::listClicked()
+int AlarmListWindow::currentRow() const
 {
-    selectedRow_ = alarmList_->currentRow();
-    showDetails(selectedRow_);
+    const QModelIndex current = alarmList_->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
-void AlarmListWindow::showDetails(int row)
+void AlarmListWindow::setCurrentRow(int row)
 {
-    const bool valid = row >= 0 && row < int(copy_.size());
-    const AlarmRecord none;
-    const AlarmRecord& alarm = valid ? copy_[std::size_t(row)] : none;
-    timeDetail_->setText(alarm.time);
-    displayDetail_->setText(alarm.display);
+    alarmList_->setCurrentIndex(entries_->index(row));
+}
+
+void AlarmListWindow::showDetails()
+{
+    const int row = currentRow();
+    if (row < 0) {
+        for (QLabel* detail : {timeDetail_, displayDetail_, messageDetail_, soundDetail_}) {
+            detail->clear();
+        }
+        return;
+    }
+    const Alarm& alarm = entries_->alarm(row);
+    timeDetail_->setText(alarm_file::timeText(alarm));
+    displayDetail_->setText(alarm_file::displayText(alarm));
     messageDetail_->setText(alarm.message);
-    soundDetail_->setText(alarm.sound);
+    soundDetail_->setText(alarm_file::soundText(alarm));
 }
 
 void AlarmListWindow::addAlarm()
 {
     // A file can hold more than ten (written by hand): the limit is said all the same.
-    if (alarmList_->count() >= 10) {
+    if (entries_->rowCount() >= 10) {
         platform_.showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
         return;
     }
@@ -117,16 +127,15 @@ void AlarmListWindow::addAlarm()
 
 void AlarmListWindow::changeAlarm()
 {
-    if (alarmList_->currentRow() >= 0) {
-        openEditor(selectedRow_, changeBar_);
+    if (const int row = currentRow(); row >= 0) {
+        openEditor(row, changeBar_);
     }
 }
 
 void AlarmListWindow::openEditor(std::optional<int> row, HighlightBar* bar)
 {
     editedRow_ = row;
-    const std::optional<AlarmRecord> alarm =
-        row ? std::optional<AlarmRecord>(copy_[std::size_t(*row)]) : std::nullopt;
+    const std::optional<Alarm> alarm = row ? std::optional<Alarm>(entries_->alarm(*row)) : std::nullopt;
     AlarmEditWindow* editor = dialogs_.openAlarmEdit(alarm);
     connect(editor, &AlarmEditWindow::accepted, this, &AlarmListWindow::applyEdit, Qt::UniqueConnection);
     bar->unlight();
@@ -134,56 +143,37 @@ void AlarmListWindow::openEditor(std::optional<int> row, HighlightBar* bar)
 
 void AlarmListWindow::deleteAlarm()
 {
-    const int current = alarmList_->currentRow();
+    const int current = currentRow();
     if (current < 0) {
         return;
     }
     // Removing the current entry leaves the list without one, and the details empty.
-    const QSignalBlocker blocker(alarmList_);
-    delete alarmList_->takeItem(current);
-    copy_.erase(copy_.begin() + current);
-    alarmList_->setCurrentRow(-1);
-    selectedRow_ = -1;
-    showDetails(-1);
+    {
+        const QSignalBlocker blocker(alarmList_->selectionModel());
+        entries_->remove(current);
+        setCurrentRow(-1);
+    }
+    showDetails();
 }
 
-void AlarmListWindow::addEntry(const AlarmRecord& alarm, const QString& listText, bool marked)
+void AlarmListWindow::applyEdit(const Alarm& alarm)
 {
-    auto* item = new QListWidgetItem(listText, alarmList_);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
-    copy_.push_back(alarm);
-}
-
-void AlarmListWindow::applyEdit(const AlarmRecord& alarm)
-{
-    const QString listText = alarm.time + QStringLiteral("  ") + alarm.display;
     int row = 0;
     if (editedRow_) {
         row = *editedRow_;
-        QListWidgetItem* item = alarmList_->item(row);
-        item->setText(listText);
-        item->setCheckState(Qt::Checked);
-        copy_[std::size_t(row)] = alarm;
+        entries_->replace(row, alarm);
     } else {
-        addEntry(alarm, listText, true);
-        row = alarmList_->count() - 1;
+        row = entries_->append(alarm);
     }
     save(Dialogs::Notice::AlarmsSavedFromEditor);
     // The details always show the highlighted alarm: the one just added or changed.
-    alarmList_->setCurrentRow(row);
-    selectedRow_ = row;
-    showDetails(row);
+    setCurrentRow(row);
+    showDetails();
 }
 
 void AlarmListWindow::save(Dialogs::Notice notice)
 {
-    AlarmTable table = copy_;
-    for (int i = 0; i < int(table.size()); ++i) {
-        table[std::size_t(i)].enabled =
-            alarmList_->item(i)->checkState() == Qt::Checked ? alarm_text::enabledOn : alarm_text::enabledOff;
-    }
-    if (!model_.saveAlarms(table)) {
+    if (!model_.saveAlarms(entries_->alarms())) {
         return;
     }
     dialogs_.showMessage(QStringLiteral("アラームの設定を保存しました。"), notice);

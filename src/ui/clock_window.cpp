@@ -5,10 +5,12 @@
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
 #include "platform/platform.h"
+#include "ui/notice_texts.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDebug>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,7 +77,7 @@ void ClockWindow::start()
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
     applyStackingOrder();
-    if (settings.trayIcon == 1) {
+    if (settings.trayIcon) {
         addTrayIcon();
     }
 
@@ -129,8 +131,8 @@ tick_schedule::Motion ClockWindow::motion() const
 {
     const ClockSettings& settings = model_.settings();
     return tick_schedule::Motion{
-        .seconds = designs::isAnalog(settings.design) && settings.secondHand == 1,
-        .colonBlinks = designs::isDigital(settings.design) && settings.colonStyle == 0,
+        .seconds = designs::isAnalog(settings.design) && settings.secondHand,
+        .colonBlinks = designs::isDigital(settings.design) && settings.colonStyle == ColonStyle::Blinking,
         .blinkStart = blinkStart_,
     };
 }
@@ -154,9 +156,9 @@ void ClockWindow::scheduleTick(bool timerJustFired)
 void ClockWindow::loadPicture()
 {
     // An unknown design keeps the picture shown: the first design's bare picture at start.
-    const int design = model_.settings().design;
-    if (designs::isDesign(design) || picture_.isNull()) {
-        picture_ = designs::picture(designs::isDesign(design) ? design : 0,
+    const DesignIndex design = model_.settings().design;
+    if (designs::find(design) || picture_.isNull()) {
+        picture_ = designs::picture(designs::find(design) ? design : DesignIndex{},
                                     artwork::pictureScale(devicePixelRatioF()));
     }
 }
@@ -187,12 +189,12 @@ void ClockWindow::applyOutline()
 
 void ClockWindow::applyStackingOrder()
 {
-    const int alwaysOnTop = model_.settings().alwaysOnTop;
-    if (alwaysOnTop != 0 && alwaysOnTop != 1) {
+    const Stacking stacking = model_.settings().alwaysOnTop;
+    if (stacking == Stacking::Untouched) {
         return;
     }
     const Qt::WindowFlags flags =
-        alwaysOnTop == 1 ? baseWindowFlags | Qt::WindowStaysOnTopHint : baseWindowFlags;
+        stacking == Stacking::InFront ? baseWindowFlags | Qt::WindowStaysOnTopHint : baseWindowFlags;
     // Telling the native window directly keeps the clock visible; QWidget::setWindowFlags
     // would hide and recreate it.
     overrideWindowFlags(flags);
@@ -212,8 +214,11 @@ void ClockWindow::savePosition()
 
 void ClockWindow::savePositionAtExit()
 {
-    if (platform_.windowsPlaceAndShapeThemselves()) {
-        model_.savePositionAtExit(pos());
+    if (!platform_.windowsPlaceAndShapeThemselves()) {
+        return;
+    }
+    for (const FileFailure& failure : model_.savePositionAtExit(pos())) {
+        qWarning().noquote() << notice_text::settingsNotSaved(failure);
     }
 }
 
@@ -249,7 +254,7 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void ClockWindow::updateTrayIcon()
 {
-    if (model_.settings().trayIcon == 1) {
+    if (model_.settings().trayIcon) {
         addTrayIcon();
     } else {
         removeTrayIcon();

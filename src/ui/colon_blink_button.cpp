@@ -1,8 +1,8 @@
 #include "ui/colon_blink_button.h"
 
-ColonBlinkButton::ColonBlinkButton(const ButtonFace& face, bool& buttonHeld, bool& colonHovered,
+ColonBlinkButton::ColonBlinkButton(const ButtonFace& face, ButtonPress& press, bool& colonHovered,
                                    QWidget* parent)
-    : ImageButton(face, buttonHeld, parent), colonHovered_(colonHovered)
+    : ImageButton(face, press, parent), colonHovered_(colonHovered)
 {}
 
 void ColonBlinkButton::pointerInside()

@@ -8,7 +8,6 @@
 #include "widgets/picture_view.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 #include <QRadioButton>
 
 namespace {
@@ -23,7 +22,7 @@ constexpr QPoint previewPlaces[designs::count] = {{328, 32}, {120, 32},  {224, 3
 
 QRadioButton* addOption(QWidget* parent, int design, const QRect& geometry)
 {
-    auto* option = new QRadioButton(QString::fromLatin1(designs::find(design)->name), parent);
+    auto* option = new QRadioButton(QString::fromLatin1(designs::find(DesignIndex{design})->name), parent);
     option->setObjectName(QStringLiteral("design%1").arg(design));
     option->setGeometry(geometry);
     option->setFont(QFont(dialogFace, 9));
@@ -45,7 +44,6 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
       chosenDesign_(model.settings().design)
 {
     setObjectName(QStringLiteral("designChooserWindow"));
-    setMouseTracking(true);
     auto* options = new QButtonGroup(this);
     for (int design = 0; design < designs::count; ++design) {
         const ScaledPicture preview(artwork::designPreview(design));
@@ -56,45 +54,22 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
         QRadioButton* option =
             addOption(this, design, QRect(outside.left(), outside.bottom() + 2, outside.width(), 12));
         options->addButton(option, design);
-        option->setChecked(design == chosenDesign_);
-        // The B02 and B03 pictures and options lie next to the buttons: moving over them
-        // lets go of a pressed button, as the window background does.
-        if (design == 5 || design == 6) {
-            for (QWidget* neighbour : {static_cast<QWidget*>(view), static_cast<QWidget*>(option)}) {
-                neighbour->setMouseTracking(true);
-                neighbour->installEventFilter(this);
-            }
-        }
+        option->setChecked(DesignIndex{design} == chosenDesign_);
+        // The pictures and options lie on the background: moving over them is moving
+        // over it.
+        countAsBackground(view);
+        countAsBackground(option);
     }
-    connect(options, &QButtonGroup::idClicked, this, [this](int design) { chosenDesign_ = design; });
+    connect(options, &QButtonGroup::idClicked, this,
+            [this](int design) { chosenDesign_ = DesignIndex{design}; });
 
     applyButton_ = addImageButton(artwork::face::change, {304, 312}, "applyButton");
-    connect(applyButton_, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        model_.setDesign(chosenDesign_);
-    });
+    connect(applyButton_, &ImageButton::released, this, [this] { model_.setDesign(chosenDesign_); });
     cancelButton_ = addCloseButton(artwork::face::cancel, {368, 312}, "cancelButton");
     connect(cancelButton_, &ImageButton::hovered, this,
             [this] { applyButton_->setLook(ImageButton::Look::Normal); });
-}
-
-void DesignChooserWindow::resetButtons()
-{
-    buttonHeld_ = false;
-    applyButton_->setLook(ImageButton::Look::Normal);
-    cancelButton_->setLook(ImageButton::Look::Normal);
-}
-
-void DesignChooserWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    resetButtons();
-    PictureDialog::mouseMoveEvent(event);
-}
-
-bool DesignChooserWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        resetButtons();
-    }
-    return PictureDialog::eventFilter(watched, event);
+    connect(this, &PictureDialog::pointerOverBackground, this, [this] {
+        applyButton_->setLook(ImageButton::Look::Normal);
+        cancelButton_->setLook(ImageButton::Look::Normal);
+    });
 }

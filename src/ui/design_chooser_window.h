@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/setting_values.h"
 #include "widgets/picture_dialog.h"
 
 class ClockModel;
@@ -15,17 +16,9 @@ class DesignChooserWindow final : public PictureDialog
 public:
     explicit DesignChooserWindow(ClockModel& model);
 
-    int chosenDesign() const { return chosenDesign_; }
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void resetButtons();
-
     ClockModel& model_;
-    int chosenDesign_;
+    DesignIndex chosenDesign_;
     ImageButton* applyButton_;
     ImageButton* cancelButton_;
 };

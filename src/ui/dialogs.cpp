@@ -107,7 +107,7 @@ AlarmListWindow* Dialogs::openAlarmList()
         settings_.data());
 }
 
-AlarmEditWindow* Dialogs::openAlarmEdit(const std::optional<AlarmRecord>& alarm)
+AlarmEditWindow* Dialogs::openAlarmEdit(const std::optional<Alarm>& alarm)
 {
     return open(alarmEdit_, Window::AlarmEdit, [&] { return new AlarmEditWindow(platform_, alarm); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/alarm_record.h"
+#include "storage/alarm.h"
 
 #include <QObject>
 #include <QPointer>
@@ -61,7 +61,7 @@ public:
     AboutWindow* openAbout();
     AlarmListWindow* openAlarmList();
     // Adds an alarm (nothing given) or changes the one given.
-    AlarmEditWindow* openAlarmEdit(const std::optional<AlarmRecord>& alarm);
+    AlarmEditWindow* openAlarmEdit(const std::optional<Alarm>& alarm);
     DesignChooserWindow* openDesignChooser();
     HandColourWindow* openHandColour();
     ReadoutColourWindow* openReadoutColour();

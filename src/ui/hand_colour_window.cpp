@@ -53,6 +53,7 @@ HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform
         auto* swatch = new PictureView(this, QRect(96, row.y, 15, 15), true);
         swatch->setObjectName(QString::fromLatin1(row.swatchName));
         swatch->setFillColour(row.colour);
+        colours_[row.hand] = row.colour;
         swatches_[row.hand] = swatch;
         auto* bar = new HighlightBar(row.caption, this);
         bar->setObjectName(QString::fromLatin1(row.barName));
@@ -88,10 +89,8 @@ void HandColourWindow::drawHandPreview()
         previewImage_ = face_.copy();
         QPainter painter(&previewImage_);
         painter.setRenderHint(QPainter::Antialiasing);
-        hands_.draw(
-            painter, previewHands,
-            {swatches_[Hour]->fillColour(), swatches_[Minute]->fillColour(), swatches_[Second]->fillColour()},
-            previewTime_, true);
+        hands_.draw(painter, previewHands, {colours_[Hour], colours_[Minute], colours_[Second]}, previewTime_,
+                    true);
         painter.end();
         preview_->setPicture(previewImage_);
         lastDrawnSecond_ = previewTime_.second;
@@ -101,16 +100,15 @@ void HandColourWindow::drawHandPreview()
 
 void HandColourWindow::editColour(Hand hand)
 {
-    if (const std::optional<ColourRef> colour = pickColour(platform_, swatches_[hand]->fillColour())) {
+    if (const std::optional<ColourRef> colour = pickColour(platform_, colours_[hand])) {
+        colours_[hand] = *colour;
         swatches_[hand]->setFillColour(*colour);
     }
 }
 
 void HandColourWindow::accept()
 {
-    model_.setHandColours(swatches_[Hour]->fillColour(), swatches_[Minute]->fillColour(),
-                          swatches_[Second]->fillColour());
-    buttonHeld_ = false;
+    model_.setHandColours(colours_[Hour], colours_[Minute], colours_[Second]);
     dialogs_.showMessage(QStringLiteral("針の色を変更しました。"), Dialogs::Notice::HandColoursChanged);
     platform_.beep();
     close();

@@ -39,6 +39,7 @@ private:
     ClockModel& model_;
     Dialogs& dialogs_;
     Platform& platform_;
+    std::array<ColourRef, 3> colours_;     // by Hand, as edited
     std::array<PictureView*, 3> swatches_; // by Hand
     PictureView* preview_;
     QImage face_;

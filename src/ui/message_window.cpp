@@ -8,7 +8,6 @@
 #include "widgets/label_style.h"
 #include "widgets/wrapped_text.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -35,8 +34,7 @@ MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platf
     QPalette palette = text_->palette();
     palette.setColor(QPalette::WindowText, toQColor(0x00E0E0E0));
     text_->setPalette(palette);
-    text_->setMouseTracking(true);
-    text_->installEventFilter(this);
+    countAsBackground(text_);
     dragFrom(text_);
 
     closeButton_ = addCloseButton(artwork::face::closeSmall, baseButton);
@@ -56,7 +54,7 @@ void MessageWindow::addMessage(const QString& text)
 
 void MessageWindow::beep()
 {
-    if (model_.lastAlarmPlayedWave() == 0) {
+    if (!model_.lastAlarmPlayedWave()) {
         platform_.beep();
     }
 }
@@ -78,12 +76,4 @@ void MessageWindow::showMessages()
     setFixedSize(drawnSize.width(), drawnSize.height() + extra);
     text_->setGeometry(baseTextBox.adjusted(0, 0, 0, extra));
     closeButton_->move(baseButton + QPoint(0, extra));
-}
-
-bool MessageWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == text_ && event->type() == QEvent::MouseMove) {
-        buttonHeld_ = false;
-    }
-    return PictureDialog::eventFilter(watched, event);
 }

@@ -26,9 +26,6 @@ public:
     // Everything shown, the messages separated by an empty line.
     QString text() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void beep();
     void showMessages();

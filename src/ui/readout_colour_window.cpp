@@ -64,7 +64,7 @@ void ReadoutColourWindow::drawReadoutPreview()
 
 void ReadoutColourWindow::editColour()
 {
-    if (const std::optional<ColourRef> colour = pickColour(platform_, swatch_->fillColour())) {
+    if (const std::optional<ColourRef> colour = pickColour(platform_, editedColour_)) {
         editedColour_ = *colour;
         swatch_->setFillColour(editedColour_);
     }
@@ -73,7 +73,6 @@ void ReadoutColourWindow::editColour()
 void ReadoutColourWindow::accept()
 {
     model_.setReadoutColour(editedColour_);
-    buttonHeld_ = false;
     dialogs_.showMessage(QStringLiteral("色を変更しました。"), Dialogs::Notice::ReadoutColourChanged);
     platform_.beep();
     close();

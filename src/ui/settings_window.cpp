@@ -11,7 +11,6 @@
 #include "widgets/engraved_line.h"
 #include "widgets/label_style.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -33,12 +32,14 @@ QWidget* addPanel(QWidget* parent, const char* name)
     return panel;
 }
 
-// Marks the frame of a stored value 1 or 0; other values leave both frames as they are.
-void showChoice(int value, ChoiceFrame* one, ChoiceFrame* zero)
+// Marks the frame of the chosen one of two values; a value that is neither leaves both
+// frames as they are.
+template <typename T>
+void showChoice(T value, T first, ChoiceFrame* firstFrame, T second, ChoiceFrame* secondFrame)
 {
-    if (value == 1 || value == 0) {
-        one->setSelected(value == 1);
-        zero->setSelected(value == 0);
+    if (value == first || value == second) {
+        firstFrame->setSelected(value == first);
+        secondFrame->setSelected(value == second);
     }
 }
 
@@ -50,7 +51,6 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
       colonHiddenFace_(ButtonFace::load(artwork::face::colonHidden))
 {
     setObjectName(QStringLiteral("settingsWindow"));
-    setMouseTracking(true);
     addLabel(this, QStringLiteral("各種設定"), {8, 36, 134, 13}, white, 9.75);
     helpText_ = addLabel(this, QString(), {8, 123, 417, 33}, lightGrey);
     helpText_->setObjectName(QStringLiteral("helpText"));
@@ -63,8 +63,8 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     analogPanel_ = addPanel(this, "analogPanel");
     buildAnalogPanel();
     digitalPanel_ = addPanel(this, "digitalPanel");
-    digitalPanel_->setMouseTracking(true);
-    digitalPanel_->installEventFilter(this);
+    countAsBackground(digitalPanel_);
+    connect(this, &PictureDialog::pointerOverBackground, this, [this] { colonHovered_ = false; });
     buildDigitalPanel();
 
     for (const int x : {63, 120, 228, 340}) {
@@ -116,11 +116,11 @@ void SettingsWindow::buildTopRow()
         addButton(normalStackingFrame_, ChoiceFrame::buttonOffset, artwork::face::normalStacking,
                   "normalStackingButton", QStringLiteral("前面に表示しない"), helpText_,
                   QStringLiteral("ぽてりんを前面に表示しないようにします。"));
-    for (const auto& [button, value] : {std::pair{alwaysOnTop, 1}, std::pair{normalStacking, 0}}) {
+    for (const auto& [button, value] :
+         {std::pair{alwaysOnTop, Stacking::InFront}, std::pair{normalStacking, Stacking::Normal}}) {
         connect(button, &ImageButton::released, this, [this, value = value] {
             model_.setAlwaysOnTop(value);
             helpText_->clear();
-            buttonHeld_ = false;
         });
     }
 
@@ -135,9 +135,8 @@ void SettingsWindow::buildTopRow()
     ImageButton* trayIconOff = addButton(trayIconOffFrame_, ChoiceFrame::buttonOffset,
                                          artwork::face::trayIconOff, "trayIconOffButton", QString(),
                                          helpText_, QStringLiteral("タスクトレイのアイコンを削除します。"));
-    for (const auto& [button, value] : {std::pair{trayIconOn, 1}, std::pair{trayIconOff, 0}}) {
+    for (const auto& [button, value] : {std::pair{trayIconOn, true}, std::pair{trayIconOff, false}}) {
         connect(button, &ImageButton::released, this, [this, button = button, value = value] {
-            buttonHeld_ = false;
             model_.setTrayIcon(value);
             button->setLook(ImageButton::Look::Normal);
             helpText_->clear();
@@ -182,11 +181,8 @@ void SettingsWindow::buildAnalogPanel()
     ImageButton* secondHandOff = addButton(
         secondHandOffFrame_, ChoiceFrame::buttonOffset, artwork::face::secondHandOff, "secondHandOffButton",
         QStringLiteral("秒針非表示"), panelHelpText_, QStringLiteral("秒針を表示しないようにします。"));
-    for (const auto& [button, value] : {std::pair{secondHandOn, 1}, std::pair{secondHandOff, 0}}) {
-        connect(button, &ImageButton::released, this, [this, value = value] {
-            buttonHeld_ = false;
-            model_.setSecondHand(value);
-        });
+    for (const auto& [button, value] : {std::pair{secondHandOn, true}, std::pair{secondHandOff, false}}) {
+        connect(button, &ImageButton::released, this, [this, value = value] { model_.setSecondHand(value); });
     }
 
     ImageButton* handColourButton = addButton(
@@ -206,25 +202,21 @@ void SettingsWindow::buildDigitalPanel()
 {
     colonBlinkFrame_ = addFrame(digitalPanel_, {8, 6}, "colonBlinkFrame");
     colonSteadyFrame_ = addFrame(digitalPanel_, {64, 6}, "colonSteadyFrame");
-    colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonHeld_, colonHovered_, colonBlinkFrame_);
+    colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonPress(), colonHovered_, colonBlinkFrame_);
     colonBlinkButton_->setObjectName(QStringLiteral("colonBlinkButton"));
     colonBlinkButton_->move(ChoiceFrame::buttonOffset);
     colonBlinkButton_->setToolTip(QStringLiteral("：点滅あり"));
     showHelp(colonBlinkButton_, panelHelpText_, QStringLiteral("：を点滅するようにします。"));
     connect(colonBlinkButton_, &ImageButton::released, this, [this] {
         colonBlinkButton_->setLook(ImageButton::Look::Hover);
-        model_.setColonStyle(0);
-        buttonHeld_ = false;
+        model_.setColonStyle(ColonStyle::Blinking);
     });
 
     ImageButton* colonSteady = addButton(
         colonSteadyFrame_, ChoiceFrame::buttonOffset, artwork::face::colonShown, "colonSteadyButton",
         QStringLiteral("：点滅なし"), panelHelpText_, QStringLiteral("：を点滅させないようにします。"));
     connect(colonSteady, &ImageButton::hovered, this, [this] { colonHovered_ = false; });
-    connect(colonSteady, &ImageButton::released, this, [this] {
-        model_.setColonStyle(1);
-        buttonHeld_ = false;
-    });
+    connect(colonSteady, &ImageButton::released, this, [this] { model_.setColonStyle(ColonStyle::Steady); });
 
     ImageButton* readoutColourButton =
         addButton(digitalPanel_, {136, 8}, artwork::face::readoutColour, "readoutColourButton",
@@ -267,10 +259,12 @@ void SettingsWindow::showHelp(ImageButton* button, QLabel* help, const QString& 
 void SettingsWindow::showChoices()
 {
     const ClockSettings& settings = model_.settings();
-    showChoice(settings.alwaysOnTop, alwaysOnTopFrame_, normalStackingFrame_);
-    showChoice(settings.secondHand, secondHandOnFrame_, secondHandOffFrame_);
-    showChoice(settings.trayIcon, trayIconOnFrame_, trayIconOffFrame_);
-    showChoice(settings.colonStyle, colonSteadyFrame_, colonBlinkFrame_);
+    showChoice(settings.alwaysOnTop.value(), Stacking::InFront, alwaysOnTopFrame_, Stacking::Normal,
+               normalStackingFrame_);
+    showChoice(settings.secondHand.value(), true, secondHandOnFrame_, false, secondHandOffFrame_);
+    showChoice(settings.trayIcon.value(), true, trayIconOnFrame_, false, trayIconOffFrame_);
+    showChoice(settings.colonStyle.value(), ColonStyle::Steady, colonSteadyFrame_, ColonStyle::Blinking,
+               colonBlinkFrame_);
 }
 
 void SettingsWindow::showDesignPanel()
@@ -292,7 +286,8 @@ void SettingsWindow::animateColonButton()
     if (!colonHovered_) {
         colonBlinkButton_->setLook(ImageButton::Look::Normal);
     } else {
-        colonBlinkButton_->setLook(buttonHeld_ ? ImageButton::Look::Pressed : ImageButton::Look::Hover);
+        colonBlinkButton_->setLook(buttonPress().isHeld() ? ImageButton::Look::Pressed
+                                                          : ImageButton::Look::Hover);
     }
 }
 
@@ -301,21 +296,4 @@ void SettingsWindow::resetButton(ImageButton* button, QLabel* help)
     button->setLook(ImageButton::Look::Normal);
     button->setCursor(Qt::ArrowCursor);
     help->clear();
-    buttonHeld_ = false;
-}
-
-void SettingsWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    buttonHeld_ = false;
-    colonHovered_ = false;
-    PictureDialog::mouseMoveEvent(event);
-}
-
-bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == digitalPanel_ && event->type() == QEvent::MouseMove) {
-        buttonHeld_ = false;
-        colonHovered_ = false;
-    }
-    return PictureDialog::eventFilter(watched, event);
 }

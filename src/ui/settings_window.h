@@ -23,10 +23,6 @@ public:
     // The colon button's animation step (the window's 250 ms timer).
     void animateColonButton();
 
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildTopRow();
     void buildAnalogPanel();

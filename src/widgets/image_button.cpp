@@ -13,8 +13,8 @@ ButtonFace ButtonFace::load(const char* face)
                       ScaledPicture(base + QStringLiteral("_B.png"))};
 }
 
-ImageButton::ImageButton(const ButtonFace& face, bool& buttonHeld, QWidget* parent)
-    : KeyboardButton(parent), buttonHeld_(buttonHeld), face_(face)
+ImageButton::ImageButton(const ButtonFace& face, ButtonPress& press, QWidget* parent)
+    : KeyboardButton(parent), press_(press), face_(face)
 {
     setMouseTracking(true);
     setFixedSize(face_.normal.size());
@@ -55,14 +55,19 @@ void ImageButton::paintEvent(QPaintEvent*)
     drawFocusMark(painter, rect().adjusted(2, 2, -2, -2));
 }
 
-void ImageButton::activate()
+void ImageButton::click()
 {
     emit released();
 }
 
+void ImageButton::activate()
+{
+    click();
+}
+
 void ImageButton::mousePressEvent(QMouseEvent*)
 {
-    buttonHeld_ = true;
+    press_.hold();
     setLook(Look::Pressed);
 }
 
@@ -92,20 +97,21 @@ void ImageButton::reportPointer(bool inside)
 
 void ImageButton::pointerInside()
 {
-    setLook(buttonHeld_ ? Look::Pressed : Look::Hover);
+    setLook(press_.isHeld() ? Look::Pressed : Look::Hover);
     setCursor(Qt::UpArrowCursor);
 }
 
 void ImageButton::pointerOutside()
 {
-    buttonHeld_ = false;
+    press_.letGo();
     setLook(Look::Normal);
     setCursor(Qt::ArrowCursor);
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event)
 {
+    press_.letGo();
     if (containsPointer(size(), event->position())) {
-        emit released();
+        click();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/button_press.h"
 #include "widgets/keyboard_button.h"
 #include "widgets/scaled_picture.h"
 
@@ -17,11 +18,11 @@ struct ButtonFace
 };
 
 // A borderless picture that works as a button. It shows its normal, pressed or hover
-// picture; `buttonHeld` is the pressed flag its window shares among all its buttons.
+// picture; `press` is its window's record of the button held down.
 //
 // A press with any mouse button presses it. Moving off it while pressed undoes the
 // press, moving back shows the hover picture, and only a release over the button
-// fires released(). Tab reaches it; Space or Enter fires released() too.
+// clicks it. Tab reaches it; Space or Enter clicks it too.
 class ImageButton : public KeyboardButton
 {
     Q_OBJECT
@@ -34,7 +35,7 @@ public:
         Hover
     };
 
-    ImageButton(const ButtonFace& face, bool& buttonHeld, QWidget* parent);
+    ImageButton(const ButtonFace& face, ButtonPress& press, QWidget* parent);
 
     void setFace(const ButtonFace& face);
     const ButtonFace& face() const { return face_; }
@@ -45,9 +46,13 @@ public:
     // The picture on show, at the button's device pixel ratio.
     const QPixmap& picture() const;
 
+    // What a click does: emits released().
+    void click();
+
 signals:
     // The pointer was reported over the button (true) or off it (false).
     void hovered(bool inside);
+    // The button was clicked: released over it, or Space, Enter or Escape for it.
     void released();
 
 protected:
@@ -63,7 +68,7 @@ protected:
     virtual void pointerInside();
     virtual void pointerOutside();
 
-    bool& buttonHeld_;
+    ButtonPress& press_;
 
 private:
     void reportPointer(bool inside);

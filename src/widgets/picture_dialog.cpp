@@ -17,6 +17,7 @@ PictureDialog::PictureDialog(const char* background, const QString& title, QWidg
     setWindowTitle(title);
     setFixedSize(background_.size());
     setFont(QFont(dialogFace, 9));
+    setMouseTracking(true);
 }
 
 void PictureDialog::showCentred(const QWidget* owner)
@@ -66,7 +67,14 @@ void PictureDialog::mousePressEvent(QMouseEvent* event)
 
 void PictureDialog::mouseMoveEvent(QMouseEvent* event)
 {
+    movedOverBackground();
     drag_.move(*event);
+}
+
+void PictureDialog::movedOverBackground()
+{
+    press_.letGo();
+    emit pointerOverBackground();
 }
 
 void PictureDialog::mouseReleaseEvent(QMouseEvent*)
@@ -86,7 +94,7 @@ void PictureDialog::closeEvent(QCloseEvent* event)
 
 ImageButton* PictureDialog::addImageButton(const char* face, QPoint at, const char* name, QWidget* parent)
 {
-    auto* button = new ImageButton(ButtonFace::load(face), buttonHeld_, parent ? parent : this);
+    auto* button = new ImageButton(ButtonFace::load(face), press_, parent ? parent : this);
     button->setObjectName(QString::fromLatin1(name));
     button->move(at);
     return button;
@@ -95,10 +103,7 @@ ImageButton* PictureDialog::addImageButton(const char* face, QPoint at, const ch
 ImageButton* PictureDialog::addCloseButton(const char* face, QPoint at, const char* name)
 {
     ImageButton* button = addImageButton(face, at, name);
-    connect(button, &ImageButton::released, this, [this] {
-        buttonHeld_ = false;
-        close();
-    });
+    connect(button, &ImageButton::released, this, &QWidget::close);
     closeButton_ = button;
     return button;
 }
@@ -112,7 +117,7 @@ void PictureDialog::keyPressEvent(QKeyEvent* event)
         button = defaultButton_;
     }
     if (button) {
-        emit button->released();
+        button->click();
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -124,8 +129,18 @@ void PictureDialog::dragFrom(QWidget* child)
     child->installEventFilter(this);
 }
 
+void PictureDialog::countAsBackground(QWidget* child)
+{
+    backgroundParts_.append(child);
+    child->setMouseTracking(true);
+    child->installEventFilter(this);
+}
+
 bool PictureDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseMove && backgroundParts_.contains(watched)) {
+        movedOverBackground();
+    }
     if (dragSources_.contains(watched)) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/button_press.h"
 #include "widgets/scaled_picture.h"
 #include "widgets/window_drag.h"
 
@@ -9,7 +10,8 @@ class ImageButton;
 
 // The common shape of every dialog: a borderless window exactly the size of its
 // background picture, painted by it, opened centred on the screen, moved by dragging
-// its background with the left mouse button, and gone when closed.
+// its background with the left mouse button, and gone when closed. It keeps which of
+// its image buttons is held down: a move over its background lets go of it.
 class PictureDialog : public QWidget
 {
     Q_OBJECT
@@ -21,12 +23,11 @@ public:
     // Shows the dialog in the middle of the screen, or of `owner` when given.
     void showCentred(const QWidget* owner = nullptr);
 
-    // Whether a mouse button is held on one of the dialog's image buttons.
-    bool buttonHeld() const { return buttonHeld_; }
-
 signals:
     // The dialog accepted a close (its own button or the desktop's) and is going away.
     void closed();
+    // The pointer moved over the dialog's background (or a part that counts as it).
+    void pointerOverBackground();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,9 +39,11 @@ protected:
 
     // Lets a child (a label covering most of a small window) drag the window too.
     void dragFrom(QWidget* child);
+    // Moves over a child (a panel, a picture, a text) count as moves over the background.
+    void countAsBackground(QWidget* child);
 
     // An image button of a face (artwork::face) at `at` on `parent` (the dialog when
-    // none), sharing the dialog's pressed flag.
+    // none), one of the dialog's buttons.
     ImageButton* addImageButton(const char* face, QPoint at, const char* name, QWidget* parent = nullptr);
     // One that closes the dialog when released; Escape acts as it.
     ImageButton* addCloseButton(const char* face, QPoint at, const char* name = "closeButton");
@@ -51,13 +54,17 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The pressed flag that the dialog's image buttons share.
-    bool buttonHeld_ = false;
+    // Which of the dialog's image buttons is held down.
+    ButtonPress& buttonPress() { return press_; }
 
 private:
+    void movedOverBackground();
+
+    ButtonPress press_;
     ScaledPicture background_;
     ImageButton* closeButton_ = nullptr;
     ImageButton* defaultButton_ = nullptr;
     QList<QObject*> dragSources_;
+    QList<QObject*> backgroundParts_;
     WindowDrag drag_;
 };

@@ -5,22 +5,31 @@
 #include "storage/alarm_file.h"
 #include "storage/settings_files.h"
 #include "storage/stored_file.h"
-#include "support/fake_platform.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
 
 int failures = 0;
 
-void expectFile(const SettingsFiles& files, const char* name, const QByteArray& expected)
+std::optional<QByteArray> bytesOf(const QString& path)
 {
-    const StoredFileRead read = readStoredFile(files.pathOf(name));
-    if (!read.bytes || *read.bytes != expected) {
+    std::variant<QByteArray, FileFailure> read = readStoredFile(path);
+    const QByteArray* bytes = std::get_if<QByteArray>(&read);
+    return bytes ? std::optional<QByteArray>(*bytes) : std::nullopt;
+}
+
+// The file holds what the program writes for the settings it holds.
+void expectFile(const SettingsFiles& files, const SettingsFiles& written, const char* name)
+{
+    const std::optional<QByteArray> bytes = bytesOf(files.pathOf(name));
+    const std::optional<QByteArray> expected = bytesOf(written.pathOf(name));
+    if (!bytes || bytes != expected) {
         std::fprintf(stderr, "%s holds \"%s\", not a whole record (\"%s\")\n", name,
-                     read.bytes ? read.bytes->toPercentEncoding().constData() : "(unreadable)",
-                     expected.toPercentEncoding().constData());
+                     bytes ? bytes->toPercentEncoding().constData() : "(unreadable)",
+                     expected ? expected->toPercentEncoding().constData() : "(unwritten)");
         ++failures;
     }
 }
@@ -34,32 +43,33 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    FakePlatform platform(folder);
-    const SettingsFiles files(folder, platform);
-    const SettingsLoad load = files.load();
-    if (!load.settings) {
-        std::fprintf(stderr, "the settings do not load: %s\n", qPrintable(load.error));
+    const SettingsFiles files(folder);
+    const auto load = files.load();
+    if (!std::holds_alternative<ClockSettings>(load)) {
+        std::fprintf(stderr, "the settings do not load: %s\n",
+                     qPrintable(std::get<SettingsLoadFailure>(load).file.path));
         return 1;
     }
-    const ClockSettings& s = *load.settings;
-    expectFile(files, SettingsFiles::positionFile, positionRecord(s.positionX, s.positionY));
-    expectFile(files, SettingsFiles::setFile, setRecord(s.alwaysOnTop));
-    expectFile(files, SettingsFiles::set1File, set1Record(s.secondHand, s.trayIcon));
-    expectFile(files, SettingsFiles::set2File,
-               set2Record(s.hourHandColour, s.minuteHandColour, s.secondHandColour));
-    expectFile(files, SettingsFiles::set3File, set3Record(s.design, s.readoutColour, s.colonStyle));
+    const ClockSettings& s = std::get<ClockSettings>(load);
+    QTemporaryDir scratch;
+    SettingsFiles written(scratch.path());
+    written.savePosition(s.positionX, s.positionY);
+    written.saveGeneralSettings(s);
+    written.saveDesignSettings(s);
+    for (const char* name : {SettingsFiles::positionFile, SettingsFiles::setFile, SettingsFiles::set1File,
+                             SettingsFiles::set2File, SettingsFiles::set3File}) {
+        expectFile(files, written, name);
+    }
 
     const QString alarmPath = QDir(folder).filePath(QString::fromLatin1(alarm_file::fileName));
-    const StoredFileRead alarms = readStoredFile(alarmPath);
-    const AlarmTable table =
-        alarms.bytes ? alarm_file::parseSaved(alarm_file::decode(*alarms.bytes)) : AlarmTable();
-    if (!alarms.bytes || table.empty() ||
-        *alarms.bytes != alarm_file::encode(alarm_file::format(table, false))) {
+    const std::optional<QByteArray> alarms = bytesOf(alarmPath);
+    const AlarmTable table = alarms ? alarm_file::parseSaved(alarm_file::decode(*alarms)) : AlarmTable();
+    if (!alarms || table.empty() || *alarms != alarm_file::encode(alarm_file::format(table, false))) {
         std::fprintf(stderr, "%s holds no whole alarm table\n", alarm_file::fileName);
         ++failures;
     }
     std::printf("position %g,%g front %d second hand %d alarms %zu enabled %s\n", s.positionX, s.positionY,
-                s.alwaysOnTop, s.secondHand, table.size(),
-                table.empty() ? "-" : qPrintable(table[0].enabled));
+                s.alwaysOnTop == Stacking::InFront, bool(s.secondHand), table.size(),
+                table.empty() ? "-" : (table[0].enabled ? "1" : "0"));
     return failures == 0 ? 0 : 1;
 }

@@ -17,8 +17,7 @@ constexpr QRgb white = 0xFFFFFFFF;
 // A design's picture in one colour, drawn at `scale`.
 QImage plainPicture(int type, QRgb colour = white, int scale = 1)
 {
-    const QSize sizes[] = {{85, 115}, {85, 105}, {85, 105}, {85, 104}, {115, 90}, {115, 100}, {115, 82}};
-    QImage picture(sizes[type] * scale, QImage::Format_RGB32);
+    QImage picture(designs::find(DesignIndex{type})->size * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     picture.fill(colour);
     return picture;
@@ -29,10 +28,10 @@ LocalTime at(int hour, int minute, int second, QDate date = QDate(2024, 5, 17))
     return LocalTime::fromDateTime(QDateTime(date, QTime(hour, minute, second)));
 }
 
-ClockFace::Inputs inputsFor(int design, const LocalTime& time, int secondHand = 1, int bellShown = 0,
+ClockFace::Inputs inputsFor(int design, const LocalTime& time, bool secondHand = true, bool bellShown = false,
                             ColourRef readout = red)
 {
-    return ClockFace::Inputs{design, time, secondHand, bellShown, red, green, blue, readout};
+    return ClockFace::Inputs{DesignIndex{design}, time, secondHand, bellShown, red, green, blue, readout};
 }
 
 QRgb opaque(ColourRef colour)
@@ -70,7 +69,7 @@ struct HandPixels
     const char* name;
     int type;
     LocalTime time;
-    int secondHand;
+    bool secondHand;
     std::vector<std::pair<QPoint, ColourRef>> coloured; // pixels that show a hand's colour
     std::vector<QPoint> bare;                           // pixels that show the picture
 
@@ -109,7 +108,7 @@ TEST_P(AnalogFace, DrawsTheHandsFromTheCentre)
             EXPECT_EQ(pixel, white) << point.x() << "," << point.y();
         }
     }
-    if (c.secondHand != 1) {
+    if (!c.secondHand) {
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor pixel(image.pixel(x, y));
@@ -144,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                        0,
                        {{{50, 64}, red}, {{42, 45}, green}},
                        {{42, 68}, {42, 81}}},
-            HandPixels{"SecondHandOnlyWhenOne", 5, at(6, 15, 40), 2, {}, {}}),
+            HandPixels{"NoSecondHandOnALargeFace", 5, at(6, 15, 40), false, {}, {}}),
         ::testing::Values(1, 2)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + "_" + std::to_string(std::get<1>(info.param)) +
@@ -333,7 +332,7 @@ TEST(Bell, AnalogDesignsKeepTheBoxesOutOfSight)
 // the pixels of the scale the face is drawn at.
 QImage expectedPanel(int type, ColourRef colour, const QString& text, bool colon, bool blank, int scale = 1)
 {
-    const bool large = designs::find(type)->readout == designs::Readout::Large;
+    const bool large = designs::find(DesignIndex{type})->readout == designs::Readout::Large;
     const digital_readout::Strip strip = large ? digital_readout::largeStrip : digital_readout::smallStrip;
     const QImage stripImage = QImage(artwork::resource(artwork::atScale(
                                          large ? artwork::largeDigitStrip : artwork::smallDigitStrip, scale)))
@@ -364,13 +363,13 @@ TEST(DigitalReadout, NineOFiveInRedOnTypeSix)
 {
     ClockFace face;
     face.redraw(plainPicture(6), inputsFor(6, at(9, 5, 0), 1, 0, red));
-    ASSERT_TRUE(face.refreshReadout(6, at(9, 5, 0), 1, 0));
+    ASSERT_TRUE(face.refreshReadout(DesignIndex{6}, at(9, 5, 0), ColonStyle::Steady, 0));
     EXPECT_EQ(face.panelRect(), QRect(5, 24, 76, 23));
     EXPECT_EQ(face.panel(), expectedPanel(6, red, u"09:05"_s, true, false));
     // At 2x the same place, the cells of the 2x strip at twice their positions.
     ClockFace twoTimes;
     twoTimes.redraw(plainPicture(6, white, 2), inputsFor(6, at(9, 5, 0), 1, 0, red));
-    ASSERT_TRUE(twoTimes.refreshReadout(6, at(9, 5, 0), 1, 0));
+    ASSERT_TRUE(twoTimes.refreshReadout(DesignIndex{6}, at(9, 5, 0), ColonStyle::Steady, 0));
     EXPECT_EQ(twoTimes.panelRect(), QRect(5, 24, 76, 23));
     EXPECT_EQ(twoTimes.panel(), expectedPanel(6, red, u"09:05"_s, true, false, 2));
     // Red digits on black: no other colour, and some of it fully red.
@@ -389,10 +388,11 @@ TEST(DigitalReadout, AllDigitsChangeAtMidnight)
 {
     ClockFace face;
     face.redraw(plainPicture(1), inputsFor(1, at(23, 59, 59), 1, 0, green));
-    ASSERT_TRUE(face.refreshReadout(1, at(23, 59, 59), 1, 1));
+    ASSERT_TRUE(face.refreshReadout(DesignIndex{1}, at(23, 59, 59), ColonStyle::Steady, 1));
     EXPECT_EQ(face.panel(), expectedPanel(1, green, u"23:59"_s, true, false));
-    EXPECT_FALSE(face.refreshReadout(1, at(23, 59, 59), 1, 2)); // nothing new to show
-    ASSERT_TRUE(face.refreshReadout(1, at(0, 0, 0, QDate(2024, 5, 18)), 1, 3));
+    EXPECT_FALSE(
+        face.refreshReadout(DesignIndex{1}, at(23, 59, 59), ColonStyle::Steady, 2)); // nothing new to show
+    ASSERT_TRUE(face.refreshReadout(DesignIndex{1}, at(0, 0, 0, QDate(2024, 5, 18)), ColonStyle::Steady, 3));
     EXPECT_EQ(face.panel(), expectedPanel(1, green, u"00:00"_s, true, false));
 }
 
@@ -400,25 +400,26 @@ TEST(DigitalReadout, ColonModes)
 {
     struct Case
     {
-        int colonStyle;
+        ColonStyle colonStyle;
         int colonPhase;
         bool colon;
         bool blank;
     };
-    const Case cases[] = {{1, 0, true, false},  {1, 3, true, false},  {0, 0, true, false},
-                          {0, 1, true, false},  {0, 2, true, true},   {0, 3, true, true},
-                          {2, 0, false, false}, {-1, 2, false, false}};
+    using enum ColonStyle;
+    const Case cases[] = {{Steady, 0, true, false},   {Steady, 3, true, false},  {Blinking, 0, true, false},
+                          {Blinking, 1, true, false}, {Blinking, 2, true, true}, {Blinking, 3, true, true},
+                          {Hidden, 0, false, false},  {Hidden, 2, false, false}};
     for (const Case& c : cases) {
         ClockFace face;
         face.redraw(plainPicture(2), inputsFor(2, at(12, 34, 0), 1, 0, red));
-        face.refreshReadout(2, at(12, 34, 0), c.colonStyle, c.colonPhase);
+        face.refreshReadout(DesignIndex{2}, at(12, 34, 0), c.colonStyle, c.colonPhase);
         EXPECT_EQ(face.panel(), expectedPanel(2, red, u"12:34"_s, c.colon, c.blank))
-            << c.colonStyle << " " << c.colonPhase;
+            << int(c.colonStyle) << " " << c.colonPhase;
     }
     // Without a colon cell the colon place is a solid block of the digital colour.
     ClockFace face;
     face.redraw(plainPicture(2), inputsFor(2, at(12, 34, 0), 1, 0, red));
-    face.refreshReadout(2, at(12, 34, 0), 2, 0);
+    face.refreshReadout(DesignIndex{2}, at(12, 34, 0), ColonStyle::Hidden, 0);
     EXPECT_EQ(face.panel().pixel(18 + 3, 6), opaque(red));
 }
 
@@ -426,7 +427,7 @@ TEST(DigitalReadout, WhiteKeepsTheStripsOwnShading)
 {
     ClockFace face;
     face.redraw(plainPicture(6), inputsFor(6, at(18, 27, 0), 1, 0, 0xFFFFFF));
-    face.refreshReadout(6, at(18, 27, 0), 1, 0);
+    face.refreshReadout(DesignIndex{6}, at(18, 27, 0), ColonStyle::Steady, 0);
     const QImage strip =
         QImage(artwork::resource(artwork::largeDigitStrip)).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(face.panel().copy(0, 0, 16, 23), strip.copy(16, 0, 16, 23));      // the 1
@@ -445,9 +446,9 @@ TEST(DigitalReadout, ColourChangeRedrawsTheSameTime)
 {
     ClockFace face;
     face.redraw(plainPicture(6), inputsFor(6, at(9, 5, 0), 1, 0, red));
-    ASSERT_TRUE(face.refreshReadout(6, at(9, 5, 0), 1, 0));
+    ASSERT_TRUE(face.refreshReadout(DesignIndex{6}, at(9, 5, 0), ColonStyle::Steady, 0));
     face.redraw(plainPicture(6), inputsFor(6, at(9, 5, 1), 1, 0, blue));
-    ASSERT_TRUE(face.refreshReadout(6, at(9, 5, 1), 1, 0));
+    ASSERT_TRUE(face.refreshReadout(DesignIndex{6}, at(9, 5, 1), ColonStyle::Steady, 0));
     EXPECT_EQ(face.panel(), expectedPanel(6, blue, u"09:05"_s, true, false));
 }
 

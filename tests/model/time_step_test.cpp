@@ -4,27 +4,24 @@
 
 namespace {
 
-TEST(TimeStep, WrapsAndKeepsTwoDigits)
+TEST(TimeStep, EachFieldWrapsOnItsOwn)
 {
     struct Case
     {
         TimeStep step;
-        const char* from;
-        const char* to;
+        QTime from;
+        QTime to;
     };
     const Case cases[] = {
-        {TimeStep::HourUp, "23", "00"},     {TimeStep::HourUp, "08", "09"},
-        {TimeStep::HourUp, "09", "10"},     {TimeStep::HourUp, "00", "01"},
-        {TimeStep::HourDown, "00", "23"},   {TimeStep::HourDown, "10", "09"},
-        {TimeStep::HourDown, "11", "10"},   {TimeStep::HourDown, "01", "00"},
-        {TimeStep::MinuteUp, "59", "00"},   {TimeStep::MinuteUp, "58", "59"},
-        {TimeStep::MinuteUp, "08", "09"},   {TimeStep::MinuteUp, "09", "10"},
-        {TimeStep::MinuteDown, "00", "59"}, {TimeStep::MinuteDown, "10", "09"},
-        {TimeStep::MinuteDown, "30", "29"},
+        {TimeStep::HourUp, {23, 59}, {0, 59}},   {TimeStep::HourUp, {9, 0}, {10, 0}},
+        {TimeStep::HourDown, {0, 30}, {23, 30}}, {TimeStep::HourDown, {10, 5}, {9, 5}},
+        {TimeStep::MinuteUp, {7, 59}, {7, 0}},   {TimeStep::MinuteUp, {23, 9}, {23, 10}},
+        {TimeStep::MinuteDown, {0, 0}, {0, 59}}, {TimeStep::MinuteDown, {12, 30}, {12, 29}},
+        {TimeStep::None, {12, 30}, {12, 30}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(stepTime(c.step, QString::fromLatin1(c.from)), QString::fromLatin1(c.to))
-            << int(c.step) << " from " << c.from;
+        EXPECT_EQ(stepTime(c.step, c.from), c.to)
+            << int(c.step) << " from " << c.from.toString().toStdString();
     }
 }
 

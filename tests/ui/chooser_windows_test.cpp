@@ -65,11 +65,11 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
     EXPECT_EQ(a01->geometry(), QRect(16, 155, 92, 12));
 
     click(child(chooser, "design6"));
-    EXPECT_EQ(model.settings().design, 3); // chosen, not applied yet
+    EXPECT_EQ(model.settings().design, DesignIndex{3}); // chosen, not applied yet
     click(child(chooser, "applyButton"));
 
     EXPECT_EQ(clock.size(), QSize(115, 82));
-    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(6, 1)));
+    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(DesignIndex{6}, 1)));
     EXPECT_EQ(clock.face().panelRect(), QRect(5, 24, 76, 23));
     EXPECT_EQ(folder.read(u"set3.zdt"_s), "6,16777215,1,0,0,0,0,0,0,0\r\n");
     EXPECT_EQ(dialogs.designChooserWindow(), chooser);
@@ -86,7 +86,7 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
     click(child(chooser, "cancelButton"));
     EXPECT_EQ(dialogs.designChooserWindow(), nullptr);
     EXPECT_TRUE(settings->isEnabled());
-    EXPECT_EQ(model.settings().design, 6);
+    EXPECT_EQ(model.settings().design, DesignIndex{6});
     EXPECT_EQ(clock.size(), QSize(115, 82));
 }
 

@@ -111,19 +111,19 @@ TEST(ClockTickRhythm, ASettingShowsAtOnceAndChangesTheRhythm)
     ASSERT_EQ(clock.tickInterval(), 7000);
     const QImage withoutSecondHand = clock.face().image();
 
-    model.setSecondHand(1);
+    model.setSecondHand(true);
     EXPECT_NE(clock.face().image(), withoutSecondHand);
     EXPECT_EQ(clock.tickInterval(), 1000);
 
-    model.setDesign(2); // digital, the colon blinking from the start of the clock
+    model.setDesign(DesignIndex{2}); // digital, the colon blinking from the start of the clock
     const QImage blinkingPanel = clock.face().panel();
     EXPECT_EQ(clock.tickInterval(), 500);
-    model.setColonStyle(2);
+    model.setColonStyle(ColonStyle::Hidden);
     EXPECT_NE(clock.face().panel(), blinkingPanel);
     EXPECT_EQ(clock.tickInterval(), 7000);
 
     const QImage noBell = clock.face().bellBox();
-    ASSERT_TRUE(model.saveAlarms({AlarmRecord{u"07:30"_s, u"1"_s, u"標準"_s, u" 表示 "_s, u"m"_s}}));
+    ASSERT_TRUE(model.saveAlarms({Alarm{.at = QTime(7, 30), .message = u"m"_s}}));
     EXPECT_NE(clock.face().bellBox(), noBell);
 }
 

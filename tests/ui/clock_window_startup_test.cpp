@@ -33,8 +33,9 @@ TEST_F(ClockStartUp, ShowsTheChosenDesignAtTheStoredPositionInItsOutline)
     EXPECT_EQ(clock.pos(), QPoint(512, 300));
     EXPECT_EQ(clock.size(), QSize(115, 90));
     // The design's own picture, where no hand or text reaches.
-    EXPECT_EQ(clock.face().image().copy(0, 0, 115, 10), designs::picture(4, 1).copy(0, 0, 115, 10));
-    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(4, 1)));
+    EXPECT_EQ(clock.face().image().copy(0, 0, 115, 10),
+              designs::picture(DesignIndex{4}, 1).copy(0, 0, 115, 10));
+    EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(DesignIndex{4}, 1)));
     EXPECT_FALSE(clock.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -45,8 +46,10 @@ TEST_F(ClockStartUp, EveryDesignHasItsOwnSizeAndOutline)
         folder.write(u"set3.zdt"_s, QByteArray::number(design) + ",255,1\r\n");
         Application app(platform);
         ASSERT_TRUE(app.start());
-        EXPECT_EQ(app.clockWindow().size(), designs::find(design)->size) << design;
-        EXPECT_EQ(app.clockWindow().mask(), window_outline::outlineOf(designs::picture(design, 1))) << design;
+        EXPECT_EQ(app.clockWindow().size(), designs::find(DesignIndex{design})->size) << design;
+        EXPECT_EQ(app.clockWindow().mask(),
+                  window_outline::outlineOf(designs::picture(DesignIndex{design}, 1)))
+            << design;
     }
 }
 
@@ -61,16 +64,16 @@ TEST_F(ClockStartUp, AppliesTheStoredValues)
     ASSERT_TRUE(app.start());
 
     const ClockSettings& s = app.model().settings();
-    EXPECT_EQ(s.alwaysOnTop, 0);
-    EXPECT_EQ(s.secondHand, 0);
-    EXPECT_EQ(s.trayIcon, 1);
+    EXPECT_EQ(s.alwaysOnTop, Stacking::Normal);
+    EXPECT_FALSE(s.secondHand);
+    EXPECT_TRUE(s.trayIcon);
     EXPECT_TRUE(platform.trayIconShown);
     EXPECT_EQ(s.hourHandColour, 255u);
     EXPECT_EQ(s.minuteHandColour, 65280u);
     EXPECT_EQ(s.secondHandColour, 16711680u);
-    EXPECT_EQ(s.design, 6);
+    EXPECT_EQ(s.design, DesignIndex{6});
     EXPECT_EQ(s.readoutColour, 0xFFFFFFu); // a stored 0 shows white
-    EXPECT_EQ(s.colonStyle, 2);
+    EXPECT_EQ(s.colonStyle, ColonStyle::Hidden);
     EXPECT_EQ(app.dialogs().settingsWindow(), nullptr);
     EXPECT_TRUE(app.clockWindow().isEnabled());
 }
@@ -82,9 +85,9 @@ TEST_F(ClockStartUp, UnknownDesignKeepsTheBareFirstPicture)
 
     ASSERT_TRUE(app.start());
 
-    EXPECT_EQ(app.model().settings().design, 7);
+    EXPECT_EQ(app.model().settings().design, DesignIndex{7});
     EXPECT_EQ(app.clockWindow().size(), QSize(85, 115));
-    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(0, 1));
+    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(DesignIndex{0}, 1));
 }
 
 TEST_F(ClockStartUp, StackingOrderFollowsTheSetting)
@@ -139,6 +142,19 @@ TEST_F(ClockStartUp, RefusesToStartOnABadSettingsFileAndWritesNothing)
     Application app(missingPlatform);
     EXPECT_FALSE(app.start());
     EXPECT_FALSE(app.clockWindow().isVisible());
+}
+
+TEST_F(ClockStartUp, AnUnreadableAlarmFileStartsTheClockWithoutAlarmsAndSaysSo)
+{
+    folder.remove(u"alm.zdt"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, folder.filePath(u"alm.zdt"_s)));
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    EXPECT_TRUE(app.model().alarms().empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              u"アラームの設定を読み込めませんでした。\n%1\n通常のファイルではありません。"_s.arg(
+                  folder.filePath(u"alm.zdt"_s)));
 }
 
 TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
@@ -199,8 +215,8 @@ TEST_F(InstalledStartUp, FirstStartRunsOnTheShippedDefaultsAndSavesInTheUserFold
     Application app(platform);
 
     ASSERT_TRUE(app.start());
-    EXPECT_EQ(app.model().settings().design, 6);
-    app.model().setAlwaysOnTop(0);
+    EXPECT_EQ(app.model().settings().design, DesignIndex{6});
+    app.model().setAlwaysOnTop(Stacking::Normal);
 
     QFile saved(platform.settingsFolder() + u"/set.zdt"_s);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));

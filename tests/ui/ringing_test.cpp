@@ -51,7 +51,7 @@ TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
     EXPECT_TRUE(messageWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_TRUE(platform.playedWaves.isEmpty());
-    EXPECT_EQ(model.lastAlarmPlayedWave(), 0);
+    EXPECT_FALSE(model.lastAlarmPlayedWave());
     EXPECT_FALSE(clock.isEnabled());
 
     // The rest of the minute brings no second ring.
@@ -124,13 +124,16 @@ TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsDownwards)
     }
 }
 
-TEST_F(Ringing, MovingOverTheMessageReleasesAPressedButton)
+TEST_F(Ringing, MovingOverTheMessageLetsGoOfAPressedButton)
 {
     MessageWindow* window = dialogs.showMessage(u"x"_s, Dialogs::Notice::AlarmRang);
-    QTest::mousePress(child(window, "closeButton"), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(window->buttonHeld());
-    QTest::mouseMove(child(window, "messageText"), QPoint(10, 10));
-    EXPECT_FALSE(window->buttonHeld());
+    auto* close = child<ImageButton>(window, "closeButton");
+    QTest::mousePress(close, Qt::LeftButton, {}, QPoint(5, 5));
+    clicks::moveTo(close, QPoint(6, 6), Qt::LeftButton);
+    ASSERT_EQ(close->look(), ImageButton::Look::Pressed);
+    clicks::moveTo(child(window, "messageText"), QPoint(10, 10), Qt::LeftButton);
+    clicks::moveTo(close, QPoint(6, 6), Qt::LeftButton);
+    EXPECT_EQ(close->look(), ImageButton::Look::Hover);
 }
 
 struct SoundCase
@@ -141,7 +144,7 @@ struct SoundCase
     QStringList played;
     int beeps;
     bool message;
-    int lastAlarmPlayedWave;
+    bool lastAlarmPlayedWave;
 
     friend void PrintTo(const SoundCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -205,13 +208,13 @@ TEST(Bell, FollowsTheEnabledFlags)
     struct Case
     {
         QByteArray file;
-        int bellShown;
+        bool bellShown;
     };
     const Case cases[] = {
-        {"", 0},
-        {"\"07:05\",0,\"標準\",\" 表示 \",\"m\"\r\n", 0},
-        {"\"07:05\",0,\"標準\",\" 表示 \",\"m\"\r\n\"08:05\",1,\"標準\",\" 表示 \",\"m\"\r\n", 1},
-        {"\"07:05\",\"1\",\"標準\",\" 表示 \",\"m\"\r\n", 1},
+        {"", false},
+        {"\"07:05\",0,\"標準\",\" 表示 \",\"m\"\r\n", false},
+        {"\"07:05\",0,\"標準\",\" 表示 \",\"m\"\r\n\"08:05\",1,\"標準\",\" 表示 \",\"m\"\r\n", true},
+        {"\"07:05\",\"1\",\"標準\",\" 表示 \",\"m\"\r\n", true},
     };
     for (const Case& c : cases) {
         TempProgramFolder folder;
@@ -226,7 +229,7 @@ TEST(Bell, FollowsTheEnabledFlags)
 TEST_F(Ringing, TheTickAtTheTurnOfTheMinuteRingsIt)
 {
     // Started at 07:04:59.000 with the second hand off: the first tick comes at the minute.
-    model.setSecondHand(0);
+    model.setSecondHand(false);
     EXPECT_EQ(clock.tickInterval(), 1000 + tick_schedule::lateness);
     tickAt(7, 5, 0, tick_schedule::lateness);
     EXPECT_NE(messageWindow(), nullptr);

@@ -66,7 +66,7 @@ TEST_F(ScaledScreen, ClockDrawsItsFaceAtTwoTimesInsideItsOneTimesOutline)
 {
     start("4,16777215,1\r\n");
     EXPECT_EQ(clock.size(), QSize(115, 90));
-    const QImage oneTimes = designs::picture(4, 1);
+    const QImage oneTimes = designs::picture(DesignIndex{4}, 1);
     EXPECT_EQ(clock.mask(), window_outline::outlineOf(oneTimes));
     const QImage face = clock.face().image();
     ASSERT_EQ(face.size(), QSize(230, 180));

@@ -116,7 +116,9 @@ TEST_P(SettingsChoice, FramesTheChoiceAndWritesItsFileAtOnce)
     EXPECT_TRUE(frame(c.selected)->isSelected());
     EXPECT_FALSE(frame(c.unselected)->isSelected());
     EXPECT_EQ(folder.read(QString::fromLatin1(c.file)), c.bytes);
-    EXPECT_FALSE(window->buttonHeld());
+    // Clicked, it is held no more: over it again it shows its hover picture.
+    clicks::moveTo(button(c.button), QPoint(5, 5));
+    EXPECT_EQ(button(c.button)->look(), ImageButton::Look::Hover);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, SettingsChoice,
@@ -141,22 +143,22 @@ TEST_F(SettingsWindowTest, ChoicesReachTheClockAtOnce)
 {
     open("0\r\n", "1,0\r\n");
     click(button("alwaysOnTopButton"));
-    EXPECT_EQ(model.settings().alwaysOnTop, 1);
+    EXPECT_EQ(model.settings().alwaysOnTop, Stacking::InFront);
     EXPECT_TRUE(clock.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(clock.isVisible());
     click(button("normalStackingButton"));
-    EXPECT_EQ(model.settings().alwaysOnTop, 0);
+    EXPECT_EQ(model.settings().alwaysOnTop, Stacking::Normal);
     EXPECT_FALSE(clock.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     click(button("secondHandOffButton"));
-    EXPECT_EQ(model.settings().secondHand, 0);
+    EXPECT_FALSE(model.settings().secondHand);
     click(button("trayIconOnButton"));
     click(button("trayIconOnButton"));
-    EXPECT_EQ(model.settings().trayIcon, 1);
+    EXPECT_TRUE(model.settings().trayIcon);
     EXPECT_EQ(platform.trayIconAdds, 2);
     EXPECT_TRUE(platform.trayIconShown);
     click(button("trayIconOffButton"));
-    EXPECT_EQ(model.settings().trayIcon, 0);
+    EXPECT_FALSE(model.settings().trayIcon);
     EXPECT_FALSE(platform.trayIconShown);
     EXPECT_EQ(folder.read(u"set2.zdt"_s), "0,5197647,255\r\n");
 }
@@ -165,7 +167,7 @@ TEST_F(SettingsWindowTest, ColonBlinkChoiceWritesTheDigitalSettings)
 {
     open("1\r\n", "1,0\r\n", "2,0,1\r\n");
     click(button("colonBlinkButton"));
-    EXPECT_EQ(model.settings().colonStyle, 0);
+    EXPECT_EQ(model.settings().colonStyle, ColonStyle::Blinking);
     EXPECT_TRUE(frame("colonBlinkFrame")->isSelected());
     // The stored black read-out colour comes back as white.
     EXPECT_EQ(folder.read(u"set3.zdt"_s), "2,16777215,0,0,0,0,0,0,0,0\r\n");
@@ -267,9 +269,9 @@ TEST_F(SettingsWindowTest, ChoicesSurviveARestart)
     FakePlatform again(folder.path());
     Application restarted(again);
     ASSERT_TRUE(restarted.start());
-    EXPECT_EQ(restarted.model().settings().alwaysOnTop, 1);
-    EXPECT_EQ(restarted.model().settings().secondHand, 0);
-    EXPECT_EQ(restarted.model().settings().colonStyle, 0);
+    EXPECT_EQ(restarted.model().settings().alwaysOnTop, Stacking::InFront);
+    EXPECT_FALSE(restarted.model().settings().secondHand);
+    EXPECT_EQ(restarted.model().settings().colonStyle, ColonStyle::Blinking);
 }
 
 } // namespace

@@ -42,11 +42,11 @@ protected:
         QApplication::sendEvent(target, &event);
     }
 
-    bool buttonHeld = false;
+    ButtonPress press;
     QWidget window;
     const ButtonFace face = ButtonFace::load(artwork::face::alarms);
-    ImageButton first{face, buttonHeld, &window};
-    ImageButton second{face, buttonHeld, &window};
+    ImageButton first{face, press, &window};
+    ImageButton second{face, press, &window};
     int firstActions = 0;
     int secondActions = 0;
 };
@@ -59,10 +59,14 @@ TEST_F(ImageButtonStates, HoverPressAndReleaseOverTheButtonActs)
     EXPECT_EQ(first.cursor().shape(), Qt::UpArrowCursor);
     QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
     EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
-    EXPECT_TRUE(buttonHeld);
+    EXPECT_TRUE(press.isHeld());
     EXPECT_EQ(first.picture().toImage(), face.pressed.at(1).toImage());
     QTest::mouseRelease(&first, Qt::LeftButton, {}, {5, 5});
     EXPECT_EQ(firstActions, 1);
+    // Released, it is held no more: the pointer over it shows the hover picture.
+    EXPECT_FALSE(press.isHeld());
+    moveTo(&first, {6, 6});
+    EXPECT_EQ(first.look(), ImageButton::Look::Hover);
 }
 
 TEST_F(ImageButtonStates, TheKeyboardFocusShowsAMarkAndSpaceOrEnterActs)
@@ -95,10 +99,9 @@ TEST_F(ImageButtonStates, TheKeyboardFocusShowsAMarkAndSpaceOrEnterActs)
 TEST_F(ImageButtonStates, AnyMouseButtonPresses)
 {
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        buttonHeld = false;
         QTest::mousePress(&first, button, {}, {5, 5});
         EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
-        EXPECT_TRUE(buttonHeld);
+        EXPECT_TRUE(press.isHeld());
         QTest::mouseRelease(&first, button, {}, {5, 5});
     }
     EXPECT_EQ(firstActions, 2);
@@ -109,7 +112,7 @@ TEST_F(ImageButtonStates, DraggingOffAndReleasingDoesNothing)
     QTest::mousePress(&first, Qt::LeftButton, {}, {5, 5});
     moveTo(&first, {60, 5}, Qt::LeftButton);
     EXPECT_EQ(first.look(), ImageButton::Look::Normal);
-    EXPECT_FALSE(buttonHeld);
+    EXPECT_FALSE(press.isHeld());
     EXPECT_EQ(first.cursor().shape(), Qt::ArrowCursor);
     QTest::mouseRelease(&first, Qt::LeftButton, {}, {60, 5});
     EXPECT_EQ(firstActions, 0);
@@ -154,7 +157,7 @@ TEST_F(ImageButtonStates, ThePressedFlagIsSharedByTheWindowsButtons)
     moveTo(&second, {5, 5}, Qt::LeftButton);
     EXPECT_EQ(second.look(), ImageButton::Look::Pressed);
     moveTo(&first, {-5, 5}, Qt::LeftButton);
-    EXPECT_FALSE(buttonHeld);
+    EXPECT_FALSE(press.isHeld());
     moveTo(&second, {6, 5});
     EXPECT_EQ(second.look(), ImageButton::Look::Hover);
 }

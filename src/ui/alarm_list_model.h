@@ -1,0 +1,42 @@
+#pragma once
+
+#include "storage/alarm.h"
+
+#include <QAbstractListModel>
+#include <vector>
+
+// The alarm list window's working copy of the alarm table, one entry an alarm. An entry
+// shows the alarm's time, and its display flag as well once it was added or changed in
+// this window; its check mark is the alarm's enabled flag.
+class AlarmListModel final : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    AlarmListModel(const AlarmTable& alarms, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    const Alarm& alarm(int row) const { return entries_[std::size_t(row)].alarm; }
+    // The working copy with its marks.
+    AlarmTable alarms() const;
+
+    // An alarm confirmed in the edit window, marked: in place of `row`, or added at the end.
+    void replace(int row, const Alarm& alarm);
+    int append(const Alarm& alarm);
+    void remove(int row);
+    // The table as the file holds it after a save; the entries keep their texts.
+    void takeSaved(const AlarmTable& saved);
+
+private:
+    struct Entry
+    {
+        Alarm alarm;
+        bool editedHere;
+    };
+
+    std::vector<Entry> entries_;
+};

@@ -1,0 +1,107 @@
+#include "ui/notice_texts.h"
+
+#include "storage/record.h"
+#include "storage/stored_file.h"
+
+#include <QDir>
+
+namespace notice_text {
+
+namespace {
+
+// The cause as a sentence.
+QString causeOf(const FileFailure& failure)
+{
+    switch (failure.cause) {
+    case FileFailure::Cause::Missing:
+        return QStringLiteral("ファイルがありません。");
+    case FileFailure::Cause::NotRegularFile:
+        return QStringLiteral("通常のファイルではありません。");
+    case FileFailure::Cause::TooLarge:
+        return QStringLiteral("ファイルが大きすぎます（上限 %1 バイト）。").arg(maxStoredFileBytes);
+    case FileFailure::Cause::System:
+        break;
+    }
+    return failure.systemReason;
+}
+
+// What happened, the file, and why.
+QString threeLines(const QString& what, const FileFailure& failure, const QString& why)
+{
+    return QStringLiteral("%1\n%2\n%3").arg(what, QDir::toNativeSeparators(failure.path), why);
+}
+
+// A value as a message quotes it: a whole file of digits would make a box taller than
+// the screen.
+QString quoted(const QString& value)
+{
+    constexpr qsizetype shown = 40;
+    return value.size() <= shown ? value : value.left(shown) + u'…';
+}
+
+} // namespace
+
+QString settingsNotLoaded(const SettingsLoadFailure& failure)
+{
+    using Problem = SettingsLoadFailure::Problem;
+    QString why;
+    switch (failure.problem) {
+    case Problem::Unreadable:
+        why = causeOf(failure.file);
+        break;
+    case Problem::TooFewValues:
+        why = QStringLiteral("値が %1 個必要ですが、%2 個しかありません。")
+                  .arg(failure.valuesNeeded)
+                  .arg(failure.valuesFound);
+        break;
+    case Problem::NotANumber:
+        why = QStringLiteral("%1 番目の値「%2」が数値ではありません。")
+                  .arg(failure.valueNumber)
+                  .arg(quoted(failure.value));
+        break;
+    case Problem::OutOfRange:
+        why = QStringLiteral("%1 番目の値 %2 が範囲（%3～%4）の外にあります。")
+                  .arg(failure.valueNumber)
+                  .arg(quoted(failure.value))
+                  .arg(formatRecordNumber(failure.low), formatRecordNumber(failure.high));
+        break;
+    }
+    return threeLines(QStringLiteral("設定ファイルを読み込めないため、起動できません。"), failure.file, why);
+}
+
+QString settingsNotPrepared(const settings_location::PreparationFailure& failure)
+{
+    using Step = settings_location::PreparationFailure::Step;
+    switch (failure.step) {
+    case Step::MakeFolder:
+        return threeLines(QStringLiteral("設定フォルダーを作れないため、起動できません。"), failure.file,
+                          QStringLiteral("フォルダーを作成できませんでした。"));
+    case Step::CopyFile:
+        break;
+    }
+    return threeLines(QStringLiteral("設定ファイルを用意できないため、起動できません。"), failure.file,
+                      causeOf(failure.file));
+}
+
+QString settingsNotSaved(const FileFailure& failure)
+{
+    return threeLines(QStringLiteral("設定ファイルを保存できませんでした。"), failure, causeOf(failure));
+}
+
+QString alarmsNotRead(const FileFailure& failure)
+{
+    return threeLines(QStringLiteral("アラームの設定を読み込めませんでした。"), failure, causeOf(failure));
+}
+
+QString alarmsNotSaved(const FileFailure& failure)
+{
+    return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));
+}
+
+QString alarmRang(const Alarm& alarm)
+{
+    return alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + alarm.at.toString(QStringLiteral("hh")) +
+           u'：' + alarm.at.toString(QStringLiteral("mm"));
+}
+
+} // namespace notice_text

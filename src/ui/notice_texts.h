@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/file_failure.h"
+#include "platform/settings_location.h"
+#include "storage/alarm.h"
+#include "storage/settings_files.h"
+
+#include <QString>
+
+// The words of the notices the program shows: what went wrong with a file, and the
+// message of a ringing alarm.
+namespace notice_text {
+
+QString settingsNotLoaded(const SettingsLoadFailure& failure);
+QString settingsNotPrepared(const settings_location::PreparationFailure& failure);
+QString settingsNotSaved(const FileFailure& failure);
+QString alarmsNotRead(const FileFailure& failure);
+QString alarmsNotSaved(const FileFailure& failure);
+
+// The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".
+QString alarmRang(const Alarm& alarm);
+
+} // namespace notice_text

@@ -1,0 +1,110 @@
+#include "ui/notice_texts.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Cause = FileFailure::Cause;
+using Problem = SettingsLoadFailure::Problem;
+using Step = settings_location::PreparationFailure::Step;
+
+FileFailure fileFailure(const QString& path, Cause cause = Cause::System, const QString& reason = {})
+{
+    return FileFailure{path, cause, reason};
+}
+
+SettingsLoadFailure loadFailure(Problem problem, const QString& value = {})
+{
+    return SettingsLoadFailure{.file = fileFailure(u"/p/set.zdt"_s),
+                               .problem = problem,
+                               .valuesNeeded = 2,
+                               .valuesFound = 1,
+                               .valueNumber = 2,
+                               .value = value,
+                               .low = -32768,
+                               .high = 32767};
+}
+
+TEST(NoticeText, SaysWhatWentWrongWithWhichFile)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<QString()> text;
+        QString expected;
+    };
+    const QString cannotStart = u"設定ファイルを読み込めないため、起動できません。\n/p/set.zdt\n"_s;
+    const Case cases[] = {
+        {"Missing",
+         [] {
+             return notice_text::settingsNotLoaded({.file = fileFailure(u"/p/set.zdt"_s, Cause::Missing)});
+         },
+         cannotStart + u"ファイルがありません。"_s},
+        {"NotRegularFile",
+         [] {
+             return notice_text::settingsNotLoaded(
+                 {.file = fileFailure(u"/p/set.zdt"_s, Cause::NotRegularFile)});
+         },
+         cannotStart + u"通常のファイルではありません。"_s},
+        {"TooLarge",
+         [] {
+             return notice_text::settingsNotLoaded({.file = fileFailure(u"/p/set.zdt"_s, Cause::TooLarge)});
+         },
+         cannotStart + u"ファイルが大きすぎます（上限 1048576 バイト）。"_s},
+        {"SystemReason",
+         [] {
+             return notice_text::settingsNotLoaded(
+                 {.file = fileFailure(u"/p/set.zdt"_s, Cause::System, u"Permission denied"_s)});
+         },
+         cannotStart + u"Permission denied"_s},
+        {"TooFewValues", [] { return notice_text::settingsNotLoaded(loadFailure(Problem::TooFewValues)); },
+         cannotStart + u"値が 2 個必要ですが、1 個しかありません。"_s},
+        {"NotANumber",
+         [] { return notice_text::settingsNotLoaded(loadFailure(Problem::NotANumber, u"yes"_s)); },
+         cannotStart + u"2 番目の値「yes」が数値ではありません。"_s},
+        // A whole file of one value would make a box taller than the screen.
+        {"LongValueIsShortened",
+         [] {
+             return notice_text::settingsNotLoaded(loadFailure(Problem::NotANumber, QString(100000, u'x')));
+         },
+         cannotStart + u"2 番目の値「"_s + QString(40, u'x') + u"…」が数値ではありません。"_s},
+        {"OutOfRange",
+         [] { return notice_text::settingsNotLoaded(loadFailure(Problem::OutOfRange, u"40000"_s)); },
+         cannotStart + u"2 番目の値 40000 が範囲（-32768～32767）の外にあります。"_s},
+        {"FolderNotMade",
+         [] {
+             return notice_text::settingsNotPrepared({Step::MakeFolder, fileFailure(u"/p/conf"_s)});
+         },
+         u"設定フォルダーを作れないため、起動できません。\n/p/conf\nフォルダーを作成できませんでした。"_s},
+        {"FileNotCopied",
+         [] {
+             return notice_text::settingsNotPrepared(
+                 {Step::CopyFile, fileFailure(u"/p/conf/set.zdt"_s, Cause::System, u"Disk full"_s)});
+         },
+         u"設定ファイルを用意できないため、起動できません。\n/p/conf/set.zdt\nDisk full"_s},
+        {"SettingsNotSaved",
+         [] {
+             return notice_text::settingsNotSaved(
+                 fileFailure(u"/p/fomit.zdt"_s, Cause::System, u"Disk full"_s));
+         },
+         u"設定ファイルを保存できませんでした。\n/p/fomit.zdt\nDisk full"_s},
+        {"AlarmsNotRead",
+         [] { return notice_text::alarmsNotRead(fileFailure(u"/p/alm.zdt"_s, Cause::NotRegularFile)); },
+         u"アラームの設定を読み込めませんでした。\n/p/alm.zdt\n通常のファイルではありません。"_s},
+        {"AlarmsNotSaved",
+         [] {
+             return notice_text::alarmsNotSaved(fileFailure(u"/p/alm.zdt"_s, Cause::System, u"Disk full"_s));
+         },
+         u"アラームの設定を保存できませんでした。\n/p/alm.zdt\nDisk full"_s},
+        {"AlarmRang", [] { return notice_text::alarmRang(Alarm{.at = QTime(7, 5), .message = u"起きて"_s}); },
+         u"起きて\r\n\r\n設定時刻  07：05"_s},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.text(), c.expected) << c.name;
+    }
+}
+
+} // namespace
