@@ -34,11 +34,11 @@ void TickWithoutChange(benchmark::State& state)
     platform.setNow(12, 0, 0);
     Application app(platform);
     app.start();
-    ClockWindow& clock = app.clockWindow();
-    clock.tick();
+    ClockHeartbeat& heartbeat = app.heartbeat();
+    heartbeat.beat();
     const AllocationCount count;
     for (auto _ : state) {
-        clock.tick();
+        heartbeat.beat();
     }
     reportAllocations(state, count);
 }

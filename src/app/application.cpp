@@ -12,7 +12,8 @@
 
 Application::Application(Platform& platform)
     : platform_(platform), model_(platform), clockWindow_(model_, platform),
-      dialogs_(model_, platform, clockWindow_), menu_(platform, dialogs_)
+      heartbeat_(model_, clockWindow_, platform), dialogs_(model_, platform, clockWindow_),
+      menu_(platform, dialogs_), trayIcon_(model_, platform)
 {
     // The clock is a tool window, which Qt does not count as a main window: closing the
     // last dialog must not end the program. Only the clock's own shut-down does.
@@ -21,8 +22,25 @@ Application::Application(Platform& platform)
     installFontSubstitutions();
     installQtTranslations();
 
+    // The clock sleeps until its next beat: what a setting changes is shown at once.
+    for (const auto changed :
+         {&ClockModel::handColoursChanged, &ClockModel::readoutColourChanged, &ClockModel::secondHandChanged,
+          &ClockModel::colonStyleChanged, &ClockModel::alarmsChanged}) {
+        QObject::connect(&model_, changed, &heartbeat_, &ClockHeartbeat::showNow);
+    }
+    QObject::connect(&clockWindow_, &ClockWindow::pictureChanged, &heartbeat_, &ClockHeartbeat::showNow);
+
     QObject::connect(&clockWindow_, &ClockWindow::menuRequested, &menu_, &ClockMenu::open);
-    QObject::connect(&menu_, &ClockMenu::quitChosen, &clockWindow_, &ClockWindow::quit);
+    QObject::connect(&trayIcon_, &TrayIcon::menuRequested, &menu_,
+                     [this](QPoint at, Platform::TrayPress press) {
+                         if (press == Platform::TrayPress::Left) {
+                             clockWindow_.comeForward();
+                         }
+                         menu_.open(at);
+                     });
+    QObject::connect(&menu_, &ClockMenu::quitChosen, &clockWindow_, [this] { quit(); });
+    QObject::connect(&clockWindow_, &ClockWindow::closing, &dialogs_, [this] { shutDown(true); });
+
     QObject::connect(&model_, &ClockModel::alarmRang, &dialogs_, [this](const Alarm& alarm) {
         dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
     });
@@ -35,7 +53,6 @@ Application::Application(Platform& platform)
     QObject::connect(&model_, &ClockModel::alarmsNotSaved, &dialogs_, [this](const FileFailure& failure) {
         platform_.showMessage(notice_text::alarmsNotSaved(failure));
     });
-    QObject::connect(&clockWindow_, &ClockWindow::unloaded, &dialogs_, [this] { shutDown(); });
 }
 
 bool Application::start()
@@ -51,6 +68,8 @@ bool Application::start()
         return false;
     }
     clockWindow_.start();
+    heartbeat_.start();
+    trayIcon_.update();
     closeOnTerminationRequest(&clockWindow_);
     // The session is ending: nobody may be there to answer a message box.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_,
@@ -58,8 +77,26 @@ bool Application::start()
     return true;
 }
 
-void Application::shutDown()
+void Application::quit()
 {
+    clockWindow_.savePositionAtExit();
+    shutDown(false);
+    clockWindow_.close();
+}
+
+void Application::shutDown(bool writePosition)
+{
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    heartbeat_.stop();
+    clockWindow_.clearMask();
+    trayIcon_.remove();
+    if (writePosition) {
+        clockWindow_.savePositionAtExit();
+    }
+    platform_.stopSound();
     // The dialogs go with the clock; they close without their own closing steps.
     dialogs_.closeAll();
     QCoreApplication::quit();

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "app/clock_heartbeat.h"
 #include "model/clock_model.h"
 #include "ui/clock_menu.h"
 #include "ui/clock_window.h"
 #include "ui/dialogs.h"
+#include "ui/tray_icon.h"
 
 class Platform;
 
-// Builds and owns the running program: the model, the clock window, the dialogs and the
-// menu, and the wiring between them. main() only makes the QApplication, the desktop
-// and this.
+// Builds and owns the running program: the model, the clock window, its heartbeat, the
+// dialogs, the menu and the tray icon, and the wiring between them. main() only makes the
+// QApplication, the desktop and this.
 class Application final
 {
 public:
@@ -19,16 +21,27 @@ public:
     // start-up: the message has been shown, no window appears and no file was written.
     bool start();
 
+    // The menu's 終了: writes the position, takes the outline and the tray icon away, and
+    // closes the clock, which ends the program.
+    void quit();
+
     ClockModel& model() { return model_; }
     ClockWindow& clockWindow() { return clockWindow_; }
+    ClockHeartbeat& heartbeat() { return heartbeat_; }
     Dialogs& dialogs() { return dialogs_; }
 
 private:
-    void shutDown();
+    // The end of the program: the clock stops, its outline and tray icon go, the
+    // position is written (unless the caller wrote it), the sound stops and every window
+    // closes. Runs once.
+    void shutDown(bool writePosition);
 
     Platform& platform_;
     ClockModel model_;
     ClockWindow clockWindow_;
+    ClockHeartbeat heartbeat_;
     Dialogs dialogs_;
     ClockMenu menu_;
+    TrayIcon trayIcon_;
+    bool shutDown_ = false;
 };

@@ -11,8 +11,6 @@
 namespace {
 
 constexpr ColourRef lightText = 0x00E0E0E0;
-constexpr QPoint hiddenPanel(2000, 2000);
-constexpr QPoint hiddenBellBox(2200, 2200);
 constexpr int bellCell = 7;
 
 QImage loadRgb(const char* path, int scale)
@@ -52,7 +50,7 @@ long long textKey(DesignIndex design, ColourRef colour, const LocalTime& time)
 } // namespace
 
 ClockFace::ClockFace()
-    : panelRect_(hiddenPanel, QSize(41, 12)), bellBoxRect_(hiddenBellBox, QSize(bellCell, bellCell))
+    : panelRect_(QPoint(), QSize(41, 12)), bellBoxRect_(QPoint(), QSize(bellCell, bellCell))
 {
     useScale(1);
 }
@@ -128,6 +126,7 @@ void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readout
 {
     panelRect_ = layout.panel;
     bellBoxRect_ = layout.bellBox;
+    panelsShown_ = true;
     if (panel_.size() != panelRect_.size() * scale_) {
         panel_ = scaledImage(panelRect_.size(), scale_, QImage::Format_RGB32);
         panel_.fill(toQColor(readoutColour).rgb());
@@ -179,8 +178,7 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
 
 void ClockFace::hidePanels()
 {
-    panelRect_.moveTopLeft(hiddenPanel);
-    bellBoxRect_.moveTopLeft(hiddenBellBox);
+    panelsShown_ = false;
 }
 
 void ClockFace::setPanelColour(ColourRef colour)
@@ -227,8 +225,10 @@ void ClockFace::paint(QPainter& painter) const
         painter.drawImage(QRectF(0, top, size.width(), rows), face_,
                           QRectF(0, top * ratio, face_.width(), rows * ratio));
     }
-    painter.drawImage(panelRect_.topLeft(), panel_);
-    painter.drawImage(bellBoxRect_.topLeft(), bellBox_);
+    if (panelsShown_) {
+        painter.drawImage(panelRect_.topLeft(), panel_);
+        painter.drawImage(bellBoxRect_.topLeft(), bellBox_);
+    }
 }
 
 QImage ClockFace::composed() const

@@ -54,9 +54,10 @@ public:
 
     const QImage& image() const { return face_; }
     const QImage& panel() const { return panel_; }
-    const QRect& panelRect() const { return panelRect_; }
+    // Where the panel and the bell box are shown; empty on analog designs.
+    QRect panelRect() const { return panelsShown_ ? panelRect_ : QRect(); }
     const QImage& bellBox() const { return bellBox_; }
-    const QRect& bellBoxRect() const { return bellBoxRect_; }
+    QRect bellBoxRect() const { return panelsShown_ ? bellBoxRect_ : QRect(); }
 
     // What the window shows: the face with the panel and the bell box on top.
     QImage composed() const;
@@ -65,7 +66,7 @@ public:
     static QFont textFont();
 
 private:
-    // Moves the read-out panel and the bell box out of sight (analog designs).
+    // Takes the read-out panel and the bell box away (analog designs).
     void hidePanels();
     void prepareFace(const QImage& picture);
     // Loads the strips and the bell at a scale and sizes the panel and bell box for it.
@@ -88,6 +89,7 @@ private:
     ColourRef panelColour_ = 0;
     QImage bellBox_;
     QRect bellBoxRect_;
+    bool panelsShown_ = false;
 
     // The two texts of the face, rendered once for the day and half-day they show.
     struct RenderedTexts

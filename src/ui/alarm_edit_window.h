@@ -24,7 +24,8 @@ public:
     // Opens on `alarm` to change it, or, with none, on a new alarm at the current time.
     AlarmEditWindow(Platform& platform, const std::optional<Alarm>& alarm);
 
-    // The stepping timer's tick: repeats the held stepping bar, or stops.
+    // The stepping timer's tick: repeats the held stepping bar, or stops. Public so that tests step it
+    // instead of waiting.
     void repeatHeldStep();
 
     // The pixel width a wave file's path is shortened to in the sound field.

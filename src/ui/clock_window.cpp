@@ -3,13 +3,11 @@
 #include "core/artwork.h"
 #include "face/window_outline.h"
 #include "model/clock_model.h"
-#include "platform/app_identity.h"
 #include "platform/platform.h"
 #include "ui/notice_texts.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDebug>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -33,30 +31,15 @@ ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
     setAttribute(Qt::WA_TranslucentBackground, !maskCutsTheWindow);
     setWindowTitle(QStringLiteral("nekotokei"));
 
-    tickTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&tickTimer_, &QTimer::timeout, this, &ClockWindow::tick);
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
-
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
-    connect(&model_, &ClockModel::trayIconChanged, this, &ClockWindow::updateTrayIcon);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
-    // The clock sleeps until its next tick: what a setting changes is shown at once.
-    connect(&model_, &ClockModel::handColoursChanged, this, &ClockWindow::showNow);
-    connect(&model_, &ClockModel::readoutColourChanged, this, &ClockWindow::showNow);
-    connect(&model_, &ClockModel::secondHandChanged, this, &ClockWindow::showNow);
-    connect(&model_, &ClockModel::colonStyleChanged, this, &ClockWindow::showNow);
-    connect(&model_, &ClockModel::alarmsChanged, this, &ClockWindow::showNow);
 }
 
 void ClockWindow::start()
 {
-    const ClockSettings& settings = model_.settings();
-    face_.setPanelColour(settings.readoutColour);
+    face_.setPanelColour(model_.settings().readoutColour);
     loadPicture();
-    now_ = platform_.now();
-    // The colon's rhythm starts with the clock.
-    blinkStart_ = now_.millisecond;
-    showReading();
     resizeToPicture();
 
     // The primary screen first: a clock on no screen at all goes there.
@@ -72,26 +55,20 @@ void ClockWindow::start()
     move(placeOnScreens(QRect(model_.position(), size()), screens));
 
     applyOutline();
-    drawnSecond_ = -1;
     show();
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
     applyStackingOrder();
-    if (settings.trayIcon) {
-        addTrayIcon();
-    }
-
-    scheduleTick(false);
 }
 
-void ClockWindow::showReading()
+void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
 {
     const ClockSettings& settings = model_.settings();
-    const long long second = now_.secondKey();
-    if (second != drawnSecond_) {
+    const long long second = now.secondKey();
+    if (whole || second != drawnSecond_) {
         face_.redraw(picture_, ClockFace::Inputs{
                                    .design = settings.design,
-                                   .time = now_,
+                                   .time = now,
                                    .secondHand = settings.secondHand,
                                    .bellShown = model_.bellShown(),
                                    .hourColour = settings.hourHandColour,
@@ -102,55 +79,9 @@ void ClockWindow::showReading()
         drawnSecond_ = second;
         update();
     }
-    const int colonPhase = tick_schedule::colonPhase(now_, blinkStart_);
-    if (face_.refreshReadout(settings.design, now_, settings.colonStyle, colonPhase)) {
+    if (face_.refreshReadout(settings.design, now, settings.colonStyle, colonPhase)) {
         update(face_.panelRect());
     }
-}
-
-void ClockWindow::tick()
-{
-    now_ = platform_.now();
-    showReading();
-    scheduleTick(true);
-    model_.checkAlarms(now_);
-}
-
-void ClockWindow::showNow()
-{
-    if (!tickTimer_.isActive()) {
-        return; // not started yet, or closed
-    }
-    now_ = platform_.now();
-    drawnSecond_ = -1;
-    showReading();
-    scheduleTick(false);
-}
-
-tick_schedule::Motion ClockWindow::motion() const
-{
-    const ClockSettings& settings = model_.settings();
-    return tick_schedule::Motion{
-        .seconds = designs::isAnalog(settings.design) && settings.secondHand,
-        .colonBlinks = designs::isDigital(settings.design) && settings.colonStyle == ColonStyle::Blinking,
-        .blinkStart = blinkStart_,
-    };
-}
-
-void ClockWindow::scheduleTick(bool timerJustFired)
-{
-    const tick_schedule::Motion motion = this->motion();
-    const int delay = tick_schedule::delayAfter(now_, motion);
-    // The timer repeats at the motion's rhythm while its ticks fall where the schedule
-    // wants them: at most tickTolerance later, and never before the boundary. A timer
-    // that has just fired then fires again one interval from now, and is left alone.
-    const int period = tick_schedule::period(motion);
-    const bool onRhythm = period - delay >= -tick_schedule::lateness && period - delay <= tickTolerance;
-    const int interval = onRhythm ? period : delay;
-    if (timerJustFired && tickTimer_.isActive() && tickTimer_.interval() == interval) {
-        return;
-    }
-    tickTimer_.start(interval);
 }
 
 void ClockWindow::loadPicture()
@@ -167,8 +98,8 @@ void ClockWindow::showDesign()
 {
     loadPicture();
     resizeToPicture();
-    showNow();
     applyOutline();
+    emit pictureChanged();
 }
 
 void ClockWindow::resizeToPicture()
@@ -252,57 +183,14 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
-void ClockWindow::updateTrayIcon()
+void ClockWindow::comeForward()
 {
-    if (model_.settings().trayIcon) {
-        addTrayIcon();
-    } else {
-        removeTrayIcon();
-    }
-}
-
-void ClockWindow::addTrayIcon()
-{
-    platform_.addTrayIcon(programIcon(), QStringLiteral("ふわまる　ぽてりん"),
-                          [this](Platform::TrayPress press) {
-                              if (press == Platform::TrayPress::Left) {
-                                  raise();
-                                  activateWindow();
-                              }
-                              emit menuRequested(QCursor::pos());
-                          });
-}
-
-void ClockWindow::removeTrayIcon()
-{
-    platform_.removeTrayIcon();
-}
-
-void ClockWindow::quit()
-{
-    savePositionAtExit();
-    unload(false);
-    close();
+    raise();
+    activateWindow();
 }
 
 void ClockWindow::closeEvent(QCloseEvent* event)
 {
-    unload(true);
+    emit closing();
     event->accept();
-}
-
-void ClockWindow::unload(bool writePosition)
-{
-    if (unloaded_) {
-        return;
-    }
-    unloaded_ = true;
-    tickTimer_.stop();
-    clearMask();
-    removeTrayIcon();
-    if (writePosition) {
-        savePositionAtExit();
-    }
-    platform_.stopSound();
-    emit unloaded();
 }

@@ -2,19 +2,17 @@
 
 #include "core/local_time.h"
 #include "face/clock_face.h"
-#include "model/tick_schedule.h"
 #include "widgets/window_drag.h"
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
 class ClockModel;
 class Platform;
 
-// The clock window: the cat-shaped clock on the desktop. It shows the model's state,
-// runs the clock's tick (the face, the read-out and the model's alarm check) at the
-// moments the tick schedule names, moves with the left button and asks for the menu
+// The clock window: the cat-shaped clock on the desktop. It draws the readings it is
+// given with the model's state, keeps its design's picture, size and outline and its
+// place among the desktop's windows, moves with the left button and asks for the menu
 // with the others.
 class ClockWindow final : public QWidget
 {
@@ -23,36 +21,32 @@ class ClockWindow final : public QWidget
 public:
     ClockWindow(ClockModel& model, Platform& platform);
 
-    // Shows the loaded model: design, position, outline, stacking, tray icon; starts the ticks.
+    // Shows the loaded model: design, position, outline, stacking.
     void start();
 
-    // The timer's handler: reads the clock once, redraws what changed, checks the alarms
-    // and sets the timer for the next tick.
-    void tick();
-    // Milliseconds from the last tick to the next one.
-    int tickInterval() const { return tickTimer_.interval(); }
+    // Draws a reading of the clock: the face when its second is another than the one
+    // drawn (or `whole`), the digital read-out when its digits or colon changed.
+    void showReading(const LocalTime& now, int colonPhase, bool whole);
 
     // Writes the window's left and top to the position file.
     void savePosition();
     // The same as the program or the session ends: a failure is not shown in a box.
     void savePositionAtExit();
 
-    // The menu's 終了: writes the position, takes the outline and the tray icon away, and
-    // closes the window, which ends the program.
-    void quit();
+    // Brings the clock in front of the other windows and gives it the focus.
+    void comeForward();
 
     // The window's pixels as last drawn.
     const ClockFace& face() const { return face_; }
 
-    // How much later than the schedule wants a tick may come and the timer keep its
-    // rhythm. Setting the timer again allocates inside Qt; a steady rhythm does not.
-    static constexpr int tickTolerance = 15;
-
 signals:
-    // A click asks for the menu at a screen position (also a press on the tray icon).
+    // A click asks for the menu at a screen position.
     void menuRequested(QPoint at);
-    // The window has gone through its closing steps: the program ends.
-    void unloaded();
+    // The design's picture changed (another design, another screen scale): the face
+    // wants drawing whole.
+    void pictureChanged();
+    // The desktop closes the window (log-out, a termination request): the program ends.
+    void closing();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,15 +56,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Redraws the face when the reading is in another second than the one drawn, and the
-    // digital read-out when its digits or its colon changed.
-    void showReading();
-    // Reads the clock, shows it at once and sets the timer from there: for changes that
-    // are not the clock's own (start-up, a setting).
-    void showNow();
-    tick_schedule::Motion motion() const;
-    // Sets the timer for the tick after `now_`, unless it already fires then.
-    void scheduleTick(bool timerJustFired);
     // Cuts the window's outline from its picture.
     void applyOutline();
     void resizeToPicture();
@@ -79,19 +64,11 @@ private:
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
     void applyStackingOrder();
-    void updateTrayIcon();
-    void addTrayIcon();
-    void removeTrayIcon();
-    void unload(bool writePosition);
 
     ClockModel& model_;
     Platform& platform_;
     WindowDrag drag_;
-    QTimer tickTimer_;
     ClockFace face_;
     QImage picture_; // at the scale the face is drawn at
-    LocalTime now_;
     long long drawnSecond_ = -1;
-    int blinkStart_ = 0;
-    bool unloaded_ = false;
 };

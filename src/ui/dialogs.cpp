@@ -53,6 +53,8 @@ constexpr Window allWindows[] = {Window::Clock,      Window::Settings,      Wind
                                  Window::AlarmList,  Window::AlarmEdit,     Window::DesignChooser,
                                  Window::HandColour, Window::ReadoutColour, Window::Message};
 
+static_assert(std::size(allWindows) == Dialogs::windowCount, "every window has its place");
+
 unsigned bit(Notice notice)
 {
     return 1u << unsigned(notice);
@@ -79,135 +81,76 @@ Dialogs::~Dialogs()
 }
 
 template <typename T, typename Make>
-T* Dialogs::open(QPointer<T>& slot, Window window, Make make, const QWidget* owner)
+T* Dialogs::open(Window window, Make make, const QWidget* owner)
 {
-    if (slot) {
-        return raised(slot.data());
+    if (PictureDialog* shown = dialog(window)) {
+        return raised(static_cast<T*>(shown));
     }
-    slot = make();
-    track(window, slot);
-    slot->showCentred(owner);
-    return slot;
+    T* opened = make();
+    track(window, opened);
+    opened->showCentred(owner);
+    return opened;
 }
 
 SettingsWindow* Dialogs::openSettings()
 {
-    return open(settings_, Window::Settings, [&] { return new SettingsWindow(model_, *this, platform_); });
+    return open<SettingsWindow>(Window::Settings,
+                                [&] { return new SettingsWindow(model_, *this, platform_); });
 }
 
 AboutWindow* Dialogs::openAbout()
 {
-    return open(about_, Window::About, [&] { return new AboutWindow(platform_); });
+    return open<AboutWindow>(Window::About, [&] { return new AboutWindow(platform_); });
 }
 
 AlarmListWindow* Dialogs::openAlarmList()
 {
-    return open(
-        alarmList_, Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, platform_); },
-        settings_.data());
+    return open<AlarmListWindow>(
+        Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, platform_); },
+        dialog(Window::Settings));
 }
 
 AlarmEditWindow* Dialogs::openAlarmEdit(const std::optional<Alarm>& alarm)
 {
-    return open(alarmEdit_, Window::AlarmEdit, [&] { return new AlarmEditWindow(platform_, alarm); });
+    return open<AlarmEditWindow>(Window::AlarmEdit, [&] { return new AlarmEditWindow(platform_, alarm); });
 }
 
 DesignChooserWindow* Dialogs::openDesignChooser()
 {
-    return open(designChooser_, Window::DesignChooser, [&] { return new DesignChooserWindow(model_); });
+    return open<DesignChooserWindow>(Window::DesignChooser, [&] { return new DesignChooserWindow(model_); });
 }
 
 HandColourWindow* Dialogs::openHandColour()
 {
-    return open(handColour_, Window::HandColour,
-                [&] { return new HandColourWindow(model_, *this, platform_); });
+    return open<HandColourWindow>(Window::HandColour,
+                                  [&] { return new HandColourWindow(model_, *this, platform_); });
 }
 
 ReadoutColourWindow* Dialogs::openReadoutColour()
 {
-    return open(readoutColour_, Window::ReadoutColour,
-                [&] { return new ReadoutColourWindow(model_, *this, platform_); });
+    return open<ReadoutColourWindow>(Window::ReadoutColour,
+                                     [&] { return new ReadoutColourWindow(model_, *this, platform_); });
 }
 
 MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
 {
-    if (message_) {
+    if (auto* shown = static_cast<MessageWindow*>(dialog(Window::Message))) {
         notices_ |= bit(notice);
         updateEnabling();
-        message_->addMessage(text);
-        message_->raise();
-        return message_;
+        shown->addMessage(text);
+        shown->raise();
+        return shown;
     }
     notices_ = bit(notice);
-    message_ = new MessageWindow(text, model_, platform_);
-    track(Window::Message, message_);
-    message_->showCentred();
-    return message_;
-}
-
-SettingsWindow* Dialogs::settingsWindow() const
-{
-    return settings_;
-}
-
-AboutWindow* Dialogs::aboutWindow() const
-{
-    return about_;
-}
-
-AlarmListWindow* Dialogs::alarmListWindow() const
-{
-    return alarmList_;
-}
-
-AlarmEditWindow* Dialogs::alarmEditWindow() const
-{
-    return alarmEdit_;
-}
-
-MessageWindow* Dialogs::messageWindow() const
-{
-    return message_;
-}
-
-DesignChooserWindow* Dialogs::designChooserWindow() const
-{
-    return designChooser_;
-}
-
-HandColourWindow* Dialogs::handColourWindow() const
-{
-    return handColour_;
-}
-
-ReadoutColourWindow* Dialogs::readoutColourWindow() const
-{
-    return readoutColour_;
+    auto* message = new MessageWindow(text, model_, platform_);
+    track(Window::Message, message);
+    message->showCentred();
+    return message;
 }
 
 PictureDialog* Dialogs::dialog(Window window) const
 {
-    switch (window) {
-    case Window::Settings:
-        return settings_;
-    case Window::About:
-        return about_;
-    case Window::AlarmList:
-        return alarmList_;
-    case Window::AlarmEdit:
-        return alarmEdit_;
-    case Window::Message:
-        return message_;
-    case Window::DesignChooser:
-        return designChooser_;
-    case Window::HandColour:
-        return handColour_;
-    case Window::ReadoutColour:
-        return readoutColour_;
-    case Window::Clock:
-        break;
-    }
-    return nullptr;
+    return dialogs_[std::size_t(window)];
 }
 
 QWidget* Dialogs::widget(Window window) const
@@ -222,6 +165,7 @@ bool Dialogs::isOpen(Window window) const
 
 void Dialogs::track(Window window, PictureDialog* dialog)
 {
+    dialogs_[std::size_t(window)] = dialog;
     // The program's own windows belong to the clock: the window manager keeps them above
     // it, also when the clock stays in front of everything else.
     dialog->setParent(&clockWindow_, dialog->windowFlags());
@@ -231,34 +175,9 @@ void Dialogs::track(Window window, PictureDialog* dialog)
 
 void Dialogs::forget(Window window)
 {
-    switch (window) {
-    case Window::Settings:
-        settings_ = nullptr;
-        break;
-    case Window::About:
-        about_ = nullptr;
-        break;
-    case Window::AlarmList:
-        alarmList_ = nullptr;
-        break;
-    case Window::AlarmEdit:
-        alarmEdit_ = nullptr;
-        break;
-    case Window::Message:
-        message_ = nullptr;
+    dialogs_[std::size_t(window)] = nullptr;
+    if (window == Window::Message) {
         notices_ = 0;
-        break;
-    case Window::DesignChooser:
-        designChooser_ = nullptr;
-        break;
-    case Window::HandColour:
-        handColour_ = nullptr;
-        break;
-    case Window::ReadoutColour:
-        readoutColour_ = nullptr;
-        break;
-    case Window::Clock:
-        break;
     }
     updateEnabling();
 }

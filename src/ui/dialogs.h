@@ -1,10 +1,12 @@
 #pragma once
 
 #include "storage/alarm.h"
+#include "widgets/picture_dialog.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <optional>
 
 class AboutWindow;
@@ -15,7 +17,6 @@ class DesignChooserWindow;
 class HandColourWindow;
 class MessageWindow;
 class Platform;
-class PictureDialog;
 class QWidget;
 class ReadoutColourWindow;
 class SettingsWindow;
@@ -41,6 +42,7 @@ public:
         HandColour,
         ReadoutColour,
     };
+    static constexpr std::size_t windowCount = std::size_t(Window::ReadoutColour) + 1;
 
     // Why the message window was opened; it can carry several reasons at once, when a
     // second notice comes while it is open.
@@ -70,16 +72,20 @@ public:
     // is added below the ones it shows; its rule applies as well.
     MessageWindow* showMessage(const QString& text, Notice notice);
 
-    // The open windows (null when closed), for the windows that work together and for tests.
-    SettingsWindow* settingsWindow() const;
-    AboutWindow* aboutWindow() const;
-    AlarmListWindow* alarmListWindow() const;
-    AlarmEditWindow* alarmEditWindow() const;
-    MessageWindow* messageWindow() const;
-    DesignChooserWindow* designChooserWindow() const;
-    HandColourWindow* handColourWindow() const;
-    ReadoutColourWindow* readoutColourWindow() const;
+    // The open window of a class, or null.
+    template <typename T>
+    T* find() const
+    {
+        for (const QPointer<PictureDialog>& dialog : dialogs_) {
+            if (T* found = qobject_cast<T*>(dialog.data())) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
 
+    // The open dialog of a kind, or null (the clock is no dialog).
+    PictureDialog* dialog(Window window) const;
     // Whether a window is open (the clock always is).
     bool isOpen(Window window) const;
 
@@ -91,11 +97,10 @@ public:
     void closeAll();
 
 private:
-    // Opens a window made by `make` into `slot`, centred (on `owner` when given), or
-    // brings the open one forward.
+    // Opens the window made by `make`, centred (on `owner` when given), or brings the
+    // open one forward.
     template <typename T, typename Make>
-    T* open(QPointer<T>& slot, Window window, Make make, const QWidget* owner = nullptr);
-    PictureDialog* dialog(Window window) const;
+    T* open(Window window, Make make, const QWidget* owner = nullptr);
     QWidget* widget(Window window) const;
     // Shows a new window and keeps it until it closes.
     void track(Window window, PictureDialog* dialog);
@@ -106,13 +111,6 @@ private:
     ClockModel& model_;
     Platform& platform_;
     QWidget& clockWindow_;
-    QPointer<SettingsWindow> settings_;
-    QPointer<AboutWindow> about_;
-    QPointer<AlarmListWindow> alarmList_;
-    QPointer<AlarmEditWindow> alarmEdit_;
-    QPointer<MessageWindow> message_;
-    QPointer<DesignChooserWindow> designChooser_;
-    QPointer<HandColourWindow> handColour_;
-    QPointer<ReadoutColourWindow> readoutColour_;
+    std::array<QPointer<PictureDialog>, windowCount> dialogs_; // by Window; the clock's stays empty
     unsigned notices_ = 0; // a bit per Notice while the message window is open
 };

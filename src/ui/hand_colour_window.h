@@ -23,6 +23,7 @@ public:
     HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
 
     // The preview timer's tick (500 ms): redraws the small face when its second changed.
+    // Public so that tests step it instead of waiting.
     void drawHandPreview();
 
     enum Hand

@@ -22,6 +22,7 @@ public:
     ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
 
     // The preview timer's tick (250 ms): the current time in the edited colour.
+    // Public so that tests step it instead of waiting.
     void drawReadoutPreview();
 
 private:

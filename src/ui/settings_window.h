@@ -20,7 +20,8 @@ class SettingsWindow final : public PictureDialog
 public:
     SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
 
-    // The colon button's animation step (the window's 250 ms timer).
+    // The colon button's animation step (the window's 250 ms timer). Public so that tests step it instead of
+    // waiting.
     void animateColonButton();
 
 private:
@@ -51,7 +52,13 @@ private:
     QLabel* designTitle_;
     QWidget* analogPanel_;
     QWidget* digitalPanel_;
-    ChoiceFrame *alwaysOnTopFrame_, *normalStackingFrame_, *trayIconOnFrame_, *trayIconOffFrame_,
-        *secondHandOnFrame_, *secondHandOffFrame_, *colonBlinkFrame_, *colonSteadyFrame_;
+    ChoiceFrame* alwaysOnTopFrame_;
+    ChoiceFrame* normalStackingFrame_;
+    ChoiceFrame* trayIconOnFrame_;
+    ChoiceFrame* trayIconOffFrame_;
+    ChoiceFrame* secondHandOnFrame_;
+    ChoiceFrame* secondHandOffFrame_;
+    ChoiceFrame* colonBlinkFrame_;
+    ChoiceFrame* colonSteadyFrame_;
     ColonBlinkButton* colonBlinkButton_;
 };

@@ -14,6 +14,7 @@ struct Program
     FakePlatform platform{folder.path()};
     Application app{platform};
     ClockWindow& clock = app.clockWindow();
+    ClockHeartbeat& heartbeat = app.heartbeat();
     ClockModel& model = app.model();
     Dialogs& dialogs = app.dialogs();
 };

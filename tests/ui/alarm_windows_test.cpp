@@ -47,7 +47,7 @@ protected:
         ASSERT_TRUE(app.start());
         settings = dialogs.openSettings();
         clicks::click(child(settings, "alarmButton"));
-        list = dialogs.alarmListWindow();
+        list = dialogs.find<AlarmListWindow>();
         ASSERT_NE(list, nullptr);
     }
 
@@ -81,14 +81,14 @@ protected:
 
     void closeMessage()
     {
-        MessageWindow* message = dialogs.messageWindow();
+        MessageWindow* message = dialogs.find<MessageWindow>();
         ASSERT_NE(message, nullptr);
         clicks::click(child(message, "closeButton"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The edit window and its parts.
-    AlarmEditWindow* edit() const { return dialogs.alarmEditWindow(); }
+    AlarmEditWindow* edit() const { return dialogs.find<AlarmEditWindow>(); }
     QString editText(const char* name) const { return child<QLabel>(edit(), name)->text(); }
     QLineEdit* editField(const char* name) const { return child<QLineEdit>(edit(), name); }
     QCheckBox* showMessageBox() const { return child<QCheckBox>(edit(), "showMessage"); }
@@ -140,14 +140,14 @@ TEST_F(AlarmWindows, TenAlarmsAreTheLimit)
         Application app(platform);
         ASSERT_TRUE(app.start());
         clicks::click(child(app.dialogs().openSettings(), "alarmButton"));
-        AlarmListWindow* list = app.dialogs().alarmListWindow();
+        AlarmListWindow* list = app.dialogs().find<AlarmListWindow>();
         press(child<HighlightBar>(list, "addButton"));
         ASSERT_EQ(platform.messages.size(), c.message ? 1u : 0u) << c.count;
         if (c.message) {
             EXPECT_EQ(platform.messages[0].text, u"アラームは10個までです。"_s);
             EXPECT_EQ(platform.messages[0].caption, u"設定エラー"_s);
         }
-        EXPECT_EQ(app.dialogs().alarmEditWindow() != nullptr, c.editWindow) << c.count;
+        EXPECT_EQ(app.dialogs().find<AlarmEditWindow>() != nullptr, c.editWindow) << c.count;
         EXPECT_EQ(list->isEnabled(), !c.editWindow) << c.count;
     }
 }
@@ -173,8 +173,8 @@ TEST_F(AlarmWindows, UnmarkingThenSavingDisablesTheAlarmAndTheBell)
     EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"07:30"_s, 0, u"/snd/bell.wav"_s)));
     EXPECT_FALSE(model.alarms()[0].enabled);
     EXPECT_FALSE(model.bellShown());
-    ASSERT_NE(dialogs.messageWindow(), nullptr);
-    EXPECT_EQ(dialogs.messageWindow()->text(), u"アラームの設定を保存しました。"_s);
+    ASSERT_NE(dialogs.find<MessageWindow>(), nullptr);
+    EXPECT_EQ(dialogs.find<MessageWindow>()->text(), u"アラームの設定を保存しました。"_s);
     EXPECT_FALSE(list->isEnabled());
     EXPECT_GE(platform.beeps, 1);
     closeMessage();
@@ -234,7 +234,7 @@ TEST_F(AlarmWindows, AddingOpensTheEditWindowAtTheCurrentTimeAndSavesAtOnce)
     EXPECT_TRUE(isMarked(1));
     EXPECT_EQ(detail("timeDetail"), u"14:04"_s);
     EXPECT_TRUE(list->isEnabled()); // while the confirmation is still open
-    EXPECT_EQ(dialogs.messageWindow()->text(), u"アラームの設定を保存しました。"_s);
+    EXPECT_EQ(dialogs.find<MessageWindow>()->text(), u"アラームの設定を保存しました。"_s);
 
     // Closing the list afterwards does not undo the addition.
     clicks::click(button("closeButton"));
@@ -316,7 +316,7 @@ TEST_F(AlarmWindows, ClosingAnEarlierConfirmationLeavesTheListWaitingForItsEditW
     press(bar("addButton"));
     clicks::click(child(edit(), "applyButton"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_NE(dialogs.messageWindow(), nullptr); // the confirmation stays open
+    ASSERT_NE(dialogs.find<MessageWindow>(), nullptr); // the confirmation stays open
     ASSERT_TRUE(list->isEnabled());
 
     press(bar("addButton")); // a second edit while the confirmation is still up

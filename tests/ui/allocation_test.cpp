@@ -41,9 +41,9 @@ protected:
     void tickAsTheTimerDoes(int count)
     {
         for (int i = 0; i < count; ++i) {
-            elapsed += clock.tickInterval();
+            elapsed += heartbeat.interval();
             setClock();
-            clock.tick();
+            heartbeat.beat();
         }
     }
 

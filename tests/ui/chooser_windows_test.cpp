@@ -53,7 +53,7 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
 {
     start("3,16777215,1\r\n");
     click(child(settings, "designButton"));
-    DesignChooserWindow* chooser = dialogs.designChooserWindow();
+    DesignChooserWindow* chooser = dialogs.find<DesignChooserWindow>();
     ASSERT_NE(chooser, nullptr);
     EXPECT_FALSE(settings->isEnabled());
     EXPECT_EQ(chooser->size(), QSize(432, 362));
@@ -72,7 +72,7 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
     EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(DesignIndex{6}, 1)));
     EXPECT_EQ(clock.face().panelRect(), QRect(5, 24, 76, 23));
     EXPECT_EQ(folder.read(u"set3.zdt"_s), "6,16777215,1,0,0,0,0,0,0,0\r\n");
-    EXPECT_EQ(dialogs.designChooserWindow(), chooser);
+    EXPECT_EQ(dialogs.find<DesignChooserWindow>(), chooser);
     EXPECT_EQ(child<QLabel>(settings, "designTitle")->text(), u"Type B03 カスタマイズ"_s);
     EXPECT_TRUE(child(settings, "digitalPanel")->isVisible());
     EXPECT_FALSE(child(settings, "analogPanel")->isVisible());
@@ -84,7 +84,7 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
 
     // Cancel closes it and keeps what was applied.
     click(child(chooser, "cancelButton"));
-    EXPECT_EQ(dialogs.designChooserWindow(), nullptr);
+    EXPECT_EQ(dialogs.find<DesignChooserWindow>(), nullptr);
     EXPECT_TRUE(settings->isEnabled());
     EXPECT_EQ(model.settings().design, DesignIndex{6});
     EXPECT_EQ(clock.size(), QSize(115, 82));
@@ -95,7 +95,7 @@ TEST_F(Choosers, HandPreviewDrawsTheEditedColoursWithTheClocksHands)
     start();
     platform.setNow(2, 59, 59);
     click(child(settings, "handColourButton"));
-    HandColourWindow* window = dialogs.handColourWindow();
+    HandColourWindow* window = dialogs.find<HandColourWindow>();
     ASSERT_NE(window, nullptr);
     platform.colourChoices = {red, green, blue, green};
     pressBar(child<HighlightBar>(window, "hourButton"));   // red
@@ -125,7 +125,7 @@ TEST_F(Choosers, ReadoutPreviewShowsTheTimeInTheLargeDigits)
 {
     start("6,16777215,1\r\n");
     click(child(settings, "readoutColourButton"));
-    ReadoutColourWindow* window = dialogs.readoutColourWindow();
+    ReadoutColourWindow* window = dialogs.find<ReadoutColourWindow>();
     ASSERT_NE(window, nullptr);
     PictureView* preview = child<PictureView>(window, "readoutPreview");
     EXPECT_EQ(preview->geometry(), QRect(16, 40, 76, 23));
@@ -225,11 +225,11 @@ TEST_P(ColourWindows, ApplyingGivesTheClockTheColourSavesAndConfirms)
     EXPECT_EQ(c.colour(model.settings()), red);
     EXPECT_EQ(folder.read(QString::fromLatin1(c.file)), c.appliedWithRed);
     EXPECT_EQ(c.window(dialogs), nullptr);
-    ASSERT_NE(dialogs.messageWindow(), nullptr);
-    EXPECT_EQ(dialogs.messageWindow()->text(), c.message);
+    ASSERT_NE(dialogs.find<MessageWindow>(), nullptr);
+    EXPECT_EQ(dialogs.find<MessageWindow>()->text(), c.message);
     EXPECT_EQ(platform.beeps, beeps + 2); // the message window's and the confirmation's
     EXPECT_FALSE(settings->isEnabled());  // until the message is read
-    click(child(dialogs.messageWindow(), "closeButton"));
+    click(child(dialogs.find<MessageWindow>(), "closeButton"));
     EXPECT_TRUE(settings->isEnabled());
     EXPECT_FALSE(clock.isEnabled());
 }
@@ -246,20 +246,20 @@ TEST_P(ColourWindows, CancellingAfterPickingChangesNothing)
     EXPECT_EQ(c.colour(model.settings()), c.initial);
     EXPECT_EQ(folder.snapshot(), before);
     EXPECT_TRUE(settings->isEnabled());
-    EXPECT_EQ(dialogs.messageWindow(), nullptr);
+    EXPECT_EQ(dialogs.find<MessageWindow>(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Both, ColourWindows,
     ::testing::Values(ColourWindow{"HandColour", "0,16777215,1\r\n", "handColourButton",
-                                   [](Dialogs& d) -> QWidget* { return d.handColourWindow(); },
+                                   [](Dialogs& d) -> QWidget* { return d.find<HandColourWindow>(); },
                                    "minuteButton", "minuteSwatch", 5197647, "set2.zdt", "0,255,255\r\n",
                                    u"針の色を変更しました。"_s,
                                    [](const ClockSettings& s) {
                                        return s.minuteHandColour;
                                    }},
                       ColourWindow{"ReadoutColour", "6,16777215,1\r\n", "readoutColourButton",
-                                   [](Dialogs& d) -> QWidget* { return d.readoutColourWindow(); },
+                                   [](Dialogs& d) -> QWidget* { return d.find<ReadoutColourWindow>(); },
                                    "pickButton", "swatch", 16777215, "set3.zdt", "6,255,1,0,0,0,0,0,0,0\r\n",
                                    u"色を変更しました。"_s,
                                    [](const ClockSettings& s) {

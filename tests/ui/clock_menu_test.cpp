@@ -58,7 +58,7 @@ TEST_F(Menu, MiddleClickOpensItTooButALeftPressDoesNot)
 TEST_F(Menu, RightClickOnTheDigitalPanelOpensTheMenuWithoutMovingTheClock)
 {
     start("1,1\r\n", "6,255,1\r\n");
-    clock.tick();
+    heartbeat.beat();
     const QPoint panel = clock.face().panelRect().center();
     const QPoint before = clock.pos();
     rightClickAt(panel);
@@ -89,9 +89,9 @@ TEST_F(Menu, SettingsDisablesTheClockAndOpensTheSettingsWindowOnce)
     rightClickAt(inside());
 
     EXPECT_FALSE(clock.isEnabled());
-    ASSERT_NE(dialogs.settingsWindow(), nullptr);
-    EXPECT_TRUE(dialogs.settingsWindow()->isVisible());
-    EXPECT_EQ(dialogs.settingsWindow()->windowTitle(), u"設定"_s);
+    ASSERT_NE(dialogs.find<SettingsWindow>(), nullptr);
+    EXPECT_TRUE(dialogs.find<SettingsWindow>()->isVisible());
+    EXPECT_EQ(dialogs.find<SettingsWindow>()->windowTitle(), u"設定"_s);
 }
 
 TEST_F(Menu, ProductInformationOpensOneWindowAndLeavesTheClockEnabled)
@@ -99,10 +99,10 @@ TEST_F(Menu, ProductInformationOpensOneWindowAndLeavesTheClockEnabled)
     start();
     platform.menuChoices = {ClockMenu::About, ClockMenu::About};
     rightClickAt(inside());
-    AboutWindow* first = dialogs.aboutWindow();
+    AboutWindow* first = dialogs.find<AboutWindow>();
     rightClickAt(inside());
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(dialogs.aboutWindow(), first);
+    EXPECT_EQ(dialogs.find<AboutWindow>(), first);
     EXPECT_TRUE(clock.isEnabled());
     EXPECT_EQ(QApplication::topLevelWidgets().count(first), 1);
 }

@@ -2,6 +2,7 @@
 #include "face/window_outline.h"
 #include "support/fake_platform.h"
 #include "support/temp_program_folder.h"
+#include "ui/settings_window.h"
 
 #include <QFile>
 #include <QScreen>
@@ -74,7 +75,7 @@ TEST_F(ClockStartUp, AppliesTheStoredValues)
     EXPECT_EQ(s.design, DesignIndex{6});
     EXPECT_EQ(s.readoutColour, 0xFFFFFFu); // a stored 0 shows white
     EXPECT_EQ(s.colonStyle, ColonStyle::Hidden);
-    EXPECT_EQ(app.dialogs().settingsWindow(), nullptr);
+    EXPECT_EQ(app.dialogs().find<SettingsWindow>(), nullptr);
     EXPECT_TRUE(app.clockWindow().isEnabled());
 }
 

@@ -60,37 +60,11 @@ Step notice(Notice notice)
     };
 }
 
-// The open dialog of a kind; the clock is not a dialog.
-QWidget* dialogOf(Window window, Dialogs& dialogs)
-{
-    switch (window) {
-    case Window::Clock:
-        return nullptr;
-    case Window::Settings:
-        return dialogs.settingsWindow();
-    case Window::About:
-        return dialogs.aboutWindow();
-    case Window::AlarmList:
-        return dialogs.alarmListWindow();
-    case Window::AlarmEdit:
-        return dialogs.alarmEditWindow();
-    case Window::Message:
-        return dialogs.messageWindow();
-    case Window::DesignChooser:
-        return dialogs.designChooserWindow();
-    case Window::HandColour:
-        return dialogs.handColourWindow();
-    case Window::ReadoutColour:
-        return dialogs.readoutColourWindow();
-    }
-    return nullptr;
-}
-
 // Closes a window the way the desktop does; its own close button does the same.
 Step close(Window window)
 {
     return [window](Dialogs& dialogs) {
-        QWidget* target = dialogOf(window, dialogs);
+        QWidget* target = dialogs.dialog(window);
         ASSERT_NE(target, nullptr);
         target->close();
     };
@@ -118,7 +92,8 @@ TEST_P(Enabling, FollowsWhichWindowsAreOpen)
     for (const Window window :
          {Window::Clock, Window::Settings, Window::About, Window::AlarmList, Window::AlarmEdit,
           Window::Message, Window::DesignChooser, Window::HandColour, Window::ReadoutColour}) {
-        const QWidget* target = window == Window::Clock ? &clock : dialogOf(window, dialogs);
+        const QWidget* target =
+            window == Window::Clock ? static_cast<QWidget*>(&clock) : dialogs.dialog(window);
         const bool expectDisabled = std::find(disabled.begin(), disabled.end(), window) != disabled.end();
         if (target) {
             EXPECT_EQ(target->isEnabled(), !expectDisabled) << int(window);
@@ -219,13 +194,14 @@ TEST_P(ClosingEachWindow, RunsTheSameRulesBothWays)
     }
     std::vector<const QWidget*> enabledBefore;
     for (const Window window : {Window::Clock, Window::Settings, Window::AlarmList}) {
-        const QWidget* target = window == Window::Clock ? &clock : dialogOf(window, dialogs);
+        const QWidget* target =
+            window == Window::Clock ? static_cast<QWidget*>(&clock) : dialogs.dialog(window);
         if (target && target->isEnabled()) {
             enabledBefore.push_back(target);
         }
     }
     c.opening.back()(dialogs);
-    QWidget* target = dialogOf(c.window, dialogs);
+    QWidget* target = dialogs.dialog(c.window);
     ASSERT_NE(target, nullptr);
     // It belongs to the clock: the window manager keeps it above the clock.
     EXPECT_EQ(target->windowHandle()->transientParent(), clock.windowHandle());
@@ -248,7 +224,7 @@ TEST_P(ClosingEachWindow, RunsTheSameRulesBothWays)
         break;
     }
     }
-    EXPECT_EQ(dialogOf(c.window, dialogs), nullptr);
+    EXPECT_EQ(dialogs.dialog(c.window), nullptr);
     for (const QWidget* window : enabledBefore) {
         EXPECT_TRUE(window->isEnabled()) << window->objectName().toStdString();
     }
@@ -289,10 +265,10 @@ TEST_F(ProgramTest, DialogsOpenAtMostOneOfEachWindow)
 
     // A closed window is gone at once: the next opening makes a new one.
     SettingsWindow* first = dialogs.openSettings();
-    dialogs.alarmEditWindow()->close();
-    dialogs.alarmListWindow()->close();
+    dialogs.find<AlarmEditWindow>()->close();
+    dialogs.find<AlarmListWindow>()->close();
     first->close();
-    EXPECT_EQ(dialogs.settingsWindow(), nullptr);
+    EXPECT_EQ(dialogs.find<SettingsWindow>(), nullptr);
     EXPECT_NE(dialogs.openSettings(), first);
 }
 

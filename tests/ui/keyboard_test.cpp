@@ -106,19 +106,19 @@ TEST_F(ProgramTest, EnterActsAsTheMessageWindowsButtonAndTheEditWindowsApply)
     folder.write(u"alm.zdt"_s, "");
     ASSERT_TRUE(app.start());
     clicks::click(child(dialogs.openSettings(), "alarmButton"));
-    AlarmListWindow* list = dialogs.alarmListWindow();
+    AlarmListWindow* list = dialogs.find<AlarmListWindow>();
     clicks::click(child(list, "addButton"));
-    AlarmEditWindow* edit = dialogs.alarmEditWindow();
+    AlarmEditWindow* edit = dialogs.find<AlarmEditWindow>();
     ASSERT_NE(edit, nullptr);
     // Enter in the message field, where a user types last.
     QTest::keyClick(child(edit, "messageField"), Qt::Key_Return);
-    EXPECT_EQ(dialogs.alarmEditWindow(), nullptr);
+    EXPECT_EQ(dialogs.find<AlarmEditWindow>(), nullptr);
     EXPECT_EQ(model.alarms().size(), 1u);
 
-    MessageWindow* message = dialogs.messageWindow();
+    MessageWindow* message = dialogs.find<MessageWindow>();
     ASSERT_NE(message, nullptr);
     QTest::keyClick(message, Qt::Key_Enter);
-    EXPECT_EQ(dialogs.messageWindow(), nullptr);
+    EXPECT_EQ(dialogs.find<MessageWindow>(), nullptr);
     EXPECT_TRUE(list->isEnabled());
 }
 

@@ -24,16 +24,16 @@ protected:
         ASSERT_TRUE(app.start());
     }
 
-    void closeMessage() { clicks::click(child(messageWindow(), "closeButton")); }
+    void closeMessage() { clicks::click(child(message(), "closeButton")); }
 
     // One tick of the clock at hh:mm:ss.zzz of the test day.
     void tickAt(int hour, int minute, int second, int millisecond = 0)
     {
         platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second, millisecond)));
-        clock.tick();
+        heartbeat.beat();
     }
 
-    MessageWindow* messageWindow() const { return dialogs.messageWindow(); }
+    MessageWindow* message() const { return dialogs.find<MessageWindow>(); }
 
     QByteArray alarms = "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n";
 };
@@ -41,14 +41,14 @@ protected:
 TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
 {
     tickAt(7, 4, 59);
-    EXPECT_EQ(messageWindow(), nullptr);
+    EXPECT_EQ(message(), nullptr);
 
     tickAt(7, 5, 0);
 
-    ASSERT_NE(messageWindow(), nullptr);
-    EXPECT_TRUE(messageWindow()->isVisible());
-    EXPECT_EQ(messageWindow()->text(), u"起きて\n\n設定時刻  07：05"_s);
-    EXPECT_TRUE(messageWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_NE(message(), nullptr);
+    EXPECT_TRUE(message()->isVisible());
+    EXPECT_EQ(message()->text(), u"起きて\n\n設定時刻  07：05"_s);
+    EXPECT_TRUE(message()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_TRUE(platform.playedWaves.isEmpty());
     EXPECT_FALSE(model.lastAlarmPlayedWave());
@@ -70,7 +70,7 @@ TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)
         dialogs.showMessage(u"x"_s, Dialogs::Notice::AlarmRang);
         EXPECT_FALSE(clock.isEnabled());
         closeMessage();
-        EXPECT_EQ(messageWindow(), nullptr);
+        EXPECT_EQ(message(), nullptr);
         EXPECT_EQ(clock.isEnabled(), !settingsOpen) << settingsOpen;
     }
 }
@@ -85,11 +85,11 @@ TEST(RingingTogether, NoMessageIsDroppedAndTheNewestComesLast)
     platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
     Application app(platform);
     ASSERT_TRUE(app.start());
-    app.clockWindow().tick();
+    app.heartbeat().beat();
     platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
-    app.clockWindow().tick();
+    app.heartbeat().beat();
 
-    MessageWindow* message = app.dialogs().messageWindow();
+    MessageWindow* message = app.dialogs().find<MessageWindow>();
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(),
               u"起きて\n\n設定時刻  07：05\n\n会議\n\n設定時刻  07：05\n\n出発\n\n設定時刻  07：06"_s);
@@ -165,11 +165,11 @@ TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
     Application app(platform);
     ASSERT_TRUE(app.start());
 
-    app.clockWindow().tick();
+    app.heartbeat().beat();
 
     EXPECT_EQ(platform.playedWaves, c.played);
     EXPECT_EQ(platform.beeps, c.beeps);
-    EXPECT_EQ(app.dialogs().messageWindow() != nullptr, c.message);
+    EXPECT_EQ(app.dialogs().find<MessageWindow>() != nullptr, c.message);
     EXPECT_EQ(app.clockWindow().isEnabled(), !c.message);
     EXPECT_EQ(app.model().lastAlarmPlayedWave(), c.lastAlarmPlayedWave);
 }
@@ -230,9 +230,9 @@ TEST_F(Ringing, TheTickAtTheTurnOfTheMinuteRingsIt)
 {
     // Started at 07:04:59.000 with the second hand off: the first tick comes at the minute.
     model.setSecondHand(false);
-    EXPECT_EQ(clock.tickInterval(), 1000 + tick_schedule::lateness);
+    EXPECT_EQ(heartbeat.interval(), 1000 + tick_schedule::lateness);
     tickAt(7, 5, 0, tick_schedule::lateness);
-    EXPECT_NE(messageWindow(), nullptr);
+    EXPECT_NE(message(), nullptr);
     EXPECT_EQ(platform.beeps, 1);
 }
 

@@ -256,7 +256,7 @@ TEST_F(SettingsWindowTest, ClosingEnablesTheClock)
     ASSERT_FALSE(clock.isEnabled());
     click(button("closeButton"));
     EXPECT_TRUE(clock.isEnabled());
-    EXPECT_EQ(dialogs.settingsWindow(), nullptr);
+    EXPECT_EQ(dialogs.find<SettingsWindow>(), nullptr);
     EXPECT_FALSE(window->isVisible());
 }
 

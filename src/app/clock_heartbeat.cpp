@@ -1,0 +1,70 @@
+#include "app/clock_heartbeat.h"
+
+#include "face/designs.h"
+#include "model/clock_model.h"
+#include "platform/platform.h"
+#include "ui/clock_window.h"
+
+ClockHeartbeat::ClockHeartbeat(ClockModel& model, ClockWindow& window, Platform& platform)
+    : model_(model), window_(window), platform_(platform)
+{
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &ClockHeartbeat::beat);
+}
+
+void ClockHeartbeat::start()
+{
+    now_ = platform_.now();
+    blinkStart_ = now_.millisecond;
+    window_.showReading(now_, tick_schedule::colonPhase(now_, blinkStart_), true);
+    schedule(false);
+}
+
+void ClockHeartbeat::stop()
+{
+    timer_.stop();
+}
+
+void ClockHeartbeat::beat()
+{
+    now_ = platform_.now();
+    window_.showReading(now_, tick_schedule::colonPhase(now_, blinkStart_), false);
+    schedule(true);
+    model_.checkAlarms(now_);
+}
+
+void ClockHeartbeat::showNow()
+{
+    if (!timer_.isActive()) {
+        return; // not started yet, or stopped
+    }
+    now_ = platform_.now();
+    window_.showReading(now_, tick_schedule::colonPhase(now_, blinkStart_), true);
+    schedule(false);
+}
+
+tick_schedule::Motion ClockHeartbeat::motion() const
+{
+    const ClockSettings& settings = model_.settings();
+    return tick_schedule::Motion{
+        .seconds = designs::isAnalog(settings.design) && settings.secondHand,
+        .colonBlinks = designs::isDigital(settings.design) && settings.colonStyle == ColonStyle::Blinking,
+        .blinkStart = blinkStart_,
+    };
+}
+
+void ClockHeartbeat::schedule(bool timerJustFired)
+{
+    const tick_schedule::Motion motion = this->motion();
+    const int delay = tick_schedule::delayAfter(now_, motion);
+    // The timer repeats at the motion's rhythm while its beats fall where the schedule
+    // wants them: at most `tolerance` later, and never before the boundary. A timer that
+    // has just fired then fires again one interval from now, and is left alone.
+    const int period = tick_schedule::period(motion);
+    const bool onRhythm = period - delay >= -tick_schedule::lateness && period - delay <= tolerance;
+    const int interval = onRhythm ? period : delay;
+    if (timerJustFired && timer_.isActive() && timer_.interval() == interval) {
+        return;
+    }
+    timer_.start(interval);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QObject>
+#include <QPoint>
+
+class ClockModel;
+
+// The program's icon in the notification area, there while the tray icon setting is on.
+// A press on it asks for the menu; a left press brings the clock forward first.
+class TrayIcon final : public QObject
+{
+    Q_OBJECT
+
+public:
+    TrayIcon(ClockModel& model, Platform& platform);
+
+    // Adds or removes the icon as the setting says.
+    void update();
+    void remove();
+
+signals:
+    void menuRequested(QPoint at, Platform::TrayPress press);
+
+private:
+    ClockModel& model_;
+    Platform& platform_;
+};
