@@ -58,10 +58,10 @@ BENCHMARK(ClockReading);
 // Arguments: the design and the scale the face is drawn at.
 void AnalogRedraw(benchmark::State& state)
 {
-    const int type = int(state.range(0));
-    const QImage picture = designs::picture(DesignIndex{type}, int(state.range(1)));
+    const DesignIndex design{int(state.range(0))};
+    const QImage picture = designs::picture(design, int(state.range(1)));
     ClockFace face;
-    ClockFace::Inputs inputs{type, at(10, 10, 0), 1, 1, 0, 5197647, 255, 0xFFFFFF};
+    ClockFace::Inputs inputs{design, at(10, 10, 0), true, true, 0, 5197647, 255, 0xFFFFFF};
     face.redraw(picture, inputs);
     int second = 0;
     const AllocationCount count;
@@ -76,16 +76,16 @@ BENCHMARK(AnalogRedraw)->ArgsProduct({{0, 5}, {1, 2}});
 
 void DigitalReadout(benchmark::State& state)
 {
-    const int type = int(state.range(0));
-    const QImage picture = designs::picture(DesignIndex{type}, int(state.range(1)));
+    const DesignIndex design{int(state.range(0))};
+    const QImage picture = designs::picture(design, int(state.range(1)));
     ClockFace face;
-    face.redraw(picture, ClockFace::Inputs{type, at(9, 5, 0), 1, 1, 0, 0, 0, 255});
+    face.redraw(picture, ClockFace::Inputs{design, at(9, 5, 0), true, true, 0, 0, 0, 255});
     int minute = 0;
     const AllocationCount count;
     for (auto _ : state) {
         // A new minute every time, so the panel is really drawn.
         minute = (minute + 1) % 60;
-        face.refreshReadout(type, at(9, minute, 0), 0, minute % 4);
+        face.refreshReadout(design, at(9, minute, 0), ColonStyle::Blinking, minute % 4);
         benchmark::DoNotOptimize(face.panel().constBits());
     }
     reportAllocations(state, count);
