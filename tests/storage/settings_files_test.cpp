@@ -19,7 +19,9 @@ TEST(SettingsRecords, AreWrittenByteExact)
     EXPECT_EQ(set3Record(4, 16777215, 0), "4,16777215,0,0,0,0,0,0,0,0\r\n");
 }
 
-TEST(SettingsFiles, LoadsEveryValueOfTheFiveFiles)
+// Every value of the five files, read from files as a hand may write them and written back
+// as the program writes them.
+TEST(SettingsFiles, LoadsAndSavesEveryValueOfTheFiveFiles)
 {
     TempProgramFolder folder;
     folder.write(u"fomit.zdt"_s, "7680,-4500.5\r\n");
@@ -27,8 +29,9 @@ TEST(SettingsFiles, LoadsEveryValueOfTheFiveFiles)
     folder.write(u"set1.zdt"_s, " 0 , 1 \r\n");
     folder.write(u"set2.zdt"_s, "255\r\n65280\r\n16711680\r\n");
     folder.write(u"set3.zdt"_s, "2,255,1\r\n");
+    SettingsFiles files(folder.path());
 
-    const auto load = SettingsFiles(folder.path()).load();
+    const auto load = files.load();
 
     ASSERT_TRUE(std::holds_alternative<ClockSettings>(load));
     const ClockSettings expected{
@@ -45,6 +48,15 @@ TEST(SettingsFiles, LoadsEveryValueOfTheFiveFiles)
         .colonStyle = ColonStyle::Steady,
     };
     EXPECT_EQ(std::get<ClockSettings>(load), expected);
+
+    EXPECT_TRUE(files.savePosition(7680, -300).empty());
+    EXPECT_TRUE(files.saveGeneralSettings(expected).empty());
+    EXPECT_TRUE(files.saveDesignSettings(expected).empty());
+    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "7680,-300\r\n");
+    EXPECT_EQ(folder.read(u"set.zdt"_s), "1\r\n");
+    EXPECT_EQ(folder.read(u"set1.zdt"_s), "0,1\r\n");
+    EXPECT_EQ(folder.read(u"set2.zdt"_s), "255,65280,16711680\r\n");
+    EXPECT_EQ(folder.read(u"set3.zdt"_s), "2,255,1,0,0,0,0,0,0,0\r\n");
 }
 
 // A number that is none of a setting's own (a hand-edited file; fractions round to even)
@@ -184,33 +196,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Fifo", "set1.zdt", {}, BadFile::Fifo, unreadable(Cause::NotRegularFile)},
         BadFile{"LinkToDevZero", "set3.zdt", {}, BadFile::LinkToZero, unreadable(Cause::NotRegularFile)}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SettingsFiles, SaveWritesAllValuesOfTheGroupByteExact)
-{
-    TempProgramFolder folder;
-    SettingsFiles files(folder.path());
-
-    const ClockSettings settings{
-        .alwaysOnTop = Stacking::Normal,
-        .secondHand = true,
-        .trayIcon = false,
-        .hourHandColour = 255,
-        .minuteHandColour = 65280,
-        .secondHandColour = 16711680,
-        .design = DesignIndex{2},
-        .readoutColour = 255,
-        .colonStyle = ColonStyle::Steady,
-    };
-    EXPECT_TRUE(files.savePosition(7680, -300).empty());
-    EXPECT_TRUE(files.saveGeneralSettings(settings).empty());
-    EXPECT_TRUE(files.saveDesignSettings(settings).empty());
-
-    EXPECT_EQ(folder.read(u"fomit.zdt"_s), "7680,-300\r\n");
-    EXPECT_EQ(folder.read(u"set.zdt"_s), "0\r\n");
-    EXPECT_EQ(folder.read(u"set1.zdt"_s), "1,0\r\n");
-    EXPECT_EQ(folder.read(u"set2.zdt"_s), "255,65280,16711680\r\n");
-    EXPECT_EQ(folder.read(u"set3.zdt"_s), "2,255,1,0,0,0,0,0,0,0\r\n");
-}
 
 #ifdef Q_OS_LINUX
 TEST(SettingsFiles, FailedWriteKeepsTheOldFileAndSaysWhy)
