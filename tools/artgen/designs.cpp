@@ -9,17 +9,13 @@
 
 #include <QtMath>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace {
 
 using clock_layout::designs;
 using clock_parts::pixelCentre;
-
-QImage finish(const QImage& art, int type)
-{
-    return keyedFigure(art, palette::edge, designs[std::size_t(type)].key);
-}
 
 // The black cat of the A types, holding something round in front of its body: the
 // parts behind the held thing (tail, feet) and the head above it.
@@ -61,9 +57,9 @@ void drawGrippingPaws(QPainter& p, QPointF centre, qreal radius, qreal angleFrom
 }
 
 // Type A04: the cat on a dark plinth that carries the AM/PM mark, the bell and the date.
-QImage design0()
+QImage design0(int scale)
 {
-    QImage art = newCanvas(designs[0].size);
+    QImage art = newCanvas(designs[0].size, scale);
     Pen p(&art);
     const QPoint hub = designs[0].analog->centre;
     const QPointF c = pixelCentre(hub);
@@ -82,15 +78,15 @@ QImage design0()
     clock_parts::drawQuarterNumerals(p, hub, 25, palette::dialInk);
     drawGrippingPaws(p, c, 31.0, 60.0, {11, 10});
     p.end();
-    return finish(art, 0);
+    return art;
 }
 
 // Types A02 and A03: the cat holding a grey plate with a dark panel; the read-out and
 // the bell box are black wells exactly where the clock draws them.
-QImage plateDesign(int type, const QRectF& panel)
+QImage plateDesign(int type, const QRectF& panel, int scale)
 {
     const clock_layout::Design& d = designs[std::size_t(type)];
-    QImage art = newCanvas(d.size);
+    QImage art = newCanvas(d.size, scale);
     Pen p(&art);
     const QPointF c(43.5, 67.0);
 
@@ -108,13 +104,13 @@ QImage plateDesign(int type, const QRectF& panel)
     clock_parts::drawWell(p, QRect(d.bell, QSize(clock_layout::bellSize, clock_layout::bellSize)));
     drawGrippingPaws(p, c, 33.5, 60.0, {11, 10});
     p.end();
-    return finish(art, type);
+    return art;
 }
 
 // Type A01: the whole cat holding a dial, the bell on its curled tail.
-QImage design3()
+QImage design3(int scale)
 {
-    QImage art = newCanvas(designs[3].size);
+    QImage art = newCanvas(designs[3].size, scale);
     Pen p(&art);
     const QPoint hub = designs[3].analog->centre;
     const QPointF c = pixelCentre(hub);
@@ -130,7 +126,7 @@ QImage design3()
     clock_parts::drawTicks(p, c, 25.2, 27.8, palette::dialTick);
     drawGrippingPaws(p, c, 30.5, 60.0, {11, 10});
     p.end();
-    return finish(art, 3);
+    return art;
 }
 
 // The grey cat of the B types, standing beside its clock, with one paw resting on it
@@ -195,9 +191,9 @@ void drawClockFoot(QPainter& p, QPointF centre)
 }
 
 // Type B01: the big dial on two feet, the left one carrying the bell.
-QImage design4()
+QImage design4(int scale)
 {
-    QImage art = newCanvas(designs[4].size);
+    QImage art = newCanvas(designs[4].size, scale);
     Pen p(&art);
     const QPointF c = pixelCentre(designs[4].analog->centre);
     drawClockFoot(p, pixelCentre(designs[4].bell + QPoint(3, 3)));
@@ -205,29 +201,29 @@ QImage design4()
     drawLargeDial(p, c, 39.0, 3.5);
     drawStandingCat(p, 98.5, 89.0, QPointF(85, 55));
     p.end();
-    return finish(art, 4);
+    return art;
 }
 
 // Type B02: the big dial on a dark bar that carries the AM/PM mark, the bell and the
 // date. The cat keeps clear of the dial: touching it, the two would close a hole of
 // key colour above the bar.
-QImage design5()
+QImage design5(int scale)
 {
-    QImage art = newCanvas(designs[5].size);
+    QImage art = newCanvas(designs[5].size, scale);
     Pen p(&art);
     const QPointF c = pixelCentre(designs[5].analog->centre);
     drawLargeDial(p, c, 38.5, 2.5);
     drawStandingCat(p, 101.5, 88.0, std::nullopt);
     clock_parts::drawDarkPanel(p, QRectF(0.75, 86.75, 113.5, 12.5), 4);
     p.end();
-    return finish(art, 5);
+    return art;
 }
 
 // Type B03: a dark framed screen on a stand, the read-out and bell box in it.
-QImage design6()
+QImage design6(int scale)
 {
     const clock_layout::Design& d = designs[6];
-    QImage art = newCanvas(d.size);
+    QImage art = newCanvas(d.size, scale);
     Pen p(&art);
     // The stand.
     QPainterPath stand;
@@ -252,23 +248,28 @@ QImage design6()
     clock_parts::drawPawMark(p, QPointF(43.5, 16.5), 8, palette::earPink);
     drawStandingCat(p, 100.5, 81.0, QPointF(88, 30));
     p.end();
-    return finish(art, 6);
+    return art;
 }
 
 } // namespace
 
 void addDesigns(Catalogue& catalogue)
 {
-    const std::array<QImage, 7> pictures{
-        design0(),
-        plateDesign(1, QRectF(19.5, 47.5, 48, 29)),
-        plateDesign(2, QRectF(19.5, 54.5, 48, 36)),
-        design3(),
-        design4(),
-        design5(),
-        design6(),
+    const std::array<std::function<QImage(int scale)>, 7> drawings{
+        design0,
+        [](int scale) { return plateDesign(1, QRectF(19.5, 47.5, 48, 29), scale); },
+        [](int scale) { return plateDesign(2, QRectF(19.5, 54.5, 48, 36), scale); },
+        design3,
+        design4,
+        design5,
+        design6,
     };
-    for (std::size_t type = 0; type < pictures.size(); ++type) {
-        catalogue.add(QStringLiteral("designs/D_Pic%1.png").arg(type), opaque(pictures[type]));
+    for (std::size_t type = 0; type < drawings.size(); ++type) {
+        const QRgb key = designs[type].key;
+        const QImage silhouette = keyedFigure(drawings[type](1), palette::edge, key);
+        catalogue.add(QStringLiteral("designs/D_Pic%1.png").arg(type), [&](int scale) {
+            return opaque(scale == 1 ? silhouette
+                                     : keyedWithin(drawings[type](scale), palette::edge, key, silhouette));
+        });
     }
 }
