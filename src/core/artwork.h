@@ -54,8 +54,7 @@ inline constexpr char readoutColour[] = "backgrounds/Form9.png";
 inline constexpr char about[] = "backgrounds/Seihin.png";
 } // namespace background
 
-// Three-state button faces: "buttons/<face>.png" is the normal picture, "<face>_P" the
-// pressed one and "<face>_B" the hover one.
+// Three-state button faces, each three pictures (buttonPictures).
 namespace face {
 inline constexpr char close[] = "Close";
 inline constexpr char closeSmall[] = "CloseSmall";
@@ -77,6 +76,20 @@ inline constexpr char readoutColour[] = "Col";
 inline constexpr char colonShown[] = "ColonA";
 inline constexpr char colonHidden[] = "ColonB";
 } // namespace face
+
+// The pictures of a button face: "buttons/<face>.png" as it normally shows, "<face>_P"
+// while it is pressed and "<face>_B" while the pointer is over it.
+struct ButtonPictures
+{
+    QString normal;
+    QString pressed;
+    QString hover;
+};
+inline ButtonPictures buttonPictures(const char* face)
+{
+    const QString base = QStringLiteral("buttons/") + QLatin1String(face);
+    return {base + QStringLiteral(".png"), base + QStringLiteral("_P.png"), base + QStringLiteral("_B.png")};
+}
 
 // The frame behind the chosen and the other option of a pair.
 inline constexpr char choiceSelected[] = "buttons/Asi.png";

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr ColourRef lightText = 0x00E0E0E0;
-constexpr int bellCell = 7;
-
 QImage loadRgb(const char* path, int scale)
 {
     return QImage(artwork::resource(artwork::atScale(path, scale))).convertToFormat(QImage::Format_RGB32);
@@ -50,7 +47,8 @@ long long textKey(DesignIndex design, ColourRef colour, const LocalTime& time)
 } // namespace
 
 ClockFace::ClockFace()
-    : panelRect_(QPoint(), QSize(41, 12)), bellBoxRect_(QPoint(), QSize(bellCell, bellCell))
+    : panelRect_(QPoint(), digital_readout::smallStrip.panelSize),
+      bellBoxRect_(QPoint(), QSize(face_layout::bellSize, face_layout::bellSize))
 {
     useScale(1);
 }
@@ -111,7 +109,7 @@ void ClockFace::drawTexts(const face_layout::Layout& layout, const Inputs& in)
         return;
     }
     const ColourRef colour =
-        layout.colour == face_layout::TextColour::DigitalColour ? in.readoutColour : lightText;
+        layout.colour == face_layout::TextColour::DigitalColour ? in.readoutColour : face_layout::lightText;
     const long long key = textKey(in.design, colour, in.time);
     if (key != texts_.key) {
         texts_.key = key;
@@ -137,7 +135,7 @@ void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readout
 
 void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
 {
-    const int cell = bellCell * scale_;
+    const int cell = face_layout::bellSize * scale_;
     const QRect imageCell(0, 0, cell, cell);
     const QRect maskCell(cell, 0, cell, cell);
     if (in.bellShown) {

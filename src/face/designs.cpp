@@ -1,72 +1,105 @@
 #include "face/designs.h"
 
 #include "core/artwork.h"
-
-#include <array>
+#include "face/digital_readout.h"
 
 namespace designs {
 
 namespace {
 
 using enum face_layout::Text;
+using digital_readout::largeStrip;
+using digital_readout::smallStrip;
+using face_layout::bellSize;
 using face_layout::TextColour;
 
-constexpr HandGeometry smallHands{{42, 64}, 14, 22, 20, 3, 2, 1};
-constexpr HandGeometry largeHands{{45, 45}, 22, 32, 30, 4, 3, 2};
+// The backgrounds the outline cuts away.
+constexpr QRgb magenta = 0xFFFF00FF;
+constexpr QRgb softMagenta = 0xFFFE01FE;
+
+constexpr HandGeometry smallHands{.centre = {42, 64}, .hour = {14, 3}, .minute = {22, 2}, .second = {20, 1}};
+constexpr HandGeometry largeHands{.centre = {45, 45}, .hour = {22, 4}, .minute = {32, 3}, .second = {30, 2}};
 
 constexpr std::array<Design, count> table{{
-    {"Type A04",
-     {85, 115},
-     smallHands,
-     Readout::None,
-     {TextColour::Light, DateWithWeekday, {4, 105}, AmPm, {2, 95}, QPoint(15, 96), {}, {}}},
-    {"Type A02",
-     {85, 105},
-     std::nullopt,
-     Readout::Small,
-     {TextColour::Unchanged, None, {}, None, {}, std::nullopt, QRect(23, 61, 41, 12), QRect(39, 51, 7, 7)}},
-    {"Type A03",
-     {85, 105},
-     std::nullopt,
-     Readout::Small,
-     {TextColour::DigitalColour,
-      MonthDay,
-      {24, 71},
-      Weekday,
-      {54, 71},
-      std::nullopt,
-      QRect(23, 58, 41, 12),
-      QRect(40, 81, 7, 7)}},
-    {"Type A01",
-     {85, 104},
-     smallHands,
-     Readout::None,
-     {TextColour::Unchanged, None, {}, None, {}, QPoint(9, 92), {}, {}}},
-    {"Type B01",
-     {115, 90},
-     largeHands,
-     Readout::None,
-     {TextColour::Light, None, {}, None, {}, QPoint(10, 79), {}, {}}},
-    {"Type B02",
-     {115, 100},
-     largeHands,
-     Readout::None,
-     {TextColour::Light, DateWithWeekday, {34, 89}, AmPm, {6, 89}, QPoint(21, 90), {}, {}}},
-    {"Type B03",
-     {115, 82},
-     std::nullopt,
-     Readout::Large,
-     {TextColour::DigitalColour,
-      Date,
-      {12, 52},
-      Weekday,
-      {73, 51},
-      std::nullopt,
-      QRect(5, 24, 76, 23),
-      QRect(3, 53, 7, 7)}},
+    {
+        .name = "Type A04",
+        .size = {85, 115},
+        .key = softMagenta,
+        .hands = smallHands,
+        .layout = {.colour = TextColour::Light,
+                   .first = DateWithWeekday,
+                   .firstAt = {4, 105},
+                   .second = AmPm,
+                   .secondAt = {2, 95},
+                   .bell = QPoint(15, 96)},
+    },
+    {
+        .name = "Type A02",
+        .size = {85, 105},
+        .key = magenta,
+        .readout = Readout::Small,
+        .layout = {.panel = {QPoint(23, 61), smallStrip.panelSize}, .bellBox = {39, 51, bellSize, bellSize}},
+    },
+    {
+        .name = "Type A03",
+        .size = {85, 105},
+        .key = magenta,
+        .readout = Readout::Small,
+        .layout = {.colour = TextColour::DigitalColour,
+                   .first = MonthDay,
+                   .firstAt = {24, 71},
+                   .second = Weekday,
+                   .secondAt = {54, 71},
+                   .panel = {QPoint(23, 58), smallStrip.panelSize},
+                   .bellBox = {40, 81, bellSize, bellSize}},
+    },
+    {
+        .name = "Type A01",
+        .size = {85, 104},
+        .key = softMagenta,
+        .hands = smallHands,
+        .layout = {.bell = QPoint(9, 92)},
+    },
+    {
+        .name = "Type B01",
+        .size = {115, 90},
+        .key = softMagenta,
+        .hands = largeHands,
+        .layout = {.colour = TextColour::Light, .bell = QPoint(10, 79)},
+    },
+    {
+        .name = "Type B02",
+        .size = {115, 100},
+        .key = softMagenta,
+        .hands = largeHands,
+        .layout = {.colour = TextColour::Light,
+                   .first = DateWithWeekday,
+                   .firstAt = {34, 89},
+                   .second = AmPm,
+                   .secondAt = {6, 89},
+                   .bell = QPoint(21, 90)},
+    },
+    {
+        .name = "Type B03",
+        .size = {115, 82},
+        .key = softMagenta,
+        .readout = Readout::Large,
+        .layout = {.colour = TextColour::DigitalColour,
+                   .first = Date,
+                   .firstAt = {12, 52},
+                   .second = Weekday,
+                   .secondAt = {73, 51},
+                   .panel = {QPoint(5, 24), largeStrip.panelSize},
+                   .bellBox = {3, 53, bellSize, bellSize}},
+    },
 }};
 
 } // namespace
+
+const std::array<Design, count>& all()
+{
+    return table;
+}
 
 const Design* find(DesignIndex index)
 {

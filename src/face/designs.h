@@ -5,11 +5,14 @@
 #include "face/hand_geometry.h"
 
 #include <QImage>
+#include <QRgb>
 #include <QSize>
+#include <array>
 #include <optional>
 
 // The seven cat designs. The index is the stored design number; each design is a
 // whole clock face: analog (hands drawn over the picture) or digital (a digit panel).
+// The clock draws by this table, and the artwork is drawn to it and tested against it.
 namespace designs {
 
 inline constexpr int count = 7;
@@ -24,12 +27,16 @@ enum class Readout
 
 struct Design
 {
-    const char* name; // as the chooser and the settings window show it
-    QSize size;
-    std::optional<HandGeometry> hands; // analog designs
-    Readout readout;
+    const char* name;                    // as the chooser and the settings window show it
+    QSize size;                          // of the picture, and so of the clock window
+    QRgb key;                            // the picture's background colour, cut away by the outline
+    std::optional<HandGeometry> hands{}; // analog designs
+    Readout readout = Readout::None;
     face_layout::Layout layout;
 };
+
+// Every design, by its stored number.
+const std::array<Design, count>& all();
 
 // The design of a stored number, nothing for a number outside the table.
 const Design* find(DesignIndex index);

@@ -15,19 +15,39 @@ namespace digital_readout {
 
 struct Strip
 {
-    int cellWidth; // of a digit; digit d starts at x = cellWidth * d
+    const char* picture; // in the artwork catalogue
+    QSize pictureSize;   // at 1x
+    int cellWidth;       // of a digit; digit d starts at x = cellWidth * d
     int cellHeight;
     int colonX;
     int colonWidth;
     int blankX;                      // an all-black cell as wide as the colon
     std::array<int, 5> destinationX; // hour tens, hour units, colon, minute tens, minute units
     QSize panelSize;
-    const char* picture; // in the artwork catalogue
 };
 
-inline constexpr Strip smallStrip{9, 12, 91, 6, 96, {0, 9, 18, 24, 33}, {41, 12}, artwork::smallDigitStrip};
+inline constexpr Strip smallStrip{
+    .picture = artwork::smallDigitStrip,
+    .pictureSize = {130, 15},
+    .cellWidth = 9,
+    .cellHeight = 12,
+    .colonX = 91,
+    .colonWidth = 6,
+    .blankX = 96,
+    .destinationX = {0, 9, 18, 24, 33},
+    .panelSize = {41, 12},
+};
 inline constexpr Strip largeStrip{
-    16, 23, 159, 12, 168, {0, 16, 32, 44, 60}, {76, 23}, artwork::largeDigitStrip};
+    .picture = artwork::largeDigitStrip,
+    .pictureSize = {220, 25},
+    .cellWidth = 16,
+    .cellHeight = 23,
+    .colonX = 159,
+    .colonWidth = 12,
+    .blankX = 168,
+    .destinationX = {0, 16, 32, 44, 60},
+    .panelSize = {76, 23},
+};
 
 // The strip's picture at `scale` (1 or 2), in the format the blits expect. The cells of
 // the 2x picture are twice as wide and high as the numbers above say.

@@ -3,17 +3,26 @@
 #include <QPoint>
 #include <QPointF>
 
-// Where the hands of an analog face start, how long and how wide they are (pixels).
+// One hand of an analog face, in pixels.
+struct HandSize
+{
+    int length;
+    int width;
+};
+
+// Where the hands of an analog face turn, and each hand's size.
 struct HandGeometry
 {
-    QPoint centre;
-    int hourLength;
-    int minuteLength;
-    int secondLength;
-    int hourWidth;
-    int minuteWidth;
-    int secondWidth;
+    QPoint centre; // the pixel the hands start from
+    HandSize hour;
+    HandSize minute;
+    HandSize second;
 };
+
+// The small face the hand colour window shows its colours on (artwork::handPreviewFace):
+// hands from its middle, a little shorter than the clock's.
+inline constexpr HandGeometry previewHands{
+    .centre = {26, 26}, .hour = {12, 3}, .minute = {20, 2}, .second = {18, 1}};
 
 // Hand angles in degrees clockwise from twelve o'clock. Hours 12..23 give angles of
 // 360 and more, which the trigonometry folds back.

@@ -25,9 +25,9 @@ void HandPainter::draw(QPainter& painter, const HandGeometry& g, const HandColou
         int length;
         double angle;
     } hands[3] = {
-        {colours.hour, g.hourWidth, g.hourLength, hourHandAngle(time.hour, time.minute)},
-        {colours.minute, g.minuteWidth, g.minuteLength, minuteHandAngle(time.minute, time.second)},
-        {colours.second, g.secondWidth, g.secondLength, secondHandAngle(time.second)},
+        {colours.hour, g.hour.width, g.hour.length, hourHandAngle(time.hour, time.minute)},
+        {colours.minute, g.minute.width, g.minute.length, minuteHandAngle(time.minute, time.second)},
+        {colours.second, g.second.width, g.second.length, secondHandAngle(time.second)},
     };
     const int count = withSecondHand ? 3 : 2;
     for (int i = 0; i < count; ++i) {

@@ -13,9 +13,6 @@
 
 namespace {
 
-// The small face: hands from its middle, a little shorter than the clock's.
-constexpr HandGeometry previewHands{{26, 26}, 12, 20, 18, 3, 2, 1};
-
 QImage facePicture(int scale)
 {
     return QImage(artwork::resource(artwork::atScale(artwork::handPreviewFace, scale)))

@@ -7,12 +7,15 @@
 #include "platform/platform.h"
 #include "ui/colon_blink_button.h"
 #include "ui/dialogs.h"
+#include "ui/settings_layout.h"
 #include "widgets/choice_frame.h"
 #include "widgets/engraved_line.h"
 #include "widgets/label_style.h"
 
 #include <QLabel>
 #include <QTimer>
+
+using settings_layout::Control;
 
 namespace {
 
@@ -24,7 +27,7 @@ QWidget* addPanel(QWidget* parent, const char* name)
 {
     auto* panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(8, 176, 353, 73);
+    panel->setGeometry(settings_layout::designPanel);
     panel->setAutoFillBackground(true);
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, toQColor(panelColour));
@@ -73,7 +76,8 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     addEngravedLine(this, QPoint(75, 41), QPoint(440, 41));
     addEngravedLine(this, QPoint(144, 164), QPoint(360, 164));
 
-    addCloseButton(artwork::face::close, {384, 232})->setToolTip(QStringLiteral("閉じる"));
+    const settings_layout::Place& close = settings_layout::place(Control::Close);
+    addCloseButton(close.face, close.at)->setToolTip(QStringLiteral("閉じる"));
 
     showDesignPanel();
     showChoices();
@@ -91,31 +95,28 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
 
 void SettingsWindow::buildTopRow()
 {
-    ImageButton* alarmButton =
-        addButton(this, {16, 58}, artwork::face::alarms, "alarmButton", QStringLiteral("アラーム設定"),
-                  helpText_, QStringLiteral("アラームの設定を行います。"));
+    ImageButton* alarmButton = addButton(Control::Alarms, "alarmButton", QStringLiteral("アラーム設定"),
+                                         helpText_, QStringLiteral("アラームの設定を行います。"));
     connect(alarmButton, &ImageButton::released, this, [this, alarmButton] {
         resetButton(alarmButton, helpText_);
         dialogs_.openAlarmList();
     });
 
-    ImageButton* designButton =
-        addButton(this, {72, 58}, artwork::face::design, "designButton", QStringLiteral("ねこ画像変更"),
-                  helpText_, QStringLiteral("ねこ画像を変更します。"));
+    ImageButton* designButton = addButton(Control::Design, "designButton", QStringLiteral("ねこ画像変更"),
+                                          helpText_, QStringLiteral("ねこ画像を変更します。"));
     connect(designButton, &ImageButton::released, this, [this, designButton] {
         resetButton(designButton, helpText_);
         dialogs_.openDesignChooser();
     });
 
-    alwaysOnTopFrame_ = addFrame(this, {130, 56}, "alwaysOnTopFrame");
-    normalStackingFrame_ = addFrame(this, {178, 56}, "normalStackingFrame");
-    ImageButton* alwaysOnTop = addButton(
-        alwaysOnTopFrame_, ChoiceFrame::buttonOffset, artwork::face::alwaysOnTop, "alwaysOnTopButton",
-        QStringLiteral("前面に表示"), helpText_, QStringLiteral("ぽてりんを前面に表示します。"));
-    ImageButton* normalStacking =
-        addButton(normalStackingFrame_, ChoiceFrame::buttonOffset, artwork::face::normalStacking,
-                  "normalStackingButton", QStringLiteral("前面に表示しない"), helpText_,
-                  QStringLiteral("ぽてりんを前面に表示しないようにします。"));
+    alwaysOnTopFrame_ = addFrame(Control::AlwaysOnTop, "alwaysOnTopFrame");
+    normalStackingFrame_ = addFrame(Control::NormalStacking, "normalStackingFrame");
+    ImageButton* alwaysOnTop =
+        addButton(Control::AlwaysOnTop, "alwaysOnTopButton", QStringLiteral("前面に表示"), helpText_,
+                  QStringLiteral("ぽてりんを前面に表示します。"), alwaysOnTopFrame_);
+    ImageButton* normalStacking = addButton(
+        Control::NormalStacking, "normalStackingButton", QStringLiteral("前面に表示しない"), helpText_,
+        QStringLiteral("ぽてりんを前面に表示しないようにします。"), normalStackingFrame_);
     for (const auto& [button, value] :
          {std::pair{alwaysOnTop, Stacking::InFront}, std::pair{normalStacking, Stacking::Normal}}) {
         connect(button, &ImageButton::released, this, [this, value = value] {
@@ -124,17 +125,17 @@ void SettingsWindow::buildTopRow()
         });
     }
 
-    trayIconOnFrame_ = addFrame(this, {239, 56}, "trayIconOnFrame");
-    trayIconOffFrame_ = addFrame(this, {288, 56}, "trayIconOffFrame");
+    trayIconOnFrame_ = addFrame(Control::TrayIconOn, "trayIconOnFrame");
+    trayIconOffFrame_ = addFrame(Control::TrayIconOff, "trayIconOffFrame");
     trayIconOffFrame_->setToolTip(QStringLiteral("タスクトレイアイコン削除"));
     ImageButton* trayIconOn =
-        addButton(trayIconOnFrame_, ChoiceFrame::buttonOffset, artwork::face::trayIconOn, "trayIconOnButton",
-                  QStringLiteral("タスクトレイ常駐"), helpText_,
+        addButton(Control::TrayIconOn, "trayIconOnButton", QStringLiteral("タスクトレイ常駐"), helpText_,
                   QStringLiteral("タスクトレイにぽてりんのアイコンを表示させます。\r\n"
-                                 "アイコンをクリックするとメニューが表示されます。"));
-    ImageButton* trayIconOff = addButton(trayIconOffFrame_, ChoiceFrame::buttonOffset,
-                                         artwork::face::trayIconOff, "trayIconOffButton", QString(),
-                                         helpText_, QStringLiteral("タスクトレイのアイコンを削除します。"));
+                                 "アイコンをクリックするとメニューが表示されます。"),
+                  trayIconOnFrame_);
+    ImageButton* trayIconOff =
+        addButton(Control::TrayIconOff, "trayIconOffButton", QString(), helpText_,
+                  QStringLiteral("タスクトレイのアイコンを削除します。"), trayIconOffFrame_);
     for (const auto& [button, value] : {std::pair{trayIconOn, true}, std::pair{trayIconOff, false}}) {
         connect(button, &ImageButton::released, this, [this, button = button, value = value] {
             model_.setTrayIcon(value);
@@ -144,12 +145,11 @@ void SettingsWindow::buildTopRow()
     }
 
     ImageButton* registerButton =
-        addButton(this, {348, 58}, artwork::face::registerStartup, "registerStartupButton",
-                  QStringLiteral("スタートアップ登録"), helpText_, startupRegistrationHelp());
+        addButton(Control::RegisterStartup, "registerStartupButton", QStringLiteral("スタートアップ登録"),
+                  helpText_, startupRegistrationHelp());
     ImageButton* unregisterButton =
-        addButton(this, {396, 58}, artwork::face::unregisterStartup, "unregisterStartupButton",
-                  QStringLiteral("スタートアップ削除"), helpText_,
-                  QStringLiteral("スタートアップの登録を削除します。"));
+        addButton(Control::UnregisterStartup, "unregisterStartupButton", QStringLiteral("スタートアップ削除"),
+                  helpText_, QStringLiteral("スタートアップの登録を削除します。"));
     connect(registerButton, &ImageButton::released, this, [this, registerButton] {
         const bool created = platform_.registerStartup();
         platform_.showMessage(created ? QStringLiteral("登録が完了しました。")
@@ -173,21 +173,21 @@ void SettingsWindow::buildTopRow()
 
 void SettingsWindow::buildAnalogPanel()
 {
-    secondHandOnFrame_ = addFrame(analogPanel_, {8, 8}, "secondHandOnFrame");
-    secondHandOffFrame_ = addFrame(analogPanel_, {64, 8}, "secondHandOffFrame");
-    ImageButton* secondHandOn = addButton(
-        secondHandOnFrame_, ChoiceFrame::buttonOffset, artwork::face::secondHandOn, "secondHandOnButton",
-        QStringLiteral("秒針表示"), panelHelpText_, QStringLiteral("秒針を表示するようにします。"));
-    ImageButton* secondHandOff = addButton(
-        secondHandOffFrame_, ChoiceFrame::buttonOffset, artwork::face::secondHandOff, "secondHandOffButton",
-        QStringLiteral("秒針非表示"), panelHelpText_, QStringLiteral("秒針を表示しないようにします。"));
+    secondHandOnFrame_ = addFrame(Control::SecondHandOn, "secondHandOnFrame");
+    secondHandOffFrame_ = addFrame(Control::SecondHandOff, "secondHandOffFrame");
+    ImageButton* secondHandOn =
+        addButton(Control::SecondHandOn, "secondHandOnButton", QStringLiteral("秒針表示"), panelHelpText_,
+                  QStringLiteral("秒針を表示するようにします。"), secondHandOnFrame_);
+    ImageButton* secondHandOff =
+        addButton(Control::SecondHandOff, "secondHandOffButton", QStringLiteral("秒針非表示"), panelHelpText_,
+                  QStringLiteral("秒針を表示しないようにします。"), secondHandOffFrame_);
     for (const auto& [button, value] : {std::pair{secondHandOn, true}, std::pair{secondHandOff, false}}) {
         connect(button, &ImageButton::released, this, [this, value = value] { model_.setSecondHand(value); });
     }
 
-    ImageButton* handColourButton = addButton(
-        analogPanel_, {136, 10}, artwork::face::handColour, "handColourButton", QStringLiteral("針の色変更"),
-        panelHelpText_, QStringLiteral("長針、短針、秒針の色を変更します。"));
+    ImageButton* handColourButton =
+        addButton(Control::HandColour, "handColourButton", QStringLiteral("針の色変更"), panelHelpText_,
+                  QStringLiteral("長針、短針、秒針の色を変更します。"));
     connect(handColourButton, &ImageButton::released, this, [this, handColourButton] {
         resetButton(handColourButton, panelHelpText_);
         dialogs_.openHandColour();
@@ -200,8 +200,8 @@ void SettingsWindow::buildAnalogPanel()
 
 void SettingsWindow::buildDigitalPanel()
 {
-    colonBlinkFrame_ = addFrame(digitalPanel_, {8, 6}, "colonBlinkFrame");
-    colonSteadyFrame_ = addFrame(digitalPanel_, {64, 6}, "colonSteadyFrame");
+    colonBlinkFrame_ = addFrame(Control::ColonBlink, "colonBlinkFrame");
+    colonSteadyFrame_ = addFrame(Control::ColonSteady, "colonSteadyFrame");
     colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonPress(), colonHovered_, colonBlinkFrame_);
     colonBlinkButton_->setObjectName(QStringLiteral("colonBlinkButton"));
     colonBlinkButton_->move(ChoiceFrame::buttonOffset);
@@ -212,16 +212,15 @@ void SettingsWindow::buildDigitalPanel()
         model_.setColonStyle(ColonStyle::Blinking);
     });
 
-    ImageButton* colonSteady = addButton(
-        colonSteadyFrame_, ChoiceFrame::buttonOffset, artwork::face::colonShown, "colonSteadyButton",
-        QStringLiteral("：点滅なし"), panelHelpText_, QStringLiteral("：を点滅させないようにします。"));
+    ImageButton* colonSteady =
+        addButton(Control::ColonSteady, "colonSteadyButton", QStringLiteral("：点滅なし"), panelHelpText_,
+                  QStringLiteral("：を点滅させないようにします。"), colonSteadyFrame_);
     connect(colonSteady, &ImageButton::hovered, this, [this] { colonHovered_ = false; });
     connect(colonSteady, &ImageButton::released, this, [this] { model_.setColonStyle(ColonStyle::Steady); });
 
     ImageButton* readoutColourButton =
-        addButton(digitalPanel_, {136, 8}, artwork::face::readoutColour, "readoutColourButton",
-                  QStringLiteral("時刻・日付の色変更"), panelHelpText_,
-                  QStringLiteral("デジタルの時刻と日付の色を変更します。"));
+        addButton(Control::ReadoutColour, "readoutColourButton", QStringLiteral("時刻・日付の色変更"),
+                  panelHelpText_, QStringLiteral("デジタルの時刻と日付の色を変更します。"));
     connect(readoutColourButton, &ImageButton::released, this, [this, readoutColourButton] {
         resetButton(readoutColourButton, panelHelpText_);
         dialogs_.openReadoutColour();
@@ -232,18 +231,35 @@ void SettingsWindow::buildDigitalPanel()
     addLabel(digitalPanel_, QStringLiteral("色変更"), {138, 52, 36, 12}, white);
 }
 
-ImageButton* SettingsWindow::addButton(QWidget* parent, QPoint at, const char* face, const char* name,
-                                       const QString& tooltip, QLabel* help, const QString& helpText)
+QWidget* SettingsWindow::parentOf(const settings_layout::Place& place)
 {
-    ImageButton* button = addImageButton(face, at, name, parent);
+    switch (place.parent) {
+    case settings_layout::Parent::AnalogPanel:
+        return analogPanel_;
+    case settings_layout::Parent::DigitalPanel:
+        return digitalPanel_;
+    case settings_layout::Parent::Window:
+        break;
+    }
+    return this;
+}
+
+ImageButton* SettingsWindow::addButton(Control control, const char* name, const QString& tooltip,
+                                       QLabel* help, const QString& helpText, ChoiceFrame* frame)
+{
+    const settings_layout::Place& place = settings_layout::place(control);
+    Q_ASSERT(place.option == (frame != nullptr));
+    ImageButton* button = frame ? addImageButton(place.face, ChoiceFrame::buttonOffset, name, frame)
+                                : addImageButton(place.face, place.at, name, parentOf(place));
     button->setToolTip(tooltip);
     showHelp(button, help, helpText);
     return button;
 }
 
-ChoiceFrame* SettingsWindow::addFrame(QWidget* parent, QPoint at, const char* name)
+ChoiceFrame* SettingsWindow::addFrame(Control control, const char* name)
 {
-    auto* frame = new ChoiceFrame(parent, at);
+    const settings_layout::Place& place = settings_layout::place(control);
+    auto* frame = new ChoiceFrame(parentOf(place), place.at);
     frame->setObjectName(QString::fromLatin1(name));
     return frame;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/settings_layout.h"
 #include "widgets/image_button.h"
 #include "widgets/picture_dialog.h"
 
@@ -28,9 +29,12 @@ private:
     void buildTopRow();
     void buildAnalogPanel();
     void buildDigitalPanel();
-    ImageButton* addButton(QWidget* parent, QPoint at, const char* face, const char* name,
-                           const QString& tooltip, QLabel* help, const QString& helpText);
-    ChoiceFrame* addFrame(QWidget* parent, QPoint at, const char* name);
+    // The widget a control of the layout table stands in.
+    QWidget* parentOf(const settings_layout::Place& place);
+    // A button at its place in the layout table; an option's button stands in its frame.
+    ImageButton* addButton(settings_layout::Control control, const char* name, const QString& tooltip,
+                           QLabel* help, const QString& helpText, ChoiceFrame* frame = nullptr);
+    ChoiceFrame* addFrame(settings_layout::Control control, const char* name);
     void showHelp(ImageButton* button, QLabel* help, const QString& helpText);
     // The frames of the four choices, from the model.
     void showChoices();

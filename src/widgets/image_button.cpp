@@ -1,5 +1,6 @@
 #include "widgets/image_button.h"
 
+#include "core/artwork.h"
 #include "widgets/contains_pointer.h"
 
 #include <QMouseEvent>
@@ -7,10 +8,9 @@
 
 ButtonFace ButtonFace::load(const char* face)
 {
-    const QString base = QStringLiteral("buttons/") + QLatin1String(face);
-    return ButtonFace{ScaledPicture(base + QStringLiteral(".png")),
-                      ScaledPicture(base + QStringLiteral("_P.png")),
-                      ScaledPicture(base + QStringLiteral("_B.png"))};
+    const artwork::ButtonPictures pictures = artwork::buttonPictures(face);
+    return ButtonFace{ScaledPicture(pictures.normal), ScaledPicture(pictures.pressed),
+                      ScaledPicture(pictures.hover)};
 }
 
 ImageButton::ImageButton(const ButtonFace& face, ButtonPress& press, QWidget* parent)

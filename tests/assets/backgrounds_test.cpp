@@ -11,35 +11,8 @@ namespace {
 using picture_checks::luma;
 using picture_checks::scaled;
 
-enum class Strip
-{
-    None,
-    TitleOnly,
-    TitleAndNames
-};
-
-struct Background
-{
-    const char* path;
-    QSize size;
-    Strip strip;
-};
-
-void PrintTo(const Background& b, std::ostream* os)
-{
-    *os << b.path;
-}
-
-const Background backgrounds[] = {
-    {artwork::background::settings, {452, 282}, Strip::TitleAndNames},
-    {artwork::background::message, {240, 90}, Strip::None},
-    {artwork::background::alarmEdit, {352, 270}, Strip::TitleAndNames},
-    {artwork::background::handColour, {252, 172}, Strip::TitleAndNames},
-    {artwork::background::designChooser, {432, 362}, Strip::TitleAndNames},
-    {artwork::background::alarmList, {472, 212}, Strip::TitleAndNames},
-    {artwork::background::readoutColour, {212, 132}, Strip::TitleOnly},
-    {artwork::background::about, {402, 182}, Strip::TitleAndNames},
-};
+using picture_checks::Background;
+using Strip = Background::Strip;
 
 constexpr QRgb body = 0x424242;
 constexpr QRgb strip = 0x2D2D31;
@@ -131,7 +104,8 @@ TEST_P(WindowBackground, TitleStripCarriesTheTitleAndTheNames)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    All, WindowBackground, ::testing::Combine(::testing::ValuesIn(backgrounds), ::testing::Values(1, 2)),
+    All, WindowBackground,
+    ::testing::Combine(::testing::ValuesIn(picture_checks::backgrounds), ::testing::Values(1, 2)),
     [](const auto& info) {
         const QString path = QString::fromUtf8(std::get<0>(info.param).path);
         return picture_checks::withScale(

@@ -8,26 +8,7 @@
 
 namespace {
 
-struct Caption
-{
-    const char* name;
-    int width;
-};
-
-void PrintTo(const Caption& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-const Caption captions[] = {
-    {artwork::caption::hourHandColour, 83},   {artwork::caption::minuteHandColour, 83},
-    {artwork::caption::secondHandColour, 83}, {artwork::caption::pickColour, 47},
-    {artwork::caption::chooseWave, 47},       {artwork::caption::standardSound, 60},
-    {artwork::caption::addAlarm, 83},         {artwork::caption::changeAlarm, 61},
-    {artwork::caption::deleteAlarm, 81},      {artwork::caption::makerSite, 94},
-    {artwork::caption::guidePage, 116},       {artwork::caption::stepUp, 27},
-    {artwork::caption::stepDown, 27},
-};
+using picture_checks::Caption;
 
 constexpr QRgb back = 0x2E2E2E;
 constexpr QRgb text = 0xD2D2D2;
@@ -37,7 +18,7 @@ class CaptionPicture : public ::testing::TestWithParam<std::tuple<Caption, int>>
 protected:
     void SetUp() override
     {
-        image = picture_checks::picture(caption().name, s);
+        image = picture_checks::picture(caption().path, s);
         ASSERT_FALSE(image.isNull());
     }
 
@@ -102,10 +83,11 @@ TEST_P(CaptionPicture, TextIsWholeAndCentred)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    All, CaptionPicture, ::testing::Combine(::testing::ValuesIn(captions), ::testing::Values(1, 2)),
+    All, CaptionPicture,
+    ::testing::Combine(::testing::ValuesIn(picture_checks::captions), ::testing::Values(1, 2)),
     [](const auto& info) {
         return picture_checks::withScale(
-            QFileInfo(QString::fromLatin1(std::get<0>(info.param).name)).baseName().toStdString(),
+            QFileInfo(QString::fromLatin1(std::get<0>(info.param).path)).baseName().toStdString(),
             std::get<1>(info.param));
     });
 

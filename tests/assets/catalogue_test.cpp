@@ -1,11 +1,13 @@
-// Every picture the program loads is compiled in, at the size its window expects, and
-// again at 2x as "<name>@2x.png": twice as wide and high, read by Qt as device pixel
-// ratio 2. The icons are a ladder of sizes instead.
+// Every picture the program loads is compiled in, and again at 2x as "<name>@2x.png":
+// twice as wide and high, read by Qt as device pixel ratio 2. The icons are a ladder of
+// sizes instead. The sizes themselves are the business of each kind's own test.
 #include "core/artwork.h"
+#include "face/clock_face.h"
+#include "face/designs.h"
+#include "face/digital_readout.h"
 #include "picture_checks.h"
 
 #include <QDirIterator>
-#include <QFont>
 #include <QFontInfo>
 #include <gtest/gtest.h>
 #include <set>
@@ -14,96 +16,71 @@
 
 namespace {
 
-struct Entry
+// Every catalogue path drawn at both scales, by the names the program loads them by.
+std::vector<QString> scaledPictures()
 {
-    QString path; // in the catalogue
-    QSize size;
-    int scale;
-    bool alpha; // only the icon has transparency; every other picture is 24-bit
-};
-
-void PrintTo(const Entry& e, std::ostream* os)
-{
-    *os << e.path.toStdString();
+    std::vector<QString> paths;
+    for (int index = 0; index < designs::count; ++index) {
+        paths.push_back(artwork::designPicture(index));
+        paths.push_back(artwork::designPreview(index));
+    }
+    for (const char* path :
+         {digital_readout::smallStrip.picture, digital_readout::largeStrip.picture, artwork::bellSprite,
+          artwork::handPreviewFace, artwork::choiceSelected, artwork::choiceUnselected}) {
+        paths.push_back(QString::fromLatin1(path));
+    }
+    for (const auto& background : picture_checks::backgrounds) {
+        paths.push_back(QString::fromLatin1(background.path));
+    }
+    for (const auto& caption : picture_checks::captions) {
+        paths.push_back(QString::fromLatin1(caption.path));
+    }
+    for (const auto& face : picture_checks::buttonFaces) {
+        const artwork::ButtonPictures pictures = artwork::buttonPictures(face.name);
+        paths.insert(paths.end(), {pictures.normal, pictures.pressed, pictures.hover});
+    }
+    return paths;
 }
 
-std::vector<Entry> manifest()
-{
-    std::vector<Entry> entries;
-    const auto add = [&](const QString& path, QSize size) {
-        for (const int scale : {1, 2}) {
-            entries.push_back({artwork::atScale(path, scale), size * scale, scale, false});
-        }
-    };
-    for (int index = 0; index < 7; ++index) {
-        const QSize sizes[] = {{85, 115}, {85, 105}, {85, 105}, {85, 104}, {115, 90}, {115, 100}, {115, 82}};
-        add(artwork::designPicture(index), sizes[index]);
-        add(artwork::designPreview(index), index < 4 ? QSize(90, 120) : QSize(120, 105));
-    }
-    for (const int size : {32, 48, 64, 128, 256}) {
-        entries.push_back({artwork::icon(size), {size, size}, 1, true});
-    }
-    const std::pair<const char*, QSize> singles[] = {
-        {artwork::smallDigitStrip, {130, 15}},
-        {artwork::largeDigitStrip, {220, 25}},
-        {artwork::bellSprite, {14, 7}},
-        {artwork::handPreviewFace, {54, 52}},
-        {artwork::background::settings, {452, 282}},
-        {artwork::background::message, {240, 90}},
-        {artwork::background::alarmEdit, {352, 270}},
-        {artwork::background::handColour, {252, 172}},
-        {artwork::background::designChooser, {432, 362}},
-        {artwork::background::alarmList, {472, 212}},
-        {artwork::background::readoutColour, {212, 132}},
-        {artwork::background::about, {402, 182}},
-        {artwork::choiceSelected, {44, 44}},
-        {artwork::choiceUnselected, {44, 44}},
-        {artwork::caption::hourHandColour, {83, 13}},
-        {artwork::caption::minuteHandColour, {83, 13}},
-        {artwork::caption::secondHandColour, {83, 13}},
-        {artwork::caption::pickColour, {47, 13}},
-        {artwork::caption::chooseWave, {47, 13}},
-        {artwork::caption::standardSound, {60, 13}},
-        {artwork::caption::stepUp, {27, 13}},
-        {artwork::caption::stepDown, {27, 13}},
-        {artwork::caption::addAlarm, {83, 13}},
-        {artwork::caption::changeAlarm, {61, 13}},
-        {artwork::caption::deleteAlarm, {81, 13}},
-        {artwork::caption::makerSite, {94, 13}},
-        {artwork::caption::guidePage, {116, 13}},
-    };
-    for (const auto& [path, size] : singles) {
-        add(QString::fromLatin1(path), size);
-    }
-    for (const auto& [face, size] : picture_checks::buttonFaces) {
-        for (const char* state : {"", "_P", "_B"}) {
-            add(QStringLiteral("buttons/%1%2.png").arg(QLatin1String(face), QLatin1String(state)), size);
-        }
-    }
-    return entries;
-}
-
-class Catalogue : public ::testing::TestWithParam<Entry>
+class Catalogue : public ::testing::TestWithParam<QString>
 {};
 
-TEST_P(Catalogue, PictureIsCompiledInAtItsSize)
+TEST_P(Catalogue, PictureIsCompiledInAtOneAndTwoTimesItsSize)
 {
-    const Entry& e = GetParam();
-    const QImage image = picture_checks::resource(artwork::resource(e.path));
-    ASSERT_FALSE(image.isNull()) << e.path.toStdString();
-    EXPECT_EQ(image.size(), e.size);
-    EXPECT_EQ(image.devicePixelRatio(), e.scale);
-    EXPECT_EQ(image.hasAlphaChannel(), e.alpha);
+    const QImage oneTimes = picture_checks::resource(artwork::resource(GetParam()));
+    const QImage twoTimes = picture_checks::resource(artwork::resource(artwork::atScale(GetParam(), 2)));
+    ASSERT_FALSE(oneTimes.isNull());
+    ASSERT_FALSE(twoTimes.isNull());
+    EXPECT_EQ(twoTimes.size(), oneTimes.size() * 2);
+    EXPECT_EQ(oneTimes.devicePixelRatio(), 1);
+    EXPECT_EQ(twoTimes.devicePixelRatio(), 2);
+    // Only the icons have transparency; every other picture is 24-bit.
+    EXPECT_FALSE(oneTimes.hasAlphaChannel());
+    EXPECT_FALSE(twoTimes.hasAlphaChannel());
 }
 
-INSTANTIATE_TEST_SUITE_P(All, Catalogue, ::testing::ValuesIn(manifest()));
+INSTANTIATE_TEST_SUITE_P(All, Catalogue, ::testing::ValuesIn(scaledPictures()));
+
+TEST(Catalogue, IconsAreCompiledInAtEverySizeWithTransparency)
+{
+    for (const int size : artwork::iconSizes) {
+        const QImage icon = picture_checks::resource(artwork::resource(artwork::icon(size)));
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel()) << size;
+    }
+}
 
 TEST(Catalogue, NothingElseIsCompiledIn)
 {
     // A misnamed picture would sit in the program unused while its window misses it.
     std::set<std::string> expected;
-    for (const Entry& e : manifest()) {
-        expected.insert(artwork::resource(e.path).toStdString());
+    for (const QString& path : scaledPictures()) {
+        for (const int scale : artwork::pictureScales) {
+            expected.insert(artwork::resource(artwork::atScale(path, scale)).toStdString());
+        }
+    }
+    for (const int size : artwork::iconSizes) {
+        expected.insert(artwork::resource(artwork::icon(size)).toStdString());
     }
     std::vector<std::string> extra;
     for (const char* folder : {":/designs", ":/icon", ":/clock", ":/appearance", ":/backgrounds", ":/buttons",
@@ -123,15 +100,13 @@ TEST(Catalogue, NothingElseIsCompiledIn)
 TEST(Catalogue, ClockTextFaceIsTheInstalledGothic)
 {
     // The text boxes the other tests measure only mean something in the clock's own face.
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
-    font.setPixelSize(11);
-    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(ClockFace::textFont()).family(), QStringLiteral("IPAGothic"));
 }
 
 TEST(Icon, EverySizeShowsTheSameFaceOnATransparentGround)
 {
     const QImage reference = picture_checks::resource(artwork::resource(artwork::icon(32)));
-    for (int size : {32, 48, 64, 128, 256}) {
+    for (const int size : artwork::iconSizes) {
         SCOPED_TRACE(size);
         const QImage icon = picture_checks::resource(artwork::resource(artwork::icon(size)));
         ASSERT_FALSE(icon.isNull());

@@ -1,10 +1,10 @@
 // The cat designs: the clock cuts its outline by the key colour and draws hands,
-// read-out, texts and the bell onto fixed places of each picture, at 1x and at 2x.
+// read-out, texts and the bell onto the places its design table gives, at 1x and at 2x.
 #include "core/artwork.h"
+#include "face/designs.h"
 #include "picture_checks.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -12,82 +12,21 @@ namespace {
 using picture_checks::luma;
 using picture_checks::scaled;
 
-struct Hand
-{
-    int length;
-    int width;
-};
-
-struct Dial
-{
-    QPoint centre;
-    std::vector<Hand> hands;
-};
-
-struct Text
-{
-    QPoint at;
-    std::vector<const char*> samples; // every width the text can take
-};
-
-struct Design
-{
-    int type;
-    QSize size;
-    QRgb key;
-    std::optional<Dial> dial;
-    std::optional<QRect> readout;
-    QPoint bell;
-    std::vector<Text> texts;
-};
-
-void PrintTo(const Design& d, std::ostream* os)
-{
-    *os << "Design" << d.type;
-}
-
-const Dial smallDial{{42, 64}, {{14, 3}, {22, 2}, {20, 1}}};
-const Dial largeDial{{45, 45}, {{22, 4}, {32, 3}, {30, 2}}};
-const std::vector<const char*> fullDates{"2024/05/17 金", "2030/12/31 火"};
-const std::vector<const char*> amPm{"AM", "PM"};
-const std::vector<const char*> weekdays{"日", "月", "火", "水", "木", "金", "土"};
-
-const Design designs[] = {
-    {0, {85, 115}, 0xFFFE01FE, smallDial, std::nullopt, {15, 96}, {{{4, 105}, fullDates}, {{2, 95}, amPm}}},
-    {1, {85, 105}, 0xFFFF00FF, std::nullopt, QRect(23, 61, 41, 12), {39, 51}, {}},
-    {2,
-     {85, 105},
-     0xFFFF00FF,
-     std::nullopt,
-     QRect(23, 58, 41, 12),
-     {40, 81},
-     {{{24, 71}, {"05/17", "12/31"}}, {{54, 71}, weekdays}}},
-    {3, {85, 104}, 0xFFFE01FE, smallDial, std::nullopt, {9, 92}, {}},
-    {4, {115, 90}, 0xFFFE01FE, largeDial, std::nullopt, {10, 79}, {}},
-    {5, {115, 100}, 0xFFFE01FE, largeDial, std::nullopt, {21, 90}, {{{34, 89}, fullDates}, {{6, 89}, amPm}}},
-    {6,
-     {115, 82},
-     0xFFFE01FE,
-     std::nullopt,
-     QRect(5, 24, 76, 23),
-     {3, 53},
-     {{{12, 52}, {"2024/05/17", "2030/12/31"}}, {{73, 51}, weekdays}}},
-};
-
-// A design at a scale: the test's places are in 1x pixels, `scale` maps them.
-class DesignPicture : public ::testing::TestWithParam<std::tuple<Design, int>>
+// A design's picture at a scale: the table's places are in 1x pixels, `scale` maps them.
+class DesignPicture : public ::testing::TestWithParam<std::tuple<int, int>>
 {
 protected:
     void SetUp() override
     {
-        image = picture_checks::picture(artwork::designPicture(design().type), scale);
+        image = picture_checks::picture(artwork::designPicture(index), scale);
         ASSERT_FALSE(image.isNull());
         ASSERT_EQ(image.size(), design().size * scale);
     }
 
-    const Design& design() const { return std::get<0>(GetParam()); }
+    const designs::Design& design() const { return designs::all()[std::size_t(index)]; }
     bool isKey(QRgb c) const { return (c | 0xFF000000) == (design().key | 0xFF000000); }
 
+    const int index = std::get<0>(GetParam());
     const int scale = std::get<1>(GetParam());
     QImage image;
 };
@@ -165,7 +104,7 @@ TEST_P(DesignPicture, KeyColourShapeIsTheOneTimesShapeBlownUp)
 {
     // The window is cut to the 1x shape at every scale: a key pixel inside it would show
     // as a pink speck, a figure pixel outside it would be cut off.
-    const QImage oneTimes = picture_checks::picture(artwork::designPicture(design().type), 1);
+    const QImage oneTimes = picture_checks::picture(artwork::designPicture(index), 1);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             ASSERT_EQ(isKey(image.pixel(x, y)), isKey(oneTimes.pixel(x / scale, y / scale)))
@@ -182,11 +121,11 @@ class DigitalDesign : public DesignPicture
 
 TEST_P(AnalogDesign, DialIsLightUnderEveryHandPosition)
 {
-    const Design& d = design();
-    ASSERT_TRUE(d.dial);
+    const std::optional<HandGeometry>& hands = design().hands;
+    ASSERT_TRUE(hands);
     // The hands turn round the middle of the centre pixel, in the picture's own pixels.
-    const QPoint centre = d.dial->centre * scale + QPoint(scale / 2, scale / 2);
-    for (const Hand& hand : d.dial->hands) {
+    const QPoint centre = hands->centre * scale + QPoint(scale / 2, scale / 2);
+    for (const HandSize& hand : {hands->hour, hands->minute, hands->second}) {
         SCOPED_TRACE(hand.length);
         for (QPoint p :
              picture_checks::handSweep(image.size(), centre, hand.length * scale, hand.width * scale)) {
@@ -199,13 +138,12 @@ TEST_P(AnalogDesign, DialIsLightUnderEveryHandPosition)
 
 TEST_P(DigitalDesign, ReadoutAndBellBoxAreBlackWellsInADarkPanel)
 {
-    const Design& d = design();
-    ASSERT_TRUE(d.readout);
+    const face_layout::Layout& layout = design().layout;
+    ASSERT_FALSE(layout.panel.isEmpty());
     const auto black = [](QRgb c) {
         return (c & 0xFFFFFF) == 0;
     };
-    const QRect bellBox(d.bell, QSize(7, 7));
-    for (const QRect& well : {scaled(*d.readout, scale), scaled(bellBox, scale)}) {
+    for (const QRect& well : {scaled(layout.panel, scale), scaled(layout.bellBox, scale)}) {
         const auto lit = picture_checks::firstFailing(image, well, black);
         EXPECT_FALSE(lit) << "not black at " << at(*lit);
         // The panel frames the well on every side.
@@ -222,11 +160,24 @@ TEST_P(DigitalDesign, ReadoutAndBellBoxAreBlackWellsInADarkPanel)
 
 TEST_P(DesignPicture, TextsLieOnDarkGroundWithRoomForTheWholeText)
 {
-    const Design& d = design();
-    for (const Text& text : d.texts) {
-        for (const char* sample : text.samples) {
-            const QRect box = scaled(picture_checks::textBox(text.at, QString::fromUtf8(sample)), scale);
-            SCOPED_TRACE(sample);
+    // Every weekday, morning and afternoon, and the widest digits of a date.
+    std::vector<LocalTime> times;
+    for (int day = 12; day <= 18; ++day) {
+        for (const int hour : {9, 21}) {
+            times.push_back({.year = 2024, .month = 5, .day = day, .weekday = day - 12, .hour = hour});
+        }
+    }
+    times.push_back({.year = 2030, .month = 12, .day = 31, .weekday = 2, .hour = 15});
+    const face_layout::Layout& layout = design().layout;
+    for (const auto& [text, place] :
+         {std::pair{layout.first, layout.firstAt}, std::pair{layout.second, layout.secondAt}}) {
+        if (text == face_layout::Text::None) {
+            continue;
+        }
+        for (const LocalTime& time : times) {
+            const QString shown = face_layout::format(text, time);
+            const QRect box = scaled(picture_checks::textBox(place, shown), scale);
+            SCOPED_TRACE(shown.toStdString());
             EXPECT_LE(box.right(), image.width() - 1);
             const auto light =
                 picture_checks::firstFailing(image, box, [&](QRgb c) { return !isKey(c) && luma(c) < 70; });
@@ -237,30 +188,40 @@ TEST_P(DesignPicture, TextsLieOnDarkGroundWithRoomForTheWholeText)
 
 TEST_P(DesignPicture, BellPlaceIsDarkSoTheWhiteBellShows)
 {
-    const Design& d = design();
-    const QRect cell = scaled(QRect(d.bell, QSize(7, 7)), scale);
+    const QRect cell = scaled(face_layout::bellCell(design().layout), scale);
     ASSERT_TRUE(image.rect().contains(cell));
     const auto light =
         picture_checks::firstFailing(image, cell, [&](QRgb c) { return !isKey(c) && luma(c) < 80; });
     EXPECT_FALSE(light) << "not dark under the bell at " << at(*light);
 }
 
-std::string nameOf(const ::testing::TestParamInfo<std::tuple<Design, int>>& info)
+std::string nameOf(const ::testing::TestParamInfo<std::tuple<int, int>>& info)
 {
-    return picture_checks::withScale("Design" + std::to_string(std::get<0>(info.param).type),
+    return picture_checks::withScale("Design" + std::to_string(std::get<0>(info.param)),
                                      std::get<1>(info.param));
+}
+
+// The designs of a kind, by the table.
+std::vector<int> designsWhere(bool (*kind)(DesignIndex))
+{
+    std::vector<int> indexes;
+    for (int index = 0; index < designs::count; ++index) {
+        if (kind(DesignIndex{index})) {
+            indexes.push_back(index);
+        }
+    }
+    return indexes;
 }
 
 const auto scales = ::testing::Values(1, 2);
 
-INSTANTIATE_TEST_SUITE_P(All, DesignPicture, ::testing::Combine(::testing::ValuesIn(designs), scales),
+INSTANTIATE_TEST_SUITE_P(All, DesignPicture, ::testing::Combine(::testing::Range(0, designs::count), scales),
                          nameOf);
 INSTANTIATE_TEST_SUITE_P(Analog, AnalogDesign,
-                         ::testing::Combine(::testing::Values(designs[0], designs[3], designs[4], designs[5]),
-                                            scales),
+                         ::testing::Combine(::testing::ValuesIn(designsWhere(designs::isAnalog)), scales),
                          nameOf);
 INSTANTIATE_TEST_SUITE_P(Digital, DigitalDesign,
-                         ::testing::Combine(::testing::Values(designs[1], designs[2], designs[6]), scales),
+                         ::testing::Combine(::testing::ValuesIn(designsWhere(designs::isDigital)), scales),
                          nameOf);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "picture_checks.h"
 
 #include "core/artwork.h"
+#include "face/clock_face.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -157,9 +158,7 @@ std::vector<QPoint> handSweep(QSize size, QPoint centre, int length, int width)
 
 QRect textBox(QPoint topLeft, const QString& text)
 {
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
-    font.setPixelSize(11);
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics(ClockFace::textFont());
     return QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
 }
 
@@ -183,6 +182,29 @@ const std::vector<ButtonFaceSize> buttonFaces = {
     {artwork::face::readoutColour, {40, 40}},
     {artwork::face::colonShown, {40, 40}},
     {artwork::face::colonHidden, {40, 40}},
+};
+
+using enum Background::Strip;
+
+const std::vector<Background> backgrounds = {
+    {artwork::background::settings, {452, 282}, TitleAndNames},
+    {artwork::background::message, {240, 90}, None},
+    {artwork::background::alarmEdit, {352, 270}, TitleAndNames},
+    {artwork::background::handColour, {252, 172}, TitleAndNames},
+    {artwork::background::designChooser, {432, 362}, TitleAndNames},
+    {artwork::background::alarmList, {472, 212}, TitleAndNames},
+    {artwork::background::readoutColour, {212, 132}, TitleOnly},
+    {artwork::background::about, {402, 182}, TitleAndNames},
+};
+
+const std::vector<Caption> captions = {
+    {artwork::caption::hourHandColour, 83},   {artwork::caption::minuteHandColour, 83},
+    {artwork::caption::secondHandColour, 83}, {artwork::caption::pickColour, 47},
+    {artwork::caption::chooseWave, 47},       {artwork::caption::standardSound, 60},
+    {artwork::caption::addAlarm, 83},         {artwork::caption::changeAlarm, 61},
+    {artwork::caption::deleteAlarm, 81},      {artwork::caption::makerSite, 94},
+    {artwork::caption::guidePage, 116},       {artwork::caption::stepUp, 27},
+    {artwork::caption::stepDown, 27},
 };
 
 } // namespace picture_checks

@@ -58,4 +58,32 @@ struct ButtonFaceSize
 };
 extern const std::vector<ButtonFaceSize> buttonFaces;
 
+// Every window background and the size of its window.
+struct Background
+{
+    enum class Strip
+    {
+        None,
+        TitleOnly,
+        TitleAndNames
+    };
+
+    const char* path;
+    QSize size;
+    Strip strip;
+
+    friend void PrintTo(const Background& b, std::ostream* os) { *os << b.path; }
+};
+extern const std::vector<Background> backgrounds;
+
+// Every caption of a highlight bar and the width its bar lays it out at.
+struct Caption
+{
+    const char* path;
+    int width;
+
+    friend void PrintTo(const Caption& c, std::ostream* os) { *os << c.path; }
+};
+extern const std::vector<Caption> captions;
+
 } // namespace picture_checks

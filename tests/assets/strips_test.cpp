@@ -1,6 +1,9 @@
 // The read-out's digit strips, the bell sprite and the hand colour chooser's face: the
 // clock copies rectangles out of them by fixed coordinates.
 #include "core/artwork.h"
+#include "face/digital_readout.h"
+#include "face/face_layout.h"
+#include "face/hand_geometry.h"
 #include "picture_checks.h"
 
 #include <gtest/gtest.h>
@@ -8,28 +11,24 @@
 
 namespace {
 
+using digital_readout::Strip;
+
+// A strip of the read-out, and the columns its colon's dots keep within.
 struct StripCase
 {
-    const char* path;
-    QSize size;
-    int cellWidth;
-    int usedRows;
-    int colonX; // the colon cell
-    int colonWidth;
-    int colonInkLeft; // where the colon's dots may lie
+    const Strip* strip;
+    int colonInkLeft;
     int colonInkRight;
-    int blankX;
-    int blankWidth;
 };
 
 void PrintTo(const StripCase& c, std::ostream* os)
 {
-    *os << c.path;
+    *os << c.strip->picture;
 }
 
 const StripCase strips[] = {
-    {artwork::smallDigitStrip, {130, 15}, 9, 12, 91, 6, 91, 95, 96, 6},
-    {artwork::largeDigitStrip, {220, 25}, 16, 23, 159, 12, 162, 166, 168, 12},
+    {&digital_readout::smallStrip, 91, 95},
+    {&digital_readout::largeStrip, 162, 166},
 };
 
 bool isBlack(QRgb c)
@@ -37,12 +36,24 @@ bool isBlack(QRgb c)
     return (c & 0xFFFFFF) == 0;
 }
 
-// The places of a strip in the pixels of its picture at a scale.
-StripCase atScale(const StripCase& c, int s)
+// A strip's places in the pixels of its picture at a scale.
+struct Places
 {
-    return {c.path,       c.size * s,       c.cellWidth * s,    c.usedRows * s,
-            c.colonX * s, c.colonWidth * s, c.colonInkLeft * s, (c.colonInkRight + 1) * s - 1,
-            c.blankX * s, c.blankWidth * s};
+    QSize size;
+    int cellWidth;
+    int usedRows;
+    int colonX;
+    int colonWidth; // and of the blank cell
+    int colonInkLeft;
+    int colonInkRight;
+    int blankX;
+};
+
+Places atScale(const StripCase& c, int s)
+{
+    const Strip& strip = *c.strip;
+    return {strip.pictureSize * s, strip.cellWidth * s, strip.cellHeight * s,          strip.colonX * s,
+            strip.colonWidth * s,  c.colonInkLeft * s,  (c.colonInkRight + 1) * s - 1, strip.blankX * s};
 }
 
 class DigitStrip : public ::testing::TestWithParam<std::tuple<StripCase, int>>
@@ -50,7 +61,7 @@ class DigitStrip : public ::testing::TestWithParam<std::tuple<StripCase, int>>
 protected:
     void SetUp() override
     {
-        image = picture_checks::picture(strip.path, std::get<1>(GetParam()));
+        image = picture_checks::picture(std::get<0>(GetParam()).strip->picture, std::get<1>(GetParam()));
         ASSERT_FALSE(image.isNull());
         ASSERT_EQ(image.size(), strip.size);
     }
@@ -66,7 +77,7 @@ protected:
         return ink;
     }
 
-    const StripCase strip = atScale(std::get<0>(GetParam()), std::get<1>(GetParam()));
+    const Places strip = atScale(std::get<0>(GetParam()), std::get<1>(GetParam()));
     QImage image;
 };
 
@@ -86,7 +97,7 @@ TEST_P(DigitStrip, InkIsGreyToWhiteSoTheColourShowsThrough)
 
 TEST_P(DigitStrip, EachDigitHasItsOwnInkInsideItsCell)
 {
-    const StripCase& s = strip;
+    const Places& s = strip;
     std::set<QByteArray> glyphs;
     for (int digit = 0; digit < 10; ++digit) {
         SCOPED_TRACE(digit);
@@ -104,7 +115,7 @@ TEST_P(DigitStrip, EachDigitHasItsOwnInkInsideItsCell)
 
 TEST_P(DigitStrip, ColonIsTwoDotsWithinItsColumns)
 {
-    const StripCase& s = strip;
+    const Places& s = strip;
     const QRect cell(s.colonX, 0, s.colonWidth, s.usedRows);
     const QRect ink(s.colonInkLeft, 0, s.colonInkRight - s.colonInkLeft + 1, s.usedRows);
     EXPECT_EQ(inkIn(cell), inkIn(ink));
@@ -123,8 +134,8 @@ TEST_P(DigitStrip, ColonIsTwoDotsWithinItsColumns)
 
 TEST_P(DigitStrip, BlankCellUnusedRowsAndTheRestAreBlack)
 {
-    const StripCase& s = strip;
-    EXPECT_EQ(inkIn(QRect(s.blankX, 0, s.blankWidth, s.usedRows)), 0);
+    const Places& s = strip;
+    EXPECT_EQ(inkIn(QRect(s.blankX, 0, s.colonWidth, s.usedRows)), 0);
     EXPECT_EQ(inkIn(QRect(0, s.usedRows, image.width(), image.height() - s.usedRows)), 0);
     // Right of the digits only the colon's dots carry ink.
     const int digitsEnd = 10 * s.cellWidth;
@@ -135,21 +146,23 @@ TEST_P(DigitStrip, BlankCellUnusedRowsAndTheRestAreBlack)
 INSTANTIATE_TEST_SUITE_P(Both, DigitStrip,
                          ::testing::Combine(::testing::ValuesIn(strips), ::testing::Values(1, 2)),
                          [](const auto& info) {
-                             const StripCase& strip = std::get<0>(info.param);
-                             return picture_checks::withScale(strip.size.width() == 130 ? "Small" : "Large",
+                             const Strip* strip = std::get<0>(info.param).strip;
+                             return picture_checks::withScale(strip == &digital_readout::smallStrip ? "Small"
+                                                                                                    : "Large",
                                                               std::get<1>(info.param));
                          });
 
 TEST(BellSprite, HasTheExactImageAndMaskPixels)
 {
     const QImage image = picture_checks::resource(artwork::resource(artwork::bellSprite));
-    ASSERT_EQ(image.size(), QSize(14, 7));
-    const char* bell[] = {"...#...", "..###..", ".#####.", ".#####.", ".#####.", "#######", "...#..."};
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 7; ++x) {
+    constexpr int cell = face_layout::bellSize;
+    ASSERT_EQ(image.size(), QSize(2 * cell, cell));
+    const char* bell[cell] = {"...#...", "..###..", ".#####.", ".#####.", ".#####.", "#######", "...#..."};
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
             const bool on = bell[y][x] == '#';
             EXPECT_EQ(image.pixel(x, y) & 0xFFFFFF, on ? 0xFFFFFFu : 0x050403u) << "image " << x << "," << y;
-            EXPECT_EQ(image.pixel(x + 7, y) & 0xFFFFFF, on ? 0x000000u : 0xFCFBFAu)
+            EXPECT_EQ(image.pixel(x + cell, y) & 0xFFFFFF, on ? 0x000000u : 0xFCFBFAu)
                 << "mask " << x << "," << y;
         }
     }
@@ -161,7 +174,7 @@ TEST(BellSprite, MaskThenImageShowsAWhiteBellOverAnyPictureAtEveryScale)
     for (const int scale : {1, 2}) {
         const QImage sprite =
             picture_checks::picture(artwork::bellSprite, scale).convertToFormat(QImage::Format_RGB32);
-        const int cell = 7 * scale;
+        const int cell = face_layout::bellSize * scale;
         ASSERT_EQ(sprite.size(), QSize(2 * cell, cell));
         for (QRgb ground : {0xFF2A2A30u, 0xFF808080u, 0xFFFFFFFFu}) {
             for (int y = 0; y < cell; ++y) {
@@ -216,13 +229,8 @@ TEST(PreviewFace, IsAPlainWhiteDiscWithABlackRimOnGreyAtEveryScale)
             EXPECT_LT(picture_checks::luma(face.pixel(edge * scale)), 60) << edge.x() << "," << edge.y();
         }
         // No marks: pure white everywhere the hands can reach.
-        const struct
-        {
-            int length;
-            int width;
-        } hands[] = {{12, 3}, {20, 2}, {18, 1}};
-        const QPoint centre = QPoint(26, 26) * scale + QPoint(scale / 2, scale / 2);
-        for (const auto& hand : hands) {
+        const QPoint centre = previewHands.centre * scale + QPoint(scale / 2, scale / 2);
+        for (const HandSize& hand : {previewHands.hour, previewHands.minute, previewHands.second}) {
             for (QPoint p :
                  picture_checks::handSweep(face.size(), centre, hand.length * scale, hand.width * scale)) {
                 ASSERT_EQ(face.pixel(p) & 0xFFFFFF, 0xFFFFFFu) << p.x() << "," << p.y();

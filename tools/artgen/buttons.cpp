@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "cat.h"
 #include "catalogue.h"
+#include "core/artwork.h"
 #include "palette.h"
 #include "strips.h"
 
@@ -26,7 +27,7 @@ using Content = std::function<void(QPainter&, QSizeF)>;
 
 struct Face
 {
-    const char* name;
+    const char* name; // artwork::face
     QSize size;
     Content content;
 };
@@ -321,37 +322,37 @@ std::vector<Face> faces()
     const QSize wide(55, 40);
     const QSize square(40, 40);
     return {
-        {"Change", wide,
+        {artwork::face::change, wide,
          [](QPainter& p, QSizeF s) {
              ring(p, QPointF(s.width() / 2, 13), 7.5, palette::okBlue);
              label(p, QRectF(0, 24, s.width(), 13), "変更する");
          }},
-        {"Apply", wide,
+        {artwork::face::apply, wide,
          [](QPainter& p, QSizeF s) {
              ring(p, QPointF(s.width() / 2, 13), 7.5, palette::okBlue);
              label(p, QRectF(0, 24, s.width(), 13), "適 用");
          }},
-        {"Cancel", wide,
+        {artwork::face::cancel, wide,
          [](QPainter& p, QSizeF s) {
              cross(p, QPointF(s.width() / 2, 13), 6.0, palette::cancelRed);
              label(p, QRectF(0, 24, s.width(), 13), "キャンセル", 10);
          }},
-        {"Close", wide,
+        {artwork::face::close, wide,
          [](QPainter& p, QSizeF s) {
              ringOfDots(p, QPointF(s.width() / 2, 13), 6.8, 1.7, palette::cancelRed);
              label(p, QRectF(0, 24, s.width(), 13), "閉じる");
          }},
-        {"CloseSmall", QSize(70, 20),
+        {artwork::face::closeSmall, QSize(70, 20),
          [](QPainter& p, QSizeF s) {
              ringOfDots(p, QPointF(19, s.height() / 2), 5.0, 1.35, palette::cancelRed);
              label(p, QRectF(27, 0, 36, s.height()), "閉じる");
          }},
-        {"Alm", square,
+        {artwork::face::alarms, square,
          [](QPainter& p, QSizeF) {
              miniClock(p, QPointF(17, 22), 11, {hourBlack, minuteGrey, std::nullopt});
              bell(p, QPointF(29, 5), 12);
          }},
-        {"Pic", square,
+        {artwork::face::design, square,
          [](QPainter& p, QSizeF) {
              p.setPen(QPen(QColor(0x5A, 0x38, 0x1E), 1.0));
              p.setBrush(QColor(0xC8, 0x8C, 0x50));
@@ -360,57 +361,57 @@ std::vector<Face> faces()
              p.drawRect(QRectF(9.5, 11.5, 21, 18));
              catHead(p, QPointF(20, 23), 15);
          }},
-        {"Mae", square,
+        {artwork::face::alwaysOnTop, square,
          [](QPainter& p, QSizeF) {
              appWindow(p, QRectF(4.5, 6.5, 24, 19));
              catHead(p, QPointF(24, 25), 19);
          }},
-        {"Usi", square,
+        {artwork::face::normalStacking, square,
          [](QPainter& p, QSizeF) {
              catHead(p, QPointF(24, 18), 19);
              appWindow(p, QRectF(7.5, 16.5, 26, 19));
          }},
-        {"TryOn", square,
+        {artwork::face::trayIconOn, square,
          [](QPainter& p, QSizeF s) {
              taskBar(p, s, true);
          }},
-        {"TryOff", square,
+        {artwork::face::trayIconOff, square,
          [](QPainter& p, QSizeF s) {
              taskBar(p, s, false);
          }},
-        {"StrtUp", square,
+        {artwork::face::registerStartup, square,
          [](QPainter& p, QSizeF) {
              startButton(p, QPointF(20, 20));
          }},
-        {"StrtUpDel", square,
+        {artwork::face::unregisterStartup, square,
          [](QPainter& p, QSizeF) {
              startButton(p, QPointF(17, 22));
              eraser(p, QPointF(27, 13));
          }},
-        {"SSon", square,
+        {artwork::face::secondHandOn, square,
          [](QPainter& p, QSizeF) {
              miniClock(p, QPointF(20, 20), 14, {hourBlack, minuteGrey, secondRed});
          }},
-        {"SSoff", square,
+        {artwork::face::secondHandOff, square,
          [](QPainter& p, QSizeF) {
              miniClock(p, QPointF(20, 20), 14, {hourBlack, minuteGrey, std::nullopt});
          }},
-        {"HariCol", square,
+        {artwork::face::handColour, square,
          [](QPainter& p, QSizeF) {
              miniClock(p, QPointF(20, 15), 10.5,
                        {QColor(0xE0, 0x40, 0x80), QColor(0x30, 0x90, 0xF0), QColor(0x30, 0xC0, 0x50)});
              colourWord(p, QPointF(20, 25.5));
          }},
-        {"Col", square,
+        {artwork::face::readoutColour, square,
          [](QPainter& p, QSizeF) {
              readout(p, QRectF(4.5, 6.5, 31, 15), "05/17", QColor(0xFF, 0xB8, 0x4D));
              colourWord(p, QPointF(20, 25.5));
          }},
-        {"ColonA", square,
+        {artwork::face::colonShown, square,
          [](QPainter& p, QSizeF) {
              readout(p, QRectF(3.5, 12.5, 33, 16), "12:34", Qt::white);
          }},
-        {"ColonB", square,
+        {artwork::face::colonHidden, square,
          [](QPainter& p, QSizeF) {
              readout(p, QRectF(3.5, 12.5, 33, 16), "12 34", Qt::white);
          }},
@@ -429,19 +430,16 @@ QImage selected(int scale)
 
 void addButtons(Catalogue& catalogue)
 {
-    const struct
-    {
-        State state;
-        const char* suffix;
-    } states[] = {{State::Normal, ""}, {State::Pressed, "_P"}, {State::Hover, "_B"}};
     for (const Face& face : faces()) {
-        for (const auto& [state, suffix] : states) {
-            catalogue.add(
-                QStringLiteral("buttons/%1%2.png").arg(QString::fromUtf8(face.name), QLatin1String(suffix)),
-                [&](int scale) { return opaque(button(face, state, scale)); });
+        const artwork::ButtonPictures pictures = artwork::buttonPictures(face.name);
+        for (const auto& [state, path] :
+             {std::pair{State::Normal, &pictures.normal}, std::pair{State::Pressed, &pictures.pressed},
+              std::pair{State::Hover, &pictures.hover}}) {
+            catalogue.add(*path, [&](int scale) { return opaque(button(face, state, scale)); });
         }
     }
-    catalogue.add(QStringLiteral("buttons/Asi.png"), [](int scale) { return opaque(selected(scale)); });
-    catalogue.add(QStringLiteral("buttons/NoAsi.png"),
+    catalogue.add(QString::fromLatin1(artwork::choiceSelected),
+                  [](int scale) { return opaque(selected(scale)); });
+    catalogue.add(QString::fromLatin1(artwork::choiceUnselected),
                   [](int scale) { return opaque(filledCanvas(QSize(44, 44), palette::body, scale)); });
 }

@@ -2,6 +2,7 @@
 // 13 pixels high, at the widths the windows lay their bars out for.
 #include "canvas.h"
 #include "catalogue.h"
+#include "core/artwork.h"
 #include "palette.h"
 
 #include <QFontMetricsF>
@@ -55,28 +56,28 @@ void addCaptions(Catalogue& catalogue)
 {
     const struct
     {
-        const char* file;
+        const char* path;
         int width;
         const char* text;
     } captions[] = {
-        {"Bt_TH", 83, "短針の色を変更"},
-        {"Bt_TM", 83, "長針の色を変更"},
-        {"Bt_TS", 83, "秒針の色を変更"},
-        {"Picture2", 47, "色の指定"},
-        {"HenWav", 47, "変更する"},
-        {"FutWav", 60, "標準に戻す"},
-        {"AlmPlus", 83, "アラームを追加"},
-        {"SetHen", 61, "設定の変更"},
-        {"BtnAlmDel", 81, "設定を削除する"},
-        {"Btn1a", 94, "開発・配布元サイト"},
-        {"Btn2a", 116, "本ソフト専用ウェブページ"},
+        {artwork::caption::hourHandColour, 83, "短針の色を変更"},
+        {artwork::caption::minuteHandColour, 83, "長針の色を変更"},
+        {artwork::caption::secondHandColour, 83, "秒針の色を変更"},
+        {artwork::caption::pickColour, 47, "色の指定"},
+        {artwork::caption::chooseWave, 47, "変更する"},
+        {artwork::caption::standardSound, 60, "標準に戻す"},
+        {artwork::caption::addAlarm, 83, "アラームを追加"},
+        {artwork::caption::changeAlarm, 61, "設定の変更"},
+        {artwork::caption::deleteAlarm, 81, "設定を削除する"},
+        {artwork::caption::makerSite, 94, "開発・配布元サイト"},
+        {artwork::caption::guidePage, 116, "本ソフト専用ウェブページ"},
     };
     for (const auto& c : captions) {
-        catalogue.add(QStringLiteral("captions/%1.png").arg(QString::fromUtf8(c.file)),
+        catalogue.add(QString::fromLatin1(c.path),
                       [&](int scale) { return opaque(caption(c.width, QString::fromUtf8(c.text), scale)); });
     }
-    catalogue.add(QStringLiteral("captions/TimeUp.png"),
+    catalogue.add(QString::fromLatin1(artwork::caption::stepUp),
                   [](int scale) { return opaque(arrow(true, scale)); });
-    catalogue.add(QStringLiteral("captions/TimeDown.png"),
+    catalogue.add(QString::fromLatin1(artwork::caption::stepDown),
                   [](int scale) { return opaque(arrow(false, scale)); });
 }

@@ -1,24 +1,27 @@
 // The seven cat designs of the clock window. Every design is drawn as a figure on a
 // transparent canvas and then flattened onto its key colour with a hard silhouette.
+#include "face/designs.h"
+
 #include "canvas.h"
 #include "cat.h"
 #include "catalogue.h"
-#include "clock_layout.h"
 #include "clock_parts.h"
+#include "core/artwork.h"
 #include "palette.h"
 
 #include <QtMath>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace {
 
-using clock_layout::designs;
 using clock_parts::pixelCentre;
+using face_layout::bellCell;
 
-QImage finish(const QImage& art, int type)
+const designs::Design& design(int type)
 {
-    return keyedFigure(art, palette::edge, designs[std::size_t(type)].key);
+    return designs::all()[std::size_t(type)];
 }
 
 // The black cat of the A types, holding something round in front of its body: the
@@ -61,11 +64,11 @@ void drawGrippingPaws(QPainter& p, QPointF centre, qreal radius, qreal angleFrom
 }
 
 // Type A04: the cat on a dark plinth that carries the AM/PM mark, the bell and the date.
-QImage design0()
+QImage design0(int scale)
 {
-    QImage art = newCanvas(designs[0].size);
+    QImage art = newCanvas(design(0).size, scale);
     Pen p(&art);
-    const QPoint hub = designs[0].analog->centre;
+    const QPoint hub = design(0).hands->centre;
     const QPointF c = pixelCentre(hub);
 
     QPainterPath tail;
@@ -82,15 +85,15 @@ QImage design0()
     clock_parts::drawQuarterNumerals(p, hub, 25, palette::dialInk);
     drawGrippingPaws(p, c, 31.0, 60.0, {11, 10});
     p.end();
-    return finish(art, 0);
+    return art;
 }
 
 // Types A02 and A03: the cat holding a grey plate with a dark panel; the read-out and
 // the bell box are black wells exactly where the clock draws them.
-QImage plateDesign(int type, const QRectF& panel)
+QImage plateDesign(int type, const QRectF& panel, int scale)
 {
-    const clock_layout::Design& d = designs[std::size_t(type)];
-    QImage art = newCanvas(d.size);
+    const designs::Design& d = design(type);
+    QImage art = newCanvas(d.size, scale);
     Pen p(&art);
     const QPointF c(43.5, 67.0);
 
@@ -104,19 +107,19 @@ QImage plateDesign(int type, const QRectF& panel)
     drawHeadAbove(p, cat);
     clock_parts::drawPlate(p, c, 34.0);
     clock_parts::drawDarkPanel(p, panel, 5);
-    clock_parts::drawWell(p, *d.readout);
-    clock_parts::drawWell(p, QRect(d.bell, QSize(clock_layout::bellSize, clock_layout::bellSize)));
+    clock_parts::drawWell(p, d.layout.panel);
+    clock_parts::drawWell(p, bellCell(d.layout));
     drawGrippingPaws(p, c, 33.5, 60.0, {11, 10});
     p.end();
-    return finish(art, type);
+    return art;
 }
 
 // Type A01: the whole cat holding a dial, the bell on its curled tail.
-QImage design3()
+QImage design3(int scale)
 {
-    QImage art = newCanvas(designs[3].size);
+    QImage art = newCanvas(design(3).size, scale);
     Pen p(&art);
-    const QPoint hub = designs[3].analog->centre;
+    const QPoint hub = design(3).hands->centre;
     const QPointF c = pixelCentre(hub);
 
     QPainterPath tail;
@@ -130,7 +133,7 @@ QImage design3()
     clock_parts::drawTicks(p, c, 25.2, 27.8, palette::dialTick);
     drawGrippingPaws(p, c, 30.5, 60.0, {11, 10});
     p.end();
-    return finish(art, 3);
+    return art;
 }
 
 // The grey cat of the B types, standing beside its clock, with one paw resting on it
@@ -195,39 +198,39 @@ void drawClockFoot(QPainter& p, QPointF centre)
 }
 
 // Type B01: the big dial on two feet, the left one carrying the bell.
-QImage design4()
+QImage design4(int scale)
 {
-    QImage art = newCanvas(designs[4].size);
+    QImage art = newCanvas(design(4).size, scale);
     Pen p(&art);
-    const QPointF c = pixelCentre(designs[4].analog->centre);
-    drawClockFoot(p, pixelCentre(designs[4].bell + QPoint(3, 3)));
+    const QPointF c = pixelCentre(design(4).hands->centre);
+    drawClockFoot(p, pixelCentre(bellCell(design(4).layout).center()));
     drawClockFoot(p, QPointF(2 * c.x() - 13.5, 82.5));
     drawLargeDial(p, c, 39.0, 3.5);
     drawStandingCat(p, 98.5, 89.0, QPointF(85, 55));
     p.end();
-    return finish(art, 4);
+    return art;
 }
 
 // Type B02: the big dial on a dark bar that carries the AM/PM mark, the bell and the
 // date. The cat keeps clear of the dial: touching it, the two would close a hole of
 // key colour above the bar.
-QImage design5()
+QImage design5(int scale)
 {
-    QImage art = newCanvas(designs[5].size);
+    QImage art = newCanvas(design(5).size, scale);
     Pen p(&art);
-    const QPointF c = pixelCentre(designs[5].analog->centre);
+    const QPointF c = pixelCentre(design(5).hands->centre);
     drawLargeDial(p, c, 38.5, 2.5);
     drawStandingCat(p, 101.5, 88.0, std::nullopt);
     clock_parts::drawDarkPanel(p, QRectF(0.75, 86.75, 113.5, 12.5), 4);
     p.end();
-    return finish(art, 5);
+    return art;
 }
 
 // Type B03: a dark framed screen on a stand, the read-out and bell box in it.
-QImage design6()
+QImage design6(int scale)
 {
-    const clock_layout::Design& d = designs[6];
-    QImage art = newCanvas(d.size);
+    const designs::Design& d = design(6);
+    QImage art = newCanvas(d.size, scale);
     Pen p(&art);
     // The stand.
     QPainterPath stand;
@@ -247,28 +250,33 @@ QImage design6()
     p.drawLine(QPointF(6, 6.5), QPointF(84, 6.5));
     p.restore();
     fillOutlined(p, roundedRect(QRectF(2.5, 9.5, 84.5, 57.5), 3), palette::titleStrip, palette::edge, 1.0);
-    clock_parts::drawWell(p, *d.readout);
-    clock_parts::drawWell(p, QRect(d.bell, QSize(clock_layout::bellSize, clock_layout::bellSize)));
+    clock_parts::drawWell(p, d.layout.panel);
+    clock_parts::drawWell(p, bellCell(d.layout));
     clock_parts::drawPawMark(p, QPointF(43.5, 16.5), 8, palette::earPink);
     drawStandingCat(p, 100.5, 81.0, QPointF(88, 30));
     p.end();
-    return finish(art, 6);
+    return art;
 }
 
 } // namespace
 
 void addDesigns(Catalogue& catalogue)
 {
-    const std::array<QImage, 7> pictures{
-        design0(),
-        plateDesign(1, QRectF(19.5, 47.5, 48, 29)),
-        plateDesign(2, QRectF(19.5, 54.5, 48, 36)),
-        design3(),
-        design4(),
-        design5(),
-        design6(),
+    const std::array<std::function<QImage(int scale)>, designs::count> drawings{
+        design0,
+        [](int scale) { return plateDesign(1, QRectF(19.5, 47.5, 48, 29), scale); },
+        [](int scale) { return plateDesign(2, QRectF(19.5, 54.5, 48, 36), scale); },
+        design3,
+        design4,
+        design5,
+        design6,
     };
-    for (std::size_t type = 0; type < pictures.size(); ++type) {
-        catalogue.add(QStringLiteral("designs/D_Pic%1.png").arg(type), opaque(pictures[type]));
+    for (int type = 0; type < designs::count; ++type) {
+        const std::function<QImage(int scale)>& draw = drawings[std::size_t(type)];
+        const QRgb key = design(type).key;
+        const QImage silhouette = keyedFigure(draw(1), palette::edge, key);
+        catalogue.add(artwork::designPicture(type), [&](int scale) {
+            return opaque(scale == 1 ? silhouette : keyedWithin(draw(scale), palette::edge, key, silhouette));
+        });
     }
 }

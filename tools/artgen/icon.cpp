@@ -3,8 +3,7 @@
 #include "canvas.h"
 #include "cat.h"
 #include "catalogue.h"
-
-#include <array>
+#include "core/artwork.h"
 
 namespace {
 
@@ -23,8 +22,7 @@ QImage icon(int size)
 
 void addIcons(Catalogue& catalogue)
 {
-    for (int size : std::array{32, 48, 64, 128, 256}) {
-        catalogue.addOneSize(QStringLiteral("icon/icon%1.png").arg(size),
-                             icon(size).convertToFormat(QImage::Format_ARGB32));
+    for (const int size : artwork::iconSizes) {
+        catalogue.addOneSize(artwork::icon(size), icon(size).convertToFormat(QImage::Format_ARGB32));
     }
 }

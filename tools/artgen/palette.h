@@ -1,14 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <QRgb>
 
 // The house palette: every picture takes its colours from here, so the family stays one.
 namespace palette {
-
-// Key colours of the cat designs: the clock cuts its outline wherever these show.
-inline constexpr QRgb keyMagenta = 0xFFFE01FE;
-inline constexpr QRgb keyPureMagenta = 0xFFFF00FF;
 
 // Figures.
 inline const QColor edge{0x14, 0x14, 0x18}; // silhouette line, and what edges blend onto
@@ -41,7 +36,6 @@ inline const QColor frameDark{0x1A, 0x1A, 0x1E};
 inline const QColor bevelLight{0x70, 0x70, 0x78};
 inline const QColor titleText{0xFF, 0xFF, 0xFF};
 inline const QColor productText{0x9A, 0x9A, 0xA4};
-inline const QColor clockText{0xE0, 0xE0, 0xE0};
 
 // Buttons and captions.
 inline const QColor tile{0x58, 0x58, 0x60};

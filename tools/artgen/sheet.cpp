@@ -1,8 +1,10 @@
 #include "sheet.h"
 
 #include "canvas.h"
-#include "clock_layout.h"
 #include "core/artwork.h"
+#include "face/designs.h"
+#include "sample.h"
+#include "ui/settings_layout.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -84,31 +86,30 @@ QImage zoomed(const QImage& image, int factor)
 }
 
 // Outlines, at 4x, where the clock draws on a design.
-void drawLayout(QPainter& p, const clock_layout::Design& d, int f)
+void drawLayout(QPainter& p, const designs::Design& d, int f)
 {
     p.setBrush(Qt::NoBrush);
-    if (d.analog) {
-        const QPointF c = (QPointF(d.analog->centre) + QPointF(0.5, 0.5)) * f;
-        for (const clock_layout::Hand& hand : {d.analog->hour, d.analog->minute, d.analog->second}) {
+    if (d.hands) {
+        const QPointF c = (QPointF(d.hands->centre) + QPointF(0.5, 0.5)) * f;
+        for (const HandSize& hand : {d.hands->hour, d.hands->minute, d.hands->second}) {
             const qreal r = (hand.length + hand.width / 2.0) * f;
             p.setPen(QPen(QColor(255, 0, 0, 160), 1));
             p.drawEllipse(c, r, r);
         }
     }
     p.setPen(QPen(QColor(0, 200, 255, 220), 1));
-    if (d.readout) {
-        p.drawRect(QRectF(d.readout->topLeft() * f, d.readout->size() * f));
+    for (const QRect& place : {d.layout.panel, face_layout::bellCell(d.layout)}) {
+        if (!place.isEmpty()) {
+            p.drawRect(QRectF(place.topLeft() * f, place.size() * f));
+        }
     }
-    p.drawRect(QRectF(d.bell * f, QSizeF(7, 7) * f));
-    const QFont font = gothic(clock_layout::textPixelSize);
-    const QFontMetrics metrics(font);
-    for (const auto& text : d.texts) {
-        if (text) {
+    const QFontMetrics metrics(sample::textFont());
+    for (const auto& [text, at] :
+         {std::pair{d.layout.first, d.layout.firstAt}, std::pair{d.layout.second, d.layout.secondAt}}) {
+        if (text != face_layout::Text::None) {
+            const QString shown = face_layout::format(text, sample::time);
             p.setPen(QPen(QColor(0, 255, 120, 220), 1));
-            p.drawRect(
-                QRectF(text->at * f, QSizeF(metrics.horizontalAdvance(clock_layout::sampleText(text->kind)),
-                                            metrics.height()) *
-                                         f));
+            p.drawRect(QRectF(at * f, QSizeF(metrics.horizontalAdvance(shown), metrics.height()) * f));
         }
     }
 }
@@ -122,23 +123,42 @@ QImage settingsMock(const Catalogue& c, int scale)
     };
     QImage out = img(artwork::background::settings).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Pen p(&out);
-    const struct
-    {
-        QPoint at;
-        const char* path;
-    } parts[] = {
-        {{130, 56}, "buttons/Asi.png"},      {{178, 56}, "buttons/NoAsi.png"},
-        {{239, 56}, "buttons/Asi.png"},      {{288, 56}, "buttons/NoAsi.png"},
-        {{16, 58}, "buttons/Alm.png"},       {{72, 58}, "buttons/Pic_B.png"},
-        {{132, 58}, "buttons/Mae.png"},      {{180, 58}, "buttons/Usi.png"},
-        {{241, 58}, "buttons/TryOn_P.png"},  {{290, 58}, "buttons/TryOff.png"},
-        {{348, 58}, "buttons/StrtUp.png"},   {{396, 58}, "buttons/StrtUpDel.png"},
-        {{16, 184}, "buttons/Asi.png"},      {{72, 184}, "buttons/NoAsi.png"},
-        {{18, 186}, "buttons/SSon.png"},     {{74, 186}, "buttons/SSoff_B.png"},
-        {{144, 186}, "buttons/HariCol.png"}, {{384, 232}, "buttons/Close.png"},
+    using settings_layout::Control;
+    // An analog design's settings, with the first option of each choice chosen, the
+    // pointer over the design button and the tray icon button pressed.
+    const auto pictureOf = [](const settings_layout::Place& place) {
+        const artwork::ButtonPictures pictures = artwork::buttonPictures(place.face);
+        switch (place.control) {
+        case Control::Design:
+        case Control::SecondHandOff:
+            return pictures.hover;
+        case Control::TrayIconOn:
+            return pictures.pressed;
+        default:
+            return pictures.normal;
+        }
     };
-    for (const auto& part : parts) {
-        p.drawImage(part.at, img(part.path));
+    const auto chosen = [](Control control) {
+        return control == Control::AlwaysOnTop || control == Control::TrayIconOn ||
+               control == Control::SecondHandOn;
+    };
+    for (const settings_layout::Place& place : settings_layout::places) {
+        if (place.parent == settings_layout::Parent::DigitalPanel) {
+            continue;
+        }
+        QPoint at = place.at;
+        if (place.parent == settings_layout::Parent::AnalogPanel) {
+            at += settings_layout::designPanel.topLeft();
+        }
+        const QImage button = c.at(pictureOf(place), scale);
+        if (place.option) {
+            const QImage frame =
+                img(chosen(place.control) ? artwork::choiceSelected : artwork::choiceUnselected);
+            p.drawImage(at, frame);
+            // The button stands in the middle of its frame.
+            at += QPoint(frame.width() - button.width(), frame.height() - button.height()) / (2 * scale);
+        }
+        p.drawImage(at, button);
     }
     const QFont font = propGothic(12);
     const struct
@@ -200,8 +220,8 @@ QImage designZoom(const Catalogue& catalogue, bool withLayout, int scale)
 {
     constexpr int factor = 4;
     std::vector<Tile> tiles;
-    for (std::size_t type = 0; type < clock_layout::designs.size(); ++type) {
-        const QString path = artwork::atScale(QStringLiteral("designs/D_Pic%1.png").arg(type), scale);
+    for (int type = 0; type < designs::count; ++type) {
+        const QString path = artwork::atScale(artwork::designPicture(type), scale);
         bool present = false;
         for (const Artwork& item : catalogue.items()) {
             present = present || item.path == path;
@@ -215,7 +235,7 @@ QImage designZoom(const Catalogue& catalogue, bool withLayout, int scale)
         if (withLayout) {
             Pen p(&image);
             p.setRenderHint(QPainter::Antialiasing, false);
-            drawLayout(p, clock_layout::designs[type], factor);
+            drawLayout(p, designs::all()[std::size_t(type)], factor);
         }
         tiles.push_back({path + QStringLiteral(" (%1x)").arg(factor / scale), image});
     }

@@ -4,9 +4,10 @@
 
 #include "canvas.h"
 #include "catalogue.h"
-#include "clock_layout.h"
 #include "core/artwork.h"
-#include "palette.h"
+#include "face/digital_readout.h"
+#include "face/face_layout.h"
+#include "face/hand_geometry.h"
 
 #include <QPainterPath>
 #include <array>
@@ -79,7 +80,7 @@ QPainterPath digitPath(int digit, const QRectF& b)
 
 namespace {
 
-using clock_layout::Strip;
+using digital_readout::Strip;
 
 struct Lettering
 {
@@ -94,7 +95,7 @@ struct Lettering
 // cell; the blank cell and everything else black.
 QImage strip(const Strip& s, const Lettering& l, int scale)
 {
-    QImage image = filledCanvas(s.size, Qt::black, scale);
+    QImage image = filledCanvas(s.pictureSize, Qt::black, scale);
     Pen p(&image);
     p.setPen(QPen(Qt::white, l.stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -140,12 +141,12 @@ QPainterPath bellShape()
     return knob.united(body).united(lip).united(clapper);
 }
 
-// The bell's image (white on near-black) beside its mask (black on near-white), a 7 x 7
-// cell each; the clock ANDs the mask and XORs the image, so the bell is hard-edged.
+// The bell's image (white on near-black) beside its mask (black on near-white), a cell
+// each; the clock ANDs the mask and XORs the image, so the bell is hard-edged.
 QImage bellSprite(int scale)
 {
     const QPainterPath bell = bellShape();
-    const int cell = 7 * scale;
+    const int cell = face_layout::bellSize * scale;
     QImage image(2 * cell, cell, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     for (int y = 0; y < cell; ++y) {
@@ -158,15 +159,15 @@ QImage bellSprite(int scale)
     return image;
 }
 
-// The hand colour chooser's face: a white disc with a black rim on grey, no marks;
-// its hands turn round pixel (26, 26).
+// The hand colour chooser's face: a white disc with a black rim on grey, no marks,
+// round the pixel its hands turn round.
 QImage previewFace(int scale)
 {
     QImage image = filledCanvas(QSize(54, 52), QColor(0x62, 0x62, 0x62), scale);
     Pen p(&image);
     p.setPen(QPen(Qt::black, 2.0));
     p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(26.5, 26.5), 25.0, 25.0);
+    p.drawEllipse(QPointF(previewHands.centre) + QPointF(0.5, 0.5), 25.0, 25.0);
     return image;
 }
 
@@ -176,10 +177,11 @@ void addStrips(Catalogue& catalogue)
 {
     const Lettering small{QRectF(2.0, 2.0, 5.0, 8.0), 1.9, {4.5, 8.5}, 93.5, 1.1};
     const Lettering large{QRectF(3.5, 2.5, 9.0, 18.0), 3.0, {8.0, 15.5}, 164.5, 2.05};
-    catalogue.add(QString::fromLatin1(artwork::smallDigitStrip),
-                  [&](int scale) { return opaque(strip(clock_layout::smallStrip, small, scale)); });
-    catalogue.add(QString::fromLatin1(artwork::largeDigitStrip),
-                  [&](int scale) { return opaque(strip(clock_layout::largeStrip, large, scale)); });
+    for (const auto& [geometry, lettering] :
+         {std::pair{&digital_readout::smallStrip, &small}, std::pair{&digital_readout::largeStrip, &large}}) {
+        catalogue.add(QString::fromLatin1(geometry->picture),
+                      [&](int scale) { return opaque(strip(*geometry, *lettering, scale)); });
+    }
     catalogue.add(QString::fromLatin1(artwork::bellSprite),
                   [](int scale) { return opaque(bellSprite(scale)); });
     catalogue.add(QString::fromLatin1(artwork::handPreviewFace),
