@@ -18,11 +18,26 @@ QImage icon(int size)
     return art;
 }
 
+// Straight alpha, pixel by pixel: Qt's own conversion takes a different vector path on
+// different processors, and rounds a few edge pixels differently on each.
+QImage unpremultiplied(const QImage& premultiplied)
+{
+    QImage straight(premultiplied.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(straight.scanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            to[x] = qUnpremultiply(from[x]);
+        }
+    }
+    return straight;
+}
+
 } // namespace
 
 void addIcons(Catalogue& catalogue)
 {
     for (const int size : artwork::iconSizes) {
-        catalogue.addOneSize(artwork::icon(size), icon(size).convertToFormat(QImage::Format_ARGB32));
+        catalogue.addOneSize(artwork::icon(size), unpremultiplied(icon(size)));
     }
 }
