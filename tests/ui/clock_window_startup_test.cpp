@@ -4,6 +4,7 @@
 #include "support/temp_program_folder.h"
 #include "ui/settings_window.h"
 
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -235,6 +236,6 @@ TEST_F(InstalledStartUp, AUserFolderThatCannotBeMadeStopsStartUp)
     EXPECT_FALSE(app.start());
     EXPECT_FALSE(app.clockWindow().isVisible());
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains(platform.settingsFolder()))
+    EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(platform.settingsFolder())))
         << platform.messages[0].text.toStdString();
 }
