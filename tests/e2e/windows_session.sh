@@ -36,8 +36,16 @@ click_in() {
     sleep 1
 }
 
+# Polls for a window by its title: a search that meets a closing window (the menu) fails
+# and is simply tried again.
 window_named() {
-    timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+    local found
+    for _ in $(seq 120); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.5
+    done
+    return 1
 }
 
 echo "start-up: stored position, the design's size, cut to its outline"
@@ -72,7 +80,7 @@ grep -q "nekotokei.exe" <(strings "$shortcut"; strings -el "$shortcut") || fail 
 xdotool windowactivate --sync "$box" key Return
 sleep 1
 click_in "$settings" 411 252  # 閉じる
-xdotool search --onlyvisible --name '^設定$' >/dev/null && fail "the settings window stayed open"
+xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 && fail "the settings window stayed open"
 
 echo "終  了 writes the position and ends the program"
 click_in "$window" 42 60 3
