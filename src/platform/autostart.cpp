@@ -9,8 +9,6 @@
 
 #ifdef Q_OS_WIN
 #include "platform/windows_shortcut.h"
-
-#include <QStandardPaths>
 #endif
 
 namespace autostart {
@@ -81,8 +79,7 @@ QByteArray desktopEntry(const QString& executablePath)
 
 QString folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) +
-           QStringLiteral("/Startup");
+    return windowsStartupFolder();
 }
 
 QString entryFileName(const QString& executablePath)
@@ -93,9 +90,12 @@ QString entryFileName(const QString& executablePath)
 bool create(const QString& executablePath)
 {
     const QString start = folder();
-    return QDir(start).exists() && createWindowsShortcut(QDir::toNativeSeparators(QDir(start).filePath(
-                                                             entryFileName(executablePath))),
-                                                         QDir::toNativeSeparators(executablePath));
+    if (start.isEmpty() || !QDir(start).exists()) {
+        return false;
+    }
+    return createWindowsShortcut(
+        QDir::toNativeSeparators(QDir(start).filePath(entryFileName(executablePath))),
+        QDir::toNativeSeparators(executablePath));
 }
 
 #else

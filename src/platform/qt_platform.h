@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "platform/sound_player.h"
+#include "platform/system_sound.h"
 
 #include <memory>
 
@@ -38,6 +38,6 @@ public:
 private:
     QString settingsFolder_;
     QString dataFolder_;
-    SoundPlayer sound_;
+    SystemSound sound_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
 };

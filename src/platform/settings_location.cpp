@@ -12,6 +12,14 @@ namespace {
 
 const QStringList settingsFilePatterns = {QStringLiteral("*.zdt")};
 
+// The user's own settings folder: %APPDATA%\nekotokei on Windows, which roams with the
+// user as settings do there; ~/.config/nekotokei elsewhere.
+#ifdef Q_OS_WIN
+constexpr auto userSettingsLocation = QStandardPaths::AppDataLocation;
+#else
+constexpr auto userSettingsLocation = QStandardPaths::AppConfigLocation;
+#endif
+
 } // namespace
 
 Layout current()
@@ -21,7 +29,7 @@ Layout current()
         .executableFolder = executableFolder,
         .installedDataFolder =
             QDir::cleanPath(executableFolder + u'/' + QStringLiteral(NEKOTOKEI_DATA_FROM_EXECUTABLE)),
-        .userSettingsFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        .userSettingsFolder = QStandardPaths::writableLocation(userSettingsLocation),
         .canWriteIn = &canWriteIn,
     };
 }

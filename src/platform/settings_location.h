@@ -24,7 +24,8 @@ struct Layout
 };
 
 // The layout of the running program: its executable's folder, the data folder installed
-// beside it, and QStandardPaths::AppConfigLocation.
+// beside it, and the user's settings folder for the program (%APPDATA%\nekotokei on
+// Windows, ~/.config/nekotokei elsewhere).
 Layout current();
 
 // True when a file can be created in `folder` (tried, not guessed from permission bits).

@@ -1,10 +1,11 @@
 #include "platform/sound_player.h"
 
+#include "platform/wave_file.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -13,16 +14,6 @@
 
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;
-
-bool SoundPlayer::looksLikeWave(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray header = file.read(12);
-    return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
-}
 
 bool SoundPlayer::playWave(const QString& path)
 {

@@ -23,9 +23,6 @@ public:
     void stop();
     void beep();
 
-    // Whether the file starts like a RIFF wave file.
-    static bool looksLikeWave(const QString& path);
-
     // The standard sound's samples: 16-bit signed mono PCM at chimeSampleRate.
     static QByteArray chimeSamples();
     static constexpr int chimeSampleRate = 22050;

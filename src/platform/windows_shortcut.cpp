@@ -1,8 +1,21 @@
 #include "platform/windows_shortcut.h"
 
+#include <QDir>
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
+
+QString windowsStartupFolder()
+{
+    wchar_t* path = nullptr;
+    QString folder;
+    // Made when a new profile lacks it, as the start-up folder of other desktops is.
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &path))) {
+        folder = QDir::fromNativeSeparators(QString::fromWCharArray(path));
+    }
+    CoTaskMemFree(path);
+    return folder;
+}
 
 bool createWindowsShortcut(const QString& shortcutPath, const QString& targetPath)
 {

@@ -1,13 +1,13 @@
 #include "storage/alarm_file.h"
 
 #include "core/atomic_file.h"
+#include "core/cp932.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace alarm_file {
 
@@ -180,14 +180,12 @@ QString decode(const QByteArray& bytes)
     if (!utf8.hasError()) {
         return text;
     }
-    QStringDecoder cp932("windows-31j");
-    return cp932.isValid() ? cp932.decode(bytes) : text;
+    return decodeCp932(bytes).value_or(text);
 }
 
 QByteArray encode(const QString& text)
 {
-    QStringEncoder encoder(QStringEncoder::System);
-    return encoder.encode(text);
+    return text.toUtf8();
 }
 
 Parsed parse(const QString& content)

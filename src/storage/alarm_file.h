@@ -21,8 +21,9 @@ inline const QString standardSound = QStringLiteral("標準");
 inline const QString displayOn = QStringLiteral(" 表示 ");
 inline const QString displayOff = QStringLiteral("非表示");
 
-// The file's characters are in the system's code page (UTF-8 on Linux). A file that is
-// not valid UTF-8 is read as CP932, the code page of Japanese Windows installations.
+// The file is written in UTF-8 on every system (the system's code page of a Windows
+// installation may lack the characters of a message). A file that is not valid UTF-8 is
+// read as CP932, the code page of Japanese Windows installations, which older files use.
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 

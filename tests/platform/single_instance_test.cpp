@@ -20,16 +20,19 @@ TEST(SingleInstance, OneClockPerFolderAskedForwardByTheNext)
         QSignalSpy forward(&running, &SingleInstance::comeForwardRequested);
 
         // The same folder, however its path is spelt: through its parent, or through a
-        // symbolic link to it.
+        // symbolic link to it (a link Qt makes on Windows is a shortcut file instead).
+        QStringList spellings = {folder.path() + u"/../"_s + QDir(folder.path()).dirName()};
+#ifndef Q_OS_WIN
         const QString link = otherFolder.filePath(u"link"_s);
         ASSERT_TRUE(QFile::link(folder.path(), link));
-        const QString spellings[] = {folder.path() + u"/../"_s + QDir(folder.path()).dirName(), link};
+        spellings.append(link);
+#endif
         for (const QString& spelling : spellings) {
             SingleInstance second(spelling);
             EXPECT_FALSE(second.claim()) << spelling.toStdString();
             EXPECT_TRUE(forward.wait(5000)) << spelling.toStdString();
         }
-        EXPECT_EQ(forward.count(), 2);
+        EXPECT_EQ(forward.count(), spellings.size());
 
         SingleInstance other(otherFolder.path());
         EXPECT_TRUE(other.claim());

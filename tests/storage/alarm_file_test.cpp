@@ -3,9 +3,12 @@
 #include "support/temp_program_folder.h"
 
 #include <QElapsedTimer>
-#include <QStringEncoder>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -220,10 +223,10 @@ TEST(AlarmFile, ReadsUtf8AndFallsBackToCp932)
 {
     const QString text = u"\"07:30\",1,\"標準\",\" 表示 \",\"時間になりました。\"\r\n"_s;
     EXPECT_EQ(alarm_file::decode(text.toUtf8()), text);
-    QStringEncoder cp932("windows-31j");
-    ASSERT_TRUE(cp932.isValid());
-    const QByteArray windowsBytes = cp932.encode(text);
-    ASSERT_NE(windowsBytes, text.toUtf8());
+    // The same line as Japanese Windows writes it, in CP932 (表 holds a backslash byte).
+    const QByteArray windowsBytes =
+        QByteArray::fromHex("2230373a3330222c312c2295578f80222c2220955c8ea620222c228e9e"
+                            "8ad482c982c882e882dc82b582bd8142220d0a");
     EXPECT_EQ(alarm_file::decode(windowsBytes), text);
 }
 
@@ -259,22 +262,24 @@ TEST_F(AlarmFileOnDisk, CurrentFormEmptyOrDamagedFileIsNotRewritten)
 TEST_F(AlarmFileOnDisk, SpecialOrHugeFilesAreRefusedAndSaySo)
 {
     using enum FileFailure::Cause;
+    std::vector<std::pair<alarm_file::Load, FileFailure::Cause>> refused;
     folder.remove(u"alm.zdt"_s);
+#ifdef Q_OS_UNIX
     ASSERT_EQ(mkfifo(QFile::encodeName(path()).constData(), 0600), 0); // would block until written
-    const alarm_file::Load fifo = alarm_file::load(path());
+    refused.emplace_back(alarm_file::load(path()), NotRegularFile);
     folder.remove(u"alm.zdt"_s);
     ASSERT_TRUE(QFile::link(u"/dev/zero"_s, path())); // would read until memory runs out
-    const alarm_file::Load zero = alarm_file::load(path());
+    refused.emplace_back(alarm_file::load(path()), NotRegularFile);
     folder.remove(u"alm.zdt"_s);
+#endif
     folder.write(u"alm.zdt"_s, QByteArray(2 << 20, '\n'));
-    const alarm_file::Load huge = alarm_file::load(path());
+    refused.emplace_back(alarm_file::load(path()), TooLarge);
 
-    for (const auto& [load, cause] :
-         {std::pair{&fifo, NotRegularFile}, std::pair{&zero, NotRegularFile}, std::pair{&huge, TooLarge}}) {
-        EXPECT_TRUE(load->table.empty());
-        ASSERT_TRUE(load->readFailure);
-        EXPECT_EQ(load->readFailure->cause, cause);
-        EXPECT_EQ(load->readFailure->path, path());
+    for (const auto& [load, cause] : refused) {
+        EXPECT_TRUE(load.table.empty());
+        ASSERT_TRUE(load.readFailure);
+        EXPECT_EQ(load.readFailure->cause, cause);
+        EXPECT_EQ(load.readFailure->path, path());
     }
 }
 

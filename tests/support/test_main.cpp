@@ -7,6 +7,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(NEKOTOKEI_TEST_SCREEN_SCALE));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     installFontSubstitutions();

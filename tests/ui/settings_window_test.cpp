@@ -1,4 +1,5 @@
 #include "core/artwork.h"
+#include "platform/app_identity.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
@@ -183,8 +184,7 @@ TEST_F(SettingsWindowTest, HelpTextFollowsThePointer)
     moveTo(button("trayIconOnButton"), {-20, 5});
     EXPECT_TRUE(helpText().isEmpty());
     moveTo(button("registerStartupButton"), {5, 5});
-    EXPECT_EQ(helpText(),
-              u"スタートアップにぽてりんを登録します。\nログイン時に自動的にぽてりんが起動します。"_s);
+    EXPECT_EQ(helpText(), QString(startupRegistrationHelp()).replace(u"\r\n"_s, u"\n"_s));
     moveTo(button("secondHandOnButton"), {5, 5});
     EXPECT_EQ(panelHelpText(), u"秒針を表示するようにします。"_s);
     moveTo(button("handColourButton"), {5, 5});
