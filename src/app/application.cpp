@@ -6,7 +6,9 @@
 #include "platform/settings_location.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
+#include "ui/accessible_clock.h"
 #include "ui/notice_texts.h"
+#include "widgets/accessible_widgets.h"
 
 #include <QApplication>
 
@@ -21,6 +23,8 @@ Application::Application(Platform& platform)
     QApplication::setWindowIcon(programIcon());
     installFontSubstitutions();
     installQtTranslations();
+    accessibility::install();
+    accessible_clock::install();
 
     // The clock sleeps until its next beat: what a setting changes is shown at once.
     for (const auto changed :

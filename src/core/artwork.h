@@ -42,39 +42,54 @@ inline int pictureScale(qreal devicePixelRatio)
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
-// Window backgrounds; each window is exactly the size of its picture.
+// A window background and the title its strip shows, which is the window's title too.
+// Each window is exactly the size of its picture.
+struct Background
+{
+    const char* path;
+    const char* title = nullptr; // none: a frame only
+};
+
 namespace background {
-inline constexpr char settings[] = "backgrounds/Form3.png";
-inline constexpr char message[] = "backgrounds/Form4.png";
-inline constexpr char alarmEdit[] = "backgrounds/Form5.png";
-inline constexpr char handColour[] = "backgrounds/Form6.png";
-inline constexpr char designChooser[] = "backgrounds/Form7.png";
-inline constexpr char alarmList[] = "backgrounds/Form8.png";
-inline constexpr char readoutColour[] = "backgrounds/Form9.png";
-inline constexpr char about[] = "backgrounds/Seihin.png";
+inline constexpr Background settings{"backgrounds/Form3.png", "設定"};
+inline constexpr Background message{"backgrounds/Form4.png"};
+inline constexpr Background alarmEdit{"backgrounds/Form5.png", "アラームの設定"};
+inline constexpr Background handColour{"backgrounds/Form6.png", "針の色変更"};
+inline constexpr Background designChooser{"backgrounds/Form7.png", "ねこ画像の変更"};
+inline constexpr Background alarmList{"backgrounds/Form8.png", "アラーム"};
+inline constexpr Background readoutColour{"backgrounds/Form9.png", "時刻・日付の色変更"};
+inline constexpr Background about{"backgrounds/Seihin.png", "製品情報"};
 } // namespace background
 
-// Three-state button faces, each three pictures (buttonPictures).
+// A three-state button face: the name of its three pictures (buttonPictures) and the
+// word its picture shows under the icon, if any. The generator draws the word, and a
+// screen reader says it as the button's name.
+struct Face
+{
+    const char* name;
+    const char* caption = nullptr;
+};
+
 namespace face {
-inline constexpr char close[] = "Close";
-inline constexpr char closeSmall[] = "CloseSmall";
-inline constexpr char apply[] = "Apply";
-inline constexpr char change[] = "Change";
-inline constexpr char cancel[] = "Cancel";
-inline constexpr char alarms[] = "Alm";
-inline constexpr char design[] = "Pic";
-inline constexpr char alwaysOnTop[] = "Mae";
-inline constexpr char normalStacking[] = "Usi";
-inline constexpr char trayIconOn[] = "TryOn";
-inline constexpr char trayIconOff[] = "TryOff";
-inline constexpr char registerStartup[] = "StrtUp";
-inline constexpr char unregisterStartup[] = "StrtUpDel";
-inline constexpr char secondHandOn[] = "SSon";
-inline constexpr char secondHandOff[] = "SSoff";
-inline constexpr char handColour[] = "HariCol";
-inline constexpr char readoutColour[] = "Col";
-inline constexpr char colonShown[] = "ColonA";
-inline constexpr char colonHidden[] = "ColonB";
+inline constexpr Face close{"Close", "閉じる"};
+inline constexpr Face closeSmall{"CloseSmall", "閉じる"};
+inline constexpr Face apply{"Apply", "適用"};
+inline constexpr Face change{"Change", "変更する"};
+inline constexpr Face cancel{"Cancel", "キャンセル"};
+inline constexpr Face alarms{"Alm"};
+inline constexpr Face design{"Pic"};
+inline constexpr Face alwaysOnTop{"Mae"};
+inline constexpr Face normalStacking{"Usi"};
+inline constexpr Face trayIconOn{"TryOn"};
+inline constexpr Face trayIconOff{"TryOff"};
+inline constexpr Face registerStartup{"StrtUp"};
+inline constexpr Face unregisterStartup{"StrtUpDel"};
+inline constexpr Face secondHandOn{"SSon"};
+inline constexpr Face secondHandOff{"SSoff"};
+inline constexpr Face handColour{"HariCol"};
+inline constexpr Face readoutColour{"Col"};
+inline constexpr Face colonShown{"ColonA"};
+inline constexpr Face colonHidden{"ColonB"};
 } // namespace face
 
 // The pictures of a button face: "buttons/<face>.png" as it normally shows, "<face>_P"
@@ -85,9 +100,9 @@ struct ButtonPictures
     QString pressed;
     QString hover;
 };
-inline ButtonPictures buttonPictures(const char* face)
+inline ButtonPictures buttonPictures(const Face& face)
 {
-    const QString base = QStringLiteral("buttons/") + QLatin1String(face);
+    const QString base = QStringLiteral("buttons/") + QLatin1String(face.name);
     return {base + QStringLiteral(".png"), base + QStringLiteral("_P.png"), base + QStringLiteral("_B.png")};
 }
 
@@ -95,21 +110,28 @@ inline ButtonPictures buttonPictures(const char* face)
 inline constexpr char choiceSelected[] = "buttons/Asi.png";
 inline constexpr char choiceUnselected[] = "buttons/NoAsi.png";
 
-// Captions of the highlight-bar buttons.
+// A highlight bar's caption: its picture and the words the picture shows, which the
+// generator draws and a screen reader says as the bar's name.
+struct Caption
+{
+    const char* path;
+    const char* text;
+};
+
 namespace caption {
-inline constexpr char addAlarm[] = "captions/AlmPlus.png";
-inline constexpr char changeAlarm[] = "captions/SetHen.png";
-inline constexpr char deleteAlarm[] = "captions/BtnAlmDel.png";
-inline constexpr char standardSound[] = "captions/FutWav.png";
-inline constexpr char chooseWave[] = "captions/HenWav.png";
-inline constexpr char stepUp[] = "captions/TimeUp.png";
-inline constexpr char stepDown[] = "captions/TimeDown.png";
-inline constexpr char makerSite[] = "captions/Btn1a.png";
-inline constexpr char guidePage[] = "captions/Btn2a.png";
-inline constexpr char hourHandColour[] = "captions/Bt_TH.png";
-inline constexpr char minuteHandColour[] = "captions/Bt_TM.png";
-inline constexpr char secondHandColour[] = "captions/Bt_TS.png";
-inline constexpr char pickColour[] = "captions/Picture2.png";
+inline constexpr Caption addAlarm{"captions/AlmPlus.png", "アラームを追加"};
+inline constexpr Caption changeAlarm{"captions/SetHen.png", "設定の変更"};
+inline constexpr Caption deleteAlarm{"captions/BtnAlmDel.png", "設定を削除する"};
+inline constexpr Caption standardSound{"captions/FutWav.png", "標準に戻す"};
+inline constexpr Caption chooseWave{"captions/HenWav.png", "変更する"};
+inline constexpr Caption stepUp{"captions/TimeUp.png", "▲"};
+inline constexpr Caption stepDown{"captions/TimeDown.png", "▼"};
+inline constexpr Caption makerSite{"captions/Btn1a.png", "開発・配布元サイト"};
+inline constexpr Caption guidePage{"captions/Btn2a.png", "本ソフト専用ウェブページ"};
+inline constexpr Caption hourHandColour{"captions/Bt_TH.png", "短針の色を変更"};
+inline constexpr Caption minuteHandColour{"captions/Bt_TM.png", "長針の色を変更"};
+inline constexpr Caption secondHandColour{"captions/Bt_TS.png", "秒針の色を変更"};
+inline constexpr Caption pickColour{"captions/Picture2.png", "色の指定"};
 } // namespace caption
 
 // The clock's digit strips and bell sprite, and the hand colour window's small face.

@@ -17,10 +17,11 @@ struct LocalTime
 
     static LocalTime fromDateTime(const QDateTime& dateTime);
 
-    // One number per calendar day, larger for a later day (not a count of days), and one
-    // per second: what a drawing keys its reuse on.
+    // One number per calendar day, larger for a later day (not a count of days), one per
+    // minute and one per second: what a drawing keys its reuse on.
     constexpr long long dayKey() const { return (year * 13LL + month) * 32 + day; }
-    constexpr long long secondKey() const { return ((dayKey() * 24 + hour) * 60 + minute) * 61 + second; }
+    constexpr long long minuteKey() const { return (dayKey() * 24 + hour) * 60 + minute; }
+    constexpr long long secondKey() const { return minuteKey() * 61 + second; }
 
     friend bool operator==(const LocalTime&, const LocalTime&) = default;
 };

@@ -16,13 +16,13 @@ constexpr ColourRef white = 0x00FFFFFF;
 
 } // namespace
 
-AboutWindow::AboutWindow(Platform& platform)
-    : PictureDialog(artwork::background::about, QStringLiteral("製品情報")), platform_(platform)
+AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background::about), platform_(platform)
 {
     setObjectName(QStringLiteral("aboutWindow"));
     auto* icon = new QLabel(this);
     icon->setGeometry(16, 32, 51, 51);
     icon->setPixmap(programIcon().pixmap(QSize(51, 51), devicePixelRatioF()));
+    icon->setAccessibleName(applicationTitle());
 
     addLabel(this, productEdition(), {80, 32, 352, 20}, white, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);

@@ -20,22 +20,24 @@ constexpr ColourRef textColour = 0x00E0E0E0;
 } // namespace
 
 AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>& alarm)
-    : PictureDialog(artwork::background::alarmEdit, QStringLiteral("アラームの設定")), platform_(platform)
+    : PictureDialog(artwork::background::alarmEdit), platform_(platform)
 {
     setObjectName(QStringLiteral("alarmEditWindow"));
     addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
     hourText_ = addLabel(this, QString(), {14, 54, 40, 33}, textColour, 24, fixedFace);
     hourText_->setObjectName(QStringLiteral("hour"));
-    addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
+    QLabel* hourUnit =
+        addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
     minuteText_ = addLabel(this, QString(), {142, 54, 40, 33}, textColour, 24, fixedFace);
     minuteText_->setObjectName(QStringLiteral("minute"));
-    addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
-    addStepper(artwork::caption::stepUp, {78, 54}, TimeStep::HourUp, "hourUp");
-    addStepper(artwork::caption::stepDown, {78, 70}, TimeStep::HourDown, "hourDown");
-    addStepper(artwork::caption::stepUp, {201, 54}, TimeStep::MinuteUp, "minuteUp");
-    addStepper(artwork::caption::stepDown, {201, 70}, TimeStep::MinuteDown, "minuteDown");
+    QLabel* minuteUnit =
+        addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
+    addStepper(artwork::caption::stepUp, {78, 54}, TimeStep::HourUp, hourUnit, "hourUp");
+    addStepper(artwork::caption::stepDown, {78, 70}, TimeStep::HourDown, hourUnit, "hourDown");
+    addStepper(artwork::caption::stepUp, {201, 54}, TimeStep::MinuteUp, minuteUnit, "minuteUp");
+    addStepper(artwork::caption::stepDown, {201, 70}, TimeStep::MinuteDown, minuteUnit, "minuteDown");
 
-    addLabel(this, QStringLiteral("アラーム音色"), {10, 102, 86, 14}, white);
+    QLabel* soundLabel = addLabel(this, QStringLiteral("アラーム音色"), {10, 102, 86, 14}, white);
     auto* standardSoundBar = new HighlightBar(artwork::caption::standardSound, this);
     standardSoundBar->setObjectName(QStringLiteral("standardSound"));
     standardSoundBar->move(96, 101);
@@ -52,6 +54,7 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
     soundPalette.setColor(QPalette::Base, toQColor(HighlightBar::normalColour));
     soundPalette.setColor(QPalette::Text, toQColor(textColour));
     soundField_->setPalette(soundPalette);
+    soundLabel->setBuddy(soundField_);
     chooseWaveBar_ = new HighlightBar(artwork::caption::chooseWave, this);
     chooseWaveBar_->setObjectName(QStringLiteral("chooseWave"));
     chooseWaveBar_->move(280, 120);
@@ -67,8 +70,9 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
     showMessageBox_->setPalette(checkPalette);
     showMessageBox_->setChecked(true);
 
-    addLabel(this, QStringLiteral("アラームメッセージ"), {12, 196, 116, 14}, white);
+    QLabel* messageLabel = addLabel(this, QStringLiteral("アラームメッセージ"), {12, 196, 116, 14}, white);
     messageField_ = new QLineEdit(this);
+    messageLabel->setBuddy(messageField_);
     messageField_->setObjectName(QStringLiteral("messageField"));
     messageField_->setGeometry(128, 192, 201, 17);
     connect(showMessageBox_, &QCheckBox::toggled, messageField_, &QLineEdit::setEnabled);
@@ -100,10 +104,13 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
     repeatTimer_->start();
 }
 
-HighlightBar* AlarmEditWindow::addStepper(const char* caption, QPoint at, TimeStep step, const char* name)
+HighlightBar* AlarmEditWindow::addStepper(const artwork::Caption& caption, QPoint at, TimeStep step,
+                                          const QLabel* unit, const char* name)
 {
     auto* bar = new HighlightBar(caption, this);
     bar->setObjectName(QString::fromLatin1(name));
+    // A screen reader tells which field an arrow steps by the unit beside that field.
+    bar->setAccessibleDescription(unit->text());
     bar->move(at);
     connect(bar, &HighlightBar::pressed, this, [this, step] {
         heldStep_ = step;

@@ -7,6 +7,10 @@
 #include <optional>
 
 class HighlightBar;
+
+namespace artwork {
+struct Caption;
+}
 class Platform;
 class QCheckBox;
 class QLabel;
@@ -36,7 +40,9 @@ signals:
     void accepted(const Alarm& alarm);
 
 private:
-    HighlightBar* addStepper(const char* caption, QPoint at, TimeStep step, const char* name);
+    // A stepping bar for the field whose unit ("時", "分") is `unit`.
+    HighlightBar* addStepper(const artwork::Caption& caption, QPoint at, TimeStep step, const QLabel* unit,
+                             const char* name);
     void step(TimeStep step);
     void showTime();
     void setSound(const std::optional<QString>& waveFile);

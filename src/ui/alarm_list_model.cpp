@@ -2,6 +2,8 @@
 
 #include "storage/alarm_file.h"
 
+#include <QFileInfo>
+
 AlarmListModel::AlarmListModel(const AlarmTable& alarms, QObject* parent) : QAbstractListModel(parent)
 {
     for (const Alarm& alarm : alarms) {
@@ -27,9 +29,26 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
                                 : alarm_file::timeText(entry.alarm);
     case Qt::CheckStateRole:
         return entry.alarm.enabled ? Qt::Checked : Qt::Unchecked;
+    case Qt::AccessibleTextRole:
+        return spoken(entry.alarm);
     default:
         return {};
     }
+}
+
+QString AlarmListModel::spoken(const Alarm& alarm)
+{
+    const QString sound = alarm.waveFile ? QFileInfo(*alarm.waveFile).fileName() : alarm_file::standardSound;
+    QStringList parts{
+        alarm_file::timeText(alarm),
+        alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ"),
+        soundHeading + u' ' + sound,
+        displayHeading + u' ' + alarm_file::displayText(alarm).trimmed(),
+    };
+    if (!alarm.message.isEmpty()) {
+        parts << messageHeading + u' ' + alarm.message;
+    }
+    return parts.join(QStringLiteral("、"));
 }
 
 bool AlarmListModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -7,12 +7,18 @@
 
 // The alarm list window's working copy of the alarm table, one entry an alarm. An entry
 // shows the alarm's time, and its display flag as well once it was added or changed in
-// this window; its check mark is the alarm's enabled flag.
+// this window; its check mark is the alarm's enabled flag. A screen reader reads an
+// entry as the whole alarm: time, on or off, sound, whether the message shows, message.
 class AlarmListModel final : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
+    // The headings of an alarm's details, as the window shows them beside the list.
+    static inline const QString soundHeading = QStringLiteral("アラーム音色");
+    static inline const QString displayHeading = QStringLiteral("メッセージの表示");
+    static inline const QString messageHeading = QStringLiteral("メッセージ内容");
+
     AlarmListModel(const AlarmTable& alarms, QObject* parent);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -32,6 +38,9 @@ public:
     void takeSaved(const AlarmTable& saved);
 
 private:
+    // An entry as a screen reader says it; a wave file by its name.
+    static QString spoken(const Alarm& alarm);
+
     struct Entry
     {
         Alarm alarm;

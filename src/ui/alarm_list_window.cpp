@@ -19,7 +19,7 @@ namespace {
 constexpr ColourRef headingColour = 0x00F19B72;
 constexpr ColourRef textColour = 0x00E0E0E0;
 
-HighlightBar* addBar(QWidget* parent, const char* caption, QPoint at, const char* name)
+HighlightBar* addBar(QWidget* parent, const artwork::Caption& caption, QPoint at, const char* name)
 {
     auto* bar = new HighlightBar(caption, parent);
     bar->setObjectName(QString::fromLatin1(name));
@@ -37,16 +37,15 @@ QLabel* addDetail(QWidget* parent, const QRect& geometry, const char* name)
 } // namespace
 
 AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::alarmList, QStringLiteral("アラーム")), model_(model),
-      dialogs_(dialogs), platform_(platform)
+    : PictureDialog(artwork::background::alarmList), model_(model), dialogs_(dialogs), platform_(platform)
 {
     setObjectName(QStringLiteral("alarmListWindow"));
     addLabel(this, QStringLiteral("設定アラーム一覧"), {8, 37, 120, 14}, textColour);
     addLabel(this, QStringLiteral("アラーム設定内容"), {72, 56, 110, 14}, textColour);
     addLabel(this, QStringLiteral("設定時刻"), {72, 72, 60, 14}, headingColour);
-    addLabel(this, QStringLiteral("メッセージの表示"), {184, 72, 110, 14}, headingColour);
-    addLabel(this, QStringLiteral("メッセージ内容"), {72, 96, 100, 14}, headingColour);
-    addLabel(this, QStringLiteral("アラーム音色"), {72, 136, 100, 14}, headingColour);
+    addLabel(this, AlarmListModel::displayHeading, {184, 72, 110, 14}, headingColour);
+    addLabel(this, AlarmListModel::messageHeading, {72, 96, 100, 14}, headingColour);
+    addLabel(this, AlarmListModel::soundHeading, {72, 136, 100, 14}, headingColour);
     timeDetail_ = addDetail(this, {136, 72, 53, 17}, "timeDetail");
     displayDetail_ = addDetail(this, {296, 72, 57, 17}, "displayDetail");
     messageDetail_ = addDetail(this, {75, 112, 258, 18}, "messageDetail");

@@ -5,7 +5,9 @@
 #include "model/clock_model.h"
 #include "platform/platform.h"
 #include "ui/notice_texts.h"
+#include "ui/spoken_time.h"
 #include "ui/window_placement.h"
+#include "widgets/accessible_widgets.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -82,6 +84,22 @@ void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
     if (face_.refreshReadout(settings.design, now, settings.colonStyle, colonPhase)) {
         update(face_.panelRect());
     }
+    // What a screen reader hears changes with the minute, and with the bell (a whole redraw).
+    const bool newMinute = now.minuteKey() != shown_.minuteKey();
+    shown_ = now;
+    if (newMinute || whole) {
+        accessibility::descriptionChanged(this);
+    }
+}
+
+QString ClockWindow::spokenReading() const
+{
+    return spokenTime(shown_, model_.bellShown());
+}
+
+void ClockWindow::openMenu()
+{
+    emit menuRequested(mapToGlobal(rect().center()));
 }
 
 void ClockWindow::loadPicture()

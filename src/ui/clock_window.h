@@ -39,6 +39,12 @@ public:
     // The window's pixels as last drawn.
     const ClockFace& face() const { return face_; }
 
+    // The reading last shown, as a screen reader says it (with the alarm when the bell shows).
+    QString spokenReading() const;
+    // Asks for the menu at the clock's middle, as a click there does: a screen reader's
+    // way to it.
+    void openMenu();
+
 signals:
     // A click asks for the menu at a screen position.
     void menuRequested(QPoint at);
@@ -71,4 +77,5 @@ private:
     ClockFace face_;
     QImage picture_; // at the scale the face is drawn at
     long long drawnSecond_ = -1;
+    LocalTime shown_; // the reading last shown
 };

@@ -40,8 +40,7 @@ QRadioButton* addOption(QWidget* parent, int design, const QRect& geometry)
 } // namespace
 
 DesignChooserWindow::DesignChooserWindow(ClockModel& model)
-    : PictureDialog(artwork::background::designChooser, QStringLiteral("ねこ画像の変更")), model_(model),
-      chosenDesign_(model.settings().design)
+    : PictureDialog(artwork::background::designChooser), model_(model), chosenDesign_(model.settings().design)
 {
     setObjectName(QStringLiteral("designChooserWindow"));
     auto* options = new QButtonGroup(this);
@@ -50,6 +49,7 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
         const QRect outside(previewPlaces[design], preview.size() + QSize(2, 2));
         auto* view = new PictureView(this, outside, true);
         view->setObjectName(QStringLiteral("preview%1").arg(design));
+        view->setAccessibleName(QString::fromLatin1(designs::find(DesignIndex{design})->name));
         view->setPicture(preview);
         QRadioButton* option =
             addOption(this, design, QRect(outside.left(), outside.bottom() + 2, outside.width(), 12));
@@ -60,8 +60,12 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
         countAsBackground(view);
         countAsBackground(option);
     }
-    connect(options, &QButtonGroup::idClicked, this,
-            [this](int design) { chosenDesign_ = DesignIndex{design}; });
+    // Toggled, not only clicked: a screen reader's action checks an option without a click.
+    connect(options, &QButtonGroup::idToggled, this, [this](int design, bool checked) {
+        if (checked) {
+            chosenDesign_ = DesignIndex{design};
+        }
+    });
 
     applyButton_ = addImageButton(artwork::face::change, {304, 312}, "applyButton");
     connect(applyButton_, &ImageButton::released, this, [this] { model_.setDesign(chosenDesign_); });

@@ -22,12 +22,13 @@ QImage facePicture(int scale)
 } // namespace
 
 HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::handColour, QStringLiteral("針の色変更")), model_(model),
-      dialogs_(dialogs), platform_(platform), face_(facePicture(1))
+    : PictureDialog(artwork::background::handColour), model_(model), dialogs_(dialogs), platform_(platform),
+      face_(facePicture(1))
 {
     setObjectName(QStringLiteral("handColourWindow"));
     preview_ = new PictureView(this, QRect(QPoint(16, 40), face_.size()), false);
     preview_->setObjectName(QStringLiteral("handPreview"));
+    preview_->setAccessibleName(QStringLiteral("プレビュー"));
 
     // The rows run minute, hour, second from the top.
     const ClockSettings& settings = model_.settings();
@@ -36,19 +37,22 @@ HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform
         Hand hand;
         int y;
         ColourRef colour;
-        const char* caption;
+        const artwork::Caption& caption;
         const char* swatchName;
         const char* barName;
+        const char* spokenName; // what a screen reader calls the swatch, before its colour
     } rows[] = {
         {Minute, 40, settings.minuteHandColour, artwork::caption::minuteHandColour, "minuteSwatch",
-         "minuteButton"},
-        {Hour, 68, settings.hourHandColour, artwork::caption::hourHandColour, "hourSwatch", "hourButton"},
+         "minuteButton", "長針の色"},
+        {Hour, 68, settings.hourHandColour, artwork::caption::hourHandColour, "hourSwatch", "hourButton",
+         "短針の色"},
         {Second, 96, settings.secondHandColour, artwork::caption::secondHandColour, "secondSwatch",
-         "secondButton"},
+         "secondButton", "秒針の色"},
     };
     for (const auto& row : rows) {
         auto* swatch = new PictureView(this, QRect(96, row.y, 15, 15), true);
         swatch->setObjectName(QString::fromLatin1(row.swatchName));
+        swatch->setAccessibleName(QString::fromUtf8(row.spokenName));
         swatch->setFillColour(row.colour);
         colours_[row.hand] = row.colour;
         swatches_[row.hand] = swatch;

@@ -21,10 +21,12 @@ constexpr QPoint baseButton(85, 62);
 } // namespace
 
 MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platform& platform)
-    : PictureDialog(artwork::background::message, applicationTitle()), model_(model), platform_(platform)
+    : PictureDialog(artwork::background::message), model_(model), platform_(platform)
 {
     setObjectName(QStringLiteral("messageWindow"));
+    setWindowTitle(applicationTitle());
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAlert(true);
 
     text_ = new WrappedText(this);
     text_->setObjectName(QStringLiteral("messageText"));
@@ -68,6 +70,7 @@ void MessageWindow::showMessages()
 {
     QString shown = messages_.join(QStringLiteral("\n\n"));
     text_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setAccessibleDescription(shown);
     int extra = std::max(0, text_->heightFor(baseTextBox.width()) - baseTextBox.height());
     // Never taller than the screen: a message longer than that shows its middle part.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

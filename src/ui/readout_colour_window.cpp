@@ -19,16 +19,18 @@ const digital_readout::Strip& strip = digital_readout::largeStrip;
 } // namespace
 
 ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::readoutColour, QStringLiteral("時刻・日付の色変更")), model_(model),
-      dialogs_(dialogs), platform_(platform), editedColour_(model.settings().readoutColour)
+    : PictureDialog(artwork::background::readoutColour), model_(model), dialogs_(dialogs),
+      platform_(platform), editedColour_(model.settings().readoutColour)
 {
     setObjectName(QStringLiteral("readoutColourWindow"));
     // Until the first tick the preview is a plain box of the colour.
     preview_ = new PictureView(this, QRect(QPoint(16, 40), strip.panelSize), false);
     preview_->setObjectName(QStringLiteral("readoutPreview"));
+    preview_->setAccessibleName(QStringLiteral("プレビュー"));
     preview_->setFillColour(editedColour_);
     swatch_ = new PictureView(this, QRect(96, 48, 17, 17), true);
     swatch_->setObjectName(QStringLiteral("swatch"));
+    swatch_->setAccessibleName(QStringLiteral("時刻・日付の色"));
     swatch_->setFillColour(editedColour_);
 
     auto* pickBar = new HighlightBar(artwork::caption::pickColour, this);

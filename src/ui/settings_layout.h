@@ -45,7 +45,7 @@ struct Place
     Control control;
     Parent parent = Parent::Window;
     QPoint at; // in the parent: the button's place, or for an option its frame's
-    const char* face = nullptr;
+    artwork::Face face{};
     // One of a choice of two: the button stands in a frame that shows whether it is chosen.
     bool option = false;
 };

@@ -49,8 +49,8 @@ void showChoice(T value, T first, ChoiceFrame* firstFrame, T second, ChoiceFrame
 } // namespace
 
 SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::settings, QStringLiteral("設定")), model_(model), dialogs_(dialogs),
-      platform_(platform), colonShownFace_(ButtonFace::load(artwork::face::colonShown)),
+    : PictureDialog(artwork::background::settings), model_(model), dialogs_(dialogs), platform_(platform),
+      colonShownFace_(ButtonFace::load(artwork::face::colonShown)),
       colonHiddenFace_(ButtonFace::load(artwork::face::colonHidden))
 {
     setObjectName(QStringLiteral("settingsWindow"));
@@ -268,6 +268,8 @@ void SettingsWindow::showHelp(ImageButton* button, QLabel* help, const QString& 
 {
     QString shown = helpText;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // What the help says on hover, a screen reader says of the button.
+    button->setAccessibleDescription(shown);
     connect(button, &ImageButton::hovered, help,
             [help, shown](bool inside) { help->setText(inside ? shown : QString()); });
 }

@@ -1,27 +1,24 @@
 #include "widgets/engraved_line.h"
 
-#include <QWidget>
+#include <QPainter>
 
-namespace {
-
-void addLine(QWidget* parent, const QRect& rect, ColourRef colour)
+EngravedLine::EngravedLine(QWidget* parent, QPoint from, QPoint to, ColourRef grey)
+    : QWidget(parent), horizontal_(from.y() == to.y()), grey_(grey)
 {
-    auto* line = new QWidget(parent);
-    line->setGeometry(rect);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
-    line->setPalette(palette);
-    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(horizontal_ ? QRect(from.x(), from.y(), to.x() - from.x() + 1, 2)
+                            : QRect(from.x(), from.y(), 2, to.y() - from.y() + 1));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-} // namespace
+void EngravedLine::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect black = horizontal_ ? QRect(0, 0, width(), 1) : QRect(0, 0, 1, height());
+    painter.fillRect(black, toQColor(0));
+    painter.fillRect(black.translated(horizontal_ ? QPoint(0, 1) : QPoint(1, 0)), toQColor(grey_));
+}
 
 void addEngravedLine(QWidget* parent, QPoint from, QPoint to, ColourRef grey)
 {
-    const bool horizontal = from.y() == to.y();
-    const QRect black = horizontal ? QRect(from.x(), from.y(), to.x() - from.x() + 1, 1)
-                                   : QRect(from.x(), from.y(), 1, to.y() - from.y() + 1);
-    addLine(parent, black, 0);
-    addLine(parent, black.translated(horizontal ? QPoint(0, 1) : QPoint(1, 0)), grey);
+    new EngravedLine(parent, from, to, grey);
 }

@@ -11,7 +11,8 @@ constexpr QPoint captionOffset(8, 1);
 
 } // namespace
 
-HighlightBar::HighlightBar(const char* caption, QWidget* parent) : KeyboardButton(parent), caption_(caption)
+HighlightBar::HighlightBar(const artwork::Caption& caption, QWidget* parent)
+    : KeyboardButton(parent), caption_(caption.path), captionText_(QString::fromUtf8(caption.text))
 {
     setMouseTracking(true);
     setFixedSize(caption_.size().width() + 2 * captionOffset.x(), 15);
@@ -55,7 +56,7 @@ void HighlightBar::paintEvent(QPaintEvent*)
     drawFocusMark(painter, rect());
 }
 
-void HighlightBar::activate()
+void HighlightBar::click()
 {
     emit released();
 }
@@ -89,6 +90,6 @@ void HighlightBar::mouseReleaseEvent(QMouseEvent* event)
         emit letGo();
     }
     if (overCaption(event->position())) {
-        emit released();
+        click();
     }
 }

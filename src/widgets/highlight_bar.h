@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/artwork.h"
 #include "core/colour.h"
 #include "widgets/keyboard_button.h"
 #include "widgets/scaled_picture.h"
@@ -17,8 +18,8 @@ public:
     static constexpr ColourRef highlightColour = 0x00CF8474;
     static constexpr ColourRef normalColour = 0x002E2E2E;
 
-    // A caption picture of the artwork catalogue (artwork::caption).
-    HighlightBar(const char* caption, QWidget* parent);
+    // A caption of the artwork catalogue (artwork::caption).
+    HighlightBar(const artwork::Caption& caption, QWidget* parent);
 
     // The colour the backdrop shows when not lit.
     void setNormalColour(ColourRef colour);
@@ -32,6 +33,10 @@ public:
     QRect captionRect() const;
     const ScaledPicture& caption() const { return caption_; }
     ColourRef backdropColour() const { return lit_ ? highlightColour : normalColour_; }
+
+    // What a click does: emits released().
+    void click() override;
+    QString captionText() const override { return captionText_; }
 
 signals:
     void pressed();
@@ -47,12 +52,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void activate() override;
 
 private:
     bool overCaption(const QPointF& position) const;
 
     ScaledPicture caption_;
+    QString captionText_;
     ColourRef normalColour_ = normalColour;
     bool lit_ = false;
     bool pressed_ = false;

@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ButtonFace ButtonFace::load(const char* face)
+ButtonFace ButtonFace::load(const artwork::Face& face)
 {
     const artwork::ButtonPictures pictures = artwork::buttonPictures(face);
     return ButtonFace{ScaledPicture(pictures.normal), ScaledPicture(pictures.pressed),
-                      ScaledPicture(pictures.hover)};
+                      ScaledPicture(pictures.hover), QString::fromUtf8(face.caption)};
 }
 
 ImageButton::ImageButton(const ButtonFace& face, ButtonPress& press, QWidget* parent)
@@ -58,11 +58,6 @@ void ImageButton::paintEvent(QPaintEvent*)
 void ImageButton::click()
 {
     emit released();
-}
-
-void ImageButton::activate()
-{
-    click();
 }
 
 void ImageButton::mousePressEvent(QMouseEvent*)

@@ -6,15 +6,20 @@
 
 #include <QWidget>
 
-// The three pictures of a button face: normal, pressed and hover.
+namespace artwork {
+struct Face;
+}
+
+// The three pictures of a button face, normal, pressed and hover, and the word they show.
 struct ButtonFace
 {
     ScaledPicture normal;
     ScaledPicture pressed;
     ScaledPicture hover;
+    QString caption;
 
     // A face of the artwork catalogue (artwork::face), with its pressed and hover pictures.
-    static ButtonFace load(const char* face);
+    static ButtonFace load(const artwork::Face& face);
 };
 
 // A borderless picture that works as a button. It shows its normal, pressed or hover
@@ -47,7 +52,8 @@ public:
     const QPixmap& picture() const;
 
     // What a click does: emits released().
-    void click();
+    void click() override;
+    QString captionText() const override { return face_.caption; }
 
 signals:
     // The pointer was reported over the button (true) or off it (false).
@@ -61,7 +67,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void activate() override;
 
     // What a move over the button and a move off it do. The colon button of the
     // settings window keeps its own hover state, so these can be replaced.

@@ -29,7 +29,7 @@ void KeyboardButton::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        activate();
+        click();
     } else {
         QWidget::keyPressEvent(event);
     }

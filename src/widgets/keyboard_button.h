@@ -13,10 +13,14 @@ class KeyboardButton : public QWidget
 public:
     explicit KeyboardButton(QWidget* parent);
 
-protected:
-    // Space or Enter while focused.
-    virtual void activate() = 0;
+    // What a click does. Space or Enter while focused and a screen reader's press do the same.
+    virtual void click() = 0;
 
+    // The words the button's picture shows, which a screen reader says as its name; empty
+    // for a picture without words.
+    virtual QString captionText() const = 0;
+
+protected:
     // Draws the focus mark (a one-pixel rectangle in the choice frames' blue, just inside
     // `rect`) when the keyboard gave the focus.
     void drawFocusMark(QPainter& painter, const QRect& rect) const;

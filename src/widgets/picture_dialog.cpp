@@ -1,5 +1,6 @@
 #include "widgets/picture_dialog.h"
 
+#include "core/artwork.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
@@ -10,11 +11,11 @@
 #include <QScreen>
 #include <cmath>
 
-PictureDialog::PictureDialog(const char* background, const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), background_(background), drag_(this)
+PictureDialog::PictureDialog(const artwork::Background& background, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint), background_(background.path), drag_(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
+    setWindowTitle(QString::fromUtf8(background.title));
     setFixedSize(background_.size());
     setFont(QFont(dialogFace, 9));
     setMouseTracking(true);
@@ -92,7 +93,8 @@ void PictureDialog::closeEvent(QCloseEvent* event)
     }
 }
 
-ImageButton* PictureDialog::addImageButton(const char* face, QPoint at, const char* name, QWidget* parent)
+ImageButton* PictureDialog::addImageButton(const artwork::Face& face, QPoint at, const char* name,
+                                           QWidget* parent)
 {
     auto* button = new ImageButton(ButtonFace::load(face), press_, parent ? parent : this);
     button->setObjectName(QString::fromLatin1(name));
@@ -100,7 +102,7 @@ ImageButton* PictureDialog::addImageButton(const char* face, QPoint at, const ch
     return button;
 }
 
-ImageButton* PictureDialog::addCloseButton(const char* face, QPoint at, const char* name)
+ImageButton* PictureDialog::addCloseButton(const artwork::Face& face, QPoint at, const char* name)
 {
     ImageButton* button = addImageButton(face, at, name);
     connect(button, &ImageButton::released, this, &QWidget::close);

@@ -8,6 +8,11 @@
 
 class ImageButton;
 
+namespace artwork {
+struct Background;
+struct Face;
+} // namespace artwork
+
 // The common shape of every dialog: a borderless window exactly the size of its
 // background picture, painted by it, opened centred on the screen, moved by dragging
 // its background with the left mouse button, and gone when closed. It keeps which of
@@ -17,11 +22,17 @@ class PictureDialog : public QWidget
     Q_OBJECT
 
 public:
-    // `background` is a picture of the artwork catalogue (artwork::background).
-    PictureDialog(const char* background, const QString& title, QWidget* parent = nullptr);
+    // `background` is a picture of the artwork catalogue (artwork::background); its
+    // title is the dialog's.
+    explicit PictureDialog(const artwork::Background& background, QWidget* parent = nullptr);
 
     // Shows the dialog in the middle of the screen, or of `owner` when given.
     void showCentred(const QWidget* owner = nullptr);
+
+    // An alert tells something that happened: screen readers announce it as it comes,
+    // with its description.
+    void setAlert(bool alert) { alert_ = alert; }
+    bool isAlert() const { return alert_; }
 
 signals:
     // The dialog accepted a close (its own button or the desktop's) and is going away.
@@ -44,9 +55,10 @@ protected:
 
     // An image button of a face (artwork::face) at `at` on `parent` (the dialog when
     // none), one of the dialog's buttons.
-    ImageButton* addImageButton(const char* face, QPoint at, const char* name, QWidget* parent = nullptr);
+    ImageButton* addImageButton(const artwork::Face& face, QPoint at, const char* name,
+                                QWidget* parent = nullptr);
     // One that closes the dialog when released; Escape acts as it.
-    ImageButton* addCloseButton(const char* face, QPoint at, const char* name = "closeButton");
+    ImageButton* addCloseButton(const artwork::Face& face, QPoint at, const char* name = "closeButton");
     // The button Enter acts as (when no button has the keyboard focus).
     void setDefaultButton(ImageButton* button) { defaultButton_ = button; }
 
@@ -67,4 +79,5 @@ private:
     QList<QObject*> dragSources_;
     QList<QObject*> backgroundParts_;
     WindowDrag drag_;
+    bool alert_ = false;
 };

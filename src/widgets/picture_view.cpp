@@ -1,5 +1,7 @@
 #include "widgets/picture_view.h"
 
+#include "widgets/accessible_widgets.h"
+
 #include <QPainter>
 
 PictureView::PictureView(QWidget* parent, const QRect& geometry, bool bordered)
@@ -10,24 +12,30 @@ PictureView::PictureView(QWidget* parent, const QRect& geometry, bool bordered)
 
 void PictureView::setPicture(const QImage& picture)
 {
-    picture_ = picture;
-    cataloguePicture_.reset();
-    update();
+    display(picture, std::nullopt);
 }
 
 void PictureView::setPicture(const ScaledPicture& picture)
 {
-    cataloguePicture_ = picture;
-    picture_ = QImage();
-    update();
+    display(QImage(), picture);
 }
 
 void PictureView::setFillColour(ColourRef colour)
 {
     fill_ = colour;
-    picture_ = QImage();
-    cataloguePicture_.reset();
+    display(QImage(), std::nullopt);
+}
+
+void PictureView::display(const QImage& picture, const std::optional<ScaledPicture>& cataloguePicture)
+{
+    // A swatch's name carries its colour.
+    const bool wasSwatch = showsFillColour();
+    picture_ = picture;
+    cataloguePicture_ = cataloguePicture;
     update();
+    if (wasSwatch || showsFillColour()) {
+        accessibility::nameChanged(this);
+    }
 }
 
 QRect PictureView::inside() const

@@ -10,7 +10,8 @@
 // A picture on a window, optionally inside a flat one-pixel border: the design
 // previews, the small hand face and the read-out preview. Without a picture it shows
 // its fill colour (a colour swatch). A picture of another device pixel ratio than the
-// screen's is scaled smoothly.
+// screen's is scaled smoothly. A screen reader reads its accessible name, and a swatch's
+// colour.
 class PictureView : public QWidget
 {
 public:
@@ -22,6 +23,8 @@ public:
     void setPicture(const ScaledPicture& picture);
     void setFillColour(ColourRef colour);
     ColourRef fillColour() const { return fill_; }
+    // A swatch: no picture, only the fill colour.
+    bool showsFillColour() const { return picture_.isNull() && !cataloguePicture_; }
 
     // What the view shows inside its border.
     QImage shown();
@@ -33,6 +36,7 @@ protected:
 
 private:
     QRect inside() const;
+    void display(const QImage& picture, const std::optional<ScaledPicture>& cataloguePicture);
 
     QImage picture_;
     std::optional<ScaledPicture> cataloguePicture_;

@@ -1,5 +1,7 @@
 #include "widgets/wrapped_text.h"
 
+#include "widgets/accessible_widgets.h"
+
 #include <QPainter>
 #include <QTextLayout>
 #include <cmath>
@@ -28,6 +30,7 @@ void WrappedText::setText(const QString& text)
 {
     text_ = text;
     update();
+    accessibility::nameChanged(this);
 }
 
 int WrappedText::heightFor(int width) const

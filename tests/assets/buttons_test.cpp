@@ -51,9 +51,9 @@ class ThreeStateButton : public ::testing::TestWithParam<std::tuple<ButtonFace, 
 protected:
     void SetUp() override
     {
-        normal = buttonPicture(face().name, "", s);
-        pressed = buttonPicture(face().name, "_P", s);
-        hover = buttonPicture(face().name, "_B", s);
+        normal = buttonPicture(face().face.name, "", s);
+        pressed = buttonPicture(face().face.name, "_P", s);
+        hover = buttonPicture(face().face.name, "_B", s);
         ASSERT_FALSE(normal.isNull());
         ASSERT_FALSE(pressed.isNull());
         ASSERT_FALSE(hover.isNull());
@@ -109,7 +109,7 @@ TEST_P(ThreeStateButton, PressedContentIsDimmed)
 INSTANTIATE_TEST_SUITE_P(All, ThreeStateButton,
                          ::testing::Combine(::testing::ValuesIn(buttonFaces), ::testing::Values(1, 2)),
                          [](const auto& info) {
-                             return picture_checks::withScale(std::get<0>(info.param).name,
+                             return picture_checks::withScale(std::get<0>(info.param).face.name,
                                                               std::get<1>(info.param));
                          });
 
@@ -132,7 +132,7 @@ bool isLightText(QRgb c)
 
 struct Content
 {
-    const char* face;
+    artwork::Face face;
     QRect area;
     std::function<bool(QRgb)> ink;
     int atLeast;
@@ -141,7 +141,7 @@ struct Content
 
 void PrintTo(const Content& c, std::ostream* os)
 {
-    *os << c.face << " " << c.area.x() << "," << c.area.y();
+    *os << c.face.name << " " << c.area.x() << "," << c.area.y();
 }
 
 // What each face shows, as colours in its parts: the icon above, the label below.
@@ -170,7 +170,7 @@ class FaceContent : public ::testing::TestWithParam<std::tuple<Content, int>>
 TEST_P(FaceContent, ShowsItsIconAndLabel)
 {
     const auto& [c, s] = GetParam();
-    const QImage image = buttonPicture(c.face, "", s);
+    const QImage image = buttonPicture(c.face.name, "", s);
     ASSERT_FALSE(image.isNull());
     // Counts of 1x pixels: at 2x each covers four.
     const int n = countIn(image, scaled(c.area, s), c.ink);
@@ -184,8 +184,8 @@ INSTANTIATE_TEST_SUITE_P(Faces, FaceContent,
 // Pairs that must differ only in one part of the picture.
 struct Pair
 {
-    const char* a;
-    const char* b;
+    artwork::Face a;
+    artwork::Face b;
     QRect where; // every difference lies in here
 };
 
@@ -198,10 +198,10 @@ TEST(ButtonPairs, DifferOnlyWhereTheirMeaningDiffers)
     };
     for (const Pair& pair : pairs) {
         for (const int s : {1, 2}) {
-            SCOPED_TRACE(picture_checks::withScale(pair.a, s));
+            SCOPED_TRACE(picture_checks::withScale(pair.a.name, s));
             for (const char* state : {"", "_P", "_B"}) {
-                const QImage a = buttonPicture(pair.a, state, s);
-                const QImage b = buttonPicture(pair.b, state, s);
+                const QImage a = buttonPicture(pair.a.name, state, s);
+                const QImage b = buttonPicture(pair.b.name, state, s);
                 int inside = 0;
                 int outside = 0;
                 for (int y = 0; y < a.height(); ++y) {
@@ -223,8 +223,9 @@ TEST(ButtonPairs, EveryFaceIsDistinct)
     for (std::size_t i = 0; i < buttonFaces.size(); ++i) {
         for (std::size_t j = i + 1; j < buttonFaces.size(); ++j) {
             if (buttonFaces[i].size == buttonFaces[j].size) {
-                EXPECT_NE(buttonPicture(buttonFaces[i].name, ""), buttonPicture(buttonFaces[j].name, ""))
-                    << buttonFaces[i].name << " " << buttonFaces[j].name;
+                EXPECT_NE(buttonPicture(buttonFaces[i].face.name, ""),
+                          buttonPicture(buttonFaces[j].face.name, ""))
+                    << buttonFaces[i].face.name << " " << buttonFaces[j].face.name;
             }
         }
     }
@@ -232,9 +233,9 @@ TEST(ButtonPairs, EveryFaceIsDistinct)
 
 TEST(ColourFaces, SpellColorInManyColours)
 {
-    for (const char* face : {artwork::face::handColour, artwork::face::readoutColour}) {
+    for (const artwork::Face& face : {artwork::face::handColour, artwork::face::readoutColour}) {
         for (const int s : {1, 2}) {
-            const QImage image = buttonPicture(face, "", s);
+            const QImage image = buttonPicture(face.name, "", s);
             std::set<int> hues;
             for (int y = 26 * s; y < 38 * s; ++y) {
                 for (int x = 4 * s; x < 36 * s; ++x) {
@@ -244,7 +245,7 @@ TEST(ColourFaces, SpellColorInManyColours)
                     }
                 }
             }
-            EXPECT_GE(hues.size(), 4u) << picture_checks::withScale(face, s);
+            EXPECT_GE(hues.size(), 4u) << picture_checks::withScale(face.name, s);
         }
     }
 }

@@ -93,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StepCaptions, UpPointsUpAndDownPointsDown)
 {
-    const std::pair<const char*, bool> arrows[] = {{artwork::caption::stepUp, true},
-                                                   {artwork::caption::stepDown, false}};
+    const std::pair<const char*, bool> arrows[] = {{artwork::caption::stepUp.path, true},
+                                                   {artwork::caption::stepDown.path, false}};
     for (const auto& [name, up] : arrows) {
         for (const int s : {1, 2}) {
             const QImage image = picture_checks::picture(name, s);

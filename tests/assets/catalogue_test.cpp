@@ -36,7 +36,7 @@ std::vector<QString> scaledPictures()
         paths.push_back(QString::fromLatin1(caption.path));
     }
     for (const auto& face : picture_checks::buttonFaces) {
-        const artwork::ButtonPictures pictures = artwork::buttonPictures(face.name);
+        const artwork::ButtonPictures pictures = artwork::buttonPictures(face.face);
         paths.insert(paths.end(), {pictures.normal, pictures.pressed, pictures.hover});
     }
     return paths;

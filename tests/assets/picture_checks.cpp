@@ -187,24 +187,24 @@ const std::vector<ButtonFaceSize> buttonFaces = {
 using enum Background::Strip;
 
 const std::vector<Background> backgrounds = {
-    {artwork::background::settings, {452, 282}, TitleAndNames},
-    {artwork::background::message, {240, 90}, None},
-    {artwork::background::alarmEdit, {352, 270}, TitleAndNames},
-    {artwork::background::handColour, {252, 172}, TitleAndNames},
-    {artwork::background::designChooser, {432, 362}, TitleAndNames},
-    {artwork::background::alarmList, {472, 212}, TitleAndNames},
-    {artwork::background::readoutColour, {212, 132}, TitleOnly},
-    {artwork::background::about, {402, 182}, TitleAndNames},
+    {artwork::background::settings.path, {452, 282}, TitleAndNames},
+    {artwork::background::message.path, {240, 90}, None},
+    {artwork::background::alarmEdit.path, {352, 270}, TitleAndNames},
+    {artwork::background::handColour.path, {252, 172}, TitleAndNames},
+    {artwork::background::designChooser.path, {432, 362}, TitleAndNames},
+    {artwork::background::alarmList.path, {472, 212}, TitleAndNames},
+    {artwork::background::readoutColour.path, {212, 132}, TitleOnly},
+    {artwork::background::about.path, {402, 182}, TitleAndNames},
 };
 
 const std::vector<Caption> captions = {
-    {artwork::caption::hourHandColour, 83},   {artwork::caption::minuteHandColour, 83},
-    {artwork::caption::secondHandColour, 83}, {artwork::caption::pickColour, 47},
-    {artwork::caption::chooseWave, 47},       {artwork::caption::standardSound, 60},
-    {artwork::caption::addAlarm, 83},         {artwork::caption::changeAlarm, 61},
-    {artwork::caption::deleteAlarm, 81},      {artwork::caption::makerSite, 94},
-    {artwork::caption::guidePage, 116},       {artwork::caption::stepUp, 27},
-    {artwork::caption::stepDown, 27},
+    {artwork::caption::hourHandColour.path, 83},   {artwork::caption::minuteHandColour.path, 83},
+    {artwork::caption::secondHandColour.path, 83}, {artwork::caption::pickColour.path, 47},
+    {artwork::caption::chooseWave.path, 47},       {artwork::caption::standardSound.path, 60},
+    {artwork::caption::addAlarm.path, 83},         {artwork::caption::changeAlarm.path, 61},
+    {artwork::caption::deleteAlarm.path, 81},      {artwork::caption::makerSite.path, 94},
+    {artwork::caption::guidePage.path, 116},       {artwork::caption::stepUp.path, 27},
+    {artwork::caption::stepDown.path, 27},
 };
 
 } // namespace picture_checks

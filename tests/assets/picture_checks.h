@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/artwork.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -51,10 +53,10 @@ QRect textBox(QPoint topLeft, const QString& text);
 // Every three-state button face (artwork::face) and the size of its pictures.
 struct ButtonFaceSize
 {
-    const char* name;
+    artwork::Face face;
     QSize size;
 
-    friend void PrintTo(const ButtonFaceSize& f, std::ostream* os) { *os << f.name; }
+    friend void PrintTo(const ButtonFaceSize& f, std::ostream* os) { *os << f.face.name; }
 };
 extern const std::vector<ButtonFaceSize> buttonFaces;
 

@@ -90,7 +90,7 @@ TEST_F(ScaledScreen, EveryWindowShowsItsTwoTimesBackground)
     start("0,16777215,1\r\n");
     const struct
     {
-        const char* background;
+        artwork::Background background;
         std::function<QWidget*()> open;
         int plainRows; // from the top, where no control lies
     } windows[] = {
@@ -108,9 +108,9 @@ TEST_F(ScaledScreen, EveryWindowShowsItsTwoTimesBackground)
          12},
     };
     for (const auto& w : windows) {
-        SCOPED_TRACE(w.background);
+        SCOPED_TRACE(w.background.path);
         QWidget* window = w.open();
-        const QImage background = twoTimes(w.background);
+        const QImage background = twoTimes(w.background.path);
         ASSERT_EQ(shown(window).size(), background.size());
         const QRect plain(0, 0, background.width(), 2 * w.plainRows);
         EXPECT_EQ(shown(window).copy(plain), background.copy(plain));
@@ -121,15 +121,14 @@ TEST_F(ScaledScreen, ButtonsBarsAndFramesShowTheirTwoTimesPictures)
 {
     start("0,16777215,1\r\n");
     SettingsWindow* settings = dialogs.openSettings();
-    const std::pair<const char*, const char*> buttons[] = {
+    const std::pair<const char*, artwork::Face> buttons[] = {
         {"alarmButton", artwork::face::alarms},
         {"designButton", artwork::face::design},
         {"closeButton", artwork::face::close},
         {"handColourButton", artwork::face::handColour},
     };
     for (const auto& [name, face] : buttons) {
-        EXPECT_EQ(shown(child(settings, name)), twoTimes(u"buttons/%1.png"_s.arg(QLatin1String(face))))
-            << name;
+        EXPECT_EQ(shown(child(settings, name)), twoTimes(artwork::buttonPictures(face).normal)) << name;
     }
     // The chosen frame's border around its button.
     const QImage frame = shown(child<ChoiceFrame>(settings, "alwaysOnTopFrame"));
@@ -137,7 +136,7 @@ TEST_F(ScaledScreen, ButtonsBarsAndFramesShowTheirTwoTimesPictures)
     EXPECT_EQ(frame.copy(border), twoTimes(artwork::choiceSelected).copy(border));
 
     auto* bar = child<HighlightBar>(dialogs.openAlarmList(), "addButton");
-    EXPECT_EQ(shown(bar).copy(device(bar->captionRect())), twoTimes(artwork::caption::addAlarm));
+    EXPECT_EQ(shown(bar).copy(device(bar->captionRect())), twoTimes(artwork::caption::addAlarm.path));
 }
 
 TEST_F(ScaledScreen, PreviewsShowTwoTimesPictures)

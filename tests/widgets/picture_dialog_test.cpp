@@ -32,7 +32,7 @@ protected:
         QTest::mouseRelease(target, button, {}, to);
     }
 
-    PictureDialog* dialog = new PictureDialog(artwork::background::readoutColour, u"時刻・日付の色変更"_s);
+    PictureDialog* dialog = new PictureDialog(artwork::background::readoutColour);
     QLabel* label = nullptr;
 };
 

@@ -7,13 +7,13 @@ namespace {
 
 QImage catalogue(int scale)
 {
-    return QImage(artwork::resource(artwork::atScale(artwork::caption::addAlarm, scale)))
+    return QImage(artwork::resource(artwork::atScale(artwork::caption::addAlarm.path, scale)))
         .convertToFormat(QImage::Format_RGB32);
 }
 
 TEST(ScaledPicture, GivesEachPixelRatioItsPicture)
 {
-    const ScaledPicture picture(artwork::caption::addAlarm);
+    const ScaledPicture picture(artwork::caption::addAlarm.path);
     EXPECT_EQ(picture.size(), QSize(83, 13));
     const QImage oneTimes = catalogue(1);
     const QImage twoTimes = catalogue(2);

@@ -24,9 +24,8 @@ enum class Strip
 
 struct Window
 {
-    const char* file; // catalogue path
+    const artwork::Background& background;
     QSize size;
-    const char* title;
     Strip strip;
 };
 
@@ -58,7 +57,7 @@ void drawTitleStrip(QPainter& p, const Window& w)
     const QFont titleFont = propGothic(13);
     const int titleBase = strip.top() + (strip.height() + QFontMetrics(titleFont).ascent()) / 2;
     textAt(p, QPointF(31, titleBase - QFontMetrics(titleFont).ascent()), titleFont, palette::titleText,
-           QString::fromUtf8(w.title));
+           drawnWords(w.background.title));
     if (w.strip == Strip::TitleAndNames) {
         const QFont namesFont = propGothic(10);
         const QString names = QStringLiteral("ふわまる　ぽてりん");
@@ -84,16 +83,17 @@ QImage background(const Window& w, int scale)
 void addBackgrounds(Catalogue& catalogue)
 {
     const Window windows[] = {
-        {artwork::background::settings, {452, 282}, "設 定", Strip::TitleAndNames},
-        {artwork::background::message, {240, 90}, "", Strip::None},
-        {artwork::background::alarmEdit, {352, 270}, "アラームの設定", Strip::TitleAndNames},
-        {artwork::background::handColour, {252, 172}, "針の色変更", Strip::TitleAndNames},
-        {artwork::background::designChooser, {432, 362}, "ねこ画像の変更", Strip::TitleAndNames},
-        {artwork::background::alarmList, {472, 212}, "アラーム", Strip::TitleAndNames},
-        {artwork::background::readoutColour, {212, 132}, "時刻・日付の色変更", Strip::TitleOnly},
-        {artwork::background::about, {402, 182}, "製品情報", Strip::TitleAndNames},
+        {artwork::background::settings, {452, 282}, Strip::TitleAndNames},
+        {artwork::background::message, {240, 90}, Strip::None},
+        {artwork::background::alarmEdit, {352, 270}, Strip::TitleAndNames},
+        {artwork::background::handColour, {252, 172}, Strip::TitleAndNames},
+        {artwork::background::designChooser, {432, 362}, Strip::TitleAndNames},
+        {artwork::background::alarmList, {472, 212}, Strip::TitleAndNames},
+        {artwork::background::readoutColour, {212, 132}, Strip::TitleOnly},
+        {artwork::background::about, {402, 182}, Strip::TitleAndNames},
     };
     for (const Window& w : windows) {
-        catalogue.add(QString::fromLatin1(w.file), [&](int scale) { return opaque(background(w, scale)); });
+        catalogue.add(QString::fromLatin1(w.background.path),
+                      [&](int scale) { return opaque(background(w, scale)); });
     }
 }

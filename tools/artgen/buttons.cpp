@@ -27,7 +27,7 @@ using Content = std::function<void(QPainter&, QSizeF)>;
 
 struct Face
 {
-    const char* name; // artwork::face
+    const artwork::Face& face;
     QSize size;
     Content content;
 };
@@ -103,9 +103,10 @@ QImage button(const Face& face, State state, int scale)
 
 // --- shared pieces of content ------------------------------------------------------
 
-void label(QPainter& p, const QRectF& rect, const char* text, int pixelSize = 11)
+// The face's caption under (or beside) its icon.
+void label(QPainter& p, const QRectF& rect, const artwork::Face& face, int pixelSize = 11)
 {
-    textCentred(p, rect, propGothic(pixelSize), palette::buttonText, QString::fromUtf8(text));
+    textCentred(p, rect, propGothic(pixelSize), palette::buttonText, drawnWords(face.caption));
 }
 
 void ring(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
@@ -325,27 +326,27 @@ std::vector<Face> faces()
         {artwork::face::change, wide,
          [](QPainter& p, QSizeF s) {
              ring(p, QPointF(s.width() / 2, 13), 7.5, palette::okBlue);
-             label(p, QRectF(0, 24, s.width(), 13), "変更する");
+             label(p, QRectF(0, 24, s.width(), 13), artwork::face::change);
          }},
         {artwork::face::apply, wide,
          [](QPainter& p, QSizeF s) {
              ring(p, QPointF(s.width() / 2, 13), 7.5, palette::okBlue);
-             label(p, QRectF(0, 24, s.width(), 13), "適 用");
+             label(p, QRectF(0, 24, s.width(), 13), artwork::face::apply);
          }},
         {artwork::face::cancel, wide,
          [](QPainter& p, QSizeF s) {
              cross(p, QPointF(s.width() / 2, 13), 6.0, palette::cancelRed);
-             label(p, QRectF(0, 24, s.width(), 13), "キャンセル", 10);
+             label(p, QRectF(0, 24, s.width(), 13), artwork::face::cancel, 10);
          }},
         {artwork::face::close, wide,
          [](QPainter& p, QSizeF s) {
              ringOfDots(p, QPointF(s.width() / 2, 13), 6.8, 1.7, palette::cancelRed);
-             label(p, QRectF(0, 24, s.width(), 13), "閉じる");
+             label(p, QRectF(0, 24, s.width(), 13), artwork::face::close);
          }},
         {artwork::face::closeSmall, QSize(70, 20),
          [](QPainter& p, QSizeF s) {
              ringOfDots(p, QPointF(19, s.height() / 2), 5.0, 1.35, palette::cancelRed);
-             label(p, QRectF(27, 0, 36, s.height()), "閉じる");
+             label(p, QRectF(27, 0, 36, s.height()), artwork::face::closeSmall);
          }},
         {artwork::face::alarms, square,
          [](QPainter& p, QSizeF) {
@@ -431,7 +432,7 @@ QImage selected(int scale)
 void addButtons(Catalogue& catalogue)
 {
     for (const Face& face : faces()) {
-        const artwork::ButtonPictures pictures = artwork::buttonPictures(face.name);
+        const artwork::ButtonPictures pictures = artwork::buttonPictures(face.face);
         for (const auto& [state, path] :
              {std::pair{State::Normal, &pictures.normal}, std::pair{State::Pressed, &pictures.pressed},
               std::pair{State::Hover, &pictures.hover}}) {

@@ -149,6 +149,12 @@ void textCentred(QPainter& painter, const QRectF& rect, const QFont& font, const
     painter.restore();
 }
 
+QString drawnWords(const char* words)
+{
+    const QString text = QString::fromUtf8(words);
+    return text.size() == 2 ? text.left(1) + u' ' + text.right(1) : text;
+}
+
 int textWidth(const QFont& font, const QString& text)
 {
     return QFontMetrics(font).horizontalAdvance(text);

@@ -68,6 +68,10 @@ void textAt(QPainter& painter, QPointF topLeft, const QFont& font, const QColor&
 void textCentred(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour,
                  const QString& text);
 
+// Words of the program's tables (core/artwork.h) as a picture shows them: a word of two
+// letters is spaced out, so that it sits as wide as the longer ones.
+QString drawnWords(const char* words);
+
 // Width of a text in a font, in pixels.
 int textWidth(const QFont& font, const QString& text);
 

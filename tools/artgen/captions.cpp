@@ -56,28 +56,23 @@ void addCaptions(Catalogue& catalogue)
 {
     const struct
     {
-        const char* path;
+        const artwork::Caption& caption;
         int width;
-        const char* text;
     } captions[] = {
-        {artwork::caption::hourHandColour, 83, "短針の色を変更"},
-        {artwork::caption::minuteHandColour, 83, "長針の色を変更"},
-        {artwork::caption::secondHandColour, 83, "秒針の色を変更"},
-        {artwork::caption::pickColour, 47, "色の指定"},
-        {artwork::caption::chooseWave, 47, "変更する"},
-        {artwork::caption::standardSound, 60, "標準に戻す"},
-        {artwork::caption::addAlarm, 83, "アラームを追加"},
-        {artwork::caption::changeAlarm, 61, "設定の変更"},
-        {artwork::caption::deleteAlarm, 81, "設定を削除する"},
-        {artwork::caption::makerSite, 94, "開発・配布元サイト"},
-        {artwork::caption::guidePage, 116, "本ソフト専用ウェブページ"},
+        {artwork::caption::hourHandColour, 83},   {artwork::caption::minuteHandColour, 83},
+        {artwork::caption::secondHandColour, 83}, {artwork::caption::pickColour, 47},
+        {artwork::caption::chooseWave, 47},       {artwork::caption::standardSound, 60},
+        {artwork::caption::addAlarm, 83},         {artwork::caption::changeAlarm, 61},
+        {artwork::caption::deleteAlarm, 81},      {artwork::caption::makerSite, 94},
+        {artwork::caption::guidePage, 116},
     };
     for (const auto& c : captions) {
-        catalogue.add(QString::fromLatin1(c.path),
-                      [&](int scale) { return opaque(caption(c.width, QString::fromUtf8(c.text), scale)); });
+        catalogue.add(QString::fromLatin1(c.caption.path),
+                      [&](int scale) { return opaque(caption(c.width, drawnWords(c.caption.text), scale)); });
     }
-    catalogue.add(QString::fromLatin1(artwork::caption::stepUp),
+    // The arrows are drawn as shapes, hard-edged, rather than as their words.
+    catalogue.add(QString::fromLatin1(artwork::caption::stepUp.path),
                   [](int scale) { return opaque(arrow(true, scale)); });
-    catalogue.add(QString::fromLatin1(artwork::caption::stepDown),
+    catalogue.add(QString::fromLatin1(artwork::caption::stepDown.path),
                   [](int scale) { return opaque(arrow(false, scale)); });
 }

@@ -121,7 +121,7 @@ QImage settingsMock(const Catalogue& c, int scale)
     auto img = [&](const char* path) {
         return c.at(QString::fromUtf8(path), scale);
     };
-    QImage out = img(artwork::background::settings).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage out = img(artwork::background::settings.path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Pen p(&out);
     using settings_layout::Control;
     // An analog design's settings, with the first option of each choice chosen, the

@@ -1,0 +1,200 @@
+#include "widgets/accessible_widgets.h"
+
+#include "widgets/choice_frame.h"
+#include "widgets/engraved_line.h"
+#include "widgets/keyboard_button.h"
+#include "widgets/picture_dialog.h"
+#include "widgets/picture_view.h"
+#include "widgets/wrapped_text.h"
+
+namespace {
+
+// The frame an option button stands in, if it is one.
+const ChoiceFrame* frameOf(const QWidget* button)
+{
+    return dynamic_cast<const ChoiceFrame*>(button->parentWidget());
+}
+
+class AccessibleButton final : public accessibility::ActingWidget
+{
+public:
+    explicit AccessibleButton(KeyboardButton* button) : ActingWidget(button) {}
+
+    QAccessible::Role role() const override
+    {
+        return frameOf(widget()) ? QAccessible::RadioButton : QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            return name();
+        }
+        if (t == QAccessible::Description) {
+            // The hover help; else a tooltip that says more than the name.
+            const QString help = widget()->accessibleDescription();
+            const QString tip = widget()->toolTip();
+            return !help.isEmpty() ? help : tip != name() ? tip : QString();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const ChoiceFrame* frame = frameOf(widget())) {
+            state.checkable = true;
+            state.checked = frame->isSelected();
+        }
+        return state;
+    }
+
+protected:
+    // An option is chosen as Qt's radio buttons are, by toggling it; a button is pressed.
+    const QString& ownAction() const override { return frameOf(widget()) ? toggleAction() : pressAction(); }
+    void act() override { button()->click(); }
+
+private:
+    KeyboardButton* button() const { return static_cast<KeyboardButton*>(widget()); }
+
+    QString name() const
+    {
+        for (const QString& name :
+             {widget()->accessibleName(), button()->captionText(), widget()->toolTip()}) {
+            if (!name.isEmpty()) {
+                return name;
+            }
+        }
+        // An option whose tooltip its frame carries.
+        const ChoiceFrame* frame = frameOf(widget());
+        return frame ? frame->toolTip() : QString();
+    }
+};
+
+// A colour as the colour dialog shows it: its red, green and blue.
+QString colourWords(ColourRef colour)
+{
+    const QColor c = toQColor(colour);
+    return QStringLiteral("赤 %1、緑 %2、青 %3").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+class AccessiblePicture final : public QAccessibleWidget
+{
+public:
+    explicit AccessiblePicture(PictureView* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name) {
+            return QAccessibleWidget::text(t);
+        }
+        const auto* view = static_cast<const PictureView*>(widget());
+        QStringList parts{view->accessibleName()};
+        if (view->showsFillColour()) {
+            parts << colourWords(view->fillColour());
+        }
+        parts.removeAll(QString());
+        return parts.join(QStringLiteral(" "));
+    }
+};
+
+class AccessibleText final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleText(WrappedText* text) : QAccessibleWidget(text, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const WrappedText*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+class AccessibleDialog final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleDialog(PictureDialog* dialog) : QAccessibleWidget(dialog) {}
+
+    QAccessible::Role role() const override
+    {
+        return static_cast<const PictureDialog*>(widget())->isAlert() ? QAccessible::AlertMessage
+                                                                      : QAccessible::Dialog;
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString&, QObject* object)
+{
+    if (auto* button = dynamic_cast<KeyboardButton*>(object)) {
+        return new AccessibleButton(button);
+    }
+    if (auto* view = dynamic_cast<PictureView*>(object)) {
+        return new AccessiblePicture(view);
+    }
+    if (auto* text = dynamic_cast<WrappedText*>(object)) {
+        return new AccessibleText(text);
+    }
+    if (auto* line = dynamic_cast<EngravedLine*>(object)) {
+        return new QAccessibleWidget(line, QAccessible::Separator);
+    }
+    if (auto* dialog = dynamic_cast<PictureDialog*>(object)) {
+        return new AccessibleDialog(dialog);
+    }
+    return nullptr;
+}
+
+void notify(QObject* object, QAccessible::Event type)
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(object, type);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace
+
+namespace accessibility {
+
+QStringList ActingWidget::actionNames() const
+{
+    QStringList names;
+    if (widget()->isEnabled()) {
+        names << ownAction();
+    }
+    return names + QAccessibleWidget::actionNames();
+}
+
+void ActingWidget::doAction(const QString& action)
+{
+    if (action == ownAction() && widget()->isEnabled()) {
+        act();
+    } else {
+        QAccessibleWidget::doAction(action);
+    }
+}
+
+void install()
+{
+    QAccessible::installFactory(interfaceFor);
+}
+
+void nameChanged(QObject* object)
+{
+    notify(object, QAccessible::NameChanged);
+}
+
+void descriptionChanged(QObject* object)
+{
+    notify(object, QAccessible::DescriptionChanged);
+}
+
+void checkedChanged(QObject* object)
+{
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(object, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace accessibility
