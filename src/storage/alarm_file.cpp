@@ -80,12 +80,17 @@ Alarm toAlarm(const QString (&values)[5])
         .showsMessage = readDisplay(display),
         .message = message,
     };
+    // A spelling is kept as the file can hold it: a quoted line break becomes a space
+    // there, which may read as another value (" 表示" and a line break is " 表示 "), and
+    // then the value's own spelling is written instead.
+    const QString enabledSpelling = sanitize(enabled);
     alarm.spelling = AlarmSpelling{
-        .time = unlessCanonical(time, timeText(alarm)),
-        .enabled =
-            enabled == enabledOn || enabled == enabledOff ? std::nullopt : std::optional<QString>(enabled),
-        .sound = unlessCanonical(sound, soundText(alarm)),
-        .display = unlessCanonical(display, displayText(alarm)),
+        .time = unlessCanonical(sanitize(time), timeText(alarm)),
+        .enabled = enabledSpelling == enabledOn || enabledSpelling == enabledOff
+                       ? std::nullopt
+                       : std::optional<QString>(enabledSpelling),
+        .sound = unlessCanonical(sanitize(sound), soundText(alarm)),
+        .display = unlessCanonical(sanitize(display), displayText(alarm)),
     };
     return alarm;
 }

@@ -217,6 +217,17 @@ TEST(AlarmFile, QuotesAndLineBreaksCannotBreakARecord)
     EXPECT_EQ(parsed.table[0].waveFile, u"/snd/＂x＂.wav"_s);
     EXPECT_EQ(parsed.table[0].message, u"一行目 二行目 ＂三＂"_s);
     EXPECT_FALSE(parsed.upgraded);
+
+    // A flag broken over two lines is none of the flags; written back, its line break
+    // must not turn it into one.
+    const alarm_file::Parsed broken = alarm_file::parse(u"\"07:30\",1,\"標準\",\" 表示\r\n\",\"x\"\r\n"_s);
+    ASSERT_EQ(broken.table.size(), 1u);
+    EXPECT_FALSE(broken.table[0].showsMessage);
+    for (const bool upgrade : {false, true}) {
+        const alarm_file::Parsed again = alarm_file::parse(alarm_file::format(broken.table, upgrade));
+        ASSERT_EQ(again.table.size(), 1u);
+        EXPECT_FALSE(again.table[0].showsMessage) << upgrade;
+    }
 }
 
 TEST(AlarmFile, ReadsUtf8AndFallsBackToCp932)
