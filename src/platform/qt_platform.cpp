@@ -105,6 +105,11 @@ bool QtPlatform::playWave(const QString& path)
     return sound_.playWave(path);
 }
 
+std::optional<WaveProblem> QtPlatform::checkWave(const QString& path) const
+{
+    return sound_.checkWave(path);
+}
+
 void QtPlatform::stopSound()
 {
     sound_.stop();

@@ -159,7 +159,7 @@ TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
     folder.write(u"alm.zdt"_s, c.alarm);
     FakePlatform platform(folder.path());
     if (c.unplayable) {
-        platform.unplayableWaves.append(u"/snd/alarm.wav"_s);
+        platform.unplayableWaves.insert(u"/snd/alarm.wav"_s, WaveProblem::Encoding);
     }
     platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
     Application app(platform);
