@@ -2,7 +2,6 @@
 
 #include "core/wave_file.h"
 
-#include <QBuffer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -11,12 +10,12 @@
 class QAudioSink;
 class WaveStream;
 
-// Plays wave files and the standard sound through the audio output. It decodes the
-// files itself, so that it plays every layout of core/wave_file.h whatever the audio
-// system takes. The standard sound is a short chime made here, since the desktop bell is
-// silent on most Linux desktops; without an audio output it falls back to that bell.
-// Nothing of the audio system is touched before the first sound, and no stream stays
-// open after one.
+// Plays wave files and the standard sound (a wave file compiled into the program)
+// through the audio output, one at a time: a later sound replaces one still playing. It
+// decodes the files itself, so that it plays every layout of core/wave_file.h whatever
+// the audio system takes. Without an audio output the standard sound falls back to the
+// desktop's bell. Nothing of the audio system is touched before the first sound, and no
+// stream stays open after one.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
@@ -32,17 +31,10 @@ public:
     void stop();
     void beep();
 
-    // The standard sound's samples: 16-bit signed mono PCM at chimeSampleRate.
-    static QByteArray chimeSamples();
-    static constexpr int chimeSampleRate = 22050;
-
 private:
     void release();
-    void releaseChime();
 
     QTimer drainTimer_;
     std::unique_ptr<WaveStream> stream_;
     std::unique_ptr<QAudioSink> sink_; // reads stream_: goes first
-    std::unique_ptr<QAudioSink> chimeSink_;
-    QBuffer chime_;
 };

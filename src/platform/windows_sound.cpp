@@ -1,6 +1,9 @@
 #include "platform/windows_sound.h"
 
+#include "core/artwork.h"
+
 #include <QDir>
+#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 
@@ -51,7 +54,19 @@ WindowsSound::Calls WindowsSound::systemCalls()
     return Calls{.playSound = playSound, .messageBeep = messageBeep, .formatPlays = formatPlays};
 }
 
-WindowsSound::WindowsSound(Calls calls) : calls_(std::move(calls)) {}
+WindowsSound::WindowsSound(Calls calls) : calls_(std::move(calls))
+{
+    QFile standard(artwork::resource(artwork::standardSound));
+    if (standard.open(QIODevice::ReadOnly)) {
+        standardSound_ = standard.readAll();
+    }
+}
+
+WindowsSound::~WindowsSound()
+{
+    // Windows may still be reading the standard sound from memory.
+    stop();
+}
 
 std::optional<WaveProblem> WindowsSound::checkWave(const QString& path) const
 {
@@ -87,5 +102,9 @@ void WindowsSound::stop()
 
 void WindowsSound::beep()
 {
-    calls_.messageBeep(MB_OK);
+    // PlaySoundW takes a wave file in memory in place of a name.
+    const auto* sound = reinterpret_cast<const wchar_t*>(standardSound_.constData());
+    if (standardSound_.isEmpty() || !calls_.playSound(sound, SND_MEMORY | SND_ASYNC | SND_NODEFAULT)) {
+        calls_.messageBeep(MB_OK);
+    }
 }

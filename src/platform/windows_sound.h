@@ -7,9 +7,9 @@
 #include <functional>
 #include <optional>
 
-// Plays wave files and the standard sound through Windows' own calls (PlaySoundW,
-// MessageBeep): no audio framework, and no stream held open between sounds. Windows
-// decodes the files, so Windows judges which it plays.
+// Plays wave files and the standard sound (a wave file compiled into the program)
+// through Windows' own calls: no audio framework, one sound at a time, and no stream
+// held open between sounds. Windows decodes the files, so Windows judges which it plays.
 class WindowsSound
 {
 public:
@@ -26,6 +26,9 @@ public:
     static Calls systemCalls();
 
     explicit WindowsSound(Calls calls = systemCalls());
+    ~WindowsSound();
+    WindowsSound(const WindowsSound&) = delete;
+    WindowsSound& operator=(const WindowsSound&) = delete;
 
     // Starts the file in the background, replacing a sound still playing; false, playing
     // nothing, when checkWave finds a problem.
@@ -34,8 +37,11 @@ public:
     // its format (or, where no output device answers, the layouts the program knows).
     std::optional<WaveProblem> checkWave(const QString& path) const;
     void stop();
+    // The standard sound; the default sound of Windows when it cannot be played.
     void beep();
 
 private:
     Calls calls_;
+    // Played from memory in the background: it stays until the last sound has stopped.
+    QByteArray standardSound_;
 };

@@ -230,16 +230,22 @@ TEST_F(WindowsSoundFiles, WindowsJudgesTheFormatsAndTheFileItsOwnFaults)
     }
 }
 
-TEST_F(WindowsSoundFiles, StoppingPlaysNoSoundAndTheStandardSoundIsTheMessageBeep)
+TEST_F(WindowsSoundFiles, TheStandardSoundPlaysFromMemoryElseTheMessageBeep)
 {
-    SoundCalls calls;
-    WindowsSound sound(calls.recorder());
-    sound.stop();
-    sound.beep();
-    ASSERT_EQ(calls.played.size(), 1u);
-    EXPECT_EQ(calls.played[0].name, std::nullopt);
-    EXPECT_EQ(calls.played[0].flags, 0u);
-    EXPECT_EQ(calls.beeps, std::vector<unsigned int>{MB_OK});
+    for (const bool soundPlays : {true, false}) {
+        SoundCalls calls;
+        calls.soundPlays = soundPlays;
+        WindowsSound sound(calls.recorder());
+        sound.stop();
+        sound.beep();
+        ASSERT_EQ(calls.played.size(), 2u);
+        EXPECT_EQ(calls.played[0].name, std::nullopt);
+        EXPECT_EQ(calls.played[0].flags, 0u);
+        EXPECT_TRUE(calls.played[1].memory.startsWith("RIFF")) << soundPlays;
+        EXPECT_EQ(calls.played[1].memory.mid(8), "WAVE") << soundPlays;
+        EXPECT_EQ(calls.played[1].flags, static_cast<unsigned long>(SND_MEMORY | SND_ASYNC | SND_NODEFAULT));
+        EXPECT_EQ(calls.beeps, soundPlays ? std::vector<unsigned int>{} : std::vector<unsigned int>{MB_OK});
+    }
 }
 
 TEST_F(WindowsSoundFiles, WindowsTakesTheWaveFile)
@@ -248,6 +254,7 @@ TEST_F(WindowsSoundFiles, WindowsTakesTheWaveFile)
     EXPECT_EQ(sound.checkWave(wave), std::nullopt);
     EXPECT_TRUE(sound.playWave(wave));
     EXPECT_FALSE(sound.playWave(missing));
+    sound.beep();
     sound.stop();
 }
 
