@@ -46,20 +46,15 @@ Sound standardSound()
     return sound;
 }
 
-TEST(StandardSound, IsAPlainSixteenBitMonoWaveThatEverySystemPlays)
+TEST(StandardSound, IsAPlainWaveHeardAcrossARoomForAboutASecondWithoutClicks)
 {
     const Sound sound = standardSound();
+    ASSERT_FALSE(sound.samples.empty());
+    // 16-bit mono with the plain header: every system plays it.
     EXPECT_EQ(sound.header.formatTag, 1);
     EXPECT_FALSE(sound.header.extensible);
     EXPECT_EQ(sound.header.channels, 1);
     EXPECT_EQ(sound.header.bitsPerSample, 16);
-    EXPECT_EQ(sound.header.sampleRate, 44100);
-}
-
-TEST(StandardSound, IsHeardAcrossARoomForAboutASecondWithoutClicks)
-{
-    const Sound sound = standardSound();
-    ASSERT_FALSE(sound.samples.empty());
     const double rate = sound.header.sampleRate;
     const double seconds = double(sound.samples.size()) / rate;
     EXPECT_GE(seconds, 0.9);
@@ -74,13 +69,6 @@ TEST(StandardSound, IsHeardAcrossARoomForAboutASecondWithoutClicks)
     EXPECT_NEAR(decibels(peak), -3.0, 0.2);
     // Loud as a whole, not one loud click: within 12 dB of its peak over the whole sound.
     EXPECT_GT(decibels(std::sqrt(energy / double(sound.samples.size()))), -15.0);
-    // Still sounding in its last quarter.
-    double lateEnergy = 0;
-    const std::size_t lastQuarter = sound.samples.size() * 3 / 4;
-    for (std::size_t i = lastQuarter; i < sound.samples.size(); ++i) {
-        lateEnergy += double(sound.samples[i]) * sound.samples[i];
-    }
-    EXPECT_GT(decibels(std::sqrt(lateEnergy / double(sound.samples.size() - lastQuarter))), -35.0);
 
     // It starts from silence and fades to it: no step at either end.
     const std::size_t edge = std::size_t(rate * 0.001);

@@ -4,13 +4,10 @@
 #include "support/wave_bytes.h"
 
 #include <QBuffer>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -119,23 +116,6 @@ TEST(WaveFile, HeadersGiveTheirSampleLayoutOrWhyNot)
         EXPECT_EQ(got.sampleRate, want.sampleRate);
         EXPECT_EQ(got.dataOffset, want.dataOffset);
         EXPECT_EQ(got.frameCount, want.frameCount);
-    }
-}
-
-TEST(WaveFile, OnlyARegularFileIsOpened)
-{
-    QTemporaryDir folder;
-    const QString wave = folder.filePath(u"ねこ.wav"_s);
-    QFile file(wave);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(riff(plainFormat({}) + samples(8)));
-    file.close();
-
-    EXPECT_TRUE(std::holds_alternative<SampleLayout>(readSampleLayout(wave)));
-    for (const QString& path : {folder.filePath(u"missing.wav"_s), folder.path(), QString()}) {
-        const std::variant<SampleLayout, WaveProblem> layout = readSampleLayout(path);
-        ASSERT_TRUE(std::holds_alternative<WaveProblem>(layout)) << path.toStdString();
-        EXPECT_EQ(std::get<WaveProblem>(layout), WaveProblem::Unreadable);
     }
 }
 
