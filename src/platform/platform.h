@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "core/local_time.h"
+#include "core/wave_file.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -39,11 +40,15 @@ public:
 
     // Starts playing a wave file once, in the background; a later request replaces a
     // sound still playing. Returns false, playing nothing, when the file cannot be
-    // played (missing, unreadable, not a wave file).
+    // played (missing, unreadable, not a wave file this system plays, no audio output).
     virtual bool playWave(const QString& path) = 0;
-    // Stops the wave file playing, if any.
+    // Why this system cannot play the wave file, or nothing when it can: asked when the
+    // user chooses one.
+    virtual std::optional<WaveProblem> checkWave(const QString& path) const = 0;
+    // Stops the sound playing, if any.
     virtual void stopSound() = 0;
-    // The standard sound: alarms without a wave file, confirmations.
+    // The standard sound, once: alarms without a wave file, confirmations. Like a wave
+    // file, it replaces a sound still playing.
     virtual void beep() = 0;
 
     // Shows a popup menu at a screen position and waits for the choice: the index of

@@ -105,6 +105,11 @@ bool QtPlatform::playWave(const QString& path)
     return sound_.playWave(path);
 }
 
+std::optional<WaveProblem> QtPlatform::checkWave(const QString& path) const
+{
+    return sound_.checkWave(path);
+}
+
 void QtPlatform::stopSound()
 {
     sound_.stop();
@@ -169,14 +174,19 @@ bool QtPlatform::unregisterStartup()
 
 QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
 {
-    QFileDialog dialog(askingWindow(), title, QString(), filter);
+    QWidget* asking = askingWindow();
+    QFileDialog dialog(asking, title, QString(), filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // The filter's name already lists its patterns: show it once.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // The window manager gives the asking window back its activation only later: a
+    // message about the choice shown before then would belong to no window and open
+    // beneath the program's windows.
+    if (asking) {
+        QApplication::setActiveWindow(asking);
     }
-    return dialog.selectedFiles().front();
+    return chosen ? dialog.selectedFiles().front() : QString();
 }
 
 std::optional<ColourRef> QtPlatform::chooseColour(ColourRef initial,

@@ -17,6 +17,7 @@ public:
     bool windowsPlaceAndShapeThemselves() const override;
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
+    std::optional<WaveProblem> checkWave(const QString& path) const override;
     void stopSound() override;
     void beep() override;
     int popupMenu(const QStringList& entries, QPoint at) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/file_failure.h"
+#include "core/wave_file.h"
 #include "platform/settings_location.h"
 #include "storage/alarm.h"
 #include "storage/settings_files.h"
@@ -16,6 +17,9 @@ QString settingsNotPrepared(const settings_location::PreparationFailure& failure
 QString settingsNotSaved(const FileFailure& failure);
 QString alarmsNotRead(const FileFailure& failure);
 QString alarmsNotSaved(const FileFailure& failure);
+
+// Why the chosen file cannot be an alarm's sound, with the file.
+QString waveRefused(const QString& path, WaveProblem problem);
 
 // The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".
 QString alarmRang(const Alarm& alarm);

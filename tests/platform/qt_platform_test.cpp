@@ -113,4 +113,24 @@ TEST(QtPlatformDialogs, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
         << lookIn.toStdString();
 }
 
+TEST(QtPlatformDialogs, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
+{
+    // The window manager hands the activation back only later; a message box shown at
+    // once must still open over the asking window, not beneath the program's windows.
+    QWidget asking;
+    asking.show();
+    QApplication::setActiveWindow(&asking);
+    ASSERT_EQ(QApplication::activeWindow(), &asking);
+    const User<QFileDialog> chooser([](QFileDialog* dialog) { dialog->reject(); });
+    QtPlatform platform;
+    platform.chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+    QWidget* boxParent = nullptr;
+    const User<QMessageBox> reader([&](QMessageBox* box) {
+        boxParent = box->parentWidget();
+        box->accept();
+    });
+    platform.showMessage(u"このファイルはアラーム音に使えません。"_s, u"設定エラー"_s);
+    EXPECT_EQ(boxParent, &asking);
+}
+
 } // namespace
