@@ -19,7 +19,7 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // The current local date and time.
+    // The current local date and time, with its distance from UTC.
     virtual LocalTime now() const = 0;
 
     // The folder that holds the five settings files and the alarm file, all six together

@@ -64,7 +64,7 @@ LocalTime QtPlatform::now() const
 #else
     localtime_r(&seconds, &local);
 #endif
-    return LocalTime{
+    LocalTime reading{
         .year = local.tm_year + 1900,
         .month = local.tm_mon + 1,
         .day = local.tm_mday,
@@ -75,6 +75,10 @@ LocalTime QtPlatform::now() const
         .millisecond =
             int(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch - wholeSeconds).count()),
     };
+    // The distance of the local calendar from the moment itself, the same way on every
+    // system (Windows' C library has no tm_gmtoff).
+    reading.utcOffset = int(reading.localSeconds() - seconds);
+    return reading;
 }
 
 bool QtPlatform::windowsPlaceAndShapeThemselves() const
