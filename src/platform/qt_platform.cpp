@@ -131,24 +131,38 @@ int QtPlatform::popupMenu(const QStringList& entries, QPoint at)
 
 void QtPlatform::addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
 {
-    if (trayIcon_ || !QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (trayIconWanted_) {
         return;
     }
+    trayIconWanted_ = true;
+    notificationArea_.whenPresent([this, icon, tip, onPress = std::move(onPress)]() mutable {
+        showTrayIcon(icon, tip, std::move(onPress));
+    });
+}
+
+void QtPlatform::showTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
+{
     trayIcon_ = std::make_unique<QSystemTrayIcon>(icon);
     trayIcon_->setToolTip(tip);
-    QObject::connect(trayIcon_.get(), &QSystemTrayIcon::activated, trayIcon_.get(),
-                     [onPress = std::move(onPress)](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason == QSystemTrayIcon::Trigger) {
-                             onPress(TrayPress::Left);
-                         } else if (reason == QSystemTrayIcon::Context) {
-                             onPress(TrayPress::Right);
-                         }
-                     });
+    // Handled from the event loop, once the press's own event is done with: a panel
+    // that asked over D-Bus gets its answer at once, not when the menu closes.
+    QObject::connect(
+        trayIcon_.get(), &QSystemTrayIcon::activated, trayIcon_.get(),
+        [onPress = std::move(onPress)](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger) {
+                onPress(TrayPress::Left);
+            } else if (reason == QSystemTrayIcon::Context) {
+                onPress(TrayPress::Right);
+            }
+        },
+        Qt::QueuedConnection);
     trayIcon_->show();
 }
 
 void QtPlatform::removeTrayIcon()
 {
+    trayIconWanted_ = false;
+    notificationArea_.cancel();
     if (trayIcon_) {
         // The icon may be removed from its own menu: let its signal finish first.
         trayIcon_->hide();
