@@ -93,7 +93,10 @@ public:
         : area_(area), bus_(QDBusConnection::sessionBus()),
           watcher_(watcherService, bus_, QDBusServiceWatcher::WatchForRegistration)
     {
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        // Only Qt's X11 platform docks icons in an X11 tray (the offscreen one answers
+        // for X11 too, without a connection).
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (QGuiApplication::platformName() == u"xcb"_s && x11 && x11->connection()) {
             systemTray_ = std::make_unique<SystemTray>(x11->connection(), [&area] { area.found(); });
         }
         if (!bus_.isConnected()) {
