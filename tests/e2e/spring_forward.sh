@@ -11,42 +11,20 @@ executable=$1
 data=$2
 libfaketime=$3
 screenshot=${4:-}
-folder=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    sleep 0.3
-    kill -9 "${pids[@]}" 2>/dev/null || true
-    rm -rf "$folder"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "the clock's output:" >&2
-    cat "$folder/log" >&2
-    exit 1
-}
-
-cp "$executable" "$folder/nekotokei"
-cp "$data"/*.zdt "$folder/"
+copy_program "$executable" "$data"
 printf '1500,1500\r\n' >"$folder/fomit.zdt"
 printf '0\r\n' >"$folder/set.zdt"
 printf '1,0\r\n' >"$folder/set1.zdt"
 printf '"02:30",1,"標準"," 表示 ","起きて"\r\n' >"$folder/alm.zdt"
 
-export XDG_RUNTIME_DIR=$folder/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_session_bus
+start_window_manager
 sleep 1
-
 # Only the wall clock is set: the timers keep real time, as they do across the change.
-TZ=America/New_York FAKETIME="@2024-03-10 01:59:54" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-    LD_PRELOAD=$libfaketime "$folder/nekotokei" >"$folder/log" 2>&1 &
-clock=$!
-pids+=("$clock")
-timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' >/dev/null || fail "no clock window"
+start_clock TZ=America/New_York FAKETIME="@2024-03-10 01:59:54" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    LD_PRELOAD="$libfaketime"
 started=$SECONDS
 
 messages() {

@@ -13,46 +13,19 @@ executable=$1
 data=$2
 python=$3
 here=$(dirname "$0")
-folder=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    sleep 0.3
-    kill -9 "${pids[@]}" 2>/dev/null || true
-    rm -rf "$folder"
-}
-trap cleanup EXIT
+source "$here/session.sh"
+logs+=("$folder/watcher")
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "the clock's output:" >&2
-    cat "$folder/log" >&2
-    echo "the watcher's:" >&2
-    cat "$folder/watcher" >&2
-    exit 1
-}
-
-cp "$executable" "$folder/nekotokei"
-cp "$data"/*.zdt "$folder/"
+copy_program "$executable" "$data"
 printf '1500,1500\r\n' >"$folder/fomit.zdt"
 printf '0\r\n' >"$folder/set.zdt"
 printf '1,1\r\n' >"$folder/set1.zdt" # second hand on, tray icon on
 : >"$folder/watcher"
 
-export XDG_RUNTIME_DIR=$folder/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$folder/bus" 4>"$folder/bus.pid"
-pids+=("$(cat "$folder/bus.pid")")
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_session_bus
+start_window_manager
 sleep 1
-
-"$folder/nekotokei" >"$folder/log" 2>&1 &
-clock=$!
-pids+=("$clock")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) || fail "no clock window"
+start_clock
 
 start_watcher() {
     "$python" -u "$here/status_notifier_watcher.py" "$@" >>"$folder/watcher" 2>&1 &
@@ -119,7 +92,7 @@ start_watcher
 wait_for_item 2
 
 echo "switched off in the settings window: the item goes"
-read -r left top < <(xwininfo -id "$settings" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+read -r left top < <(top_left "$settings")
 xdotool mousemove $((left + 308)) $((top + 70)) click 1 # 常駐しない
 for _ in $(seq 25); do
     grep -q "^gone $item\$" "$folder/watcher" && break

@@ -14,43 +14,17 @@ executable=$1
 data=$2
 tray_command=$3
 screenshot=${4:-}
-folder=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    sleep 0.3
-    kill -9 "${pids[@]}" 2>/dev/null || true
-    rm -rf "$folder"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "the clock's output:" >&2
-    cat "$folder/log" >&2
-    exit 1
-}
-
-cp "$executable" "$folder/nekotokei"
-cp "$data"/*.zdt "$folder/"
+copy_program "$executable" "$data"
 printf '1500,1500\r\n' >"$folder/fomit.zdt"
 printf '0\r\n' >"$folder/set.zdt"
 printf '1,1\r\n' >"$folder/set1.zdt" # second hand on, tray icon on
 
-export XDG_RUNTIME_DIR=$folder/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$folder/bus" 4>"$folder/bus.pid"
-pids+=("$(cat "$folder/bus.pid")")
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_session_bus
+start_window_manager
 sleep 1
-
-"$folder/nekotokei" >"$folder/log" 2>&1 &
-clock=$!
-pids+=("$clock")
-timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' >/dev/null || fail "no clock window"
+start_clock
 
 # The window of the clock's own process that the tray has taken in, if any.
 icon_in_tray() {
@@ -84,7 +58,7 @@ stop_tray() {
 
 # Clicks the icon with a button and picks 製品情報 from the menu that opens.
 menu_from_icon() {
-    read -r x y < <(xwininfo -id "$icon" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+    read -r x y < <(top_left "$icon")
     xdotool mousemove $((x + 8)) $((y + 8)) click "$1"
     sleep 0.7
     xdotool key Down Down Return
@@ -117,12 +91,12 @@ start_tray
 wait_for_icon || fail "the icon did not come back after the tray restarted"
 
 echo "switched off in the settings window: the icon goes, and stays away"
-read -r x y < <(xwininfo -id "$icon" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+read -r x y < <(top_left "$icon")
 xdotool mousemove $((x + 8)) $((y + 8)) click 3
 sleep 0.7
 xdotool key Down Return
 settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^設定$' | head -n 1) || fail "no settings window"
-read -r left top < <(xwininfo -id "$settings" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+read -r left top < <(top_left "$settings")
 xdotool mousemove $((left + 308)) $((top + 70)) click 1 # 常駐しない
 sleep 1
 [ "$(tr -d '\r\n' <"$folder/set1.zdt")" = "1,0" ] || fail "set1.zdt holds $(cat "$folder/set1.zdt")"
