@@ -20,7 +20,7 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // The current local date and time.
+    // The current local date and time, with its distance from UTC.
     virtual LocalTime now() const = 0;
 
     // The folder that holds the five settings files and the alarm file, all six together
@@ -62,9 +62,12 @@ public:
         Right
     };
 
-    // Puts the program's icon with its tip into the notification area, where there is
-    // one; adding it again leaves the one there. `onPress` runs for a left or right
-    // press on it (a double click adds nothing to its first press).
+    // Puts the program's icon with its tip into the notification area, and keeps it
+    // there until removed: when the desktop has none yet, the icon comes once one
+    // appears, and it comes back when the panel restarts. Adding it again leaves the one
+    // there. `onPress` runs for a left or right press on it (a double click adds nothing
+    // to its first press), from the event loop once the press itself has been answered,
+    // so that a panel waiting for that answer is not kept waiting while a menu is open.
     virtual void addTrayIcon(const QIcon& icon, const QString& tip,
                              std::function<void(TrayPress)> onPress) = 0;
     virtual void removeTrayIcon() = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/notification_area.h"
 #include "platform/platform.h"
 #include "platform/system_sound.h"
 
@@ -37,8 +38,12 @@ public:
     static void prepareProcess();
 
 private:
+    void showTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress);
+
     QString settingsFolder_;
     QString dataFolder_;
     SystemSound sound_;
+    NotificationArea notificationArea_;
+    bool trayIconWanted_ = false;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
 };
