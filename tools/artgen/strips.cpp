@@ -177,10 +177,12 @@ void addStrips(Catalogue& catalogue)
 {
     const Lettering small{QRectF(2.0, 2.0, 5.0, 8.0), 1.9, {4.5, 8.5}, 93.5, 1.1};
     const Lettering large{QRectF(3.5, 2.5, 9.0, 18.0), 3.0, {8.0, 15.5}, 164.5, 2.05};
-    for (const auto& [geometry, lettering] :
+    for (const auto& entry :
          {std::pair{&digital_readout::smallStrip, &small}, std::pair{&digital_readout::largeStrip, &large}}) {
-        catalogue.add(QString::fromLatin1(geometry->picture),
-                      [&](int scale) { return opaque(strip(*geometry, *lettering, scale)); });
+        catalogue.add(QString::fromLatin1(entry.first->picture),
+                      [geometry = entry.first, lettering = entry.second](int scale) {
+                          return opaque(strip(*geometry, *lettering, scale));
+                      });
     }
     catalogue.add(QString::fromLatin1(artwork::bellSprite),
                   [](int scale) { return opaque(bellSprite(scale)); });
