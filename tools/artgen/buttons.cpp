@@ -436,7 +436,8 @@ void addButtons(Catalogue& catalogue)
         for (const auto& [state, path] :
              {std::pair{State::Normal, &pictures.normal}, std::pair{State::Pressed, &pictures.pressed},
               std::pair{State::Hover, &pictures.hover}}) {
-            catalogue.add(*path, [&](int scale) { return opaque(button(face, state, scale)); });
+            catalogue.add(*path,
+                          [&face, state = state](int scale) { return opaque(button(face, state, scale)); });
         }
     }
     catalogue.add(QString::fromLatin1(artwork::choiceSelected),
