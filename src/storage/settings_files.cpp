@@ -86,7 +86,7 @@ std::variant<std::vector<double>, SettingsLoadFailure> readNumbers(const QString
                                                                    const std::vector<Field>& fields)
 {
     using Problem = SettingsLoadFailure::Problem;
-    SettingsLoadFailure failure{.file = {path, FileFailure::Cause::System, {}}};
+    SettingsLoadFailure failure{.file = {.path = path}};
     const std::variant<QByteArray, FileFailure> file = readStoredFile(path);
     if (const FileFailure* unreadable = std::get_if<FileFailure>(&file)) {
         failure.file = *unreadable;

@@ -163,7 +163,7 @@ using Cause = FileFailure::Cause;
 
 SettingsLoadFailure unreadable(Cause cause)
 {
-    return {.file = {{}, cause, {}}, .problem = Problem::Unreadable};
+    return {.file = {{}, cause}, .problem = Problem::Unreadable};
 }
 
 SettingsLoadFailure tooFew(int needed, int found)
@@ -215,8 +215,7 @@ TEST(SettingsFiles, FailedWriteKeepsTheOldFileAndSaysWhy)
         const std::vector<FileFailure> failures = files.savePosition(7680, 4500);
         ASSERT_EQ(failures.size(), 1u);
         EXPECT_EQ(failures[0].path, folder.filePath(u"fomit.zdt"_s));
-        EXPECT_EQ(failures[0].cause, FileFailure::Cause::System);
-        EXPECT_FALSE(failures[0].systemReason.isEmpty());
+        EXPECT_EQ(failures[0].cause, FileFailure::Cause::CannotWrite);
     }
     EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1500,1500\r\n");
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -238,4 +239,105 @@ TEST_F(InstalledStartUp, AUserFolderThatCannotBeMadeStopsStartUp)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(platform.settingsFolder())))
         << platform.messages[0].text.toStdString();
+}
+
+// The clock on real disks that are full or read-only, which tests/ui/on_small_disks.sh
+// mounts for it and names in the environment (skipped elsewhere).
+class OnASmallDisk : public ::testing::Test
+{
+protected:
+    static QString disk(const char* variable) { return qEnvironmentVariable(variable); }
+
+    // Writes a file until the disk has no room left.
+    static void fill(const QString& disk)
+    {
+        QFile filler(disk + u"/filler"_s);
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        for (const qsizetype block : {4096, 1}) {
+            while (filler.write(QByteArray(block, 'x')) == block) {
+            }
+        }
+    }
+
+    // The words of a message without the path it names: Japanese only.
+    static bool allJapanese(QString text, const QString& path)
+    {
+        return !text.remove(QDir::toNativeSeparators(path)).contains(QRegularExpression(u"[A-Za-z]"_s));
+    }
+
+    TempProgramFolder shipped;
+};
+
+TEST_F(OnASmallDisk, AFirstStartThatCannotFinishLeavesNothingBehindAndSaysWhy)
+{
+    struct Case
+    {
+        const char* disk;
+        bool full;
+        QString first;  // the first line
+        QString failed; // the path named, in the user's folder
+        QString why;
+    };
+    const Case cases[] = {
+        // The empty alarm file fits, the position file does not.
+        {"NEKOTOKEI_TEST_FULL_DISK", true, u"設定ファイルを用意できないため、起動できません。"_s,
+         u"/fomit.zdt"_s, u"ディスクの空き容量が足りません。"_s},
+        {"NEKOTOKEI_TEST_READ_ONLY_DISK", false, u"設定フォルダーを作れないため、起動できません。"_s,
+         QString(), u"読み取り専用のディスクにあります。"_s},
+    };
+    for (const Case& c : cases) {
+        const QString root = disk(c.disk);
+        if (root.isEmpty()) {
+            GTEST_SKIP() << "needs the disks that on_small_disks.sh mounts";
+        }
+        if (c.full) {
+            fill(root);
+        }
+        const QStringList before = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        FakePlatform platform(root + u"/home/.config/nekotokei"_s);
+        platform.dataFolderPath = shipped.path();
+        {
+            Application app(platform);
+            EXPECT_FALSE(app.start()) << c.disk;
+            EXPECT_FALSE(app.clockWindow().isVisible());
+        }
+        EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << c.disk;
+        ASSERT_EQ(platform.messages.size(), 1u) << c.disk;
+        const QString path = platform.settingsFolder() + c.failed;
+        EXPECT_EQ(platform.messages[0].text,
+                  c.first + u'\n' + QDir::toNativeSeparators(path) + u'\n' + c.why);
+        EXPECT_TRUE(allJapanese(platform.messages[0].text, path)) << platform.messages[0].text.toStdString();
+        QFile::remove(root + u"/filler"_s);
+    }
+}
+
+TEST_F(OnASmallDisk, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    const QString root = disk("NEKOTOKEI_TEST_FULL_DISK");
+    if (root.isEmpty()) {
+        GTEST_SKIP() << "needs the disks that on_small_disks.sh mounts";
+    }
+    FakePlatform platform(root + u"/settings"_s);
+    platform.dataFolderPath = shipped.path();
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    const QString set = platform.settingsFolder() + u"/set.zdt"_s;
+    const QByteArray before = shipped.read(u"set.zdt"_s);
+    fill(root);
+
+    app.model().setAlwaysOnTop(Stacking::Normal);
+
+    // One message for each of the three files the choice rewrites, set.zdt first.
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages[0].text,
+              u"設定ファイルを保存できませんでした。\n%1\nディスクの空き容量が足りません。"_s.arg(
+                  QDir::toNativeSeparators(set)));
+    for (const FakePlatform::Message& message : platform.messages) {
+        EXPECT_TRUE(message.text.endsWith(u"\nディスクの空き容量が足りません。"_s)) << message.text.toStdString();
+    }
+    QFile file(set);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(platform.settingsFolder()).entryList(QDir::Files).size(), 6) << "no temporary file stays";
+    QFile::remove(root + u"/filler"_s);
 }
