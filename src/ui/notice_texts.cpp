@@ -96,6 +96,15 @@ QString alarmsNotRead(const FileFailure& failure)
     return threeLines(QStringLiteral("アラームの設定を読み込めませんでした。"), failure, causeOf(failure));
 }
 
+QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable)
+{
+    return threeLines(QStringLiteral("アラームの設定を読み込めませんでした。"), {.path = unreadable.path},
+                      QStringLiteral("%1 番目のアラームの時刻「%2」は 00:00～23:59 の時刻として読めないため、"
+                                     "鳴りません。")
+                          .arg(unreadable.alarmNumber)
+                          .arg(quoted(unreadable.time)));
+}
+
 QString alarmsNotSaved(const FileFailure& failure)
 {
     return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));

@@ -3,6 +3,7 @@
 #include "core/file_failure.h"
 #include "platform/settings_location.h"
 #include "storage/alarm.h"
+#include "storage/alarm_file.h"
 #include "storage/settings_files.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ QString settingsNotLoaded(const SettingsLoadFailure& failure);
 QString settingsNotPrepared(const settings_location::PreparationFailure& failure);
 QString settingsNotSaved(const FileFailure& failure);
 QString alarmsNotRead(const FileFailure& failure);
+QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
 QString alarmsNotSaved(const FileFailure& failure);
 
 // The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".

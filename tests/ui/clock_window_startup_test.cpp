@@ -81,18 +81,6 @@ TEST_F(ClockStartUp, AppliesTheStoredValues)
     EXPECT_TRUE(app.clockWindow().isEnabled());
 }
 
-TEST_F(ClockStartUp, UnknownDesignKeepsTheBareFirstPicture)
-{
-    folder.write(u"set3.zdt"_s, "7,255,1\r\n");
-    Application app(platform);
-
-    ASSERT_TRUE(app.start());
-
-    EXPECT_EQ(app.model().settings().design, DesignIndex{7});
-    EXPECT_EQ(app.clockWindow().size(), QSize(85, 115));
-    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(DesignIndex{0}, 1));
-}
-
 TEST_F(ClockStartUp, StackingOrderFollowsTheSetting)
 {
     struct Case
@@ -121,7 +109,8 @@ TEST_F(ClockStartUp, RefusesToStartOnABadSettingsFileAndWritesNothing)
     const Case cases[] = {{"fomit.zdt", ""},
                           {"set1.zdt", "1\r\n"},
                           {"set2.zdt", "0,black,255\r\n"},
-                          {"set3.zdt", "99999,0,0\r\n"}};
+                          {"set3.zdt", "99999,0,0\r\n"},
+                          {"set3.zdt", "7,255,1\r\n"}}; // a design after the last
     for (const Case& c : cases) {
         TempProgramFolder bad;
         bad.write(QString::fromLatin1(c.file), c.content);
@@ -158,6 +147,26 @@ TEST_F(ClockStartUp, AnUnreadableAlarmFileStartsTheClockWithoutAlarmsAndSaysSo)
     EXPECT_EQ(platform.messages[0].text,
               u"アラームの設定を読み込めませんでした。\n%1\n通常のファイルではありません。"_s.arg(
                   QDir::toNativeSeparators(folder.filePath(u"alm.zdt"_s))));
+}
+
+TEST_F(ClockStartUp, AnAlarmTimeOfNoTimeOfDayIsNamedAtStartUpAndKeptAsRead)
+{
+    folder.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \",\"a\"\r\n"
+                               "\"25:00\",1,\"標準\",\" 表示 \",\"b\"\r\n");
+    const QByteArray before = folder.snapshot();
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    EXPECT_EQ(app.model().alarms().size(), 2u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              u"アラームの設定を読み込めませんでした。\n%1\n"
+              "2 番目のアラームの時刻「25:00」は 00:00～23:59 の時刻として読めないため、鳴りません。"_s.arg(
+                  QDir::toNativeSeparators(folder.filePath(u"alm.zdt"_s))));
+    EXPECT_EQ(folder.snapshot(), before);
+
+    // Saved again, the file keeps the alarm as it was written.
+    ASSERT_TRUE(app.model().saveAlarms(app.model().alarms()));
+    EXPECT_TRUE(folder.read(u"alm.zdt"_s).contains("\"25:00\",1,\"標準\",\" 表示 \",\"b\"\r\n"));
 }
 
 TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)

@@ -66,7 +66,6 @@ TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
         {"3,255,0\r\n", u"Type A01 カスタマイズ"_s, true, false},
         {"2,255,1\r\n", u"Type A03 カスタマイズ"_s, false, true},
         {"6,255,1\r\n", u"Type B03 カスタマイズ"_s, false, true},
-        {"7,255,1\r\n", QString(), true, true}, // unknown: both panels, no title
     };
     for (const Case& c : cases) {
         TempProgramFolder folder;
