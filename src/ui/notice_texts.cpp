@@ -110,6 +110,32 @@ QString alarmsNotSaved(const FileFailure& failure)
     return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));
 }
 
+QString startupRegistered(bool done)
+{
+    if (done) {
+        return QStringLiteral("登録が完了しました。");
+    }
+#ifdef Q_OS_WIN
+    return QStringLiteral("ショートカットが作成できませんでした。");
+#else
+    return QStringLiteral("スタートアップに登録できませんでした。");
+#endif
+}
+
+QString startupUnregistered(bool done)
+{
+    if (done) {
+        return QStringLiteral("削除が完了しました。");
+    }
+#ifdef Q_OS_WIN
+    return QStringLiteral(
+        "ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。");
+#else
+    return QStringLiteral(
+        "スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。");
+#endif
+}
+
 QString alarmRang(const Alarm& alarm)
 {
     return alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + alarm.at.toString(QStringLiteral("hh")) +

@@ -19,6 +19,11 @@ QString alarmsNotRead(const FileFailure& failure);
 QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
 QString alarmsNotSaved(const FileFailure& failure);
 
+// The outcome of the settings window's start-up buttons: Windows speaks of the shortcut
+// in its Startup folder, other desktops of their start-up at log-in.
+QString startupRegistered(bool done);
+QString startupUnregistered(bool done);
+
 // The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".
 QString alarmRang(const Alarm& alarm);
 
