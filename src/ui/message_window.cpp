@@ -74,6 +74,8 @@ MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platf
     palette.setColor(QPalette::WindowText, toQColor(0x00E0E0E0));
     text_->setPalette(palette);
     scrollArea_->setWidget(text_);
+    // The scroll area gives its widget a background of its own; the picture is the background.
+    text_->setAutoFillBackground(false);
     countAsBackground(text_);
     dragFrom(text_);
 

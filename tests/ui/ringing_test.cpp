@@ -148,6 +148,13 @@ TEST_F(Ringing, ManyMessagesStayOnTheScreenAndScroll)
     }
     EXPECT_EQ(window->height(), window->screen()->availableGeometry().height());
     EXPECT_LT(window->y(), firstTop);
+    // The messages lie on the window's dark picture, which shows between their lines.
+    const QImage shown = window->grab().toImage();
+    int light = 0;
+    for (int x = 5; x < 235; ++x) {
+        light += shown.pixelColor(x, 12).lightness() > 128;
+    }
+    EXPECT_LT(light, 20);
 
     auto* area = child<QScrollArea>(window, "messageScroll");
     QScrollBar* bar = area->verticalScrollBar();
