@@ -342,7 +342,8 @@ TEST_F(OnASmallDisk, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
               u"設定ファイルを保存できませんでした。\n%1\nディスクの空き容量が足りません。"_s.arg(
                   QDir::toNativeSeparators(set)));
     for (const FakePlatform::Message& message : platform.messages) {
-        EXPECT_TRUE(message.text.endsWith(u"\nディスクの空き容量が足りません。"_s)) << message.text.toStdString();
+        EXPECT_TRUE(message.text.endsWith(u"\nディスクの空き容量が足りません。"_s))
+            << message.text.toStdString();
     }
     QFile file(set);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
