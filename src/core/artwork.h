@@ -140,6 +140,10 @@ inline constexpr char largeDigitStrip[] = "clock/TimPcM.png";
 inline constexpr char bellSprite[] = "clock/Pic_AlmK.png";
 inline constexpr char handPreviewFace[] = "appearance/PicT.png";
 
+// The standard sound of alarms and confirmations: a wave file made by tools/soundgen and
+// compiled in beside the pictures.
+inline constexpr char standardSound[] = "sounds/standard.wav";
+
 // The full-size picture of design `index` (0..6) and its preview in the design chooser.
 inline QString designPicture(int index)
 {

@@ -13,5 +13,6 @@ LocalTime LocalTime::fromDateTime(const QDateTime& dateTime)
         .minute = time.minute(),
         .second = time.second(),
         .millisecond = time.msec(),
+        .utcOffset = dateTime.offsetFromUtc(),
     };
 }

@@ -1,19 +1,18 @@
 #include "model/alarm_schedule.h"
 
-#include <QDate>
 #include <algorithm>
 
 namespace {
 
-constexpr int minutesPerDay = 24 * 60;
+constexpr long long minutesPerDay = 24 * 60;
+
+long long minuteStamp(const LocalTime& time)
+{
+    const long long seconds = time.localSeconds();
+    return (seconds >= 0 ? seconds : seconds - 59) / 60;
+}
 
 } // namespace
-
-long long AlarmSchedule::minuteStamp(const LocalTime& time)
-{
-    return QDate(time.year, time.month, time.day).toJulianDay() * minutesPerDay + time.hour * 60 +
-           time.minute;
-}
 
 bool AlarmSchedule::isDue(const Alarm& alarm, int hour, int minute)
 {
@@ -25,21 +24,45 @@ bool AlarmSchedule::rangThisMinute(const LocalTime& now) const
     return lastRangMinute_ == minuteStamp(now);
 }
 
+long long AlarmSchedule::firstMinuteAfter(const Checked& last, const LocalTime& now, long long current)
+{
+    if (last.minute >= current) {
+        return current; // the same minute, or a clock set back
+    }
+    long long reach = catchUpMinutes;
+    const int offsetChange = now.utcOffset - last.utcOffset;
+    if (offsetChange > 0 && now.utcSeconds() - last.utcSeconds <= catchUpMinutes * 60LL) {
+        reach += offsetChange / 60; // the minutes the clocks went forward over
+    }
+    return std::max(last.minute + 1, current - reach + 1);
+}
+
 std::vector<const Alarm*> AlarmSchedule::check(const AlarmTable& table, const LocalTime& now)
 {
     const long long current = minuteStamp(now);
     long long first = current;
-    if (lastCheckedMinute_ && *lastCheckedMinute_ < current) {
-        first = std::max(*lastCheckedMinute_ + 1, current - catchUpMinutes + 1);
+    if (lastChecked_) {
+        if (now.utcOffset < lastChecked_->utcOffset) {
+            repeatedThrough_ =
+                std::max(repeatedThrough_.value_or(lastChecked_->minute), lastChecked_->minute);
+        }
+        first = firstMinuteAfter(*lastChecked_, now, current);
     }
-    lastCheckedMinute_ = current;
+    lastChecked_ = Checked{.minute = current, .utcSeconds = now.utcSeconds(), .utcOffset = now.utcOffset};
+    if (repeatedThrough_) {
+        if (current <= *repeatedThrough_) {
+            return {};
+        }
+        first = std::max(first, *repeatedThrough_ + 1);
+        repeatedThrough_.reset();
+    }
 
     std::vector<const Alarm*> due;
     for (long long stamp = first; stamp <= current; ++stamp) {
         if (stamp == lastRangMinute_) {
             continue;
         }
-        const int minuteOfDay = int(stamp % minutesPerDay);
+        const int minuteOfDay = int((stamp % minutesPerDay + minutesPerDay) % minutesPerDay);
         bool rang = false;
         for (const Alarm& alarm : table) {
             if (isDue(alarm, minuteOfDay / 60, minuteOfDay % 60)) {

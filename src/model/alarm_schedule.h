@@ -10,9 +10,17 @@
 // match rings once in its minute: the check remembers the minute that rang last
 // rather than relying on one tick falling into second 00, so late, doubled or
 // skipped ticks neither miss nor repeat an alarm. When the clock jumps forward (a
-// stalled machine, a time sync, waking from sleep) the minutes jumped over, up to
-// catchUpMinutes of them, are looked at as well, so an alarm set inside them still
-// rings, late.
+// stalled machine, a time sync, waking from sleep, a clock set by hand) the minutes
+// jumped over, up to catchUpMinutes of them, are looked at as well, so an alarm set
+// inside them still rings, late; a clock set back rings the minutes it comes to again.
+//
+// Daylight saving time is told apart from a clock being set by the reading's distance
+// from UTC: when it changes, the local clock jumped while real time ran on.
+//  - The clocks go forward: the local minutes they leave out ring at the change (when
+//    it fell into the last catchUpMinutes of real time; a machine asleep for longer
+//    rings only the last catchUpMinutes, as after any sleep).
+//  - The clocks go back: the local minutes that come round a second time ring only the
+//    first time.
 class AlarmSchedule
 {
 public:
@@ -29,8 +37,20 @@ public:
     static bool isDue(const Alarm& alarm, int hour, int minute);
 
 private:
-    static long long minuteStamp(const LocalTime& time);
+    struct Checked
+    {
+        long long minute; // local minutes since 1970-01-01 00:00 on the local calendar
+        long long utcSeconds;
+        int utcOffset;
+    };
+
+    // The first local minute a check at `now` looks at, `current` (the minute of `now`)
+    // being the last, when the check before was `last`.
+    static long long firstMinuteAfter(const Checked& last, const LocalTime& now, long long current);
 
     std::optional<long long> lastRangMinute_;
-    std::optional<long long> lastCheckedMinute_;
+    std::optional<Checked> lastChecked_;
+    // After the clocks went back: the last local minute looked at before they did. The
+    // minutes up to it come round again and stay quiet until the clock has passed it.
+    std::optional<long long> repeatedThrough_;
 };

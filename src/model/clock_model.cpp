@@ -178,9 +178,12 @@ void ClockModel::checkAlarms(const LocalTime& now)
 void ClockModel::ring(const Alarm& alarm)
 {
     lastAlarmPlayedWave_ = alarm.waveFile.has_value();
-    // A wave file that cannot be played gives the standard sound in its place; the
-    // message window then does not beep a second time.
-    if (alarm.waveFile && !platform_.playWave(*alarm.waveFile)) {
+    // The message window gives the standard sound as it opens; an alarm without one
+    // gives it here, and a wave file that cannot be played gives it in its place (the
+    // message window then does not beep a second time). Every alarm is heard once.
+    const bool standardSoundHere =
+        alarm.waveFile ? !platform_.playWave(*alarm.waveFile) : !alarm.showsMessage;
+    if (standardSoundHere) {
         platform_.beep();
     }
     if (alarm.showsMessage) {

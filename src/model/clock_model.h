@@ -57,8 +57,9 @@ public:
     bool saveAlarms(const AlarmTable& table);
 
     // The alarm tick: rings every enabled alarm due at `now`, once in its minute. Plays
-    // its wave file (or leaves the standard sound to the message window) and emits
-    // alarmRang for the alarms that show a message. Allocates nothing when none is due.
+    // its wave file, or the standard sound when it shows no message (the message window
+    // gives it otherwise), and emits alarmRang for the alarms that show a message.
+    // Allocates nothing when none is due.
     void checkAlarms(const LocalTime& now);
 
 signals:

@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "core/local_time.h"
+#include "core/wave_file.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -19,7 +20,7 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // The current local date and time.
+    // The current local date and time, with its distance from UTC.
     virtual LocalTime now() const = 0;
 
     // The folder that holds the five settings files and the alarm file, all six together
@@ -39,11 +40,15 @@ public:
 
     // Starts playing a wave file once, in the background; a later request replaces a
     // sound still playing. Returns false, playing nothing, when the file cannot be
-    // played (missing, unreadable, not a wave file).
+    // played (missing, unreadable, not a wave file this system plays, no audio output).
     virtual bool playWave(const QString& path) = 0;
-    // Stops the wave file playing, if any.
+    // Why this system cannot play the wave file, or nothing when it can: asked when the
+    // user chooses one.
+    virtual std::optional<WaveProblem> checkWave(const QString& path) const = 0;
+    // Stops the sound playing, if any.
     virtual void stopSound() = 0;
-    // The standard sound: alarms without a wave file, confirmations.
+    // The standard sound, once: alarms without a wave file, confirmations. Like a wave
+    // file, it replaces a sound still playing.
     virtual void beep() = 0;
 
     // Shows a popup menu at a screen position and waits for the choice: the index of
@@ -57,9 +62,12 @@ public:
         Right
     };
 
-    // Puts the program's icon with its tip into the notification area, where there is
-    // one; adding it again leaves the one there. `onPress` runs for a left or right
-    // press on it (a double click adds nothing to its first press).
+    // Puts the program's icon with its tip into the notification area, and keeps it
+    // there until removed: when the desktop has none yet, the icon comes once one
+    // appears, and it comes back when the panel restarts. Adding it again leaves the one
+    // there. `onPress` runs for a left or right press on it (a double click adds nothing
+    // to its first press), from the event loop once the press itself has been answered,
+    // so that a panel waiting for that answer is not kept waiting while a menu is open.
     virtual void addTrayIcon(const QIcon& icon, const QString& tip,
                              std::function<void(TrayPress)> onPress) = 0;
     virtual void removeTrayIcon() = 0;

@@ -64,7 +64,7 @@ LocalTime QtPlatform::now() const
 #else
     localtime_r(&seconds, &local);
 #endif
-    return LocalTime{
+    LocalTime reading{
         .year = local.tm_year + 1900,
         .month = local.tm_mon + 1,
         .day = local.tm_mday,
@@ -75,6 +75,10 @@ LocalTime QtPlatform::now() const
         .millisecond =
             int(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch - wholeSeconds).count()),
     };
+    // The distance of the local calendar from the moment itself, the same way on every
+    // system (Windows' C library has no tm_gmtoff).
+    reading.utcOffset = int(reading.localSeconds() - seconds);
+    return reading;
 }
 
 bool QtPlatform::windowsPlaceAndShapeThemselves() const
@@ -105,6 +109,11 @@ bool QtPlatform::playWave(const QString& path)
     return sound_.playWave(path);
 }
 
+std::optional<WaveProblem> QtPlatform::checkWave(const QString& path) const
+{
+    return sound_.checkWave(path);
+}
+
 void QtPlatform::stopSound()
 {
     sound_.stop();
@@ -127,24 +136,38 @@ int QtPlatform::popupMenu(const QStringList& entries, QPoint at)
 
 void QtPlatform::addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
 {
-    if (trayIcon_ || !QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (trayIconWanted_) {
         return;
     }
+    trayIconWanted_ = true;
+    notificationArea_.whenPresent([this, icon, tip, onPress = std::move(onPress)]() mutable {
+        showTrayIcon(icon, tip, std::move(onPress));
+    });
+}
+
+void QtPlatform::showTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
+{
     trayIcon_ = std::make_unique<QSystemTrayIcon>(icon);
     trayIcon_->setToolTip(tip);
-    QObject::connect(trayIcon_.get(), &QSystemTrayIcon::activated, trayIcon_.get(),
-                     [onPress = std::move(onPress)](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason == QSystemTrayIcon::Trigger) {
-                             onPress(TrayPress::Left);
-                         } else if (reason == QSystemTrayIcon::Context) {
-                             onPress(TrayPress::Right);
-                         }
-                     });
+    // Handled from the event loop, once the press's own event is done with: a panel
+    // that asked over D-Bus gets its answer at once, not when the menu closes.
+    QObject::connect(
+        trayIcon_.get(), &QSystemTrayIcon::activated, trayIcon_.get(),
+        [onPress = std::move(onPress)](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger) {
+                onPress(TrayPress::Left);
+            } else if (reason == QSystemTrayIcon::Context) {
+                onPress(TrayPress::Right);
+            }
+        },
+        Qt::QueuedConnection);
     trayIcon_->show();
 }
 
 void QtPlatform::removeTrayIcon()
 {
+    trayIconWanted_ = false;
+    notificationArea_.cancel();
     if (trayIcon_) {
         // The icon may be removed from its own menu: let its signal finish first.
         trayIcon_->hide();
@@ -174,14 +197,19 @@ bool QtPlatform::startsAtLogOn() const
 
 QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
 {
-    QFileDialog dialog(askingWindow(), title, QString(), filter);
+    QWidget* asking = askingWindow();
+    QFileDialog dialog(asking, title, QString(), filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // The filter's name already lists its patterns: show it once.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // The window manager gives the asking window back its activation only later: a
+    // message about the choice shown before then would belong to no window and open
+    // beneath the program's windows.
+    if (asking) {
+        QApplication::setActiveWindow(asking);
     }
-    return dialog.selectedFiles().front();
+    return chosen ? dialog.selectedFiles().front() : QString();
 }
 
 std::optional<ColourRef> QtPlatform::chooseColour(ColourRef initial,

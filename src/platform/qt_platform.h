@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/notification_area.h"
 #include "platform/platform.h"
 #include "platform/system_sound.h"
 
@@ -17,6 +18,7 @@ public:
     bool windowsPlaceAndShapeThemselves() const override;
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
+    std::optional<WaveProblem> checkWave(const QString& path) const override;
     void stopSound() override;
     void beep() override;
     int popupMenu(const QStringList& entries, QPoint at) override;
@@ -37,8 +39,12 @@ public:
     static void prepareProcess();
 
 private:
+    void showTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress);
+
     QString settingsFolder_;
     QString dataFolder_;
     SystemSound sound_;
+    NotificationArea notificationArea_;
+    bool trayIconWanted_ = false;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
 };

@@ -1,118 +1,118 @@
 #include "platform/sound_player.h"
 
-#include "platform/wave_file.h"
+#include "core/artwork.h"
+#include "platform/wave_stream.h"
 
 #include <QApplication>
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QFile>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
-#include <cmath>
-#include <numbers>
 
-SoundPlayer::SoundPlayer() = default;
-SoundPlayer::~SoundPlayer() = default;
+namespace {
+
+// What the sound server holds ahead of what it plays: enough for a busy machine, and
+// what it still has to play once the file is read to its end.
+constexpr qint64 bufferMicroseconds = 250'000;
+// The sound server's own latency on top, before the stream is let go.
+constexpr int drainMarginMilliseconds = 150;
+
+} // namespace
+
+SoundPlayer::SoundPlayer()
+{
+    drainTimer_.setSingleShot(true);
+    connect(&drainTimer_, &QTimer::timeout, this, &SoundPlayer::release);
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    if (sink_) {
+        sink_->disconnect(this);
+    }
+}
+
+std::optional<WaveProblem> SoundPlayer::checkWave(const QString& path) const
+{
+    const std::variant<SampleLayout, WaveProblem> layout = readSampleLayout(path);
+    if (const WaveProblem* problem = std::get_if<WaveProblem>(&layout)) {
+        return *problem;
+    }
+    return std::nullopt;
+}
 
 bool SoundPlayer::playWave(const QString& path)
 {
-    if (!looksLikeWave(path)) {
+    const std::variant<SampleLayout, WaveProblem> read = readSampleLayout(path);
+    const SampleLayout* layout = std::get_if<SampleLayout>(&read);
+    if (!layout) {
         return false;
     }
-    releaseWave();
-    wave_ = std::make_unique<QSoundEffect>();
-    connect(wave_.get(), &QSoundEffect::statusChanged, this, [this] {
-        if (wave_->status() == QSoundEffect::Error) {
-            releaseWave();
-            beep();
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        return false;
+    }
+    QAudioFormat format;
+    format.setSampleRate(layout->sampleRate);
+    format.setChannelCount(layout->channels);
+    format.setSampleFormat(QAudioFormat::Float);
+    if (!device.isFormatSupported(format)) {
+        return false;
+    }
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    release();
+    stream_ = std::make_unique<WaveStream>(std::move(file), *layout);
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    sink_->setBufferSize(format.bytesForDuration(bufferMicroseconds));
+    connect(sink_.get(), &QAudioSink::stateChanged, this, [this, format](QAudio::State state) {
+        if (state == QAudio::StoppedState) {
+            release();
+        } else if (state == QAudio::IdleState && stream_->atEnd()) {
+            // Idle as soon as the last samples are handed over: the server still has
+            // up to its buffer to play.
+            drainTimer_.start(int(format.durationForBytes(sink_->bufferSize()) / 1000) +
+                              drainMarginMilliseconds);
+        } else {
+            drainTimer_.stop();
         }
     });
-    connect(wave_.get(), &QSoundEffect::playingChanged, this, [this] {
-        if (!wave_->isPlaying()) {
-            releaseWave();
-        }
-    });
-    wave_->setSource(QUrl::fromLocalFile(path));
-    wave_->play();
+    sink_->start(stream_.get());
+    // A sink that failed to start may have stopped, and so gone, already.
+    if (!sink_ || sink_->error() != QAudio::NoError) {
+        release();
+        return false;
+    }
     return true;
 }
 
 void SoundPlayer::stop()
 {
-    releaseWave();
+    release();
 }
 
 // An audio stream left open keeps the audio system's threads waking the program
-// several times a second: each sound is made when it is played and let go when it
-// ends (possibly from inside its own signal, hence the later deletion).
-void SoundPlayer::releaseWave()
+// several times a second: each sound is made when it is played and let go when it has
+// played (possibly from inside its own signal, hence the later deletion).
+void SoundPlayer::release()
 {
-    if (wave_) {
-        wave_->disconnect(this);
-        wave_->stop();
-        wave_.release()->deleteLater();
+    drainTimer_.stop();
+    if (sink_) {
+        sink_->disconnect(this);
+        sink_->stop();
+        sink_.release()->deleteLater();
     }
-}
-
-void SoundPlayer::releaseChime()
-{
-    if (chimeSink_) {
-        chimeSink_->disconnect(this);
-        chimeSink_->stop();
-        chimeSink_.release()->deleteLater();
+    if (stream_) {
+        stream_.release()->deleteLater();
     }
-}
-
-QByteArray SoundPlayer::chimeSamples()
-{
-    // Two soft sine partials that fade out: a short, friendly "pon".
-    constexpr double seconds = 0.35;
-    const int count = int(chimeSampleRate * seconds);
-    QByteArray samples(count * 2, Qt::Uninitialized);
-    auto* out = reinterpret_cast<qint16*>(samples.data());
-    for (int i = 0; i < count; ++i) {
-        const double t = double(i) / chimeSampleRate;
-        const double attack = std::min(1.0, t / 0.005);
-        const double envelope = attack * std::exp(-t * 9.0);
-        const double wave = 0.7 * std::sin(2 * std::numbers::pi * 880.0 * t) +
-                            0.3 * std::sin(2 * std::numbers::pi * 1320.0 * t);
-        out[i] = qint16(std::lround(wave * envelope * 0.45 * 32767));
-    }
-    return samples;
 }
 
 void SoundPlayer::beep()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        QApplication::beep();
-        return;
-    }
-    QAudioFormat format;
-    format.setSampleRate(chimeSampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
-        QApplication::beep();
-        return;
-    }
-    releaseChime();
-    if (chime_.data().isEmpty()) {
-        chime_.setData(chimeSamples());
-    }
-    chime_.close();
-    chime_.open(QIODevice::ReadOnly);
-    chimeSink_ = std::make_unique<QAudioSink>(device, format);
-    connect(chimeSink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        if (state == QAudio::IdleState || state == QAudio::StoppedState) {
-            releaseChime();
-        }
-    });
-    chimeSink_->start(&chime_);
-    // A sink that failed to start may have stopped, and so gone, already.
-    if (!chimeSink_ || chimeSink_->error() != QAudio::NoError) {
-        releaseChime();
+    if (!playWave(artwork::resource(artwork::standardSound))) {
         QApplication::beep();
     }
 }

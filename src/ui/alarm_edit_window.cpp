@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "platform/platform.h"
 #include "storage/alarm_file.h"
+#include "ui/notice_texts.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
@@ -155,9 +156,15 @@ void AlarmEditWindow::chooseWave()
     chooseWaveBar_->unlight();
     const QString path = platform_.chooseOpenFile(QStringLiteral("ファイルを開く"),
                                                   QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
-    if (!path.isEmpty()) {
-        setSound(path);
+    if (path.isEmpty()) {
+        return;
     }
+    // A file that cannot be played is refused now rather than when the alarm rings.
+    if (const std::optional<WaveProblem> problem = platform_.checkWave(path)) {
+        platform_.showMessage(notice_text::waveRefused(path, *problem), QStringLiteral("設定エラー"));
+        return;
+    }
+    setSound(path);
 }
 
 void AlarmEditWindow::accept()

@@ -136,6 +136,51 @@ QString startupUnregistered(bool done)
 #endif
 }
 
+QString waveRefused(const QString& path, WaveProblem problem)
+{
+    QString why;
+    switch (problem) {
+    case WaveProblem::Unreadable:
+        why = QStringLiteral("ファイルを開けません。");
+        break;
+    case WaveProblem::NotWave:
+        why = QStringLiteral("wavファイルではありません。");
+        break;
+    case WaveProblem::Damaged:
+        why = QStringLiteral("wavファイルが壊れています。");
+        break;
+    case WaveProblem::NoSound:
+        why = QStringLiteral("音が入っていません。");
+        break;
+    case WaveProblem::Encoding:
+        why = QStringLiteral("この形式（圧縮された音声など）は再生できません。");
+        break;
+    case WaveProblem::Channels:
+        why = QStringLiteral("再生できるのはモノラルとステレオの音声です。");
+        break;
+    case WaveProblem::SampleSize: {
+        QStringList integers;
+        for (int bytes = 1; bytes <= wave_limits::maxIntegerBytes; ++bytes) {
+            integers.append(QString::number(bytes * 8));
+        }
+        QStringList floats;
+        for (const int bytes : wave_limits::floatBytes) {
+            floats.append(QString::number(bytes * 8));
+        }
+        why = QStringLiteral("再生できるのは %1 ビットの整数と %2 ビットの浮動小数点の音声です。")
+                  .arg(integers.join(u'・'), floats.join(u'・'));
+        break;
+    }
+    case WaveProblem::SampleRate:
+        why = QStringLiteral("再生できるのはサンプリング周波数 %1～%2 Hz の音声です。")
+                  .arg(wave_limits::minSampleRate)
+                  .arg(wave_limits::maxSampleRate);
+        break;
+    }
+    return QStringLiteral("このファイルはアラーム音に使えません。\n%1\n%2")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+
 QString alarmRang(const Alarm& alarm)
 {
     return alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + alarm.at.toString(QStringLiteral("hh")) +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/file_failure.h"
+#include "core/wave_file.h"
 #include "platform/settings_location.h"
 #include "storage/alarm.h"
 #include "storage/alarm_file.h"
@@ -23,6 +24,9 @@ QString alarmsNotSaved(const FileFailure& failure);
 // in its Startup folder, other desktops of their start-up at log-in.
 QString startupRegistered(bool done);
 QString startupUnregistered(bool done);
+
+// Why the chosen file cannot be an alarm's sound, with the file.
+QString waveRefused(const QString& path, WaveProblem problem);
 
 // The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".
 QString alarmRang(const Alarm& alarm);

@@ -12,19 +12,9 @@ data=$2
 python=$3
 bus_launcher=$4
 here=$(dirname "$0")
-folder=$(mktemp -d)
-pids=()
-cleanup() {
-    # Asked first, so that the bus launcher takes its bus along; then made to.
-    kill "${pids[@]}" 2>/dev/null || true
-    sleep 0.5
-    kill -9 "${pids[@]}" 2>/dev/null || true
-    rm -rf "$folder"
-}
-trap cleanup EXIT
+source "$here/session.sh"
 
-cp "$executable" "$folder/nekotokei"
-cp "$data"/*.zdt "$folder/"
+copy_program "$executable" "$data"
 printf '0\r\n' >"$folder/set.zdt"      # not in front: the program's windows come above the clock alike
 printf '1,0\r\n' >"$folder/set1.zdt"   # second hand on, no tray icon
 printf '0,255,0\r\n' >"$folder/set3.zdt" # an analog design
@@ -33,16 +23,10 @@ at=$(date -d '+12 hours' +%H:%M)
 printf '"%s",1,"標準"," 表示 ","起きて"\r\n' "$at" >"$folder/alm.zdt"
 
 # Everything on buses of its own, found through a runtime folder of its own.
-export XDG_RUNTIME_DIR=$folder/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$folder/bus" 4>"$folder/bus.pid"
-pids+=("$(cat "$folder/bus.pid")")
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
+start_session_bus
 "$bus_launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-openbox >/dev/null 2>&1 &
-pids+=($!)
+start_window_manager
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$folder/nekotokei" >"$folder/log" 2>&1 &
 pids+=($!)

@@ -23,7 +23,7 @@ printf '#!/bin/sh\nexec "$@"\n' >"$work/tools/sudo"
 chmod +x "$work/tools/"* "$work/repo/build/bin/nekotokei"
 
 # The packages scripts/deps names for the tests alone.
-test_packages=$(sed -n '/^test_packages=(/,/^)/p' "$source/scripts/deps" | sed '1d;$d' | tr -s ' \n' '\n' | sed '/^$/d')
+test_packages=$(sed -n '/^test_packages=(/,/^)/p' "$source/scripts/deps" | sed '1d;$d;s/#.*//' | tr -s ' \n' '\n' | sed '/^$/d')
 [ -n "$test_packages" ] || fail "no test packages in scripts/deps"
 
 run() { # script: runs it with the stand-ins, leaves what they were asked in $work/log

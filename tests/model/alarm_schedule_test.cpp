@@ -2,7 +2,11 @@
 #include "model/tick_schedule.h"
 
 #include <QDateTime>
+#include <QTimeZone>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <random>
 
@@ -17,6 +21,14 @@ Alarm enabledAt(QTime time, bool enabled = true)
 
 const QDateTime morning(QDate(2024, 5, 17), QTime(7, 29, 0));
 
+// The clock's reading at a moment given in milliseconds.
+using Clock = std::function<LocalTime(qint64)>;
+
+LocalTime inTheMorning(qint64 ms)
+{
+    return LocalTime::fromDateTime(morning.addMSecs(ms));
+}
+
 // Runs the alarm tick at the given moments (milliseconds after `morning`) and counts
 // how often each alarm rang, by its message.
 std::map<QString, int> ringsAt(const AlarmTable& table, const std::vector<qint64>& moments,
@@ -24,7 +36,7 @@ std::map<QString, int> ringsAt(const AlarmTable& table, const std::vector<qint64
 {
     std::map<QString, int> rings;
     for (const qint64 ms : moments) {
-        for (const Alarm* due : check.check(table, LocalTime::fromDateTime(morning.addMSecs(ms)))) {
+        for (const Alarm* due : check.check(table, inTheMorning(ms))) {
             ++rings[due->message];
         }
     }
@@ -34,15 +46,14 @@ std::map<QString, int> ringsAt(const AlarmTable& table, const std::vector<qint64
 // Tick moments from `from` to `to` ms, the way the clock's timer would deliver them
 // for what it shows, each late by up to `jitter` ms.
 std::vector<qint64> timerTicks(qint64 from, qint64 to, int jitter, unsigned seed = 1,
-                               tick_schedule::Motion motion = {})
+                               tick_schedule::Motion motion = {}, const Clock& read = inTheMorning)
 {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> late(0, jitter);
     std::vector<qint64> moments;
     for (qint64 t = from; t < to;) {
         moments.push_back(t);
-        t += tick_schedule::delayAfter(LocalTime::fromDateTime(morning.addMSecs(t)), motion) +
-             (jitter ? late(random) : 0);
+        t += tick_schedule::delayAfter(read(t), motion) + (jitter ? late(random) : 0);
     }
     return moments;
 }
@@ -146,6 +157,168 @@ TEST(AlarmSchedule, DisabledAndTimelessAlarmsNeverRing)
     const AlarmTable table{enabledAt(QTime(7, 30), false), enabledAt(QTime())};
     AlarmSchedule check;
     EXPECT_TRUE(ringsAt(table, timerTicks(0, 180'000, 0), check).empty());
+}
+
+// The reading of a clock in `zone` at `ms` milliseconds since the epoch.
+Clock clockIn(const QTimeZone& zone)
+{
+    return [zone](qint64 ms) {
+        return LocalTime::fromDateTime(QDateTime::fromMSecsSinceEpoch(ms, zone));
+    };
+}
+
+TEST(AlarmSchedule, DaylightSavingNightsRingEveryMinuteOnceAndTheFaceFollowsAtOnce)
+{
+    struct Night
+    {
+        const char* zone;
+        QDate date; // the clocks go forward or back in the small hours of this day
+    };
+    const Night nights[] = {
+        {"America/New_York", QDate(2024, 3, 10)},    {"America/New_York", QDate(2024, 11, 3)},
+        {"Europe/London", QDate(2024, 3, 31)},       {"Europe/London", QDate(2024, 10, 27)},
+        {"Australia/Lord_Howe", QDate(2024, 10, 6)}, {"Australia/Lord_Howe", QDate(2024, 4, 7)},
+    };
+    struct Ticks
+    {
+        const char* name;
+        tick_schedule::Motion motion;
+        int jitter;
+    };
+    const Ticks ticking[] = {
+        {"Still", {}, 0},
+        {"SecondHand", {.seconds = true}, 0},
+        {"BlinkingColon", {.colonBlinks = true, .blinkStart = 730}, 0},
+        {"Jittered", {.seconds = true}, 1500},
+    };
+    for (const Night& night : nights) {
+        const QTimeZone zone(night.zone);
+        ASSERT_TRUE(zone.isValid()) << night.zone;
+        const QTimeZone::OffsetData change = zone.nextTransition(night.date.startOfDay(zone).addSecs(-1));
+        ASSERT_EQ(change.atUtc.toTimeZone(zone).date(), night.date) << night.zone;
+        const qint64 changeAt = change.atUtc.toMSecsSinceEpoch();
+        const Clock read = clockIn(zone);
+        const LocalTime lastBefore = read(changeAt - 1);
+        const LocalTime firstAfter = read(changeAt);
+        const QString name = QString::fromLatin1(night.zone) + u' ' + night.date.toString(Qt::ISODate);
+
+        // An alarm for every minute from two before the change to two after it, on either
+        // side of the jump: the minutes left out, or the minutes that come twice.
+        const QTime jumpFrom(lastBefore.hour, lastBefore.minute);
+        const QTime jumpTo(firstAfter.hour, firstAfter.minute);
+        AlarmTable table;
+        for (QTime at = std::min(jumpFrom, jumpTo).addSecs(-120);
+             at <= std::max(jumpFrom, jumpTo).addSecs(120); at = at.addSecs(60)) {
+            table.push_back(enabledAt(at));
+        }
+
+        for (const Ticks& ticks : ticking) {
+            const std::vector<qint64> moments = timerTicks(changeAt - 90 * 60'000, changeAt + 75 * 60'000,
+                                                           ticks.jitter, 5, ticks.motion, read);
+            std::vector<LocalTime> readings;
+            std::transform(moments.begin(), moments.end(), std::back_inserter(readings), read);
+            AlarmSchedule check;
+            std::map<QString, std::vector<std::size_t>> rings; // the ticks each alarm rang at
+            for (std::size_t tick = 0; tick < readings.size(); ++tick) {
+                for (const Alarm* due : check.check(table, readings[tick])) {
+                    rings[due->message].push_back(tick);
+                }
+            }
+            // Each alarm rings once: at the first tick whose reading has reached its
+            // minute. A minute left out is reached at the change; a minute that comes
+            // twice is reached the first time.
+            for (const Alarm& alarm : table) {
+                const long long target =
+                    LocalTime::fromDateTime(QDateTime(night.date, alarm.at, QTimeZone::utc())).minuteKey();
+                const auto reached =
+                    std::find_if(readings.begin(), readings.end(),
+                                 [&](const LocalTime& now) { return now.minuteKey() >= target; });
+                ASSERT_NE(reached, readings.end());
+                EXPECT_EQ(rings[alarm.message],
+                          std::vector<std::size_t>{std::size_t(reached - readings.begin())})
+                    << name.toStdString() << " " << ticks.name << " " << alarm.message.toStdString();
+            }
+            // The face shows the new local time from the moment of the change on.
+            if (ticks.jitter == 0) {
+                const auto next = std::lower_bound(moments.begin(), moments.end(), changeAt);
+                ASSERT_NE(next, moments.end());
+                EXPECT_LE(*next - changeAt, tick_schedule::lateness)
+                    << name.toStdString() << " " << ticks.name;
+                EXPECT_EQ(read(*next).utcOffset, change.offsetFromUtc);
+            }
+        }
+    }
+}
+
+TEST(AlarmSchedule, AClockSetByHandOrAsleepOverTheChangeKeepsItsRules)
+{
+    constexpr int est = -5 * 3600;
+    constexpr int edt = -4 * 3600;
+    // A reading of the clock in New York: the time and its distance from UTC.
+    struct Reading
+    {
+        QDate date;
+        QTime time;
+        int utcOffset;
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<Reading> readings;
+        std::map<QString, int> rings; // by alarm time
+    };
+    const QDate may(2024, 5, 17);
+    const QDate spring(2024, 3, 10);
+    const QDate autumn(2024, 11, 3);
+    const Case cases[] = {
+        // Set back by hand, not for daylight saving time: the minutes it comes to ring
+        // again.
+        {"SetBackByHand",
+         {{may, QTime(1, 45, 5), edt},
+          {may, QTime(1, 50, 5), edt},
+          {may, QTime(1, 40, 0), edt},
+          {may, QTime(1, 45, 10), edt},
+          {may, QTime(1, 50, 10), edt}},
+         {{u"01:45:00"_s, 2}, {u"01:50:00"_s, 2}}},
+        // Asleep for hours: only the last ten minutes ring, even over the minutes the
+        // clocks went forward over.
+        {"AsleepOverTheSpringNight",
+         {{spring, QTime(1, 30, 0), est}, {spring, QTime(7, 0, 0), edt}},
+         {{u"02:30:00"_s, 0}, {u"06:40:00"_s, 0}, {u"06:52:00"_s, 1}}},
+        // Woken seven minutes after going to sleep, across the change: all of it rings.
+        {"WokenJustAfterTheSpringChange",
+         {{spring, QTime(1, 57, 0), est}, {spring, QTime(3, 4, 0), edt}},
+         {{u"01:58:00"_s, 1}, {u"02:30:00"_s, 1}, {u"03:03:00"_s, 1}}},
+        // Asleep while the clocks went back: what was shown before stays quiet, what the
+        // clock comes to for the first time rings.
+        {"AsleepOverTheAutumnChange",
+         {{autumn, QTime(1, 20, 0), edt},
+          {autumn, QTime(1, 22, 30), edt},
+          {autumn, QTime(1, 25, 30), edt},
+          {autumn, QTime(1, 10, 0), est},
+          {autumn, QTime(1, 22, 40), est},
+          {autumn, QTime(1, 25, 30), est},
+          {autumn, QTime(1, 35, 10), est}},
+         {{u"01:22:00"_s, 1}, {u"01:25:00"_s, 1}, {u"01:30:00"_s, 1}}},
+    };
+    for (const Case& c : cases) {
+        AlarmTable table;
+        for (const auto& [time, count] : c.rings) {
+            table.push_back(enabledAt(QTime::fromString(time, Qt::ISODate)));
+        }
+        AlarmSchedule check;
+        std::map<QString, int> rings;
+        for (const Reading& reading : c.readings) {
+            const LocalTime now =
+                LocalTime::fromDateTime(QDateTime(reading.date, reading.time, QTimeZone(reading.utcOffset)));
+            for (const Alarm* due : check.check(table, now)) {
+                ++rings[due->message];
+            }
+        }
+        for (const auto& [time, count] : c.rings) {
+            EXPECT_EQ(rings[time], count) << c.name << " " << time.toStdString();
+        }
+    }
 }
 
 } // namespace

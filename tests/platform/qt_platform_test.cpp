@@ -8,7 +8,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimeZone>
 #include <QTimer>
+#include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -111,6 +114,55 @@ TEST(QtPlatformDialogs, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
     EXPECT_NE(lookIn, u"Look in:"_s);
     EXPECT_TRUE(lookIn.contains(QRegularExpression(u"[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"_s)))
         << lookIn.toStdString();
+}
+
+TEST(QtPlatformDialogs, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
+{
+    // The window manager hands the activation back only later; a message box shown at
+    // once must still open over the asking window, not beneath the program's windows.
+    QWidget asking;
+    asking.show();
+    QApplication::setActiveWindow(&asking);
+    ASSERT_EQ(QApplication::activeWindow(), &asking);
+    const User<QFileDialog> chooser([](QFileDialog* dialog) { dialog->reject(); });
+    QtPlatform platform;
+    platform.chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+    QWidget* boxParent = nullptr;
+    const User<QMessageBox> reader([&](QMessageBox* box) {
+        boxParent = box->parentWidget();
+        box->accept();
+    });
+    platform.showMessage(u"このファイルはアラーム音に使えません。"_s, u"設定エラー"_s);
+    EXPECT_EQ(boxParent, &asking);
+}
+
+TEST(QtPlatformClock, ReadsTheLocalTimeWithItsDistanceFromUtc)
+{
+    const auto check = [](const QString& zone) {
+        const QDateTime before = QDateTime::currentDateTime();
+        const LocalTime now = QtPlatform().now();
+        const QDateTime expected = zone.isEmpty() ? before : before.toTimeZone(QTimeZone(zone.toLatin1()));
+        EXPECT_EQ(now.utcOffset, expected.offsetFromUtc()) << zone.toStdString();
+        EXPECT_LE(std::abs(now.utcSeconds() - before.toSecsSinceEpoch()), 1) << zone.toStdString();
+    };
+    check(QString()); // the machine's own zone
+#ifndef Q_OS_WIN
+    // Where the C library takes a zone's name from TZ: zones west and east of UTC, one
+    // of them half an hour off the hour.
+    const std::optional<QByteArray> machineZone =
+        qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
+    for (const QString& zone : {u"America/New_York"_s, u"Australia/Lord_Howe"_s, u"Asia/Kolkata"_s}) {
+        qputenv("TZ", zone.toLatin1());
+        tzset();
+        check(zone);
+    }
+    if (machineZone) {
+        qputenv("TZ", *machineZone);
+    } else {
+        qunsetenv("TZ");
+    }
+    tzset();
+#endif
 }
 
 } // namespace

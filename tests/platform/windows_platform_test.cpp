@@ -3,12 +3,14 @@
 #include "platform/autostart.h"
 #include "platform/settings_location.h"
 #include "platform/windows_sound.h"
+#include "support/wave_bytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -99,36 +101,61 @@ TEST(WindowsStartup, TheShortcutIsNamedAfterTheExecutableAndItsFolder)
     EXPECT_TRUE(autostart::entryFileName(u"C:/x/neko tokei.exe"_s).startsWith(u"neko tokei-"_s));
 }
 
-// What Windows was asked: PlaySoundW's sound name (none to stop) with its flags, and
-// MessageBeep's sound types.
+// What Windows was asked: PlaySoundW's sound name (none to stop; for a sound in
+// memory, its first twelve bytes) with its flags, MessageBeep's sound types and the
+// formats asked about; and what it answers about formats and playing.
 struct SoundCalls
 {
-    std::vector<std::pair<std::optional<std::wstring>, unsigned long>> played;
+    struct Played
+    {
+        std::optional<std::wstring> name;
+        QByteArray memory;
+        unsigned long flags;
+    };
+    std::vector<Played> played;
     std::vector<unsigned int> beeps;
+    std::vector<QByteArray> formatsAsked;
+    std::optional<bool> formatPlays = true;
+    bool soundPlays = true;
 
     WindowsSound::Calls recorder()
     {
         return WindowsSound::Calls{
             .playSound =
                 [this](const wchar_t* sound, unsigned long flags) {
-                    played.emplace_back(sound ? std::optional(std::wstring(sound)) : std::nullopt, flags);
-                    return true;
+                    if (flags & SND_MEMORY) {
+                        played.push_back(
+                            {std::nullopt, QByteArray(reinterpret_cast<const char*>(sound), 12), flags});
+                    } else {
+                        played.push_back(
+                            {sound ? std::optional(std::wstring(sound)) : std::nullopt, {}, flags});
+                    }
+                    return soundPlays;
                 },
             .messageBeep =
                 [this](unsigned int type) {
                     beeps.push_back(type);
                     return true;
                 },
+            .formatPlays =
+                [this](const QByteArray& format) {
+                    formatsAsked.push_back(format);
+                    return formatPlays;
+                },
         };
     }
 };
+
+using namespace wave_bytes;
 
 class WindowsSoundFiles : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        write(wave, QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) + QByteArray(28, '\0'));
+        write(wave, riff(plainFormat({}) + samples(400)));
+        write(extensible24, riff(extensibleFormat({.bits = 24}) + samples(600)));
+        write(muLaw, riff(plainFormat({.tag = 7, .channels = 1, .bits = 8}) + samples(100)));
         write(text, "not a sound\r\n");
     }
     void write(const QString& path, const QByteArray& bytes)
@@ -140,6 +167,8 @@ protected:
 
     QTemporaryDir folder;
     const QString wave = folder.filePath(u"ねこ alarm.wav"_s);
+    const QString extensible24 = folder.filePath(u"24.wav"_s);
+    const QString muLaw = folder.filePath(u"ulaw.wav"_s);
     const QString text = folder.filePath(u"notes.wav"_s);
     const QString missing = folder.filePath(u"missing.wav"_s);
 };
@@ -159,31 +188,77 @@ TEST_F(WindowsSoundFiles, WaveFilesArePlayedInTheBackgroundOthersAreRefused)
         EXPECT_EQ(sound.playWave(c.path), c.played) << c.what;
         if (c.played) {
             ASSERT_EQ(calls.played.size(), 1u) << c.what;
-            EXPECT_EQ(calls.played[0].first, QDir::toNativeSeparators(c.path).toStdWString()) << c.what;
-            EXPECT_EQ(calls.played[0].second, static_cast<unsigned long>(SND_FILENAME | SND_ASYNC)) << c.what;
+            EXPECT_EQ(calls.played[0].name, QDir::toNativeSeparators(c.path).toStdWString()) << c.what;
+            EXPECT_EQ(calls.played[0].flags, static_cast<unsigned long>(SND_FILENAME | SND_ASYNC)) << c.what;
         } else {
             EXPECT_TRUE(calls.played.empty()) << c.what;
         }
     }
 }
 
-TEST_F(WindowsSoundFiles, StoppingPlaysNoSoundAndTheStandardSoundIsTheMessageBeep)
+TEST_F(WindowsSoundFiles, WindowsJudgesTheFormatsAndTheFileItsOwnFaults)
 {
-    SoundCalls calls;
-    WindowsSound sound(calls.recorder());
-    sound.stop();
-    sound.beep();
-    ASSERT_EQ(calls.played.size(), 1u);
-    EXPECT_EQ(calls.played[0].first, std::nullopt);
-    EXPECT_EQ(calls.played[0].second, 0u);
-    EXPECT_EQ(calls.beeps, std::vector<unsigned int>{MB_OK});
+    // Where no output device answers, the layouts the program knows stand in.
+    struct Case
+    {
+        const char* what;
+        QString path;
+        std::optional<bool> windowsPlays;
+        std::optional<WaveProblem> problem;
+        bool asked;
+    };
+    const Case cases[] = {
+        {"24-bit extensible", extensible24, true, std::nullopt, true},
+        {"u-law, which Windows decodes", muLaw, true, std::nullopt, true},
+        {"16-bit, refused by Windows", wave, false, WaveProblem::Encoding, true},
+        {"u-law, no device to ask", muLaw, std::nullopt, WaveProblem::Encoding, true},
+        {"16-bit, no device to ask", wave, std::nullopt, std::nullopt, true},
+        {"text file", text, true, WaveProblem::NotWave, false},
+        {"missing file", missing, true, WaveProblem::Unreadable, false},
+    };
+    for (const Case& c : cases) {
+        SoundCalls calls;
+        calls.formatPlays = c.windowsPlays;
+        WindowsSound sound(calls.recorder());
+        EXPECT_EQ(sound.checkWave(c.path), c.problem) << c.what;
+        ASSERT_EQ(calls.formatsAsked.size(), c.asked ? 1u : 0u) << c.what;
+        if (c.asked) {
+            // The format chunk as the file holds it, without its chunk header.
+            QFile file(c.path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            EXPECT_EQ(calls.formatsAsked[0],
+                      bytes.mid(20, qFromLittleEndian<quint32>(bytes.constData() + 16)))
+                << c.what;
+        }
+    }
+}
+
+TEST_F(WindowsSoundFiles, TheStandardSoundPlaysFromMemoryElseTheMessageBeep)
+{
+    for (const bool soundPlays : {true, false}) {
+        SoundCalls calls;
+        calls.soundPlays = soundPlays;
+        WindowsSound sound(calls.recorder());
+        sound.stop();
+        sound.beep();
+        ASSERT_EQ(calls.played.size(), 2u);
+        EXPECT_EQ(calls.played[0].name, std::nullopt);
+        EXPECT_EQ(calls.played[0].flags, 0u);
+        EXPECT_TRUE(calls.played[1].memory.startsWith("RIFF")) << soundPlays;
+        EXPECT_EQ(calls.played[1].memory.mid(8), "WAVE") << soundPlays;
+        EXPECT_EQ(calls.played[1].flags, static_cast<unsigned long>(SND_MEMORY | SND_ASYNC | SND_NODEFAULT));
+        EXPECT_EQ(calls.beeps, soundPlays ? std::vector<unsigned int>{} : std::vector<unsigned int>{MB_OK});
+    }
 }
 
 TEST_F(WindowsSoundFiles, WindowsTakesTheWaveFile)
 {
     WindowsSound sound;
+    EXPECT_EQ(sound.checkWave(wave), std::nullopt);
     EXPECT_TRUE(sound.playWave(wave));
     EXPECT_FALSE(sound.playWave(missing));
+    sound.beep();
     sound.stop();
 }
 

@@ -28,6 +28,12 @@ bool FakePlatform::playWave(const QString& path)
     return true;
 }
 
+std::optional<WaveProblem> FakePlatform::checkWave(const QString& path) const
+{
+    const auto found = unplayableWaves.constFind(path);
+    return found == unplayableWaves.constEnd() ? std::nullopt : std::optional(*found);
+}
+
 int FakePlatform::popupMenu(const QStringList& entries, QPoint at)
 {
     menus.push_back({entries, at});

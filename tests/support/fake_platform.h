@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QStringList>
 #include <vector>
 
@@ -32,6 +33,7 @@ public:
     bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
     void showMessage(const QString& text, const QString& caption) override;
     bool playWave(const QString& path) override;
+    std::optional<WaveProblem> checkWave(const QString& path) const override;
     void stopSound() override { ++stops; }
     void beep() override { ++beeps; }
     int popupMenu(const QStringList& entries, QPoint at) override;
@@ -58,7 +60,7 @@ public:
     std::vector<Message> messages;
 
     QStringList playedWaves;
-    QStringList unplayableWaves; // playWave refuses these
+    QHash<QString, WaveProblem> unplayableWaves; // checkWave names these, playWave refuses them
     int stops = 0;
     int beeps = 0;
 

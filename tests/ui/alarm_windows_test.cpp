@@ -9,6 +9,7 @@
 #include "widgets/image_button.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -397,6 +398,25 @@ TEST_F(AlarmWindows, CancellingTheFirstFileDialogKeepsTheStandardSound)
     EXPECT_EQ(editField("soundField")->text(), u"標準"_s);
     clickEdit("applyButton");
     EXPECT_EQ(model.alarms()[0].waveFile, std::nullopt);
+}
+
+TEST_F(AlarmWindows, AFileThatCannotBePlayedIsRefusedAndTheSoundBeforeStays)
+{
+    open(alarmLine(u"07:30"_s, 1, u"/snd/bell.wav"_s));
+    select(0);
+    press(bar("changeButton"));
+    const QString text = u"/home/someone/メモ.wav"_s;
+    platform.unplayableWaves.insert(text, WaveProblem::NotWave);
+    platform.fileChoices = {text};
+
+    press(editBar("chooseWave"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, u"設定エラー"_s);
+    EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(text)));
+    EXPECT_TRUE(platform.messages[0].text.contains(u"wavファイルではありません。"_s));
+    EXPECT_EQ(editField("soundField")->text(), u"/snd/bell.wav"_s);
+    clickEdit("applyButton");
+    EXPECT_EQ(model.alarms()[0].waveFile, u"/snd/bell.wav"_s);
 }
 
 TEST_F(AlarmWindows, HoldingAStepperRepeatsEveryTickAndOnceMoreOnRelease)

@@ -220,7 +220,7 @@ TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
     folder.write(u"alm.zdt"_s, c.alarm);
     FakePlatform platform(folder.path());
     if (c.unplayable) {
-        platform.unplayableWaves.append(u"/snd/alarm.wav"_s);
+        platform.unplayableWaves.insert(u"/snd/alarm.wav"_s, WaveProblem::Encoding);
     }
     platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
     Application app(platform);
@@ -252,13 +252,26 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   false,
                   1},
-        SoundCase{"StandardSilently", "\"07:05\",1,\"標準\",\"非表示\",\"m\"\r\n", false, {}, 0, false, 0},
+        SoundCase{"StandardWithoutMessageBeepsOnce",
+                  "\"07:05\",1,\"標準\",\"非表示\",\"m\"\r\n",
+                  false,
+                  {},
+                  1,
+                  false,
+                  0},
         SoundCase{"UnplayableWaveBeepsOnce",
                   "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
                   true,
                   {},
                   1,
                   true,
+                  1},
+        SoundCase{"UnplayableWaveWithoutMessageBeepsOnce",
+                  "\"07:05\",1,\"/snd/alarm.wav\",\"非表示\",\"m\"\r\n",
+                  true,
+                  {},
+                  1,
+                  false,
                   1},
         SoundCase{"EmptySoundIsStandard", "\"07:05\",1,\"\",\" 表示 \",\"m\"\r\n", false, {}, 1, true, 0},
         SoundCase{"Disabled", "\"07:05\",0,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n", false, {}, 0, false, 0}),

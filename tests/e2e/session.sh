@@ -1,0 +1,58 @@
+# Sourced by the end-to-end scripts: a throw-away program folder, the processes they
+# start (ended on exit: asked first, then made to), a runtime folder and session bus of
+# their own, a window manager.
+folder=$(mktemp -d)
+pids=()
+end_session() {
+    kill "${pids[@]}" 2>/dev/null || true
+    sleep 0.5
+    kill -9 "${pids[@]}" 2>/dev/null || true
+    rm -rf "$folder"
+}
+trap end_session EXIT
+
+# The logs that fail shows: the clock's, and any a script adds.
+logs=("$folder/log")
+fail() {
+    echo "FAIL: $*" >&2
+    for log in "${logs[@]}"; do
+        echo "$(basename "$log"):" >&2
+        cat "$log" >&2
+    done
+    exit 1
+}
+
+# copy_program EXECUTABLE DATA-FOLDER: the program and the shipped settings files.
+copy_program() {
+    cp "$1" "$folder/nekotokei"
+    cp "$2"/*.zdt "$folder/"
+}
+
+start_session_bus() {
+    export XDG_RUNTIME_DIR=$folder/run
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$folder/bus" 4>"$folder/bus.pid"
+    pids+=("$(cat "$folder/bus.pid")")
+    export DBUS_SESSION_BUS_ADDRESS
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
+}
+
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+}
+
+# start_clock [NAME=VALUE...]: starts the clock in the folder, with the environment
+# given, and waits for its window: $clock is its process, $window its window.
+start_clock() {
+    env "$@" "$folder/nekotokei" >"$folder/log" 2>&1 &
+    clock=$!
+    pids+=("$clock")
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) ||
+        fail "no clock window"
+}
+
+# The top-left corner of a window on the screen: "x y".
+top_left() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
+}
