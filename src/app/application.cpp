@@ -54,6 +54,10 @@ Application::Application(Platform& platform)
     QObject::connect(&model_, &ClockModel::alarmsNotRead, &dialogs_, [this](const FileFailure& failure) {
         platform_.showMessage(notice_text::alarmsNotRead(failure));
     });
+    QObject::connect(&model_, &ClockModel::alarmTimeNotRead, &dialogs_,
+                     [this](const alarm_file::UnreadableTime& unreadable) {
+                         platform_.showMessage(notice_text::alarmTimeNotRead(unreadable));
+                     });
     QObject::connect(&model_, &ClockModel::alarmsNotSaved, &dialogs_, [this](const FileFailure& failure) {
         platform_.showMessage(notice_text::alarmsNotSaved(failure));
     });

@@ -29,6 +29,61 @@ CommandLineRequest refuse(const QString& what)
     };
 }
 
+struct OptionSpelling
+{
+    QString given; // as the command line has it: "--name", "-name" or "--name=value"
+    QString name;
+    bool hasValue;
+};
+
+// The options of the command line as written, up to "--", which ends them.
+QList<OptionSpelling> optionsAsGiven(const QStringList& arguments)
+{
+    QList<OptionSpelling> options;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == u"--") {
+            break;
+        }
+        if (argument.size() < 2 || !argument.startsWith(u'-')) {
+            continue;
+        }
+        const QString option = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+        const qsizetype equals = option.indexOf(u'=');
+        options.append({argument, equals < 0 ? option : option.left(equals), equals >= 0});
+    }
+    return options;
+}
+
+// Why the parser refused the command line, in our words: it names the options as the
+// user wrote them, dashes and all.
+QString refusalOf(const QCommandLineParser& parser, const QStringList& arguments,
+                  const QStringList& valueOptions)
+{
+    const QList<OptionSpelling> options = optionsAsGiven(arguments);
+    const auto given = [&](const auto& matches) {
+        QStringList spelt;
+        for (const OptionSpelling& option : options) {
+            if (matches(option) && !spelt.contains(option.given)) {
+                spelt.append(option.given);
+            }
+        }
+        return spelt.join(u' ');
+    };
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        return QStringLiteral("知らないオプションです: %1").arg(given([&](const OptionSpelling& option) {
+            return unknown.contains(option.name);
+        }));
+    }
+    const QString valued = given(
+        [&](const OptionSpelling& option) { return option.hasValue && !valueOptions.contains(option.name); });
+    if (!valued.isEmpty()) {
+        return QStringLiteral("値をとらないオプションです: %1").arg(valued);
+    }
+    // What is left is an option that takes a value, last on the line without one.
+    return QStringLiteral("値が必要なオプションです: %1").arg(arguments.last());
+}
+
 } // namespace
 
 CommandLineRequest readCommandLine(const QStringList& arguments)
@@ -39,16 +94,14 @@ CommandLineRequest readCommandLine(const QStringList& arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({help, version});
-    for (const char* qtOption : {"platform", "display", "session"}) {
-        parser.addOption(
-            QCommandLineOption(QString::fromLatin1(qtOption), QString(), QStringLiteral("value")));
+    const QStringList qtOptions{QStringLiteral("platform"), QStringLiteral("display"),
+                                QStringLiteral("session")};
+    for (const QString& qtOption : qtOptions) {
+        parser.addOption(QCommandLineOption(qtOption, QString(), QStringLiteral("value")));
     }
 
     if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        return refuse(unknown.isEmpty()
-                          ? parser.errorText()
-                          : QStringLiteral("知らないオプションです: %1").arg(unknown.join(u' ')));
+        return refuse(refusalOf(parser, arguments, qtOptions));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(QStringLiteral("余分な引数です: %1").arg(parser.positionalArguments().join(u' ')));

@@ -14,9 +14,7 @@ std::optional<FileFailure> replaceFileContent(const QString& path, const QByteAr
         file.commit()) {
         return std::nullopt;
     }
-    const QString reason = file.errorString();
-    return FileFailure{path, FileFailure::Cause::System,
-                       reason.isEmpty() ? QStringLiteral("Unknown error") : reason};
+    return systemFailure(path, FileAccess::Write, file.error());
 }
 
 void removeLeftoverTemporaries(const QString& path)

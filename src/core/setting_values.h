@@ -21,10 +21,13 @@ enum class ColonStyle
     Hidden,
 };
 
-// A design's number in the design table, as stored. A number outside the table is kept
-// as read: the clock then shows the first design's bare picture.
+// A design's number in the design table, as stored. The settings files hold only numbers
+// of the table: a file with another one stops start-up, as any value out of its range does.
 struct DesignIndex
 {
+    // The designs of the table, numbered from 0.
+    static constexpr int count = 7;
+
     int number = 0;
 
     friend bool operator==(DesignIndex, DesignIndex) = default;

@@ -15,7 +15,7 @@
 // The clock draws by this table, and the artwork is drawn to it and tested against it.
 namespace designs {
 
-inline constexpr int count = 7;
+inline constexpr int count = DesignIndex::count;
 
 // The digit strip of a digital design's read-out.
 enum class Readout

@@ -37,6 +37,9 @@ std::optional<SettingsLoadFailure> ClockModel::load()
     if (alarms.upgradeFailure) {
         emit alarmsNotSaved(*alarms.upgradeFailure);
     }
+    if (alarms.unreadableTime) {
+        emit alarmTimeNotRead(*alarms.unreadableTime);
+    }
     updateBell();
     return std::nullopt;
 }

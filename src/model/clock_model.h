@@ -2,6 +2,7 @@
 
 #include "model/alarm_schedule.h"
 #include "storage/alarm.h"
+#include "storage/alarm_file.h"
 #include "storage/clock_settings.h"
 #include "storage/settings_files.h"
 
@@ -77,6 +78,8 @@ signals:
     void settingsNotSaved(const FileFailure& failure);
     // The alarm file could not be read at start-up: the clock starts without alarms.
     void alarmsNotRead(const FileFailure& failure);
+    // An alarm of the file read at start-up has a time it cannot ring at.
+    void alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
     // The alarm file could not be written (a save, or the rewrite of the older form).
     void alarmsNotSaved(const FileFailure& failure);
 

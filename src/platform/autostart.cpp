@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include "platform/windows_shortcut.h"
@@ -26,6 +27,30 @@ QString copySuffix(const QString& executablePath)
 
 } // namespace
 
+QString escapedString(const QString& value)
+{
+    QString escaped;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 QString execArgument(const QString& path)
 {
     // Inside double quotes, a backslash, double quote, backquote or dollar sign must be
@@ -40,39 +65,50 @@ QString execArgument(const QString& path)
     quoted = u'"' + quoted + u'"';
     // A percent sign would start a field code.
     quoted.replace(u'%', QStringLiteral("%%"));
-    // Then the escapes of a string value: backslashes doubled, control characters named.
-    QString value;
-    for (const QChar c : quoted) {
-        switch (c.unicode()) {
-        case u'\\':
-            value += QStringLiteral("\\\\");
-            break;
-        case u'\n':
-            value += QStringLiteral("\\n");
-            break;
-        case u'\t':
-            value += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            value += QStringLiteral("\\r");
-            break;
-        default:
-            value += c;
-        }
-    }
-    return value;
+    // Then the escapes of a string value.
+    return escapedString(quoted);
 }
 
 QByteArray desktopEntry(const QString& executablePath)
 {
+    // TryExec: once the program is gone (its package removed, its folder deleted), the
+    // desktop passes the entry by instead of failing to start it at every log-on.
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=nekotokei\n"
                                          "Comment=Desktop cat clock\n"
-                                         "Exec=%1\n"
+                                         "TryExec=%1\n"
+                                         "Exec=%2\n"
                                          "Terminal=false\n")
-                              .arg(execArgument(executablePath));
+                              .arg(escapedString(executablePath), execArgument(executablePath));
     return entry.toUtf8();
+}
+
+bool startsProgram(const QByteArray& entry, const QString& executablePath)
+{
+    bool inMainGroup = false;
+    bool starts = false;
+    bool hidden = false;
+    for (const QByteArray& bytes : entry.split('\n')) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.startsWith(u'[')) {
+            inMainGroup = line == u"[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inMainGroup || equals < 0) {
+            continue;
+        }
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == u"Exec") {
+            starts = value == execArgument(executablePath);
+        } else if (key == u"Hidden" || key == u"X-GNOME-Autostart-enabled") {
+            // Either says that the desktop is to leave the entry alone.
+            hidden = hidden || value == (key == u"Hidden" ? u"true" : u"false");
+        }
+    }
+    return starts && !hidden;
 }
 
 #ifdef Q_OS_WIN
@@ -96,6 +132,12 @@ bool create(const QString& executablePath)
     return createWindowsShortcut(
         QDir::toNativeSeparators(QDir(start).filePath(entryFileName(executablePath))),
         QDir::toNativeSeparators(executablePath));
+}
+
+bool isRegistered(const QString& executablePath)
+{
+    const QString start = folder();
+    return !start.isEmpty() && QFileInfo(QDir(start).filePath(entryFileName(executablePath))).isFile();
 }
 
 #else
@@ -128,6 +170,35 @@ bool create(const QString& executablePath)
                               desktopEntry(executablePath)) == std::nullopt;
 }
 
+namespace {
+
+// The entries that may start this copy: its own, and one named after the executable
+// alone, as earlier versions named it.
+QStringList candidateEntries(const QString& start, const QString& executablePath)
+{
+    return {QDir(start).filePath(entryFileName(executablePath)),
+            QDir(start).filePath(QFileInfo(executablePath).fileName() + QStringLiteral(".desktop"))};
+}
+
+bool entryStarts(const QString& path, const QString& executablePath)
+{
+    QFile entry(path);
+    return entry.open(QIODevice::ReadOnly) && startsProgram(entry.read(1 << 16), executablePath);
+}
+
+} // namespace
+
+bool isRegistered(const QString& executablePath)
+{
+    const QString start = folder();
+    if (start.isEmpty()) {
+        return false;
+    }
+    const QStringList entries = candidateEntries(start, executablePath);
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const QString& entry) { return entryStarts(entry, executablePath); });
+}
+
 #endif
 
 bool remove(const QString& executablePath)
@@ -138,10 +209,9 @@ bool remove(const QString& executablePath)
     }
     bool removed = QFile::remove(QDir(start).filePath(entryFileName(executablePath)));
 #ifndef Q_OS_WIN
-    QFile unsuffixed(QDir(start).filePath(QFileInfo(executablePath).fileName() + QStringLiteral(".desktop")));
-    if (unsuffixed.open(QIODevice::ReadOnly) && unsuffixed.readAll() == desktopEntry(executablePath)) {
-        unsuffixed.close();
-        removed = unsuffixed.remove() || removed;
+    const QString unsuffixed = candidateEntries(start, executablePath).back();
+    if (entryStarts(unsuffixed, executablePath)) {
+        removed = QFile::remove(unsuffixed) || removed;
     }
 #endif
     return removed;

@@ -23,8 +23,19 @@ bool create(const QString& executablePath);
 // base name alone (as earlier versions named it) goes too when it starts this copy.
 bool remove(const QString& executablePath);
 
-// The desktop entry that starts `executablePath` (Linux).
+// Whether the desktop starts this copy when the user logs on: its entry is there (on
+// Linux: it starts this executable, and the desktop has not been told to hide it).
+bool isRegistered(const QString& executablePath);
+
+// The desktop entry that starts `executablePath` (Linux), and passes it by when that
+// file is gone.
 QByteArray desktopEntry(const QString& executablePath);
+
+// Whether a desktop entry starts `executablePath` at log-on (Linux).
+bool startsProgram(const QByteArray& entry, const QString& executablePath);
+
+// A value with the escapes of a desktop entry's string values.
+QString escapedString(const QString& value);
 
 // A path as one argument of a desktop entry's Exec key: quoted, with the characters
 // that quoting and the key's string escapes require escaped.

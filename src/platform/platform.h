@@ -89,4 +89,6 @@ public:
     // stops it (true when an entry was there and is gone).
     virtual bool registerStartup() = 0;
     virtual bool unregisterStartup() = 0;
+    // Whether the desktop starts this copy of the program when the user logs on.
+    virtual bool startsAtLogOn() const = 0;
 };

@@ -190,6 +190,11 @@ bool QtPlatform::unregisterStartup()
     return autostart::remove(QCoreApplication::applicationFilePath());
 }
 
+bool QtPlatform::startsAtLogOn() const
+{
+    return autostart::isRegistered(QCoreApplication::applicationFilePath());
+}
+
 QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
 {
     QWidget* asking = askingWindow();

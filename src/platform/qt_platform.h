@@ -30,6 +30,7 @@ public:
     bool openUrl(const QUrl& url) override;
     bool registerStartup() override;
     bool unregisterStartup() override;
+    bool startsAtLogOn() const override;
 
     QtPlatform();
     ~QtPlatform() override;

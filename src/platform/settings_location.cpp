@@ -1,5 +1,7 @@
 #include "platform/settings_location.h"
 
+#include "core/atomic_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -64,9 +66,25 @@ std::optional<PreparationFailure> fillMissingSettings(const QString& folder, con
     if (QDir(defaults) == target) {
         return std::nullopt;
     }
+    // A start that cannot bring every missing file leaves none of the ones it brought, nor
+    // the folders it made: the next start begins afresh instead of reading half a set.
+    QStringList madeFolders;
+    for (QString path = target.absolutePath(); !QFileInfo::exists(path);
+         path = QFileInfo(path).absolutePath()) {
+        madeFolders.append(path);
+    }
+    QStringList copied;
+    const auto failed = [&](PreparationFailure::Step step, const FileFailure& file) {
+        for (const QString& path : copied) {
+            QFile::remove(path);
+        }
+        for (const QString& made : madeFolders) {
+            QDir().rmdir(made);
+        }
+        return PreparationFailure{step, file};
+    };
     if (!QDir().mkpath(folder)) {
-        return PreparationFailure{PreparationFailure::Step::MakeFolder,
-                                  {folder, FileFailure::Cause::System, {}}};
+        return failed(PreparationFailure::Step::MakeFolder, systemFailure(folder, FileAccess::Write));
     }
     const QStringList names = QDir(defaults).entryList(settingsFilePatterns, QDir::Files, QDir::Name);
     for (const QString& name : names) {
@@ -75,10 +93,16 @@ std::optional<PreparationFailure> fillMissingSettings(const QString& folder, con
             continue;
         }
         QFile source(QDir(defaults).filePath(name));
-        if (!source.copy(path)) {
-            return PreparationFailure{PreparationFailure::Step::CopyFile,
-                                      {path, FileFailure::Cause::System, source.errorString()}};
+        const QByteArray content = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+        if (source.error() != QFileDevice::NoError) {
+            return failed(PreparationFailure::Step::CopyFile,
+                          systemFailure(source.fileName(), FileAccess::Read, source.error()));
         }
+        // Each copy is whole or not there at all.
+        if (const std::optional<FileFailure> failure = replaceFileContent(path, content)) {
+            return failed(PreparationFailure::Step::CopyFile, *failure);
+        }
+        copied.append(path);
         // The shipped file may be read-only; the user's copy is theirs to change.
         QFile::setPermissions(path,
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);

@@ -54,7 +54,8 @@ struct PreparationFailure
 };
 
 // Copies each settings file of `defaults` that `folder` lacks into it, making the folder
-// when needed. An existing file is never replaced.
+// when needed. An existing file is never replaced. When one cannot be copied, the files
+// copied and the folders made before it are taken away again.
 std::optional<PreparationFailure> fillMissingSettings(const QString& folder, const QString& defaults);
 
 } // namespace settings_location

@@ -249,6 +249,12 @@ Load load(const QString& path)
     }
     Parsed parsed = parse(decode(std::get<QByteArray>(file)));
     Load loaded{.table = std::move(parsed.table)};
+    for (std::size_t i = 0; i < loaded.table.size(); ++i) {
+        if (!loaded.table[i].at.isValid()) {
+            loaded.unreadableTime = UnreadableTime{path, int(i) + 1, timeText(loaded.table[i])};
+            break;
+        }
+    }
     if (parsed.upgraded) {
         loaded.upgradeFailure = write(path, format(loaded.table, true));
     }

@@ -59,6 +59,15 @@ QString soundText(const Alarm& alarm);
 // The display flag as the file writes it.
 QString displayText(const Alarm& alarm);
 
+// An alarm whose time is no time of day ("25:00", "07:60", "7:05" in a hand-edited file):
+// it never rings.
+struct UnreadableTime
+{
+    QString path;
+    int alarmNumber; // counted from 1, in file order
+    QString time;    // as the file spells it
+};
+
 struct Load
 {
     AlarmTable table{};
@@ -66,6 +75,9 @@ struct Load
     std::optional<FileFailure> readFailure{};
     // Why a file in the older form could not be rewritten in the current one.
     std::optional<FileFailure> upgradeFailure{};
+    // The first alarm whose time cannot ring. It stays in the table as read, and a save
+    // writes it back so.
+    std::optional<UnreadableTime> unreadableTime{};
 };
 
 // The alarm table of the file at `path`. A missing file gives an empty table (the

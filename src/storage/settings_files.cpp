@@ -17,7 +17,8 @@ enum class Field
 {
     Position,
     Flag,
-    Colour
+    Colour,
+    Design,
 };
 
 struct Range
@@ -33,6 +34,8 @@ Range rangeOf(Field field)
         return {-32768, 32767};
     case Field::Colour:
         return {0, 16777215};
+    case Field::Design:
+        return {0, DesignIndex::count - 1};
     case Field::Position:
         break;
     }
@@ -86,7 +89,7 @@ std::variant<std::vector<double>, SettingsLoadFailure> readNumbers(const QString
                                                                    const std::vector<Field>& fields)
 {
     using Problem = SettingsLoadFailure::Problem;
-    SettingsLoadFailure failure{.file = {path, FileFailure::Cause::System, {}}};
+    SettingsLoadFailure failure{.file = {.path = path}};
     const std::variant<QByteArray, FileFailure> file = readStoredFile(path);
     if (const FileFailure* unreadable = std::get_if<FileFailure>(&file)) {
         failure.file = *unreadable;
@@ -183,7 +186,7 @@ std::variant<ClockSettings, SettingsLoadFailure> SettingsFiles::load() const
         {setFile, {Flag}},
         {set1File, {Flag, Flag}},
         {set2File, {Colour, Colour, Colour}},
-        {set3File, {Flag, Colour, Flag}},
+        {set3File, {Design, Colour, Flag}},
     };
     std::vector<std::vector<double>> values;
     for (const File& file : files) {

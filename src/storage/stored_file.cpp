@@ -8,22 +8,22 @@ std::variant<QByteArray, FileFailure> readStoredFile(const QString& path)
     using enum FileFailure::Cause;
     const QFileInfo info(path);
     if (!info.exists()) {
-        return FileFailure{path, Missing, {}};
+        return FileFailure{path, Missing};
     }
     if (!info.isFile()) {
-        return FileFailure{path, NotRegularFile, {}};
+        return FileFailure{path, NotRegularFile};
     }
     if (info.size() > maxStoredFileBytes) {
-        return FileFailure{path, TooLarge, {}};
+        return FileFailure{path, TooLarge};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return FileFailure{path, System, file.errorString()};
+        return systemFailure(path, FileAccess::Read, file.error());
     }
     // The file may have grown since it was measured.
     QByteArray bytes = file.read(maxStoredFileBytes + 1);
     if (bytes.size() > maxStoredFileBytes) {
-        return FileFailure{path, TooLarge, {}};
+        return FileFailure{path, TooLarge};
     }
     return bytes;
 }

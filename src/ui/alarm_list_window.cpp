@@ -105,13 +105,25 @@ void AlarmListWindow::showDetails()
         for (QLabel* detail : {timeDetail_, displayDetail_, messageDetail_, soundDetail_}) {
             detail->clear();
         }
+        showMessageDetail(QString());
         return;
     }
     const Alarm& alarm = entries_->alarm(row);
     timeDetail_->setText(alarm_file::timeText(alarm));
     displayDetail_->setText(alarm_file::displayText(alarm));
-    messageDetail_->setText(alarm.message);
+    showMessageDetail(alarm.message);
     soundDetail_->setText(alarm_file::soundText(alarm));
+}
+
+void AlarmListWindow::showMessageDetail(const QString& message)
+{
+    // The message has one line: a longer one ends in "…", and its tooltip and a screen
+    // reader have it whole.
+    const QString shown =
+        messageDetail_->fontMetrics().elidedText(message, Qt::ElideRight, messageDetail_->width());
+    messageDetail_->setText(shown);
+    messageDetail_->setToolTip(shown == message ? QString() : message);
+    messageDetail_->setAccessibleName(message);
 }
 
 void AlarmListWindow::addAlarm()

@@ -28,6 +28,7 @@ private:
     int currentRow() const;
     void setCurrentRow(int row);
     void showDetails();
+    void showMessageDetail(const QString& message);
     void addAlarm();
     void changeAlarm();
     void deleteAlarm();

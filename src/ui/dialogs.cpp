@@ -60,11 +60,20 @@ unsigned bit(Notice notice)
     return 1u << unsigned(notice);
 }
 
+// Puts a window in front of the others, out of the taskbar first when it was minimised.
+void putInFront(QWidget* window)
+{
+    if (window->isMinimized()) {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    }
+    window->raise();
+}
+
 // Brings an open window forward instead of opening a second one.
 template <typename T>
 T* raised(T* window)
 {
-    window->raise();
+    putInFront(window);
     window->activateWindow();
     return window;
 }
@@ -206,7 +215,7 @@ void Dialogs::bringForward()
     for (const Window window : allWindows) {
         QWidget* target = widget(window);
         if (target && target->isVisible()) {
-            target->raise();
+            putInFront(target);
             top = target;
         }
     }

@@ -4,12 +4,16 @@
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
 #include "platform/platform.h"
+#include "ui/window_placement.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 #include "widgets/wrapped_text.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -17,6 +21,23 @@ namespace {
 constexpr QSize drawnSize(240, 90);
 constexpr QRect baseTextBox(5, 12, 230, 49);
 constexpr QPoint baseButton(85, 62);
+constexpr int scrollBarWidth = 8;
+
+// What each key does to the messages' scroll bar.
+struct ScrollKey
+{
+    Qt::Key key;
+    QAbstractSlider::SliderAction action;
+};
+
+constexpr ScrollKey scrollKeys[] = {
+    {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+    {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+};
 
 } // namespace
 
@@ -28,7 +49,23 @@ MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platf
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAlert(true);
 
-    text_ = new WrappedText(this);
+    // The messages lie on the window's picture; a scroll bar in the panel's colours shows
+    // only when they do not fit.
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("messageScroll"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea_->viewport()->setAutoFillBackground(false);
+    scrollArea_->verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { background: #2E2E2E; width: %1px; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: #808080; min-height: 16px;"
+                       " border-radius: 3px; margin: 1px; }"
+                       "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+                       "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+            .arg(scrollBarWidth));
+
+    text_ = new WrappedText(scrollArea_);
     text_->setObjectName(QStringLiteral("messageText"));
     QFont font(fixedFace);
     font.setPointSizeF(9.75);
@@ -36,6 +73,9 @@ MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platf
     QPalette palette = text_->palette();
     palette.setColor(QPalette::WindowText, toQColor(0x00E0E0E0));
     text_->setPalette(palette);
+    scrollArea_->setWidget(text_);
+    // The scroll area gives its widget a background of its own; the picture is the background.
+    text_->setAutoFillBackground(false);
     countAsBackground(text_);
     dragFrom(text_);
 
@@ -52,6 +92,8 @@ void MessageWindow::addMessage(const QString& text)
     beep();
     messages_.append(text);
     showMessages();
+    QScrollBar* bar = scrollArea_->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 void MessageWindow::beep()
@@ -71,12 +113,42 @@ void MessageWindow::showMessages()
     QString shown = messages_.join(QStringLiteral("\n\n"));
     text_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     setAccessibleDescription(shown);
-    int extra = std::max(0, text_->heightFor(baseTextBox.width()) - baseTextBox.height());
-    // Never taller than the screen: a message longer than that shows its middle part.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        extra = std::min(extra, std::max(0, screen->availableGeometry().height() - drawnSize.height()));
+
+    // As tall as the messages need, but never taller than the free part of the screen.
+    const QRect free = screen()->availableGeometry();
+    const int mostExtra = std::max(0, free.height() - drawnSize.height());
+    int needed = text_->heightFor(baseTextBox.width());
+    const int extra = std::clamp(needed - baseTextBox.height(), 0, mostExtra);
+    const QRect box = baseTextBox.adjusted(0, 0, 0, extra);
+    const bool scrolls = needed > box.height();
+    const int textWidth = scrolls ? box.width() - scrollBarWidth : box.width();
+    if (scrolls) {
+        needed = text_->heightFor(textWidth);
     }
+    scrollArea_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setFixedSize(drawnSize.width(), drawnSize.height() + extra);
-    text_->setGeometry(baseTextBox.adjusted(0, 0, 0, extra));
+    scrollArea_->setGeometry(box);
+    // Shorter messages stand centred in the box.
+    text_->resize(textWidth, std::max(needed, box.height()));
     closeButton_->move(baseButton + QPoint(0, extra));
+    if (isVisible()) {
+        move(keptInside(geometry(), free));
+    }
+}
+
+void MessageWindow::keyPressEvent(QKeyEvent* event)
+{
+    for (const ScrollKey& scroll : scrollKeys) {
+        if (event->key() == scroll.key) {
+            scrollArea_->verticalScrollBar()->triggerAction(scroll.action);
+            return;
+        }
+    }
+    PictureDialog::keyPressEvent(event);
+}
+
+void MessageWindow::wheelEvent(QWheelEvent* event)
+{
+    // The wheel scrolls the messages wherever the pointer is on the window.
+    QCoreApplication::sendEvent(scrollArea_->verticalScrollBar(), event);
 }

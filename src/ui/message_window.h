@@ -7,12 +7,15 @@
 class ClockModel;
 class ImageButton;
 class Platform;
+class QScrollArea;
 class WrappedText;
 
 // The message window: the one notice window of the program, for ringing alarms and
 // for confirmations. It stays in front of other windows and beeps when a message comes,
 // unless the alarm that rang last played a wave file. A message that comes while it is
-// open is added below the others, and the window grows downwards to show them all.
+// open is added below the others: the window grows to show them all, and moves up to
+// stay wholly inside the free part of its screen. Messages that need more room than
+// that scroll (wheel, arrow and page keys, Home, End) above the close button.
 class MessageWindow final : public PictureDialog
 {
     Q_OBJECT
@@ -20,11 +23,15 @@ class MessageWindow final : public PictureDialog
 public:
     MessageWindow(const QString& text, const ClockModel& model, Platform& platform);
 
-    // Adds a message below the ones shown.
+    // Adds a message below the ones shown, and scrolls to it.
     void addMessage(const QString& text);
 
     // Everything shown, the messages separated by an empty line.
     QString text() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void beep();
@@ -33,6 +40,7 @@ private:
     const ClockModel& model_;
     Platform& platform_;
     QStringList messages_;
+    QScrollArea* scrollArea_;
     WrappedText* text_;
     ImageButton* closeButton_;
 };

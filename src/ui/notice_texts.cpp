@@ -19,10 +19,18 @@ QString causeOf(const FileFailure& failure)
         return QStringLiteral("通常のファイルではありません。");
     case FileFailure::Cause::TooLarge:
         return QStringLiteral("ファイルが大きすぎます（上限 %1 バイト）。").arg(maxStoredFileBytes);
-    case FileFailure::Cause::System:
+    case FileFailure::Cause::NoPermission:
+        return QStringLiteral("アクセスする権限がありません。");
+    case FileFailure::Cause::ReadOnlyDisk:
+        return QStringLiteral("読み取り専用のディスクにあります。");
+    case FileFailure::Cause::DiskFull:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case FileFailure::Cause::CannotRead:
+        return QStringLiteral("読み込み中にエラーが起きました。");
+    case FileFailure::Cause::CannotWrite:
         break;
     }
-    return failure.systemReason;
+    return QStringLiteral("書き込み中にエラーが起きました。");
 }
 
 // What happened, the file, and why.
@@ -72,15 +80,10 @@ QString settingsNotLoaded(const SettingsLoadFailure& failure)
 QString settingsNotPrepared(const settings_location::PreparationFailure& failure)
 {
     using Step = settings_location::PreparationFailure::Step;
-    switch (failure.step) {
-    case Step::MakeFolder:
-        return threeLines(QStringLiteral("設定フォルダーを作れないため、起動できません。"), failure.file,
-                          QStringLiteral("フォルダーを作成できませんでした。"));
-    case Step::CopyFile:
-        break;
-    }
-    return threeLines(QStringLiteral("設定ファイルを用意できないため、起動できません。"), failure.file,
-                      causeOf(failure.file));
+    const QString what = failure.step == Step::MakeFolder
+                             ? QStringLiteral("設定フォルダーを作れないため、起動できません。")
+                             : QStringLiteral("設定ファイルを用意できないため、起動できません。");
+    return threeLines(what, failure.file, causeOf(failure.file));
 }
 
 QString settingsNotSaved(const FileFailure& failure)
@@ -93,9 +96,44 @@ QString alarmsNotRead(const FileFailure& failure)
     return threeLines(QStringLiteral("アラームの設定を読み込めませんでした。"), failure, causeOf(failure));
 }
 
+QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable)
+{
+    return threeLines(QStringLiteral("アラームの設定を読み込めませんでした。"), {.path = unreadable.path},
+                      QStringLiteral("%1 番目のアラームの時刻「%2」は 00:00～23:59 の時刻として読めないため、"
+                                     "鳴りません。")
+                          .arg(unreadable.alarmNumber)
+                          .arg(quoted(unreadable.time)));
+}
+
 QString alarmsNotSaved(const FileFailure& failure)
 {
     return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));
+}
+
+QString startupRegistered(bool done)
+{
+    if (done) {
+        return QStringLiteral("登録が完了しました。");
+    }
+#ifdef Q_OS_WIN
+    return QStringLiteral("ショートカットが作成できませんでした。");
+#else
+    return QStringLiteral("スタートアップに登録できませんでした。");
+#endif
+}
+
+QString startupUnregistered(bool done)
+{
+    if (done) {
+        return QStringLiteral("削除が完了しました。");
+    }
+#ifdef Q_OS_WIN
+    return QStringLiteral(
+        "ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。");
+#else
+    return QStringLiteral(
+        "スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。");
+#endif
 }
 
 QString waveRefused(const QString& path, WaveProblem problem)

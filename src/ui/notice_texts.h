@@ -4,6 +4,7 @@
 #include "core/wave_file.h"
 #include "platform/settings_location.h"
 #include "storage/alarm.h"
+#include "storage/alarm_file.h"
 #include "storage/settings_files.h"
 
 #include <QString>
@@ -16,7 +17,13 @@ QString settingsNotLoaded(const SettingsLoadFailure& failure);
 QString settingsNotPrepared(const settings_location::PreparationFailure& failure);
 QString settingsNotSaved(const FileFailure& failure);
 QString alarmsNotRead(const FileFailure& failure);
+QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
 QString alarmsNotSaved(const FileFailure& failure);
+
+// The outcome of the settings window's start-up buttons: Windows speaks of the shortcut
+// in its Startup folder, other desktops of their start-up at log-in.
+QString startupRegistered(bool done);
+QString startupUnregistered(bool done);
 
 // Why the chosen file cannot be an alarm's sound, with the file.
 QString waveRefused(const QString& path, WaveProblem problem);

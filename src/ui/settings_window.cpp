@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "ui/colon_blink_button.h"
 #include "ui/dialogs.h"
+#include "ui/notice_texts.h"
 #include "ui/settings_layout.h"
 #include "widgets/choice_frame.h"
 #include "widgets/engraved_line.h"
@@ -70,17 +71,20 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     connect(this, &PictureDialog::pointerOverBackground, this, [this] { colonHovered_ = false; });
     buildDigitalPanel();
 
-    for (const int x : {63, 120, 228, 340}) {
-        addEngravedLine(this, QPoint(x, 56), QPoint(x, 112));
+    for (const settings_layout::Separator& separator : settings_layout::separators) {
+        addEngravedLine(parentOf(separator.parent), separator.from, separator.to);
     }
-    addEngravedLine(this, QPoint(75, 41), QPoint(440, 41));
-    addEngravedLine(this, QPoint(144, 164), QPoint(360, 164));
+    for (const settings_layout::Caption& caption : settings_layout::captions) {
+        addLabel(parentOf(caption.parent), QString::fromUtf8(caption.text), caption.box, white)
+            ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
 
     const settings_layout::Place& close = settings_layout::place(Control::Close);
     addCloseButton(close.face, close.at)->setToolTip(QStringLiteral("閉じる"));
 
     showDesignPanel();
     showChoices();
+    showStartupRegistration();
     for (const auto changed : {&ClockModel::alwaysOnTopChanged, &ClockModel::trayIconChanged,
                                &ClockModel::secondHandChanged, &ClockModel::colonStyleChanged}) {
         connect(&model_, changed, this, &SettingsWindow::showChoices);
@@ -144,31 +148,24 @@ void SettingsWindow::buildTopRow()
         });
     }
 
+    registerStartupFrame_ = addFrame(Control::RegisterStartup, "registerStartupFrame");
+    unregisterStartupFrame_ = addFrame(Control::UnregisterStartup, "unregisterStartupFrame");
     ImageButton* registerButton =
         addButton(Control::RegisterStartup, "registerStartupButton", QStringLiteral("スタートアップ登録"),
-                  helpText_, startupRegistrationHelp());
+                  helpText_, startupRegistrationHelp(), registerStartupFrame_);
     ImageButton* unregisterButton =
         addButton(Control::UnregisterStartup, "unregisterStartupButton", QStringLiteral("スタートアップ削除"),
-                  helpText_, QStringLiteral("スタートアップの登録を削除します。"));
+                  helpText_, QStringLiteral("スタートアップの登録を削除します。"), unregisterStartupFrame_);
     connect(registerButton, &ImageButton::released, this, [this, registerButton] {
-        const bool created = platform_.registerStartup();
-        platform_.showMessage(created ? QStringLiteral("登録が完了しました。")
-                                      : QStringLiteral("ショートカットが作成できませんでした。"));
+        platform_.showMessage(notice_text::startupRegistered(platform_.registerStartup()));
+        showStartupRegistration();
         resetButton(registerButton, helpText_);
     });
     connect(unregisterButton, &ImageButton::released, this, [this, unregisterButton] {
-        const bool removed = platform_.unregisterStartup();
-        platform_.showMessage(removed ? QStringLiteral("削除が完了しました。")
-                                      : QStringLiteral("ショートカットが削除できませんでした。\r\n"
-                                                       "もしくはすでにファイルは削除されています。"));
+        platform_.showMessage(notice_text::startupUnregistered(platform_.unregisterStartup()));
+        showStartupRegistration();
         resetButton(unregisterButton, helpText_);
     });
-
-    addLabel(this, QStringLiteral("アラーム"), {11, 102, 48, 12}, white);
-    addLabel(this, QStringLiteral("画像変更"), {69, 102, 48, 12}, white);
-    addLabel(this, QStringLiteral("前面表示／非表示"), {128, 102, 96, 12}, white);
-    addLabel(this, QStringLiteral("トレイ常駐/非常駐"), {233, 102, 102, 12}, white);
-    addLabel(this, QStringLiteral("スタートアップ"), {350, 102, 84, 12}, white);
 }
 
 void SettingsWindow::buildAnalogPanel()
@@ -192,10 +189,6 @@ void SettingsWindow::buildAnalogPanel()
         resetButton(handColourButton, panelHelpText_);
         dialogs_.openHandColour();
     });
-
-    addEngravedLine(analogPanel_, QPoint(119, 8), QPoint(119, 64));
-    addLabel(analogPanel_, QStringLiteral("秒針表示／非表示"), {11, 54, 96, 12}, white);
-    addLabel(analogPanel_, QStringLiteral("針の色変更"), {127, 54, 60, 12}, white);
 }
 
 void SettingsWindow::buildDigitalPanel()
@@ -225,15 +218,11 @@ void SettingsWindow::buildDigitalPanel()
         resetButton(readoutColourButton, panelHelpText_);
         dialogs_.openReadoutColour();
     });
-
-    addEngravedLine(digitalPanel_, QPoint(120, 8), QPoint(120, 64));
-    addLabel(digitalPanel_, QStringLiteral("：点滅あり／なし"), {9, 52, 96, 12}, white);
-    addLabel(digitalPanel_, QStringLiteral("色変更"), {138, 52, 36, 12}, white);
 }
 
-QWidget* SettingsWindow::parentOf(const settings_layout::Place& place)
+QWidget* SettingsWindow::parentOf(settings_layout::Parent parent)
 {
-    switch (place.parent) {
+    switch (parent) {
     case settings_layout::Parent::AnalogPanel:
         return analogPanel_;
     case settings_layout::Parent::DigitalPanel:
@@ -250,7 +239,7 @@ ImageButton* SettingsWindow::addButton(Control control, const char* name, const 
     const settings_layout::Place& place = settings_layout::place(control);
     Q_ASSERT(place.option == (frame != nullptr));
     ImageButton* button = frame ? addImageButton(place.face, ChoiceFrame::buttonOffset, name, frame)
-                                : addImageButton(place.face, place.at, name, parentOf(place));
+                                : addImageButton(place.face, place.at, name, parentOf(place.parent));
     button->setToolTip(tooltip);
     showHelp(button, help, helpText);
     return button;
@@ -259,7 +248,7 @@ ImageButton* SettingsWindow::addButton(Control control, const char* name, const 
 ChoiceFrame* SettingsWindow::addFrame(Control control, const char* name)
 {
     const settings_layout::Place& place = settings_layout::place(control);
-    auto* frame = new ChoiceFrame(parentOf(place), place.at);
+    auto* frame = new ChoiceFrame(parentOf(place.parent), place.at);
     frame->setObjectName(QString::fromLatin1(name));
     return frame;
 }
@@ -283,6 +272,12 @@ void SettingsWindow::showChoices()
     showChoice(settings.trayIcon.value(), true, trayIconOnFrame_, false, trayIconOffFrame_);
     showChoice(settings.colonStyle.value(), ColonStyle::Steady, colonSteadyFrame_, ColonStyle::Blinking,
                colonBlinkFrame_);
+}
+
+void SettingsWindow::showStartupRegistration()
+{
+    // The desktop's start-up folder says it, not a setting: it is read afresh.
+    showChoice(platform_.startsAtLogOn(), true, registerStartupFrame_, false, unregisterStartupFrame_);
 }
 
 void SettingsWindow::showDesignPanel()

@@ -29,8 +29,8 @@ private:
     void buildTopRow();
     void buildAnalogPanel();
     void buildDigitalPanel();
-    // The widget a control of the layout table stands in.
-    QWidget* parentOf(const settings_layout::Place& place);
+    // The widget a part of the layout table stands in.
+    QWidget* parentOf(settings_layout::Parent parent);
     // A button at its place in the layout table; an option's button stands in its frame.
     ImageButton* addButton(settings_layout::Control control, const char* name, const QString& tooltip,
                            QLabel* help, const QString& helpText, ChoiceFrame* frame = nullptr);
@@ -38,6 +38,8 @@ private:
     void showHelp(ImageButton* button, QLabel* help, const QString& helpText);
     // The frames of the four choices, from the model.
     void showChoices();
+    // The frames of the start-up buttons: whether the desktop starts this copy at log-on.
+    void showStartupRegistration();
     // The design's name and its own panel (analog or digital).
     void showDesignPanel();
     void resetButton(ImageButton* button, QLabel* help);
@@ -64,5 +66,7 @@ private:
     ChoiceFrame* secondHandOffFrame_;
     ChoiceFrame* colonBlinkFrame_;
     ChoiceFrame* colonSteadyFrame_;
+    ChoiceFrame* registerStartupFrame_;
+    ChoiceFrame* unregisterStartupFrame_;
     ColonBlinkButton* colonBlinkButton_;
 };

@@ -28,9 +28,13 @@ QPoint placeOnScreens(const QRect& stored, const QList<ScreenArea>& screens)
     if (shown * 4 >= area(stored)) {
         return stored.topLeft();
     }
-    const QRect& free = best->available.isEmpty() ? best->geometry : best->available;
-    const int maxLeft = std::max(free.left(), free.right() + 1 - stored.width());
-    const int maxTop = std::max(free.top(), free.bottom() + 1 - stored.height());
-    return QPoint(std::clamp(stored.left(), free.left(), maxLeft),
-                  std::clamp(stored.top(), free.top(), maxTop));
+    return keptInside(stored, best->available.isEmpty() ? best->geometry : best->available);
+}
+
+QPoint keptInside(const QRect& window, const QRect& area)
+{
+    const int maxLeft = std::max(area.left(), area.right() + 1 - window.width());
+    const int maxTop = std::max(area.top(), area.bottom() + 1 - window.height());
+    return QPoint(std::clamp(window.left(), area.left(), maxLeft),
+                  std::clamp(window.top(), area.top(), maxTop));
 }

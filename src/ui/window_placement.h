@@ -16,3 +16,7 @@ struct ScreenArea
 // otherwise wholly inside the free area of the screen it overlaps most, or of the first
 // (primary) screen when it overlaps none.
 QPoint placeOnScreens(const QRect& stored, const QList<ScreenArea>& screens);
+
+// Where `window` goes to lie wholly inside `area`, moved as little as it can be: a window
+// larger than the area keeps its left or top edge at the area's.
+QPoint keptInside(const QRect& window, const QRect& area);

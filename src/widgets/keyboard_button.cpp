@@ -7,7 +7,10 @@
 
 namespace {
 
-constexpr ColourRef markColour = 0x00FB7456;
+// Light dots between dark ones: the mark shows on light and dark pictures alike, and
+// looks like nothing a picture shows (least of all the blue of a chosen option's frame).
+constexpr ColourRef markLight = 0x00F0F0F0;
+constexpr ColourRef markDark = 0x00312D2D;
 
 } // namespace
 
@@ -19,9 +22,13 @@ KeyboardButton::KeyboardButton(QWidget* parent) : QWidget(parent)
 void KeyboardButton::drawFocusMark(QPainter& painter, const QRect& rect) const
 {
     if (keyboardFocus_) {
-        painter.setPen(toQColor(markColour));
+        // One pixel wide at every scale (two device pixels at 200 %), just inside `rect`.
+        const QRectF line = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(toQColor(markDark), 1));
+        painter.drawRect(line);
+        painter.setPen(QPen(toQColor(markLight), 1, Qt::DotLine, Qt::FlatCap));
+        painter.drawRect(line);
     }
 }
 

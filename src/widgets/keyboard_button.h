@@ -21,7 +21,7 @@ public:
     virtual QString captionText() const = 0;
 
 protected:
-    // Draws the focus mark (a one-pixel rectangle in the choice frames' blue, just inside
+    // Draws the focus mark (a dotted rectangle, light on dark, one pixel wide just inside
     // `rect`) when the keyboard gave the focus.
     void drawFocusMark(QPainter& painter, const QRect& rect) const;
 

@@ -26,10 +26,18 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
         {{u"-v"_s}, false, 0, QCoreApplication::applicationName() + u" 3.0\n"_s, {}},
         {{u"--help"_s}, false, 0, u"使い方: nekotokei [オプション]\n"_s, {}},
         {{u"-h"_s, u"--version"_s}, false, 0, u"使い方: nekotokei [オプション]\n"_s, {}},
-        {{u"--bogus"_s}, false, 2, {}, u"nekotokei: 知らないオプションです: bogus\n"_s},
-        {{u"-x"_s, u"--help"_s}, false, 2, {}, u"nekotokei: 知らないオプションです: x\n"_s},
+        // Options are named as they were written, and every refusal is in our words.
+        {{u"--bogus"_s}, false, 2, {}, u"nekotokei: 知らないオプションです: --bogus\n"_s},
+        {{u"-x"_s, u"--help"_s}, false, 2, {}, u"nekotokei: 知らないオプションです: -x\n"_s},
+        {{u"-bogus"_s, u"--x=1"_s, u"-bogus"_s},
+         false,
+         2,
+         {},
+         u"nekotokei: 知らないオプションです: -bogus --x=1\n"_s},
+        {{u"--version=2"_s}, false, 2, {}, u"nekotokei: 値をとらないオプションです: --version=2\n"_s},
         {{u"alarm.wav"_s}, false, 2, {}, u"nekotokei: 余分な引数です: alarm.wav\n"_s},
-        {{u"-platform"_s}, false, 2, {}, u"nekotokei: Missing value after '-platform'.\n"_s},
+        {{u"--"_s, u"--bogus"_s}, false, 2, {}, u"nekotokei: 余分な引数です: --bogus\n"_s},
+        {{u"-platform"_s}, false, 2, {}, u"nekotokei: 値が必要なオプションです: -platform\n"_s},
     };
     for (const Case& c : cases) {
         const std::string shown = c.arguments.join(u' ').toStdString();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One clock per settings folder, with the real program on a real X server: a second
 # start for the same folder ends at once with status 0, writing nothing, and brings the
-# running clock's open window forward; another folder's clock runs beside it; a clock
-# killed with SIGKILL leaves no lock that stops the next start. CTest runs it inside xvfb-run.
+# running clock's open window forward, a minimised one too; another folder's clock runs
+# beside it; a clock killed with SIGKILL leaves no lock that stops the next start. CTest
+# runs it inside xvfb-run.
 set -euo pipefail
 
 executable=$1
@@ -66,6 +67,19 @@ xdotool mousemove 642 157 click 1 sleep 0.5 # the other clock is in front now
 start a
 ends_with_zero "$pid" || fail "the third start ended with status $?"
 sleep 0.5
+[ "$(xdotool getactivewindow getwindowname)" = 設定 ] ||
+    fail "the active window is '$(xdotool getactivewindow getwindowname)', not the settings window"
+
+echo "the second start brings a minimised window back"
+settings=$(xdotool search --onlyvisible --name '^設定$' | head -1)
+viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+xdotool windowminimize "$settings"
+for _ in $(seq 25); do viewable "$settings" || break; sleep 0.2; done
+viewable "$settings" && fail "the settings window could not be minimised"
+start a
+ends_with_zero "$pid" || fail "the fourth start ended with status $?"
+for _ in $(seq 25); do viewable "$settings" && break; sleep 0.2; done
+viewable "$settings" || fail "the minimised settings window did not come back"
 [ "$(xdotool getactivewindow getwindowname)" = 設定 ] ||
     fail "the active window is '$(xdotool getactivewindow getwindowname)', not the settings window"
 

@@ -15,7 +15,7 @@ package=$(ls "$work"/nekotokei_*.deb)
 dpkg-deb -c "$package" >"$work/contents"
 grep -q ' \./usr/bin/nekotokei$' "$work/contents" || fail "no /usr/bin/nekotokei in the package"
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6multimedia6 libc6 fonts-ipafont-gothic; do
+for library in libqt6widgets6 libqt6multimedia6 libc6 fonts-ipafont-gothic qt6-translations-l10n; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

@@ -65,16 +65,44 @@ private:
 TEST_F(AutostartFolder, CreateTwiceDeleteDeleteAgain)
 {
     EXPECT_EQ(autostart::folder(), config.filePath(u"autostart"_s));
+    EXPECT_FALSE(autostart::isRegistered(executable));
     ASSERT_TRUE(autostart::create(executable));
     ASSERT_TRUE(autostart::create(executable));
+    EXPECT_TRUE(autostart::isRegistered(executable));
     QFile entry(entryPath());
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    EXPECT_EQ(entry.readAll(), autostart::desktopEntry(executable));
+    const QByteArray written = entry.readAll();
+    EXPECT_EQ(written, autostart::desktopEntry(executable));
     entry.close();
+    // Once the program is gone, the desktop passes the entry by.
+    EXPECT_TRUE(written.contains("\nTryExec=/opt/my \"clocks\"/$cat/nekotokei\n")) << written.constData();
 
     EXPECT_TRUE(autostart::remove(executable));
     EXPECT_FALSE(QFile::exists(entryPath()));
+    EXPECT_FALSE(autostart::isRegistered(executable));
     EXPECT_FALSE(autostart::remove(executable));
+}
+
+// Whether an entry starts this copy at log-on: by its Exec line, unless the desktop was told
+// to leave it alone.
+TEST(Autostart, AnEntryStartsTheCopyItsExecLineNames)
+{
+    const QString here = u"/opt/clock/nekotokei"_s;
+    const QByteArray ours = autostart::desktopEntry(here);
+    const std::pair<QByteArray, bool> cases[] = {
+        {ours, true},
+        {autostart::desktopEntry(u"/opt/clock2/nekotokei"_s), false},
+        {ours + "Hidden=true\n", false},
+        {ours + "Hidden=false\n", true},
+        {ours + "X-GNOME-Autostart-enabled=false\n", false},
+        // An earlier version's entry, without TryExec.
+        {"[Desktop Entry]\nType=Application\nName=nekotokei\nExec=\"/opt/clock/nekotokei\"\n", true},
+        {"[Desktop Action x]\nExec=\"/opt/clock/nekotokei\"\n", false},
+        {"", false},
+    };
+    for (const auto& [entry, starts] : cases) {
+        EXPECT_EQ(autostart::startsProgram(entry, here), starts) << entry.constData();
+    }
 }
 
 // A copied folder is another clock: each copy registers and removes its own entry.
@@ -91,18 +119,23 @@ TEST_F(AutostartFolder, CopiesKeepTheirOwnEntries)
     EXPECT_FALSE(QFile::exists(entryPath(copy)));
 }
 
-// An entry named after the executable alone goes when it starts this copy, not otherwise.
-TEST_F(AutostartFolder, RemovalTakesAnEarlierEntryOfThisCopyOnly)
+// An entry named after the executable alone, as earlier versions wrote it, counts and goes
+// when it starts this copy, not otherwise.
+TEST_F(AutostartFolder, AnEarlierEntryOfThisCopyCountsAndGoesOthersStay)
 {
     const QString earlier = config.filePath(u"autostart/nekotokei.desktop"_s);
     ASSERT_TRUE(QDir().mkpath(autostart::folder()));
     for (const bool ours : {false, true}) {
         QFile entry(earlier);
         ASSERT_TRUE(entry.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        entry.write(autostart::desktopEntry(ours ? executable : u"/elsewhere/nekotokei"_s));
+        entry.write("[Desktop Entry]\nType=Application\nName=nekotokei\nComment=Desktop cat clock\nExec=" +
+                    autostart::execArgument(ours ? executable : u"/elsewhere/nekotokei"_s).toUtf8() +
+                    "\nTerminal=false\n");
         entry.close();
+        EXPECT_EQ(autostart::isRegistered(executable), ours);
         EXPECT_EQ(autostart::remove(executable), ours);
         EXPECT_EQ(QFile::exists(earlier), !ours);
+        EXPECT_FALSE(autostart::isRegistered(executable));
     }
 }
 

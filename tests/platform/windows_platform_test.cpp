@@ -71,8 +71,10 @@ TEST(WindowsStartup, TheShortcutInTheUsersStartupFolderStartsThisExecutable)
     const QString copy = copyFolder.filePath(QFileInfo(executable).fileName());
     ASSERT_TRUE(QFile::copy(executable, copy));
     for (const QString& program : {executable, copy}) {
+        EXPECT_FALSE(autostart::isRegistered(program)) << program.toStdString();
         ASSERT_TRUE(autostart::create(program)) << program.toStdString();
         ASSERT_TRUE(autostart::create(program)) << "registered again: " << program.toStdString();
+        EXPECT_TRUE(autostart::isRegistered(program)) << program.toStdString();
     }
 
     const QString shortcut = QDir(startup).filePath(autostart::entryFileName(executable));
@@ -83,8 +85,10 @@ TEST(WindowsStartup, TheShortcutInTheUsersStartupFolderStartsThisExecutable)
 
     EXPECT_TRUE(autostart::remove(executable));
     EXPECT_FALSE(QFile::exists(shortcut));
+    EXPECT_FALSE(autostart::isRegistered(executable));
     EXPECT_FALSE(autostart::remove(executable)) << "already removed";
     EXPECT_TRUE(QFile::exists(copyShortcut)) << "the copy's shortcut stays";
+    EXPECT_TRUE(autostart::isRegistered(copy));
     EXPECT_TRUE(autostart::remove(copy));
 }
 

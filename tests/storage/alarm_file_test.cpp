@@ -294,6 +294,37 @@ TEST_F(AlarmFileOnDisk, SpecialOrHugeFilesAreRefusedAndSaySo)
     }
 }
 
+TEST_F(AlarmFileOnDisk, TheFirstAlarmWhoseTimeCannotRingIsNamedAndKeptAsRead)
+{
+    const auto record = [](const char* time) {
+        return QByteArray("\"") + time + "\",1,\"標準\",\" 表示 \",\"a\"\r\n";
+    };
+    struct Case
+    {
+        QByteArray bytes;
+        int alarmNumber; // 0: none
+        QString time;
+    };
+    const Case cases[] = {
+        {record("07:30") + record("0730") + record("23:59"), 0, {}},
+        {record("07:30") + record("25:00") + record("7:05"), 2, u"25:00"_s},
+        {record("07:60"), 1, u"07:60"_s},
+        {record("7:05"), 1, u"7:05"_s},
+    };
+    for (const Case& c : cases) {
+        folder.write(u"alm.zdt"_s, c.bytes);
+        const alarm_file::Load load = alarm_file::load(path());
+        EXPECT_EQ(load.table.size(), std::size_t(c.bytes.count("\r\n"))) << c.bytes.constData();
+        EXPECT_EQ(load.unreadableTime.has_value(), c.alarmNumber != 0) << c.bytes.constData();
+        if (load.unreadableTime) {
+            EXPECT_EQ(load.unreadableTime->path, path());
+            EXPECT_EQ(load.unreadableTime->alarmNumber, c.alarmNumber);
+            EXPECT_EQ(load.unreadableTime->time, c.time);
+        }
+        EXPECT_EQ(folder.read(u"alm.zdt"_s), c.bytes);
+    }
+}
+
 TEST_F(AlarmFileOnDisk, OlderFormIsRewrittenWithFiveQuotedValues)
 {
     folder.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \"\r\n");

@@ -49,6 +49,7 @@ public:
     }
     bool registerStartup() override;
     bool unregisterStartup() override;
+    bool startsAtLogOn() const override { return startupRegistered; }
 
     void setNow(const QDateTime& dateTime) { now_ = LocalTime::fromDateTime(dateTime); }
     void setNow(int hour, int minute, int second, int millisecond = 0);

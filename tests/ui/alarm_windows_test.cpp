@@ -126,6 +126,24 @@ TEST_F(AlarmWindows, ClickingAnEntryShowsItsDetails)
     EXPECT_EQ(detail("soundDetail"), u"/snd/bell.wav"_s);
 }
 
+TEST_F(AlarmWindows, AMessageTooLongForItsLineEndsInAnEllipsisAndIsWholeInItsTooltip)
+{
+    const QString shortMessage = u"起きて"_s;
+    const QString longMessage = u"10時から会議室Bで定例ミーティングです。資料を忘れずに"_s.repeated(2);
+    open(alarmLine(u"07:30"_s, 1, u"標準"_s, u" 表示 "_s, shortMessage) +
+         alarmLine(u"08:00"_s, 1, u"標準"_s, u" 表示 "_s, longMessage));
+    auto* label = child<QLabel>(list, "messageDetail");
+    for (const auto& [row, message, cut] :
+         {std::tuple{1, longMessage, true}, std::tuple{0, shortMessage, false}}) {
+        select(row);
+        EXPECT_EQ(label->text().endsWith(u'…'), cut) << label->text().toStdString();
+        EXPECT_TRUE(message.startsWith(label->text().chopped(cut ? 1 : 0))) << label->text().toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+        EXPECT_EQ(label->toolTip(), cut ? message : QString());
+        EXPECT_EQ(label->accessibleName(), message);
+    }
+}
+
 TEST_F(AlarmWindows, TenAlarmsAreTheLimit)
 {
     struct Case

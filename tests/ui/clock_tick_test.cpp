@@ -45,7 +45,6 @@ TEST(ClockTickRhythm, SleepsUntilWhatTheDesignShowsCanChange)
         {"DigitalBlinkingColon", "1,0\r\n", "1,255,0\r\n", 500},
         {"DigitalSteadyColon", "1,0\r\n", "6,255,1\r\n", 7000},
         {"DigitalWithoutColon", "1,0\r\n", "2,255,2\r\n", 7000},
-        {"UnknownDesign", "1,0\r\n", "7,255,0\r\n", 7000},
     };
     for (const Case& c : cases) {
         StartedClock program(c.secondHandAndTray, c.design);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,18 +81,6 @@ TEST_F(ClockStartUp, AppliesTheStoredValues)
     EXPECT_TRUE(app.clockWindow().isEnabled());
 }
 
-TEST_F(ClockStartUp, UnknownDesignKeepsTheBareFirstPicture)
-{
-    folder.write(u"set3.zdt"_s, "7,255,1\r\n");
-    Application app(platform);
-
-    ASSERT_TRUE(app.start());
-
-    EXPECT_EQ(app.model().settings().design, DesignIndex{7});
-    EXPECT_EQ(app.clockWindow().size(), QSize(85, 115));
-    EXPECT_EQ(app.clockWindow().face().composed().copy(0, 0, 85, 115), designs::picture(DesignIndex{0}, 1));
-}
-
 TEST_F(ClockStartUp, StackingOrderFollowsTheSetting)
 {
     struct Case
@@ -120,7 +109,8 @@ TEST_F(ClockStartUp, RefusesToStartOnABadSettingsFileAndWritesNothing)
     const Case cases[] = {{"fomit.zdt", ""},
                           {"set1.zdt", "1\r\n"},
                           {"set2.zdt", "0,black,255\r\n"},
-                          {"set3.zdt", "99999,0,0\r\n"}};
+                          {"set3.zdt", "99999,0,0\r\n"},
+                          {"set3.zdt", "7,255,1\r\n"}}; // a design after the last
     for (const Case& c : cases) {
         TempProgramFolder bad;
         bad.write(QString::fromLatin1(c.file), c.content);
@@ -157,6 +147,26 @@ TEST_F(ClockStartUp, AnUnreadableAlarmFileStartsTheClockWithoutAlarmsAndSaysSo)
     EXPECT_EQ(platform.messages[0].text,
               u"アラームの設定を読み込めませんでした。\n%1\n通常のファイルではありません。"_s.arg(
                   QDir::toNativeSeparators(folder.filePath(u"alm.zdt"_s))));
+}
+
+TEST_F(ClockStartUp, AnAlarmTimeOfNoTimeOfDayIsNamedAtStartUpAndKeptAsRead)
+{
+    folder.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \",\"a\"\r\n"
+                               "\"25:00\",1,\"標準\",\" 表示 \",\"b\"\r\n");
+    const QByteArray before = folder.snapshot();
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    EXPECT_EQ(app.model().alarms().size(), 2u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              u"アラームの設定を読み込めませんでした。\n%1\n"
+              "2 番目のアラームの時刻「25:00」は 00:00～23:59 の時刻として読めないため、鳴りません。"_s.arg(
+                  QDir::toNativeSeparators(folder.filePath(u"alm.zdt"_s))));
+    EXPECT_EQ(folder.snapshot(), before);
+
+    // Saved again, the file keeps the alarm as it was written.
+    ASSERT_TRUE(app.model().saveAlarms(app.model().alarms()));
+    EXPECT_TRUE(folder.read(u"alm.zdt"_s).contains("\"25:00\",1,\"標準\",\" 表示 \",\"b\"\r\n"));
 }
 
 TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
@@ -238,4 +248,106 @@ TEST_F(InstalledStartUp, AUserFolderThatCannotBeMadeStopsStartUp)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(platform.settingsFolder())))
         << platform.messages[0].text.toStdString();
+}
+
+// The clock on real disks that are full or read-only, which tests/ui/on_small_disks.sh
+// mounts for it and names in the environment (skipped elsewhere).
+class OnASmallDisk : public ::testing::Test
+{
+protected:
+    static QString disk(const char* variable) { return qEnvironmentVariable(variable); }
+
+    // Writes a file until the disk has no room left.
+    static void fill(const QString& disk)
+    {
+        QFile filler(disk + u"/filler"_s);
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        for (const qsizetype block : {4096, 1}) {
+            while (filler.write(QByteArray(block, 'x')) == block) {
+            }
+        }
+    }
+
+    // The words of a message without the path it names: Japanese only.
+    static bool allJapanese(QString text, const QString& path)
+    {
+        return !text.remove(QDir::toNativeSeparators(path)).contains(QRegularExpression(u"[A-Za-z]"_s));
+    }
+
+    TempProgramFolder shipped;
+};
+
+TEST_F(OnASmallDisk, AFirstStartThatCannotFinishLeavesNothingBehindAndSaysWhy)
+{
+    struct Case
+    {
+        const char* disk;
+        bool full;
+        QString first;  // the first line
+        QString failed; // the path named, in the user's folder
+        QString why;
+    };
+    const Case cases[] = {
+        // The empty alarm file fits, the position file does not.
+        {"NEKOTOKEI_TEST_FULL_DISK", true, u"設定ファイルを用意できないため、起動できません。"_s,
+         u"/fomit.zdt"_s, u"ディスクの空き容量が足りません。"_s},
+        {"NEKOTOKEI_TEST_READ_ONLY_DISK", false, u"設定フォルダーを作れないため、起動できません。"_s,
+         QString(), u"読み取り専用のディスクにあります。"_s},
+    };
+    for (const Case& c : cases) {
+        const QString root = disk(c.disk);
+        if (root.isEmpty()) {
+            GTEST_SKIP() << "needs the disks that on_small_disks.sh mounts";
+        }
+        if (c.full) {
+            fill(root);
+        }
+        const QStringList before = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        FakePlatform platform(root + u"/home/.config/nekotokei"_s);
+        platform.dataFolderPath = shipped.path();
+        {
+            Application app(platform);
+            EXPECT_FALSE(app.start()) << c.disk;
+            EXPECT_FALSE(app.clockWindow().isVisible());
+        }
+        EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << c.disk;
+        ASSERT_EQ(platform.messages.size(), 1u) << c.disk;
+        const QString path = platform.settingsFolder() + c.failed;
+        EXPECT_EQ(platform.messages[0].text,
+                  c.first + u'\n' + QDir::toNativeSeparators(path) + u'\n' + c.why);
+        EXPECT_TRUE(allJapanese(platform.messages[0].text, path)) << platform.messages[0].text.toStdString();
+        QFile::remove(root + u"/filler"_s);
+    }
+}
+
+TEST_F(OnASmallDisk, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    const QString root = disk("NEKOTOKEI_TEST_FULL_DISK");
+    if (root.isEmpty()) {
+        GTEST_SKIP() << "needs the disks that on_small_disks.sh mounts";
+    }
+    FakePlatform platform(root + u"/settings"_s);
+    platform.dataFolderPath = shipped.path();
+    Application app(platform);
+    ASSERT_TRUE(app.start());
+    const QString set = platform.settingsFolder() + u"/set.zdt"_s;
+    const QByteArray before = shipped.read(u"set.zdt"_s);
+    fill(root);
+
+    app.model().setAlwaysOnTop(Stacking::Normal);
+
+    // One message for each of the three files the choice rewrites, set.zdt first.
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages[0].text,
+              u"設定ファイルを保存できませんでした。\n%1\nディスクの空き容量が足りません。"_s.arg(
+                  QDir::toNativeSeparators(set)));
+    for (const FakePlatform::Message& message : platform.messages) {
+        EXPECT_TRUE(message.text.endsWith(u"\nディスクの空き容量が足りません。"_s))
+            << message.text.toStdString();
+    }
+    QFile file(set);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(platform.settingsFolder()).entryList(QDir::Files).size(), 6) << "no temporary file stays";
+    QFile::remove(root + u"/filler"_s);
 }

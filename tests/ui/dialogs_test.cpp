@@ -272,4 +272,23 @@ TEST_F(ProgramTest, DialogsOpenAtMostOneOfEachWindow)
     EXPECT_NE(dialogs.openSettings(), first);
 }
 
+// A second start of the program brings its windows forward, minimised ones too.
+TEST_F(ProgramTest, BringingForwardRestoresMinimisedWindows)
+{
+    ASSERT_TRUE(app.start());
+    SettingsWindow* settings = dialogs.openSettings();
+    for (QWidget* window : {static_cast<QWidget*>(&clock), static_cast<QWidget*>(settings)}) {
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+    }
+    dialogs.bringForward();
+    EXPECT_FALSE(clock.isMinimized());
+    EXPECT_FALSE(settings->isMinimized());
+    EXPECT_TRUE(settings->isVisible());
+
+    // Asked to open again, an open window that was minimised comes back.
+    settings->setWindowState(settings->windowState() | Qt::WindowMinimized);
+    EXPECT_EQ(dialogs.openSettings(), settings);
+    EXPECT_FALSE(settings->isMinimized());
+}
+
 } // namespace

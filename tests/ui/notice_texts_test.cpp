@@ -12,9 +12,9 @@ using Cause = FileFailure::Cause;
 using Problem = SettingsLoadFailure::Problem;
 using Step = settings_location::PreparationFailure::Step;
 
-FileFailure fileFailure(const QString& path, Cause cause = Cause::System, const QString& reason = {})
+FileFailure fileFailure(const QString& path, Cause cause = Cause::CannotWrite)
 {
-    return FileFailure{path, cause, reason};
+    return FileFailure{path, cause};
 }
 
 SettingsLoadFailure loadFailure(Problem problem, const QString& value = {})
@@ -55,12 +55,18 @@ TEST(NoticeText, SaysWhatWentWrongWithWhichFile)
              return notice_text::settingsNotLoaded({.file = fileFailure(u"/p/set.zdt"_s, Cause::TooLarge)});
          },
          cannotStart + u"ファイルが大きすぎます（上限 1048576 バイト）。"_s},
-        {"SystemReason",
+        // What the system said, in our words.
+        {"NoPermission",
          [] {
              return notice_text::settingsNotLoaded(
-                 {.file = fileFailure(u"/p/set.zdt"_s, Cause::System, u"Permission denied"_s)});
+                 {.file = fileFailure(u"/p/set.zdt"_s, Cause::NoPermission)});
          },
-         cannotStart + u"Permission denied"_s},
+         cannotStart + u"アクセスする権限がありません。"_s},
+        {"CannotRead",
+         [] {
+             return notice_text::settingsNotLoaded({.file = fileFailure(u"/p/set.zdt"_s, Cause::CannotRead)});
+         },
+         cannotStart + u"読み込み中にエラーが起きました。"_s},
         {"TooFewValues", [] { return notice_text::settingsNotLoaded(loadFailure(Problem::TooFewValues)); },
          cannotStart + u"値が 2 個必要ですが、1 個しかありません。"_s},
         {"NotANumber",
@@ -79,27 +85,22 @@ TEST(NoticeText, SaysWhatWentWrongWithWhichFile)
          [] {
              return notice_text::settingsNotPrepared({Step::MakeFolder, fileFailure(u"/p/conf"_s)});
          },
-         u"設定フォルダーを作れないため、起動できません。\n/p/conf\nフォルダーを作成できませんでした。"_s},
+         u"設定フォルダーを作れないため、起動できません。\n/p/conf\n書き込み中にエラーが起きました。"_s},
         {"FileNotCopied",
          [] {
              return notice_text::settingsNotPrepared(
-                 {Step::CopyFile, fileFailure(u"/p/conf/set.zdt"_s, Cause::System, u"Disk full"_s)});
+                 {Step::CopyFile, fileFailure(u"/p/conf/set.zdt"_s, Cause::DiskFull)});
          },
-         u"設定ファイルを用意できないため、起動できません。\n/p/conf/set.zdt\nDisk full"_s},
+         u"設定ファイルを用意できないため、起動できません。\n/p/conf/set.zdt\nディスクの空き容量が足りません。"_s},
         {"SettingsNotSaved",
-         [] {
-             return notice_text::settingsNotSaved(
-                 fileFailure(u"/p/fomit.zdt"_s, Cause::System, u"Disk full"_s));
-         },
-         u"設定ファイルを保存できませんでした。\n/p/fomit.zdt\nDisk full"_s},
+         [] { return notice_text::settingsNotSaved(fileFailure(u"/p/fomit.zdt"_s, Cause::ReadOnlyDisk)); },
+         u"設定ファイルを保存できませんでした。\n/p/fomit.zdt\n読み取り専用のディスクにあります。"_s},
         {"AlarmsNotRead",
          [] { return notice_text::alarmsNotRead(fileFailure(u"/p/alm.zdt"_s, Cause::NotRegularFile)); },
          u"アラームの設定を読み込めませんでした。\n/p/alm.zdt\n通常のファイルではありません。"_s},
         {"AlarmsNotSaved",
-         [] {
-             return notice_text::alarmsNotSaved(fileFailure(u"/p/alm.zdt"_s, Cause::System, u"Disk full"_s));
-         },
-         u"アラームの設定を保存できませんでした。\n/p/alm.zdt\nDisk full"_s},
+         [] { return notice_text::alarmsNotSaved(fileFailure(u"/p/alm.zdt"_s, Cause::CannotWrite)); },
+         u"アラームの設定を保存できませんでした。\n/p/alm.zdt\n書き込み中にエラーが起きました。"_s},
         {"AlarmRang", [] { return notice_text::alarmRang(Alarm{.at = QTime(7, 5), .message = u"起きて"_s}); },
          u"起きて\r\n\r\n設定時刻  07：05"_s},
     };

@@ -7,7 +7,11 @@
 #include "widgets/image_button.h"
 #include "widgets/wrapped_text.h"
 
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -96,7 +100,7 @@ TEST(RingingTogether, NoMessageIsDroppedAndTheNewestComesLast)
     EXPECT_EQ(platform.beeps, 3); // the standard sound of each
 }
 
-TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsDownwards)
+TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsToShowThem)
 {
     struct Case
     {
@@ -112,16 +116,73 @@ TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsDownwards)
     for (const Case& c : cases) {
         MessageWindow* window =
             dialogs.showMessage(c.message + u"\r\n\r\n設定時刻  07：05"_s, Dialogs::Notice::AlarmRang);
-        QWidget* text = child(window, "messageText");
-        QWidget* button = child(window, "closeButton");
+        auto* text = child<WrappedText>(window, "messageText");
         EXPECT_EQ(window->width(), 240);
         EXPECT_EQ(window->height() > 90, c.grows) << window->height();
-        EXPECT_EQ(text->geometry(), QRect(5, 12, 230, window->height() - 41));
-        EXPECT_EQ(button->pos(), QPoint(85, window->height() - 28));
-        // Every line fits the box: the text is wrapped inside its width and not cut.
-        EXPECT_LE(static_cast<WrappedText*>(text)->heightFor(230), text->height());
+        EXPECT_EQ(child(window, "messageScroll")->geometry(), QRect(5, 12, 230, window->height() - 41));
+        EXPECT_EQ(child(window, "closeButton")->pos(), QPoint(85, window->height() - 28));
+        // Every line fits the box: the text is wrapped inside its width, whole, without scrolling.
+        EXPECT_EQ(text->width(), 230);
+        EXPECT_EQ(text->height(), window->height() - 41);
+        EXPECT_LE(text->heightFor(230), text->height());
         closeMessage();
     }
+}
+
+// Ten alarms in one minute, more than the screen holds: the window grows as each comes, stays wholly inside
+// the free part of the screen (moving up), and the messages that do not fit scroll above the close button,
+// the newest shown.
+TEST_F(Ringing, ManyMessagesStayOnTheScreenAndScroll)
+{
+    MessageWindow* window = nullptr;
+    int firstTop = 0;
+    for (int i = 0; i < 10; ++i) {
+        window = dialogs.showMessage(
+            u"会議 %1 の準備をしてください。資料は共有フォルダーにあります。会議室は三階です。"
+            "\r\n\r\n設定時刻  07：05"_s.arg(i + 1),
+            Dialogs::Notice::AlarmRang);
+        firstTop = i == 0 ? window->y() : firstTop;
+        const QRect free = window->screen()->availableGeometry();
+        EXPECT_TRUE(free.contains(window->geometry())) << i << ": " << window->y() << "+" << window->height();
+        EXPECT_TRUE(window->rect().contains(child(window, "closeButton")->geometry())) << i;
+    }
+    EXPECT_EQ(window->height(), window->screen()->availableGeometry().height());
+    EXPECT_LT(window->y(), firstTop);
+    // The messages lie on the window's dark picture, which shows between their lines.
+    const QImage shown = window->grab().toImage();
+    int light = 0;
+    for (int x = 5; x < 235; ++x) {
+        light += shown.pixelColor(x, 12).lightness() > 128;
+    }
+    EXPECT_LT(light, 20);
+
+    auto* area = child<QScrollArea>(window, "messageScroll");
+    QScrollBar* bar = area->verticalScrollBar();
+    auto* text = child<WrappedText>(window, "messageText");
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum()); // the newest message
+    // Beside the scroll bar, the text is still wrapped whole.
+    EXPECT_EQ(text->width(), area->viewport()->width());
+    EXPECT_LE(text->heightFor(text->width()), text->height());
+
+    const auto press = [&](Qt::Key key) {
+        QTest::keyClick(window, key);
+        return bar->value();
+    };
+    EXPECT_EQ(press(Qt::Key_Home), 0);
+    EXPECT_GT(press(Qt::Key_Down), 0);
+    EXPECT_GT(press(Qt::Key_PageDown), bar->singleStep());
+    EXPECT_EQ(press(Qt::Key_End), bar->maximum());
+    // The wheel over the messages (their viewport receives it) and over the window's edges.
+    for (QWidget* under : {area->viewport(), static_cast<QWidget*>(window)}) {
+        const int before = bar->value();
+        QWheelEvent wheel(QPointF(2, 2), under->mapToGlobal(QPointF(2, 2)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(under, &wheel);
+        EXPECT_LT(bar->value(), before) << under->objectName().toStdString();
+    }
+    EXPECT_EQ(dialogs.find<MessageWindow>(), window); // the keys scroll; none closes it
 }
 
 TEST_F(Ringing, MovingOverTheMessageLetsGoOfAPressedButton)

@@ -4,6 +4,7 @@
 #include "support/program_test.h"
 #include "support/windows.h"
 #include "ui/colon_blink_button.h"
+#include "ui/settings_layout.h"
 #include "ui/settings_window.h"
 #include "widgets/choice_frame.h"
 
@@ -46,11 +47,68 @@ TEST_F(SettingsWindowTest, IsLaidOutAsDesigned)
     EXPECT_EQ(frame("alwaysOnTopFrame")->geometry(), QRect(130, 56, 44, 44));
     EXPECT_EQ(button("alwaysOnTopButton")->geometry(), QRect(2, 2, 40, 40));
     EXPECT_EQ(child(window, "analogPanel")->geometry(), QRect(8, 176, 353, 73));
-    EXPECT_EQ(button("unregisterStartupButton")->geometry(), QRect(396, 58, 40, 40));
+    EXPECT_EQ(frame("unregisterStartupFrame")->geometry(), QRect(394, 56, 44, 44));
     EXPECT_EQ(button("closeButton")->toolTip(), u"閉じる"_s);
     EXPECT_EQ(frame("trayIconOffFrame")->toolTip(), u"タスクトレイアイコン削除"_s);
     EXPECT_TRUE(panelHelpText().isEmpty());
     EXPECT_TRUE(helpText().isEmpty());
+}
+
+// Each group's words stand centred under its buttons and clear of the lines on either side,
+// on the analog and on the digital panel: as the screen shows them.
+TEST_F(SettingsWindowTest, CaptionsStandCentredUnderTheirButtonsClearOfTheLines)
+{
+    open();
+    for (const DesignIndex design : {DesignIndex{0}, DesignIndex{2}}) {
+        model.setDesign(design);
+        const QImage shown = window->grab().toImage();
+        for (const settings_layout::Caption& caption : settings_layout::captions) {
+            const char* panel = caption.parent == settings_layout::Parent::AnalogPanel    ? "analogPanel"
+                                : caption.parent == settings_layout::Parent::DigitalPanel ? "digitalPanel"
+                                                                                          : nullptr;
+            QWidget* parent = panel ? child(window, panel) : window;
+            if (!parent->isVisible()) {
+                continue;
+            }
+            const QRect box = caption.box.translated(parent->mapTo(window, QPoint()));
+            // The lines beside the caption, and the buttons above it.
+            int leftLine = 0;
+            int rightLine = window->width();
+            for (const settings_layout::Separator& line : settings_layout::separators) {
+                const int x = line.from.x() + box.left() - caption.box.left();
+                if (line.parent == caption.parent && line.from.x() == line.to.x() &&
+                    line.to.y() > caption.box.top()) {
+                    (x < box.center().x() ? leftLine : rightLine) =
+                        x < box.center().x() ? std::max(leftLine, x + 1) : std::min(rightLine, x);
+                }
+            }
+            int buttonsLeft = window->width();
+            int buttonsRight = 0;
+            for (QWidget* control : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QRect at = control->geometry().translated(parent->mapTo(window, QPoint()));
+                if ((dynamic_cast<ChoiceFrame*>(control) || qobject_cast<ImageButton*>(control)) &&
+                    at.right() >= box.left() && at.left() <= box.right() && at.bottom() < box.top()) {
+                    buttonsLeft = std::min(buttonsLeft, at.left());
+                    buttonsRight = std::max(buttonsRight, at.right() + 1);
+                }
+            }
+            int inkLeft = rightLine;
+            int inkRight = leftLine;
+            for (int x = leftLine + 1; x < rightLine; ++x) {
+                for (int y = box.top(); y <= box.bottom(); ++y) {
+                    if (shown.pixelColor(x, y).lightness() > 160) {
+                        inkLeft = std::min(inkLeft, x);
+                        inkRight = std::max(inkRight, x + 1);
+                    }
+                }
+            }
+            const std::string name = caption.text;
+            ASSERT_LT(inkLeft, inkRight) << name;
+            EXPECT_LE(std::abs((inkLeft + inkRight) - (buttonsLeft + buttonsRight)), 3) << name;
+            EXPECT_GE(inkLeft - leftLine, 3) << name;
+            EXPECT_GE(rightLine - inkRight, 3) << name;
+        }
+    }
 }
 
 TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
@@ -66,7 +124,6 @@ TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
         {"3,255,0\r\n", u"Type A01 カスタマイズ"_s, true, false},
         {"2,255,1\r\n", u"Type A03 カスタマイズ"_s, false, true},
         {"6,255,1\r\n", u"Type B03 カスタマイズ"_s, false, true},
-        {"7,255,1\r\n", QString(), true, true}, // unknown: both panels, no title
     };
     for (const Case& c : cases) {
         TempProgramFolder folder;
@@ -221,22 +278,42 @@ TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
     EXPECT_TRUE(shows(a.normal)); // phase 1: the set with the colon
 }
 
-TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcome)
+// The start-up buttons say how it went, in the words of the desktop's start-up, and their
+// frames show whether the desktop starts this copy at log-on, as the desktop says it.
+TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopDoes)
 {
+#ifdef Q_OS_WIN
+    const QString notCreated = u"ショートカットが作成できませんでした。"_s;
+    const QString notDeleted =
+        u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s;
+#else
+    const QString notCreated = u"スタートアップに登録できませんでした。"_s;
+    const QString notDeleted =
+        u"スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。"_s;
+#endif
+    platform.startupRegistered = true; // registered before the window opened
     open();
+    const auto registered = [this] {
+        EXPECT_NE(frame("registerStartupFrame")->isSelected(), frame("unregisterStartupFrame")->isSelected());
+        return frame("registerStartupFrame")->isSelected();
+    };
+    EXPECT_TRUE(registered());
+    EXPECT_EQ(frame("registerStartupFrame")->geometry(), QRect(346, 56, 44, 44));
+    EXPECT_EQ(button("registerStartupButton")->geometry(), QRect(2, 2, 40, 40));
     struct Step
     {
         const char* button;
         bool usable;
         QString message;
+        bool registered;
     };
     const Step steps[] = {
-        {"registerStartupButton", true, u"登録が完了しました。"_s},
-        {"registerStartupButton", true, u"登録が完了しました。"_s},
-        {"unregisterStartupButton", true, u"削除が完了しました。"_s},
-        {"unregisterStartupButton", true,
-         u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s},
-        {"registerStartupButton", false, u"ショートカットが作成できませんでした。"_s},
+        {"unregisterStartupButton", true, u"削除が完了しました。"_s, false},
+        {"unregisterStartupButton", true, notDeleted, false},
+        {"registerStartupButton", true, u"登録が完了しました。"_s, true},
+        {"registerStartupButton", true, u"登録が完了しました。"_s, true},
+        {"unregisterStartupButton", false, notDeleted, true},
+        {"registerStartupButton", false, notCreated, true},
     };
     for (const Step& step : steps) {
         platform.startupFolderUsable = step.usable;
@@ -247,6 +324,7 @@ TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcome)
         EXPECT_TRUE(platform.messages[0].caption.isEmpty());
         EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
         EXPECT_TRUE(helpText().isEmpty());
+        EXPECT_EQ(registered(), step.registered) << step.button;
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <optional>
 
 namespace sheet {
 
@@ -140,7 +141,7 @@ QImage settingsMock(const Catalogue& c, int scale)
     };
     const auto chosen = [](Control control) {
         return control == Control::AlwaysOnTop || control == Control::TrayIconOn ||
-               control == Control::SecondHandOn;
+               control == Control::RegisterStartup || control == Control::SecondHandOn;
     };
     for (const settings_layout::Place& place : settings_layout::places) {
         if (place.parent == settings_layout::Parent::DigitalPanel) {
@@ -161,35 +162,38 @@ QImage settingsMock(const Catalogue& c, int scale)
         p.drawImage(at, button);
     }
     const QFont font = propGothic(12);
-    const struct
-    {
-        QPoint at;
-        const char* text;
-    } labels[] = {{{8, 36}, "各種設定"},
-                  {{11, 102}, "アラーム"},
-                  {{69, 102}, "画像変更"},
-                  {{128, 102}, "前面表示／非表示"},
-                  {{233, 102}, "トレイ常駐/非常駐"},
-                  {{350, 102}, "スタートアップ"},
-                  {{8, 160}, "Type A04 カスタマイズ"},
-                  {{19, 230}, "秒針表示／非表示"},
-                  {{135, 230}, "針の色変更"}};
-    for (const auto& l : labels) {
-        textAt(p, l.at, font, Qt::white, QString::fromUtf8(l.text));
+    // Where a part of the layout table lies in the window; the digital panel is not shown.
+    const auto inWindow = [](settings_layout::Parent parent) -> std::optional<QPoint> {
+        switch (parent) {
+        case settings_layout::Parent::Window:
+            return QPoint();
+        case settings_layout::Parent::AnalogPanel:
+            return settings_layout::designPanel.topLeft();
+        case settings_layout::Parent::DigitalPanel:
+            break;
+        }
+        return std::nullopt;
+    };
+    textAt(p, {8, 36}, font, Qt::white, QStringLiteral("各種設定"));
+    textAt(p, {8, 160}, font, Qt::white, QStringLiteral("Type A04 カスタマイズ"));
+    const QFontMetrics metrics(font);
+    for (const settings_layout::Caption& caption : settings_layout::captions) {
+        if (const std::optional<QPoint> offset = inWindow(caption.parent)) {
+            const QString text = QString::fromUtf8(caption.text);
+            const int left = caption.box.left() + (caption.box.width() - metrics.horizontalAdvance(text)) / 2;
+            textAt(p, *offset + QPoint(left, caption.box.top()), font, Qt::white, text);
+        }
     }
     p.setRenderHint(QPainter::Antialiasing, false);
-    auto engraved = [&](QPoint a, QPoint b, QPoint step) {
-        p.setPen(Qt::black);
-        p.drawLine(a, b);
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        p.drawLine(a + step, b + step);
-    };
-    for (int x : {63, 120, 228, 340}) {
-        engraved({x, 56}, {x, 112}, {1, 0});
+    for (const settings_layout::Separator& separator : settings_layout::separators) {
+        if (const std::optional<QPoint> offset = inWindow(separator.parent)) {
+            const QPoint step = separator.from.x() == separator.to.x() ? QPoint(1, 0) : QPoint(0, 1);
+            p.setPen(Qt::black);
+            p.drawLine(*offset + separator.from, *offset + separator.to);
+            p.setPen(QColor(0x80, 0x80, 0x80));
+            p.drawLine(*offset + separator.from + step, *offset + separator.to + step);
+        }
     }
-    engraved({127, 184}, {127, 240}, {1, 0});
-    engraved({75, 41}, {440, 41}, {0, 1});
-    engraved({144, 164}, {360, 164}, {0, 1});
     return out;
 }
 
