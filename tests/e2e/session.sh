@@ -48,11 +48,39 @@ start_clock() {
     env "$@" "$folder/nekotokei" >"$folder/log" 2>&1 &
     clock=$!
     pids+=("$clock")
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) ||
-        fail "no clock window"
+    window=$(find_window '^nekotokei$' 20) || fail "no clock window"
+}
+
+# find_window NAME-PATTERN SECONDS: the first window shown whose name matches, waited for.
+# Asked afresh each tenth of a second: a window that closes while xdotool walks the tree
+# (a menu) makes that one search fail, not the wait.
+find_window() {
+    local found
+    for _ in $(seq $(($2 * 10))); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && echo "$found" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # The top-left corner of a window on the screen: "x y".
 top_left() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
+}
+
+# The clock's windows on the screen, counted; a window that goes while they are counted
+# does not count.
+visible_windows() {
+    xdotool search --onlyvisible --pid "$clock" 2>/dev/null | wc -l
+}
+
+# wait_for_more_windows COUNT: waits, up to 10 s, until the clock shows more than COUNT
+# windows (a menu that opens). The menu may take its time on a loaded machine.
+wait_for_more_windows() {
+    for _ in $(seq 100); do
+        [ "$(visible_windows)" -gt "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
 }

@@ -35,7 +35,7 @@ echo "before the change nothing rings"
 [ -z "$(messages)" ] || fail "a message came before the change"
 
 echo "at the change, 03:00 EDT, the 02:30 alarm rings"
-message=$(timeout 20 xdotool search --sync --onlyvisible --name '^ふわまる　ぽてりん$' | head -n 1) ||
+message=$(find_window '^ふわまる　ぽてりん$' 20) ||
     fail "the 02:30 alarm did not ring"
 elapsed=$((SECONDS - started))
 [ "$elapsed" -ge 3 ] || fail "it rang $elapsed s after the start, before the change"

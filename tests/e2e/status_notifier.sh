@@ -69,19 +69,21 @@ property IconPixmap | grep -q '(32, 32, ' || fail "the icon is $(property IconPi
 property Status | grep -q "'Active'" || fail "the item is $(property Status)"
 
 echo "ContextMenu is answered at once and opens the menu"
+shown=$(visible_windows)
 call_item ContextMenu
-sleep 0.5
+wait_for_more_windows "$shown" || fail "ContextMenu opened no menu"
 xdotool key Down Down Return
-product=$(timeout 10 xdotool search --sync --onlyvisible --name '^製品情報$' | head -n 1) ||
+product=$(find_window '^製品情報$' 10) ||
     fail "ContextMenu opened no menu"
 
 echo "Activate is answered at once, brings the clock forward and opens the menu"
 xdotool windowactivate --sync "$product"
+shown=$(visible_windows)
 call_item Activate
-sleep 0.5
+wait_for_more_windows "$shown" || fail "Activate opened no menu"
 [ "$(xdotool getactivewindow)" = "$window" ] || fail "the clock did not come forward"
 xdotool key Down Return
-settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^設定$' | head -n 1) ||
+settings=$(find_window '^設定$' 10) ||
     fail "Activate opened no menu"
 wmctrl -i -c "$product"
 

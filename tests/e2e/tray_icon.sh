@@ -59,10 +59,12 @@ stop_tray() {
 # Clicks the icon with a button and picks 製品情報 from the menu that opens.
 menu_from_icon() {
     read -r x y < <(top_left "$icon")
+    local shown
+    shown=$(visible_windows)
     xdotool mousemove $((x + 8)) $((y + 8)) click "$1"
-    sleep 0.7
+    wait_for_more_windows "$shown" || fail "button $1 on the icon opened no menu"
     xdotool key Down Down Return
-    product=$(timeout 10 xdotool search --sync --onlyvisible --name '^製品情報$' | head -n 1) ||
+    product=$(find_window '^製品情報$' 10) ||
         fail "button $1 on the icon opened no menu"
     wmctrl -i -c "$product"
     sleep 0.5
@@ -95,7 +97,7 @@ read -r x y < <(top_left "$icon")
 xdotool mousemove $((x + 8)) $((y + 8)) click 3
 sleep 0.7
 xdotool key Down Return
-settings=$(timeout 10 xdotool search --sync --onlyvisible --name '^設定$' | head -n 1) || fail "no settings window"
+settings=$(find_window '^設定$' 10) || fail "no settings window"
 read -r left top < <(top_left "$settings")
 xdotool mousemove $((left + 308)) $((top + 70)) click 1 # 常駐しない
 sleep 1
