@@ -1,6 +1,6 @@
 # The portable Windows folder, which scripts/package-windows strips and zips:
 #   nekotokei.exe with the six settings files and guide/ beside it: a copy keeps its
-#   settings in its own folder
+#   settings in its own folder; LICENSE, the terms it comes under
 #   the Qt and MinGW runtime DLLs, platforms/qwindows.dll, styles/qwindowsvistastyle.dll
 #   (the desktop's look for message boxes, menus and the file and colour dialogs)
 #   translations/qtbase_ja.qm (Qt's own dialogs in Japanese) and qt.conf, which makes the
@@ -9,6 +9,7 @@ install(TARGETS nekotokei RUNTIME DESTINATION .)
 file(GLOB default_settings ${PROJECT_SOURCE_DIR}/data/*.zdt)
 install(FILES ${default_settings} DESTINATION .)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/guide DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
 
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Network RUNTIME DESTINATION .)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms)

@@ -17,7 +17,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 unzip -q "$zip" -d "$folder"
 program=$folder/nekotokei
-[ -f "$program/nekotokei.exe" ] || fail "the zip holds no nekotokei/nekotokei.exe"
+for shipped in nekotokei.exe LICENSE; do
+    [ -f "$program/$shipped" ] || fail "the zip holds no nekotokei/$shipped"
+done
 printf '1500,1500\r\n' > "$program/fomit.zdt"  # 100, 100 pixels
 printf '1\r\n' > "$program/set.zdt"
 printf '1,0\r\n' > "$program/set1.zdt"
