@@ -51,17 +51,25 @@ start_clock() {
     window=$(find_window '^nekotokei$' 20) || fail "no clock window"
 }
 
-# find_window NAME-PATTERN SECONDS: the first window shown whose name matches, waited for.
-# Asked afresh each tenth of a second: a window that closes while xdotool walks the tree
-# (a menu) makes that one search fail, not the wait.
-find_window() {
-    local found
-    for _ in $(seq $(($2 * 10))); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-        [ -n "$found" ] && echo "$found" && return 0
+# poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds, for up
+# to SECONDS. Asked afresh each time: a window that closes while xdotool walks the tree (a
+# menu) fails that one try, not the wait.
+poll() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
         sleep 0.1
     done
     return 1
+}
+
+# find_window NAME-PATTERN SECONDS: the first window shown whose name matches, waited for.
+find_window() { poll "$2" first_window "$1"; }
+first_window() {
+    local found
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && echo "$found"
 }
 
 # The top-left corner of a window on the screen: "x y".
@@ -77,10 +85,5 @@ visible_windows() {
 
 # wait_for_more_windows COUNT: waits, up to 10 s, until the clock shows more than COUNT
 # windows (a menu that opens). The menu may take its time on a loaded machine.
-wait_for_more_windows() {
-    for _ in $(seq 100); do
-        [ "$(visible_windows)" -gt "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+wait_for_more_windows() { poll 10 more_windows_than "$1"; }
+more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
