@@ -228,11 +228,3 @@ void ClockFace::paint(QPainter& painter) const
         painter.drawImage(bellBoxRect_.topLeft(), bellBox_);
     }
 }
-
-QImage ClockFace::composed() const
-{
-    QImage image = face_.copy();
-    QPainter painter(&image);
-    paint(painter);
-    return image;
-}

@@ -59,9 +59,6 @@ public:
     const QImage& bellBox() const { return bellBox_; }
     QRect bellBoxRect() const { return panelsShown_ ? bellBoxRect_ : QRect(); }
 
-    // What the window shows: the face with the panel and the bell box on top.
-    QImage composed() const;
-
     // The clock's text face: the Japanese gothic face at 8.25 points (11 pixels).
     static QFont textFont();
 

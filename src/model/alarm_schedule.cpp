@@ -19,11 +19,6 @@ bool AlarmSchedule::isDue(const Alarm& alarm, int hour, int minute)
     return alarm.enabled && alarm.at.isValid() && alarm.at.hour() == hour && alarm.at.minute() == minute;
 }
 
-bool AlarmSchedule::rangThisMinute(const LocalTime& now) const
-{
-    return lastRangMinute_ == minuteStamp(now);
-}
-
 long long AlarmSchedule::firstMinuteAfter(const Checked& last, const LocalTime& now, long long current)
 {
     if (last.minute >= current) {

@@ -30,9 +30,6 @@ public:
     // nothing is due.
     std::vector<const Alarm*> check(const AlarmTable& table, const LocalTime& now);
 
-    // Whether an alarm has rung in the minute of `now`.
-    bool rangThisMinute(const LocalTime& now) const;
-
     // Whether an alarm rings at the given hour and minute: it is enabled and set then.
     static bool isDue(const Alarm& alarm, int hour, int minute);
 

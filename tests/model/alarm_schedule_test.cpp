@@ -90,8 +90,9 @@ TEST(AlarmSchedule, RingsAtTheFirstTickOfTheMinute)
     const AlarmTable table{enabledAt(QTime(7, 30))};
     EXPECT_TRUE(check.check(table, LocalTime::fromDateTime(morning.addMSecs(59'999))).empty());
     EXPECT_EQ(check.check(table, LocalTime::fromDateTime(morning.addMSecs(60'150))).size(), 1u);
-    EXPECT_TRUE(check.rangThisMinute(LocalTime::fromDateTime(morning.addMSecs(60'150))));
-    EXPECT_FALSE(check.rangThisMinute(LocalTime::fromDateTime(morning.addMSecs(120'000))));
+    // The rest of the minute stays quiet; the next day's 07:30 rings again.
+    EXPECT_TRUE(check.check(table, LocalTime::fromDateTime(morning.addMSecs(119'999))).empty());
+    EXPECT_EQ(check.check(table, LocalTime::fromDateTime(morning.addDays(1).addMSecs(60'200))).size(), 1u);
 }
 
 TEST(AlarmSchedule, ClockJumpingForwardStillRingsWhatItJumpedOver)
