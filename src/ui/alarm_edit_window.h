@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/time_step.h"
 #include "storage/alarm.h"
+#include "ui/time_step.h"
 #include "widgets/picture_dialog.h"
 
 #include <optional>

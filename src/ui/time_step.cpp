@@ -1,4 +1,4 @@
-#include "model/time_step.h"
+#include "ui/time_step.h"
 
 namespace {
 
