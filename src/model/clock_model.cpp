@@ -1,29 +1,15 @@
 #include "model/clock_model.h"
 
-#include "core/atomic_file.h"
 #include "platform/platform.h"
 #include "storage/alarm_file.h"
 
-#include <QDir>
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-constexpr double twipsPerPixel = 15.0;
-
-} // namespace
 
 ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.settingsFolder()) {}
 
 std::optional<SettingsLoadFailure> ClockModel::load()
 {
-    // A clock killed during a save can leave the save's temporary file behind; no other
-    // clock writes in this folder, so every such file is a leftover.
-    for (const char* file : {SettingsFiles::positionFile, SettingsFiles::setFile, SettingsFiles::set1File,
-                             SettingsFiles::set2File, SettingsFiles::set3File, alarm_file::fileName}) {
-        removeLeftoverTemporaries(files_.pathOf(file));
-    }
+    files_.removeLeftoverTemporaries();
     std::variant<ClockSettings, SettingsLoadFailure> loaded = files_.load();
     if (SettingsLoadFailure* failure = std::get_if<SettingsLoadFailure>(&loaded)) {
         return std::move(*failure);
@@ -46,7 +32,7 @@ std::optional<SettingsLoadFailure> ClockModel::load()
 
 QString ClockModel::alarmFilePath() const
 {
-    return QDir(platform_.settingsFolder()).filePath(QString::fromLatin1(alarm_file::fileName));
+    return files_.pathOf(alarm_file::fileName);
 }
 
 void ClockModel::saveGeneralSettings()
@@ -125,11 +111,7 @@ void ClockModel::setReadoutColour(ColourRef colour)
 
 QPoint ClockModel::position() const
 {
-    // Wild stored values are clamped so they stay screen coordinates.
-    const auto pixels = [](double twips) {
-        return int(std::lround(std::clamp(twips / twipsPerPixel, -1.0e7, 1.0e7)));
-    };
-    return QPoint(pixels(settings_.positionX), pixels(settings_.positionY));
+    return positionInPixels(settings_);
 }
 
 void ClockModel::savePosition(QPoint topLeft)
@@ -144,8 +126,7 @@ std::vector<FileFailure> ClockModel::savePositionAtExit(QPoint topLeft)
 
 std::vector<FileFailure> ClockModel::writePosition(QPoint topLeft)
 {
-    settings_.positionX = topLeft.x() * twipsPerPixel;
-    settings_.positionY = topLeft.y() * twipsPerPixel;
+    setPositionInPixels(settings_, topLeft);
     return files_.savePosition(settings_.positionX, settings_.positionY);
 }
 

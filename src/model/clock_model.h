@@ -44,7 +44,7 @@ public:
     void setHandColours(ColourRef hour, ColourRef minute, ColourRef second);
     void setReadoutColour(ColourRef colour);
 
-    // The stored window position in screen pixels (the file holds twips).
+    // The stored window position in screen pixels (the file holds twips, which storage converts).
     QPoint position() const;
     // Writes the window's top-left corner (pixels) to the position file.
     void savePosition(QPoint topLeft);

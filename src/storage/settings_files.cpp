@@ -1,10 +1,12 @@
 #include "storage/settings_files.h"
 
 #include "core/atomic_file.h"
+#include "storage/alarm_file.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 
 #include <QDir>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -12,6 +14,7 @@
 namespace {
 
 constexpr ColourRef white = 0xFFFFFF;
+constexpr double twipsPerPixel = 15.0;
 
 enum class Field
 {
@@ -166,7 +169,28 @@ QByteArray set3Record(int design, ColourRef readoutColour, int colonStyle)
     return toBytes(writer);
 }
 
+QPoint positionInPixels(const ClockSettings& settings)
+{
+    const auto pixels = [](double twips) {
+        return int(std::lround(std::clamp(twips / twipsPerPixel, -1.0e7, 1.0e7)));
+    };
+    return QPoint(pixels(settings.positionX), pixels(settings.positionY));
+}
+
+void setPositionInPixels(ClockSettings& settings, QPoint topLeft)
+{
+    settings.positionX = topLeft.x() * twipsPerPixel;
+    settings.positionY = topLeft.y() * twipsPerPixel;
+}
+
 SettingsFiles::SettingsFiles(QString folder) : folder_(std::move(folder)) {}
+
+void SettingsFiles::removeLeftoverTemporaries() const
+{
+    for (const char* file : {positionFile, setFile, set1File, set2File, set3File, alarm_file::fileName}) {
+        ::removeLeftoverTemporaries(pathOf(file));
+    }
+}
 
 QString SettingsFiles::pathOf(const char* fileName) const
 {

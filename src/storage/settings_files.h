@@ -3,6 +3,7 @@
 #include "core/file_failure.h"
 #include "storage/clock_settings.h"
 
+#include <QPoint>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -36,6 +37,11 @@ QByteArray set1Record(int secondHand, int trayIcon);
 QByteArray set2Record(ColourRef hour, ColourRef minute, ColourRef second);
 QByteArray set3Record(int design, ColourRef readoutColour, int colonStyle);
 
+// The window's top-left corner in screen pixels, which the position file holds in twips:
+// wild stored values are clamped so that they stay screen coordinates.
+QPoint positionInPixels(const ClockSettings& settings);
+void setPositionInPixels(ClockSettings& settings, QPoint topLeft);
+
 // The five settings files in the program's folder. Reading happens once, at start-up;
 // every later change rewrites a whole file, and a write that fails leaves the old file
 // as it was.
@@ -51,6 +57,11 @@ public:
     static constexpr auto set3File = "set3.zdt";
 
     QString pathOf(const char* fileName) const;
+
+    // Deletes the temporary files that saves of the six files (these five and the alarm
+    // file) left beside them when a clock was killed during one: no other clock writes in
+    // this folder, so every such file is a leftover.
+    void removeLeftoverTemporaries() const;
 
     // Reads fomit, set, set1, set2 and set3 in that order; stops at the first file that
     // is missing, short, or holds a value that is not a number in its field's range.
