@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <chrono>
 
 // One reading of the local wall clock, with how far it stands from UTC. A plain value:
 // reading it never allocates, which matters because every tick of the clock reads it.
@@ -20,23 +21,13 @@ struct LocalTime
 
     static LocalTime fromDateTime(const QDateTime& dateTime);
 
-    // Whole days from 1970-01-01 to a day of the calendar (negative before it).
-    static constexpr long long daysFromCivil(int year, int month, int day)
-    {
-        // Counted in years that begin in March, so that the leap day ends its year.
-        const long long y = year - (month <= 2 ? 1 : 0);
-        const long long era = (y >= 0 ? y : y - 399) / 400;
-        const long long yearOfEra = y - era * 400;
-        const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-        const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-        return era * 146'097 + dayOfEra - 719'468;
-    }
-
     // Seconds from 1970-01-01 00:00 on the local calendar to this reading, and the
     // moment itself in seconds since the epoch (UTC): the passage of real time.
     constexpr long long localSeconds() const
     {
-        return daysFromCivil(year, month, day) * 86'400 + hour * 3600 + minute * 60 + second;
+        const std::chrono::sys_days date{std::chrono::year_month_day{
+            std::chrono::year{year}, std::chrono::month(unsigned(month)), std::chrono::day(unsigned(day))}};
+        return date.time_since_epoch().count() * 86'400LL + hour * 3600 + minute * 60 + second;
     }
     constexpr long long utcSeconds() const { return localSeconds() - utcOffset; }
 

@@ -84,6 +84,23 @@ TEST(AlarmSchedule, RingsOnceInItsMinuteWhateverTheTicks)
     }
 }
 
+// The schedule counts minutes on the calendar: each reading's count of seconds must be
+// the real one across month, leap-day, century and epoch boundaries.
+TEST(AlarmSchedule, CountsTheCalendarsSeconds)
+{
+    for (const QDateTime& moment :
+         {QDateTime(QDate(1969, 12, 31), QTime(23, 59, 59), Qt::UTC),
+          QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC),
+          QDateTime(QDate(2000, 2, 29), QTime(12, 0), Qt::UTC),
+          QDateTime(QDate(2024, 3, 1), QTime(0, 0, 1), Qt::UTC),
+          QDateTime(QDate(2100, 3, 1), QTime(7, 30), Qt::UTC),
+          QDateTime(QDate(1600, 2, 29), QTime(23, 59), Qt::UTC),
+          QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59), Qt::OffsetFromUTC, 9 * 3600)}) {
+        EXPECT_EQ(LocalTime::fromDateTime(moment).utcSeconds(), moment.toSecsSinceEpoch())
+            << moment.toString(Qt::ISODate).toStdString();
+    }
+}
+
 TEST(AlarmSchedule, RingsAtTheFirstTickOfTheMinute)
 {
     AlarmSchedule check;
