@@ -5,6 +5,7 @@
 #include "widgets/picture_dialog.h"
 
 class ChoiceFrame;
+class ChoiceGroup;
 class ClockModel;
 class ColonBlinkButton;
 class Dialogs;
@@ -35,6 +36,10 @@ private:
     ImageButton* addButton(settings_layout::Control control, const char* name, const QString& tooltip,
                            QLabel* help, const QString& helpText, ChoiceFrame* frame = nullptr);
     ChoiceFrame* addFrame(settings_layout::Control control, const char* name);
+    // Two options that belong together, each standing in its frame: `first` is the
+    // group's id 0, `second` its id 1.
+    ChoiceGroup* addChoice(ImageButton* first, ChoiceFrame* firstFrame, ImageButton* second,
+                           ChoiceFrame* secondFrame);
     void showHelp(ImageButton* button, QLabel* help, const QString& helpText);
     // The frames of the four choices, from the model.
     void showChoices();
@@ -58,15 +63,10 @@ private:
     QLabel* designTitle_;
     QWidget* analogPanel_;
     QWidget* digitalPanel_;
-    ChoiceFrame* alwaysOnTopFrame_;
-    ChoiceFrame* normalStackingFrame_;
-    ChoiceFrame* trayIconOnFrame_;
-    ChoiceFrame* trayIconOffFrame_;
-    ChoiceFrame* secondHandOnFrame_;
-    ChoiceFrame* secondHandOffFrame_;
-    ChoiceFrame* colonBlinkFrame_;
-    ChoiceFrame* colonSteadyFrame_;
-    ChoiceFrame* registerStartupFrame_;
-    ChoiceFrame* unregisterStartupFrame_;
+    ChoiceGroup* stackingChoice_;
+    ChoiceGroup* trayIconChoice_;
+    ChoiceGroup* startupChoice_;
+    ChoiceGroup* secondHandChoice_;
+    ChoiceGroup* colonChoice_;
     ColonBlinkButton* colonBlinkButton_;
 };
