@@ -65,7 +65,6 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     buildAnalogPanel();
     digitalPanel_ = addPanel(this, "digitalPanel");
     countAsBackground(digitalPanel_);
-    connect(this, &PictureDialog::pointerOverBackground, this, [this] { colonHovered_ = false; });
     buildDigitalPanel();
 
     for (const settings_layout::Separator& separator : settings_layout::separators) {
@@ -89,6 +88,7 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     connect(&model_, &ClockModel::designChanged, this, &SettingsWindow::showDesignPanel);
 
     colonTimer_ = new QTimer(this);
+    colonTimer_->setObjectName(QStringLiteral("colonTimer"));
     colonTimer_->setInterval(250);
     connect(colonTimer_, &QTimer::timeout, this, &SettingsWindow::animateColonButton);
     colonTimer_->start();
@@ -199,12 +199,13 @@ void SettingsWindow::buildDigitalPanel()
 {
     ChoiceFrame* colonBlinkFrame = addFrame(Control::ColonBlink, "colonBlinkFrame");
     ChoiceFrame* colonSteadyFrame = addFrame(Control::ColonSteady, "colonSteadyFrame");
-    colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonPress(), colonHovered_, colonBlinkFrame);
+    colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonPress(), colonBlinkFrame);
     colonBlinkButton_->setObjectName(QStringLiteral("colonBlinkButton"));
     colonBlinkButton_->move(ChoiceFrame::buttonOffset);
     colonBlinkButton_->setToolTip(QStringLiteral("：点滅あり"));
     colonBlinkButton_->setAccessibleName(colonBlinkButton_->toolTip());
     showHelp(colonBlinkButton_, panelHelpText_, QStringLiteral("：を点滅するようにします。"));
+    connect(this, &PictureDialog::pointerOverBackground, colonBlinkButton_, &ColonBlinkButton::forgetHover);
     connect(colonBlinkButton_, &ImageButton::clicked, this, [this] {
         colonBlinkButton_->setLook(ImageButton::Look::Hover);
         model_.setColonStyle(ColonStyle::Blinking);
@@ -214,7 +215,7 @@ void SettingsWindow::buildDigitalPanel()
         addButton(Control::ColonSteady, "colonSteadyButton", QStringLiteral("：点滅なし"), panelHelpText_,
                   QStringLiteral("：を点滅させないようにします。"), colonSteadyFrame);
     colonChoice_ = addChoice(colonBlinkButton_, colonBlinkFrame, colonSteady, colonSteadyFrame);
-    connect(colonSteady, &ImageButton::hovered, this, [this] { colonHovered_ = false; });
+    connect(colonSteady, &ImageButton::hovered, colonBlinkButton_, &ColonBlinkButton::forgetHover);
     connect(colonSteady, &ImageButton::clicked, this, [this] { model_.setColonStyle(ColonStyle::Steady); });
 
     ImageButton* readoutColourButton =
@@ -313,7 +314,7 @@ void SettingsWindow::animateColonButton()
 {
     colonPhase_ = colonPhase_ + 1 >= 4 ? 0 : colonPhase_ + 1;
     colonBlinkButton_->setFace(colonPhase_ <= 1 ? colonShownFace_ : colonHiddenFace_);
-    if (!colonHovered_) {
+    if (!colonBlinkButton_->isHovered()) {
         colonBlinkButton_->setLook(ImageButton::Look::Normal);
     } else {
         colonBlinkButton_->setLook(buttonPress().isHeld() ? ImageButton::Look::Pressed

@@ -22,10 +22,6 @@ class SettingsWindow final : public PictureDialog
 public:
     SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
 
-    // The colon button's animation step (the window's 250 ms timer). Public so that tests step it instead of
-    // waiting.
-    void animateColonButton();
-
 private:
     void buildTopRow();
     void buildAnalogPanel();
@@ -47,6 +43,8 @@ private:
     void showStartupRegistration();
     // The design's name and its own panel (analog or digital).
     void showDesignPanel();
+    // The colon button's animation step, on each tick of the window's 250 ms timer.
+    void animateColonButton();
     void resetButton(ImageButton* button, QLabel* help);
 
     ClockModel& model_;
@@ -54,7 +52,6 @@ private:
     Platform& platform_;
     ButtonFace colonShownFace_;
     ButtonFace colonHiddenFace_;
-    bool colonHovered_ = false;
     int colonPhase_ = 0;
     QTimer* colonTimer_;
 

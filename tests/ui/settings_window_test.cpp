@@ -10,6 +10,7 @@
 #include "widgets/choice_frame.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -36,6 +37,8 @@ protected:
     ChoiceFrame* frame(const char* name) const { return child<ChoiceFrame>(window, name); }
     QString helpText() const { return child<QLabel>(window, "helpText")->text(); }
     QString panelHelpText() const { return child<QLabel>(window, "panelHelpText")->text(); }
+    // One tick of the window's timer, which steps the colon button's animation.
+    void tick() const { QMetaObject::invokeMethod(child<QTimer>(window, "colonTimer"), "timeout"); }
 
     SettingsWindow* window = nullptr;
 };
@@ -322,19 +325,19 @@ TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
     };
     moveTo(colonBlink, {5, 5});
     const ScaledPicture hover[] = {a.hover, a.hover, b.hover, b.hover};
-    for (int tick = 1; tick <= 8; ++tick) {
-        window->animateColonButton();
-        EXPECT_TRUE(shows(hover[tick % 4])) << tick;
+    for (int step = 1; step <= 8; ++step) {
+        tick();
+        EXPECT_TRUE(shows(hover[step % 4])) << step;
     }
     QTest::mousePress(colonBlink, Qt::LeftButton, {}, {5, 5});
     const ScaledPicture pressed[] = {a.pressed, a.pressed, b.pressed, b.pressed};
-    for (int tick = 1; tick <= 4; ++tick) {
-        window->animateColonButton();
-        EXPECT_TRUE(shows(pressed[tick % 4])) << tick;
+    for (int step = 1; step <= 4; ++step) {
+        tick();
+        EXPECT_TRUE(shows(pressed[step % 4])) << step;
     }
     // Off the button the next tick shows the plain picture of the set.
     moveTo(colonBlink, {-10, 5}, Qt::LeftButton);
-    window->animateColonButton();
+    tick();
     EXPECT_TRUE(shows(a.normal)); // phase 1: the set with the colon
 }
 
