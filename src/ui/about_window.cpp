@@ -41,13 +41,13 @@ AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background
     makerLink_->setObjectName(QStringLiteral("makerLink"));
     makerLink_->move(12, 128);
     makerLink_->setNormalColour(backgroundColour);
-    connect(makerLink_, &HighlightBar::released, this, [this] { openLink(makerLink_, projectHomePage()); });
+    connect(makerLink_, &HighlightBar::clicked, this, [this] { openLink(makerLink_, projectHomePage()); });
 
     guideLink_ = new HighlightBar(artwork::caption::guidePage, this);
     guideLink_->setObjectName(QStringLiteral("guideLink"));
     guideLink_->move(136, 128);
     guideLink_->setNormalColour(backgroundColour);
-    connect(guideLink_, &HighlightBar::released, this,
+    connect(guideLink_, &HighlightBar::clicked, this,
             [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.dataFolder()))); });
 
     addCloseButton(artwork::face::close, {336, 132})->setToolTip(QStringLiteral("閉じる"));

@@ -42,7 +42,7 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
     auto* standardSoundBar = new HighlightBar(artwork::caption::standardSound, this);
     standardSoundBar->setObjectName(QStringLiteral("standardSound"));
     standardSoundBar->move(96, 101);
-    connect(standardSoundBar, &HighlightBar::released, this, [this] { setSound(std::nullopt); });
+    connect(standardSoundBar, &HighlightBar::clicked, this, [this] { setSound(std::nullopt); });
     soundField_ = new QLineEdit(this);
     soundField_->setObjectName(QStringLiteral("soundField"));
     soundField_->setGeometry(10, 119, 267, 18);
@@ -59,7 +59,7 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
     chooseWaveBar_ = new HighlightBar(artwork::caption::chooseWave, this);
     chooseWaveBar_->setObjectName(QStringLiteral("chooseWave"));
     chooseWaveBar_->move(280, 120);
-    connect(chooseWaveBar_, &HighlightBar::released, this, &AlarmEditWindow::chooseWave);
+    connect(chooseWaveBar_, &HighlightBar::clicked, this, &AlarmEditWindow::chooseWave);
 
     showMessageBox_ =
         new QCheckBox(QStringLiteral("アラーム設定時刻になったら確認メッセージを表示する"), this);
@@ -79,7 +79,7 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
     connect(showMessageBox_, &QCheckBox::toggled, messageField_, &QLineEdit::setEnabled);
 
     ImageButton* applyButton = addImageButton(artwork::face::apply, {222, 222}, "applyButton");
-    connect(applyButton, &ImageButton::released, this, &AlarmEditWindow::accept);
+    connect(applyButton, &ImageButton::clicked, this, &AlarmEditWindow::accept);
     setDefaultButton(applyButton);
     addCloseButton(artwork::face::cancel, {286, 222}, "cancelButton");
 
@@ -113,13 +113,13 @@ HighlightBar* AlarmEditWindow::addStepper(const artwork::Caption& caption, QPoin
     // A screen reader tells which field an arrow steps by the unit beside that field.
     bar->setAccessibleDescription(unit->text());
     bar->move(at);
-    connect(bar, &HighlightBar::pressed, this, [this, step] {
+    connect(bar, &HighlightBar::captionPressed, this, [this, step] {
         heldStep_ = step;
         repeatTimer_->start(100);
     });
     // Letting go anywhere ends the repeat; a release over the bar steps once more.
     connect(bar, &HighlightBar::letGo, this, [this] { heldStep_ = TimeStep::None; });
-    connect(bar, &HighlightBar::released, this, [this, step] { this->step(step); });
+    connect(bar, &HighlightBar::clicked, this, [this, step] { this->step(step); });
     return bar;
 }
 

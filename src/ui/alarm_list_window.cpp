@@ -74,12 +74,12 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& 
     addBar_ = addBar(this, artwork::caption::addAlarm, {344, 56}, "addButton");
     changeBar_ = addBar(this, artwork::caption::changeAlarm, {344, 84}, "changeButton");
     auto* deleteBar = addBar(this, artwork::caption::deleteAlarm, {344, 104}, "deleteButton");
-    connect(addBar_, &HighlightBar::released, this, &AlarmListWindow::addAlarm);
-    connect(changeBar_, &HighlightBar::released, this, &AlarmListWindow::changeAlarm);
-    connect(deleteBar, &HighlightBar::released, this, &AlarmListWindow::deleteAlarm);
+    connect(addBar_, &HighlightBar::clicked, this, &AlarmListWindow::addAlarm);
+    connect(changeBar_, &HighlightBar::clicked, this, &AlarmListWindow::changeAlarm);
+    connect(deleteBar, &HighlightBar::clicked, this, &AlarmListWindow::deleteAlarm);
 
     ImageButton* saveButton = addImageButton(artwork::face::apply, {344, 163}, "saveButton");
-    connect(saveButton, &ImageButton::released, this, [this, saveButton] {
+    connect(saveButton, &ImageButton::clicked, this, [this, saveButton] {
         save(Dialogs::Notice::AlarmsSavedFromList);
         saveButton->setLook(ImageButton::Look::Normal);
         saveButton->setCursor(Qt::ArrowCursor);

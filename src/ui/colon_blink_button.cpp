@@ -1,13 +1,12 @@
 #include "ui/colon_blink_button.h"
 
-ColonBlinkButton::ColonBlinkButton(const ButtonFace& face, ButtonPress& press, bool& colonHovered,
-                                   QWidget* parent)
-    : ImageButton(face, press, parent), colonHovered_(colonHovered)
+ColonBlinkButton::ColonBlinkButton(const ButtonFace& face, ButtonPress& press, QWidget* parent)
+    : ImageButton(face, press, parent)
 {}
 
 void ColonBlinkButton::pointerInside()
 {
-    colonHovered_ = true;
+    hovered_ = true;
     setLook(Look::Hover);
     setCursor(Qt::UpArrowCursor);
 }
@@ -15,5 +14,5 @@ void ColonBlinkButton::pointerInside()
 void ColonBlinkButton::pointerOutside()
 {
     setCursor(Qt::ArrowCursor);
-    colonHovered_ = false;
+    hovered_ = false;
 }

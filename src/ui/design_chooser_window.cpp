@@ -68,7 +68,7 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
     });
 
     applyButton_ = addImageButton(artwork::face::change, {304, 312}, "applyButton");
-    connect(applyButton_, &ImageButton::released, this, [this] { model_.setDesign(chosenDesign_); });
+    connect(applyButton_, &ImageButton::clicked, this, [this] { model_.setDesign(chosenDesign_); });
     cancelButton_ = addCloseButton(artwork::face::cancel, {368, 312}, "cancelButton");
     connect(cancelButton_, &ImageButton::hovered, this,
             [this] { applyButton_->setLook(ImageButton::Look::Normal); });

@@ -59,13 +59,13 @@ HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform
         auto* bar = new HighlightBar(row.caption, this);
         bar->setObjectName(QString::fromLatin1(row.barName));
         bar->move(120, row.y);
-        connect(bar, &HighlightBar::released, this, [this, bar, hand = row.hand] {
+        connect(bar, &HighlightBar::clicked, this, [this, bar, hand = row.hand] {
             bar->unlight();
             editColour(hand);
         });
     }
 
-    connect(addImageButton(artwork::face::change, {120, 122}, "applyButton"), &ImageButton::released, this,
+    connect(addImageButton(artwork::face::change, {120, 122}, "applyButton"), &ImageButton::clicked, this,
             &HandColourWindow::accept);
     addCloseButton(artwork::face::cancel, {184, 122}, "cancelButton");
 

@@ -37,9 +37,9 @@ ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Pl
     pickBar->setObjectName(QStringLiteral("pickButton"));
     pickBar->move(136, 48);
     // The bar stays lit after the dialog until the pointer is reported off it.
-    connect(pickBar, &HighlightBar::released, this, &ReadoutColourWindow::editColour);
+    connect(pickBar, &HighlightBar::clicked, this, &ReadoutColourWindow::editColour);
 
-    connect(addImageButton(artwork::face::change, {80, 80}, "applyButton"), &ImageButton::released, this,
+    connect(addImageButton(artwork::face::change, {80, 80}, "applyButton"), &ImageButton::clicked, this,
             &ReadoutColourWindow::accept);
     addCloseButton(artwork::face::cancel, {144, 80}, "cancelButton");
 

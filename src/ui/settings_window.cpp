@@ -10,6 +10,7 @@
 #include "ui/notice_texts.h"
 #include "ui/settings_layout.h"
 #include "widgets/choice_frame.h"
+#include "widgets/choice_group.h"
 #include "widgets/engraved_line.h"
 #include "widgets/label_style.h"
 
@@ -36,15 +37,11 @@ QWidget* addPanel(QWidget* parent, const char* name)
     return panel;
 }
 
-// Marks the frame of the chosen one of two values; a value that is neither leaves both
-// frames as they are.
+// Shows which of two values is the current one; a value that is neither checks neither.
 template <typename T>
-void showChoice(T value, T first, ChoiceFrame* firstFrame, T second, ChoiceFrame* secondFrame)
+void showChoice(ChoiceGroup* choice, T value, T first, T second)
 {
-    if (value == first || value == second) {
-        firstFrame->setSelected(value == first);
-        secondFrame->setSelected(value == second);
-    }
+    choice->showChosen(value == first ? 0 : value == second ? 1 : -1);
 }
 
 } // namespace
@@ -68,7 +65,6 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     buildAnalogPanel();
     digitalPanel_ = addPanel(this, "digitalPanel");
     countAsBackground(digitalPanel_);
-    connect(this, &PictureDialog::pointerOverBackground, this, [this] { colonHovered_ = false; });
     buildDigitalPanel();
 
     for (const settings_layout::Separator& separator : settings_layout::separators) {
@@ -92,6 +88,7 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& pl
     connect(&model_, &ClockModel::designChanged, this, &SettingsWindow::showDesignPanel);
 
     colonTimer_ = new QTimer(this);
+    colonTimer_->setObjectName(QStringLiteral("colonTimer"));
     colonTimer_->setInterval(250);
     connect(colonTimer_, &QTimer::timeout, this, &SettingsWindow::animateColonButton);
     colonTimer_->start();
@@ -101,67 +98,73 @@ void SettingsWindow::buildTopRow()
 {
     ImageButton* alarmButton = addButton(Control::Alarms, "alarmButton", QStringLiteral("アラーム設定"),
                                          helpText_, QStringLiteral("アラームの設定を行います。"));
-    connect(alarmButton, &ImageButton::released, this, [this, alarmButton] {
+    connect(alarmButton, &ImageButton::clicked, this, [this, alarmButton] {
         resetButton(alarmButton, helpText_);
         dialogs_.openAlarmList();
     });
 
     ImageButton* designButton = addButton(Control::Design, "designButton", QStringLiteral("ねこ画像変更"),
                                           helpText_, QStringLiteral("ねこ画像を変更します。"));
-    connect(designButton, &ImageButton::released, this, [this, designButton] {
+    connect(designButton, &ImageButton::clicked, this, [this, designButton] {
         resetButton(designButton, helpText_);
         dialogs_.openDesignChooser();
     });
 
-    alwaysOnTopFrame_ = addFrame(Control::AlwaysOnTop, "alwaysOnTopFrame");
-    normalStackingFrame_ = addFrame(Control::NormalStacking, "normalStackingFrame");
+    ChoiceFrame* alwaysOnTopFrame = addFrame(Control::AlwaysOnTop, "alwaysOnTopFrame");
+    ChoiceFrame* normalStackingFrame = addFrame(Control::NormalStacking, "normalStackingFrame");
     ImageButton* alwaysOnTop =
         addButton(Control::AlwaysOnTop, "alwaysOnTopButton", QStringLiteral("前面に表示"), helpText_,
-                  QStringLiteral("ぽてりんを前面に表示します。"), alwaysOnTopFrame_);
-    ImageButton* normalStacking = addButton(
-        Control::NormalStacking, "normalStackingButton", QStringLiteral("前面に表示しない"), helpText_,
-        QStringLiteral("ぽてりんを前面に表示しないようにします。"), normalStackingFrame_);
+                  QStringLiteral("ぽてりんを前面に表示します。"), alwaysOnTopFrame);
+    ImageButton* normalStacking =
+        addButton(Control::NormalStacking, "normalStackingButton", QStringLiteral("前面に表示しない"),
+                  helpText_, QStringLiteral("ぽてりんを前面に表示しないようにします。"), normalStackingFrame);
+    stackingChoice_ = addChoice(alwaysOnTop, alwaysOnTopFrame, normalStacking, normalStackingFrame);
     for (const auto& [button, value] :
          {std::pair{alwaysOnTop, Stacking::InFront}, std::pair{normalStacking, Stacking::Normal}}) {
-        connect(button, &ImageButton::released, this, [this, value = value] {
+        connect(button, &ImageButton::clicked, this, [this, value = value] {
             model_.setAlwaysOnTop(value);
             helpText_->clear();
         });
     }
 
-    trayIconOnFrame_ = addFrame(Control::TrayIconOn, "trayIconOnFrame");
-    trayIconOffFrame_ = addFrame(Control::TrayIconOff, "trayIconOffFrame");
-    trayIconOffFrame_->setToolTip(QStringLiteral("タスクトレイアイコン削除"));
+    ChoiceFrame* trayIconOnFrame = addFrame(Control::TrayIconOn, "trayIconOnFrame");
+    ChoiceFrame* trayIconOffFrame = addFrame(Control::TrayIconOff, "trayIconOffFrame");
+    trayIconOffFrame->setToolTip(QStringLiteral("タスクトレイアイコン削除"));
     ImageButton* trayIconOn =
         addButton(Control::TrayIconOn, "trayIconOnButton", QStringLiteral("タスクトレイ常駐"), helpText_,
                   QStringLiteral("タスクトレイにぽてりんのアイコンを表示させます。\r\n"
                                  "アイコンをクリックするとメニューが表示されます。"),
-                  trayIconOnFrame_);
+                  trayIconOnFrame);
     ImageButton* trayIconOff =
         addButton(Control::TrayIconOff, "trayIconOffButton", QString(), helpText_,
-                  QStringLiteral("タスクトレイのアイコンを削除します。"), trayIconOffFrame_);
+                  QStringLiteral("タスクトレイのアイコンを削除します。"), trayIconOffFrame);
+    // Its tooltip is its frame's.
+    trayIconOff->setAccessibleName(trayIconOffFrame->toolTip());
+    trayIconChoice_ = addChoice(trayIconOn, trayIconOnFrame, trayIconOff, trayIconOffFrame);
     for (const auto& [button, value] : {std::pair{trayIconOn, true}, std::pair{trayIconOff, false}}) {
-        connect(button, &ImageButton::released, this, [this, button = button, value = value] {
+        connect(button, &ImageButton::clicked, this, [this, button = button, value = value] {
             model_.setTrayIcon(value);
             button->setLook(ImageButton::Look::Normal);
             helpText_->clear();
         });
     }
 
-    registerStartupFrame_ = addFrame(Control::RegisterStartup, "registerStartupFrame");
-    unregisterStartupFrame_ = addFrame(Control::UnregisterStartup, "unregisterStartupFrame");
+    ChoiceFrame* registerStartupFrame = addFrame(Control::RegisterStartup, "registerStartupFrame");
+    ChoiceFrame* unregisterStartupFrame = addFrame(Control::UnregisterStartup, "unregisterStartupFrame");
     ImageButton* registerButton =
         addButton(Control::RegisterStartup, "registerStartupButton", QStringLiteral("スタートアップ登録"),
-                  helpText_, startupRegistrationHelp(), registerStartupFrame_);
+                  helpText_, startupRegistrationHelp(), registerStartupFrame);
     ImageButton* unregisterButton =
         addButton(Control::UnregisterStartup, "unregisterStartupButton", QStringLiteral("スタートアップ削除"),
-                  helpText_, QStringLiteral("スタートアップの登録を削除します。"), unregisterStartupFrame_);
-    connect(registerButton, &ImageButton::released, this, [this, registerButton] {
+                  helpText_, QStringLiteral("スタートアップの登録を削除します。"), unregisterStartupFrame);
+    startupChoice_ =
+        addChoice(registerButton, registerStartupFrame, unregisterButton, unregisterStartupFrame);
+    connect(registerButton, &ImageButton::clicked, this, [this, registerButton] {
         platform_.showMessage(notice_text::startupRegistered(platform_.registerStartup()));
         showStartupRegistration();
         resetButton(registerButton, helpText_);
     });
-    connect(unregisterButton, &ImageButton::released, this, [this, unregisterButton] {
+    connect(unregisterButton, &ImageButton::clicked, this, [this, unregisterButton] {
         platform_.showMessage(notice_text::startupUnregistered(platform_.unregisterStartup()));
         showStartupRegistration();
         resetButton(unregisterButton, helpText_);
@@ -170,22 +173,23 @@ void SettingsWindow::buildTopRow()
 
 void SettingsWindow::buildAnalogPanel()
 {
-    secondHandOnFrame_ = addFrame(Control::SecondHandOn, "secondHandOnFrame");
-    secondHandOffFrame_ = addFrame(Control::SecondHandOff, "secondHandOffFrame");
+    ChoiceFrame* secondHandOnFrame = addFrame(Control::SecondHandOn, "secondHandOnFrame");
+    ChoiceFrame* secondHandOffFrame = addFrame(Control::SecondHandOff, "secondHandOffFrame");
     ImageButton* secondHandOn =
         addButton(Control::SecondHandOn, "secondHandOnButton", QStringLiteral("秒針表示"), panelHelpText_,
-                  QStringLiteral("秒針を表示するようにします。"), secondHandOnFrame_);
+                  QStringLiteral("秒針を表示するようにします。"), secondHandOnFrame);
     ImageButton* secondHandOff =
         addButton(Control::SecondHandOff, "secondHandOffButton", QStringLiteral("秒針非表示"), panelHelpText_,
-                  QStringLiteral("秒針を表示しないようにします。"), secondHandOffFrame_);
+                  QStringLiteral("秒針を表示しないようにします。"), secondHandOffFrame);
+    secondHandChoice_ = addChoice(secondHandOn, secondHandOnFrame, secondHandOff, secondHandOffFrame);
     for (const auto& [button, value] : {std::pair{secondHandOn, true}, std::pair{secondHandOff, false}}) {
-        connect(button, &ImageButton::released, this, [this, value = value] { model_.setSecondHand(value); });
+        connect(button, &ImageButton::clicked, this, [this, value = value] { model_.setSecondHand(value); });
     }
 
     ImageButton* handColourButton =
         addButton(Control::HandColour, "handColourButton", QStringLiteral("針の色変更"), panelHelpText_,
                   QStringLiteral("長針、短針、秒針の色を変更します。"));
-    connect(handColourButton, &ImageButton::released, this, [this, handColourButton] {
+    connect(handColourButton, &ImageButton::clicked, this, [this, handColourButton] {
         resetButton(handColourButton, panelHelpText_);
         dialogs_.openHandColour();
     });
@@ -193,28 +197,31 @@ void SettingsWindow::buildAnalogPanel()
 
 void SettingsWindow::buildDigitalPanel()
 {
-    colonBlinkFrame_ = addFrame(Control::ColonBlink, "colonBlinkFrame");
-    colonSteadyFrame_ = addFrame(Control::ColonSteady, "colonSteadyFrame");
-    colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonPress(), colonHovered_, colonBlinkFrame_);
+    ChoiceFrame* colonBlinkFrame = addFrame(Control::ColonBlink, "colonBlinkFrame");
+    ChoiceFrame* colonSteadyFrame = addFrame(Control::ColonSteady, "colonSteadyFrame");
+    colonBlinkButton_ = new ColonBlinkButton(colonShownFace_, buttonPress(), colonBlinkFrame);
     colonBlinkButton_->setObjectName(QStringLiteral("colonBlinkButton"));
     colonBlinkButton_->move(ChoiceFrame::buttonOffset);
     colonBlinkButton_->setToolTip(QStringLiteral("：点滅あり"));
+    colonBlinkButton_->setAccessibleName(colonBlinkButton_->toolTip());
     showHelp(colonBlinkButton_, panelHelpText_, QStringLiteral("：を点滅するようにします。"));
-    connect(colonBlinkButton_, &ImageButton::released, this, [this] {
+    connect(this, &PictureDialog::pointerOverBackground, colonBlinkButton_, &ColonBlinkButton::forgetHover);
+    connect(colonBlinkButton_, &ImageButton::clicked, this, [this] {
         colonBlinkButton_->setLook(ImageButton::Look::Hover);
         model_.setColonStyle(ColonStyle::Blinking);
     });
 
     ImageButton* colonSteady =
         addButton(Control::ColonSteady, "colonSteadyButton", QStringLiteral("：点滅なし"), panelHelpText_,
-                  QStringLiteral("：を点滅させないようにします。"), colonSteadyFrame_);
-    connect(colonSteady, &ImageButton::hovered, this, [this] { colonHovered_ = false; });
-    connect(colonSteady, &ImageButton::released, this, [this] { model_.setColonStyle(ColonStyle::Steady); });
+                  QStringLiteral("：を点滅させないようにします。"), colonSteadyFrame);
+    colonChoice_ = addChoice(colonBlinkButton_, colonBlinkFrame, colonSteady, colonSteadyFrame);
+    connect(colonSteady, &ImageButton::hovered, colonBlinkButton_, &ColonBlinkButton::forgetHover);
+    connect(colonSteady, &ImageButton::clicked, this, [this] { model_.setColonStyle(ColonStyle::Steady); });
 
     ImageButton* readoutColourButton =
         addButton(Control::ReadoutColour, "readoutColourButton", QStringLiteral("時刻・日付の色変更"),
                   panelHelpText_, QStringLiteral("デジタルの時刻と日付の色を変更します。"));
-    connect(readoutColourButton, &ImageButton::released, this, [this, readoutColourButton] {
+    connect(readoutColourButton, &ImageButton::clicked, this, [this, readoutColourButton] {
         resetButton(readoutColourButton, panelHelpText_);
         dialogs_.openReadoutColour();
     });
@@ -241,6 +248,10 @@ ImageButton* SettingsWindow::addButton(Control control, const char* name, const 
     ImageButton* button = frame ? addImageButton(place.face, ChoiceFrame::buttonOffset, name, frame)
                                 : addImageButton(place.face, place.at, name, parentOf(place.parent));
     button->setToolTip(tooltip);
+    // A picture without words is named by its tooltip.
+    if (button->text().isEmpty()) {
+        button->setAccessibleName(tooltip);
+    }
     showHelp(button, help, helpText);
     return button;
 }
@@ -251,6 +262,15 @@ ChoiceFrame* SettingsWindow::addFrame(Control control, const char* name)
     auto* frame = new ChoiceFrame(parentOf(place.parent), place.at);
     frame->setObjectName(QString::fromLatin1(name));
     return frame;
+}
+
+ChoiceGroup* SettingsWindow::addChoice(ImageButton* first, ChoiceFrame* firstFrame, ImageButton* second,
+                                       ChoiceFrame* secondFrame)
+{
+    auto* choice = new ChoiceGroup(this);
+    choice->addOption(first, firstFrame);
+    choice->addOption(second, secondFrame);
+    return choice;
 }
 
 void SettingsWindow::showHelp(ImageButton* button, QLabel* help, const QString& helpText)
@@ -266,18 +286,16 @@ void SettingsWindow::showHelp(ImageButton* button, QLabel* help, const QString& 
 void SettingsWindow::showChoices()
 {
     const ClockSettings& settings = model_.settings();
-    showChoice(settings.alwaysOnTop.value(), Stacking::InFront, alwaysOnTopFrame_, Stacking::Normal,
-               normalStackingFrame_);
-    showChoice(settings.secondHand.value(), true, secondHandOnFrame_, false, secondHandOffFrame_);
-    showChoice(settings.trayIcon.value(), true, trayIconOnFrame_, false, trayIconOffFrame_);
-    showChoice(settings.colonStyle.value(), ColonStyle::Steady, colonSteadyFrame_, ColonStyle::Blinking,
-               colonBlinkFrame_);
+    showChoice(stackingChoice_, settings.alwaysOnTop.value(), Stacking::InFront, Stacking::Normal);
+    showChoice(secondHandChoice_, settings.secondHand.value(), true, false);
+    showChoice(trayIconChoice_, settings.trayIcon.value(), true, false);
+    showChoice(colonChoice_, settings.colonStyle.value(), ColonStyle::Blinking, ColonStyle::Steady);
 }
 
 void SettingsWindow::showStartupRegistration()
 {
     // The desktop's start-up folder says it, not a setting: it is read afresh.
-    showChoice(platform_.startsAtLogOn(), true, registerStartupFrame_, false, unregisterStartupFrame_);
+    showChoice(startupChoice_, platform_.startsAtLogOn(), true, false);
 }
 
 void SettingsWindow::showDesignPanel()
@@ -296,7 +314,7 @@ void SettingsWindow::animateColonButton()
 {
     colonPhase_ = colonPhase_ + 1 >= 4 ? 0 : colonPhase_ + 1;
     colonBlinkButton_->setFace(colonPhase_ <= 1 ? colonShownFace_ : colonHiddenFace_);
-    if (!colonHovered_) {
+    if (!colonBlinkButton_->isHovered()) {
         colonBlinkButton_->setLook(ImageButton::Look::Normal);
     } else {
         colonBlinkButton_->setLook(buttonPress().isHeld() ? ImageButton::Look::Pressed

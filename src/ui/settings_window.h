@@ -5,6 +5,7 @@
 #include "widgets/picture_dialog.h"
 
 class ChoiceFrame;
+class ChoiceGroup;
 class ClockModel;
 class ColonBlinkButton;
 class Dialogs;
@@ -21,10 +22,6 @@ class SettingsWindow final : public PictureDialog
 public:
     SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
 
-    // The colon button's animation step (the window's 250 ms timer). Public so that tests step it instead of
-    // waiting.
-    void animateColonButton();
-
 private:
     void buildTopRow();
     void buildAnalogPanel();
@@ -35,6 +32,10 @@ private:
     ImageButton* addButton(settings_layout::Control control, const char* name, const QString& tooltip,
                            QLabel* help, const QString& helpText, ChoiceFrame* frame = nullptr);
     ChoiceFrame* addFrame(settings_layout::Control control, const char* name);
+    // Two options that belong together, each standing in its frame: `first` is the
+    // group's id 0, `second` its id 1.
+    ChoiceGroup* addChoice(ImageButton* first, ChoiceFrame* firstFrame, ImageButton* second,
+                           ChoiceFrame* secondFrame);
     void showHelp(ImageButton* button, QLabel* help, const QString& helpText);
     // The frames of the four choices, from the model.
     void showChoices();
@@ -42,6 +43,8 @@ private:
     void showStartupRegistration();
     // The design's name and its own panel (analog or digital).
     void showDesignPanel();
+    // The colon button's animation step, on each tick of the window's 250 ms timer.
+    void animateColonButton();
     void resetButton(ImageButton* button, QLabel* help);
 
     ClockModel& model_;
@@ -49,7 +52,6 @@ private:
     Platform& platform_;
     ButtonFace colonShownFace_;
     ButtonFace colonHiddenFace_;
-    bool colonHovered_ = false;
     int colonPhase_ = 0;
     QTimer* colonTimer_;
 
@@ -58,15 +60,10 @@ private:
     QLabel* designTitle_;
     QWidget* analogPanel_;
     QWidget* digitalPanel_;
-    ChoiceFrame* alwaysOnTopFrame_;
-    ChoiceFrame* normalStackingFrame_;
-    ChoiceFrame* trayIconOnFrame_;
-    ChoiceFrame* trayIconOffFrame_;
-    ChoiceFrame* secondHandOnFrame_;
-    ChoiceFrame* secondHandOffFrame_;
-    ChoiceFrame* colonBlinkFrame_;
-    ChoiceFrame* colonSteadyFrame_;
-    ChoiceFrame* registerStartupFrame_;
-    ChoiceFrame* unregisterStartupFrame_;
+    ChoiceGroup* stackingChoice_;
+    ChoiceGroup* trayIconChoice_;
+    ChoiceGroup* startupChoice_;
+    ChoiceGroup* secondHandChoice_;
+    ChoiceGroup* colonChoice_;
     ColonBlinkButton* colonBlinkButton_;
 };

@@ -1,75 +1,11 @@
 #include "widgets/accessible_widgets.h"
 
-#include "widgets/choice_frame.h"
 #include "widgets/engraved_line.h"
-#include "widgets/keyboard_button.h"
 #include "widgets/picture_dialog.h"
 #include "widgets/picture_view.h"
 #include "widgets/wrapped_text.h"
 
 namespace {
-
-// The frame an option button stands in, if it is one.
-const ChoiceFrame* frameOf(const QWidget* button)
-{
-    return dynamic_cast<const ChoiceFrame*>(button->parentWidget());
-}
-
-class AccessibleButton final : public accessibility::ActingWidget
-{
-public:
-    explicit AccessibleButton(KeyboardButton* button) : ActingWidget(button) {}
-
-    QAccessible::Role role() const override
-    {
-        return frameOf(widget()) ? QAccessible::RadioButton : QAccessible::Button;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name) {
-            return name();
-        }
-        if (t == QAccessible::Description) {
-            // The hover help; else a tooltip that says more than the name.
-            const QString help = widget()->accessibleDescription();
-            const QString tip = widget()->toolTip();
-            return !help.isEmpty() ? help : tip != name() ? tip : QString();
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (const ChoiceFrame* frame = frameOf(widget())) {
-            state.checkable = true;
-            state.checked = frame->isSelected();
-        }
-        return state;
-    }
-
-protected:
-    // An option is chosen as Qt's radio buttons are, by toggling it; a button is pressed.
-    const QString& ownAction() const override { return frameOf(widget()) ? toggleAction() : pressAction(); }
-    void act() override { button()->click(); }
-
-private:
-    KeyboardButton* button() const { return static_cast<KeyboardButton*>(widget()); }
-
-    QString name() const
-    {
-        for (const QString& name :
-             {widget()->accessibleName(), button()->captionText(), widget()->toolTip()}) {
-            if (!name.isEmpty()) {
-                return name;
-            }
-        }
-        // An option whose tooltip its frame carries.
-        const ChoiceFrame* frame = frameOf(widget());
-        return frame ? frame->toolTip() : QString();
-    }
-};
 
 // A colour as the colour dialog shows it: its red, green and blue.
 QString colourWords(ColourRef colour)
@@ -124,9 +60,6 @@ public:
 
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
-    if (auto* button = dynamic_cast<KeyboardButton*>(object)) {
-        return new AccessibleButton(button);
-    }
     if (auto* view = dynamic_cast<PictureView*>(object)) {
         return new AccessiblePicture(view);
     }
@@ -185,16 +118,6 @@ void nameChanged(QObject* object)
 void descriptionChanged(QObject* object)
 {
     notify(object, QAccessible::DescriptionChanged);
-}
-
-void checkedChanged(QObject* object)
-{
-    if (QAccessible::isActive()) {
-        QAccessible::State changed;
-        changed.checked = true;
-        QAccessibleStateChangeEvent event(object, changed);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 } // namespace accessibility

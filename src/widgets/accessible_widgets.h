@@ -2,12 +2,11 @@
 
 #include <QAccessibleWidget>
 
-// How screen readers read the widget kit: an image button or a highlight bar is a push
-// button named by the words its picture shows (or, for a picture without words, by its
-// tooltip), described by its hover help, pressed by its default action; an option
-// button in a choice frame is a radio button, checked while its frame is; a picture
-// view is a graphic named by what it shows, a swatch with its colour; wrapped text is a
-// label; an engraved line is a separator; a dialog is a dialog, or an alert.
+// How screen readers read what Qt cannot know of the widget kit: a picture view is a
+// graphic named by what it shows, a swatch with its colour; wrapped text is a label; an
+// engraved line is a separator; a dialog is a dialog, or an alert. The buttons are Qt's
+// own (QAccessibleButton reads their text(), accessibleName and accessibleDescription,
+// their check and press).
 namespace accessibility {
 
 // Makes Qt use these interfaces. Call once the QApplication exists, so that they come
@@ -18,7 +17,6 @@ void install();
 // listening these do nothing, and cost nothing.
 void nameChanged(QObject* object);
 void descriptionChanged(QObject* object);
-void checkedChanged(QObject* object);
 
 // A widget a screen reader acts on: one action of its own, offered and run only while
 // the widget is enabled (a window waiting for another is disabled), beside Qt's own.

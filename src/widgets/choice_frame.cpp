@@ -1,7 +1,6 @@
 #include "widgets/choice_frame.h"
 
 #include "core/artwork.h"
-#include "widgets/accessible_widgets.h"
 
 #include <QPainter>
 
@@ -17,9 +16,6 @@ void ChoiceFrame::setSelected(bool selected)
     if (selected_ != selected) {
         selected_ = selected;
         update();
-        for (QObject* option : children()) {
-            accessibility::checkedChanged(option);
-        }
     }
 }
 

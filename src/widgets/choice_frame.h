@@ -6,7 +6,8 @@
 
 // The 44 x 44 frame behind an option button: blue while its choice is the current one,
 // the panel colour otherwise. The button sits 2 pixels in, so the frame shows as a
-// 2-pixel border. The button inside is an option: it is chosen while its frame is.
+// 2-pixel border. The button inside is an option of a ChoiceGroup, which selects the
+// frames.
 class ChoiceFrame : public QWidget
 {
 public:

@@ -12,8 +12,9 @@ constexpr QPoint captionOffset(8, 1);
 } // namespace
 
 HighlightBar::HighlightBar(const artwork::Caption& caption, QWidget* parent)
-    : KeyboardButton(parent), caption_(caption.path), captionText_(QString::fromUtf8(caption.text))
+    : PictureButton(parent), caption_(caption.path)
 {
+    setText(QString::fromUtf8(caption.text));
     setMouseTracking(true);
     setFixedSize(caption_.size().width() + 2 * captionOffset.x(), 15);
 }
@@ -56,16 +57,11 @@ void HighlightBar::paintEvent(QPaintEvent*)
     drawFocusMark(painter, rect());
 }
 
-void HighlightBar::click()
-{
-    emit released();
-}
-
 void HighlightBar::mousePressEvent(QMouseEvent* event)
 {
     if (overCaption(event->position())) {
-        pressed_ = true;
-        emit pressed();
+        captionHeld_ = true;
+        emit captionPressed();
     }
 }
 
@@ -85,8 +81,8 @@ void HighlightBar::leaveEvent(QEvent*)
 
 void HighlightBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (pressed_) {
-        pressed_ = false;
+    if (captionHeld_) {
+        captionHeld_ = false;
         emit letGo();
     }
     if (overCaption(event->position())) {

@@ -2,15 +2,17 @@
 
 #include "core/artwork.h"
 #include "core/colour.h"
-#include "widgets/keyboard_button.h"
+#include "widgets/picture_button.h"
 #include "widgets/scaled_picture.h"
-
-#include <QWidget>
 
 // A link-like button: a caption picture on a slightly larger backdrop that lights up
 // while the pointer is over the caption. The backdrop is 15 pixels high and reaches
-// 8 pixels beyond the caption on the left and on the right.
-class HighlightBar : public KeyboardButton
+// 8 pixels beyond the caption on the left and on the right. Its text() is the caption's
+// words (a screen reader's name for it); the picture shows them.
+//
+// A press with any mouse button on the caption holds it (captionPressed) until the
+// release, wherever that is (letGo); a release over the caption clicks it.
+class HighlightBar : public PictureButton
 {
     Q_OBJECT
 
@@ -34,17 +36,11 @@ public:
     const ScaledPicture& caption() const { return caption_; }
     ColourRef backdropColour() const { return lit_ ? highlightColour : normalColour_; }
 
-    // What a click does: emits released().
-    void click() override;
-    QString captionText() const override { return captionText_; }
-
 signals:
-    void pressed();
-    // The end of a press on the caption, wherever the pointer is; comes before released().
+    // A mouse press on the caption began.
+    void captionPressed();
+    // The end of a press on the caption, wherever the pointer is; comes before clicked().
     void letGo();
-    // A release (the end of a click) over the caption, or Space or Enter while it has
-    // the keyboard focus.
-    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,8 +53,7 @@ private:
     bool overCaption(const QPointF& position) const;
 
     ScaledPicture caption_;
-    QString captionText_;
     ColourRef normalColour_ = normalColour;
     bool lit_ = false;
-    bool pressed_ = false;
+    bool captionHeld_ = false;
 };

@@ -14,15 +14,17 @@ ButtonFace ButtonFace::load(const artwork::Face& face)
 }
 
 ImageButton::ImageButton(const ButtonFace& face, ButtonPress& press, QWidget* parent)
-    : KeyboardButton(parent), press_(press), face_(face)
+    : PictureButton(parent), press_(press), face_(face)
 {
     setMouseTracking(true);
     setFixedSize(face_.normal.size());
+    setText(face_.caption);
 }
 
 void ImageButton::setFace(const ButtonFace& face)
 {
     face_ = face;
+    setText(face_.caption);
     update();
 }
 
@@ -37,7 +39,7 @@ void ImageButton::setLook(Look look)
 const QPixmap& ImageButton::picture() const
 {
     const qreal ratio = devicePixelRatioF();
-    switch (look_) {
+    switch (look()) {
     case Look::Pressed:
         return face_.pressed.at(ratio);
     case Look::Hover:
@@ -53,11 +55,6 @@ void ImageButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture());
     drawFocusMark(painter, rect().adjusted(2, 2, -2, -2));
-}
-
-void ImageButton::click()
-{
-    emit released();
 }
 
 void ImageButton::mousePressEvent(QMouseEvent*)

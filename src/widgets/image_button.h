@@ -1,10 +1,8 @@
 #pragma once
 
 #include "widgets/button_press.h"
-#include "widgets/keyboard_button.h"
+#include "widgets/picture_button.h"
 #include "widgets/scaled_picture.h"
-
-#include <QWidget>
 
 namespace artwork {
 struct Face;
@@ -23,12 +21,15 @@ struct ButtonFace
 };
 
 // A borderless picture that works as a button. It shows its normal, pressed or hover
-// picture; `press` is its window's record of the button held down.
+// picture; `press` is its window's record of the button held down. Its text() is the
+// word its picture shows (a screen reader's name for it); it is not drawn, the picture
+// shows it.
 //
 // A press with any mouse button presses it. Moving off it while pressed undoes the
 // press, moving back shows the hover picture, and only a release over the button
-// clicks it. Tab reaches it; Space or Enter clicks it too.
-class ImageButton : public KeyboardButton
+// clicks it; the pressed picture stays until the pointer moves or the window shows
+// another. While Space holds it down (isDown()), it shows the pressed picture.
+class ImageButton : public PictureButton
 {
     Q_OBJECT
 
@@ -45,21 +46,17 @@ public:
     void setFace(const ButtonFace& face);
     const ButtonFace& face() const { return face_; }
 
+    // The picture the pointer's moves call for; the pressed one while the keyboard holds
+    // the button down.
     void setLook(Look look);
-    Look look() const { return look_; }
+    Look look() const { return isDown() ? Look::Pressed : look_; }
 
     // The picture on show, at the button's device pixel ratio.
     const QPixmap& picture() const;
 
-    // What a click does: emits released().
-    void click() override;
-    QString captionText() const override { return face_.caption; }
-
 signals:
     // The pointer was reported over the button (true) or off it (false).
     void hovered(bool inside);
-    // The button was clicked: released over it, or Space, Enter or Escape for it.
-    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

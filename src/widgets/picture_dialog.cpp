@@ -105,7 +105,7 @@ ImageButton* PictureDialog::addImageButton(const artwork::Face& face, QPoint at,
 ImageButton* PictureDialog::addCloseButton(const artwork::Face& face, QPoint at, const char* name)
 {
     ImageButton* button = addImageButton(face, at, name);
-    connect(button, &ImageButton::released, this, &QWidget::close);
+    connect(button, &ImageButton::clicked, this, &QWidget::close);
     closeButton_ = button;
     return button;
 }

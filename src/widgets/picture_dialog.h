@@ -57,7 +57,7 @@ protected:
     // none), one of the dialog's buttons.
     ImageButton* addImageButton(const artwork::Face& face, QPoint at, const char* name,
                                 QWidget* parent = nullptr);
-    // One that closes the dialog when released; Escape acts as it.
+    // One that closes the dialog when clicked; Escape acts as it.
     ImageButton* addCloseButton(const artwork::Face& face, QPoint at, const char* name = "closeButton");
     // The button Enter acts as (when no button has the keyboard focus).
     void setDefaultButton(ImageButton* button) { defaultButton_ = button; }

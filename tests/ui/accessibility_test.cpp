@@ -11,7 +11,8 @@
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 #include "ui/spoken_time.h"
-#include "widgets/keyboard_button.h"
+#include "widgets/choice_frame.h"
+#include "widgets/picture_button.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -88,7 +89,9 @@ TEST_F(WindowsAccessibility, EveryButtonOfEveryWindowIsNamedAndTheSettingsOnesSa
 {
     start();
     // The description of a settings button is the help the window shows while the
-    // pointer is over it.
+    // pointer is over it (Qt's button says the tooltip of one without help). A picture
+    // without words is named by its tooltip, or by its frame's; an option standing in its
+    // frame is a radio button.
     SettingsWindow* settings = dialogs.openSettings();
     int described = 0;
     for (ImageButton* button : settings->findChildren<ImageButton*>()) {
@@ -96,9 +99,16 @@ TEST_F(WindowsAccessibility, EveryButtonOfEveryWindowIsNamedAndTheSettingsOnesSa
         clicks::moveTo(button, {5, 5});
         const QString help =
             child<QLabel>(settings, "helpText")->text() + child<QLabel>(settings, "panelHelpText")->text();
-        EXPECT_EQ(of(button)->text(QAccessible::Description), help);
+        EXPECT_EQ(of(button)->text(QAccessible::Description), help.isEmpty() ? button->toolTip() : help);
         described += !help.isEmpty();
         clicks::moveTo(button, {-1, -1});
+        const bool option = dynamic_cast<ChoiceFrame*>(button->parentWidget());
+        EXPECT_EQ(of(button)->role(), option ? QAccessible::RadioButton : QAccessible::Button);
+        if (button->text().isEmpty()) {
+            const QString tip = button->toolTip();
+            EXPECT_EQ(of(button)->text(QAccessible::Name),
+                      tip.isEmpty() ? button->parentWidget()->toolTip() : tip);
+        }
     }
     EXPECT_EQ(described, 14);
 
@@ -115,13 +125,13 @@ TEST_F(WindowsAccessibility, EveryButtonOfEveryWindowIsNamedAndTheSettingsOnesSa
     };
     for (QWidget* window : windows) {
         EXPECT_FALSE(of(window)->text(QAccessible::Name).isEmpty()) << window->objectName().toStdString();
-        for (KeyboardButton* button : window->findChildren<KeyboardButton*>()) {
+        for (PictureButton* button : window->findChildren<PictureButton*>()) {
             SCOPED_TRACE(button->objectName().toStdString());
             const QString name = of(button)->text(QAccessible::Name);
             EXPECT_FALSE(name.isEmpty());
             // A button whose picture shows words is named by them.
-            if (!button->captionText().isEmpty()) {
-                EXPECT_EQ(name, button->captionText());
+            if (!button->text().isEmpty()) {
+                EXPECT_EQ(name, button->text());
             }
         }
     }

@@ -9,7 +9,7 @@
 #include "ui/message_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
-#include "widgets/keyboard_button.h"
+#include "widgets/picture_button.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -43,7 +43,7 @@ TEST_P(TabOrder, ReachesEveryButton)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
     std::set<QWidget*> buttons;
-    for (KeyboardButton* button : window->findChildren<KeyboardButton*>()) {
+    for (PictureButton* button : window->findChildren<PictureButton*>()) {
         if (button->isVisibleTo(window)) {
             buttons.insert(button);
         }

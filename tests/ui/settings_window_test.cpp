@@ -1,5 +1,6 @@
 #include "core/artwork.h"
 #include "platform/app_identity.h"
+#include "support/accessibility_events.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
@@ -9,6 +10,8 @@
 #include "widgets/choice_frame.h"
 
 #include <QLabel>
+#include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +37,8 @@ protected:
     ChoiceFrame* frame(const char* name) const { return child<ChoiceFrame>(window, name); }
     QString helpText() const { return child<QLabel>(window, "helpText")->text(); }
     QString panelHelpText() const { return child<QLabel>(window, "panelHelpText")->text(); }
+    // One tick of the window's timer, which steps the colon button's animation.
+    void tick() const { QMetaObject::invokeMethod(child<QTimer>(window, "colonTimer"), "timeout"); }
 
     SettingsWindow* window = nullptr;
 };
@@ -138,17 +143,75 @@ TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
     }
 }
 
+// A stored value that is neither choice (stacking 2) frames both and checks neither: a
+// screen reader hears two options, neither of them the current one.
 TEST_F(SettingsWindowTest, FramesShowTheCurrentChoicesAndBothForOddValues)
 {
     open("2\r\n", "0,1\r\n", "2,255,1\r\n");
-    EXPECT_TRUE(frame("alwaysOnTopFrame")->isSelected());
-    EXPECT_TRUE(frame("normalStackingFrame")->isSelected());
-    EXPECT_FALSE(frame("secondHandOnFrame")->isSelected());
-    EXPECT_TRUE(frame("secondHandOffFrame")->isSelected());
-    EXPECT_TRUE(frame("trayIconOnFrame")->isSelected());
-    EXPECT_FALSE(frame("trayIconOffFrame")->isSelected());
-    EXPECT_TRUE(frame("colonSteadyFrame")->isSelected());
-    EXPECT_FALSE(frame("colonBlinkFrame")->isSelected());
+    const struct
+    {
+        const char* option;
+        bool framed;
+        bool checked;
+    } shown[] = {
+        {"alwaysOnTop", true, false},  {"normalStacking", true, false}, {"secondHandOn", false, false},
+        {"secondHandOff", true, true}, {"trayIconOn", true, true},      {"trayIconOff", false, false},
+        {"colonSteady", true, true},   {"colonBlink", false, false},
+    };
+    for (const auto& s : shown) {
+        const std::string name = s.option;
+        EXPECT_EQ(frame((name + "Frame").c_str())->isSelected(), s.framed) << name;
+        EXPECT_EQ(button((name + "Button").c_str())->isChecked(), s.checked) << name;
+    }
+}
+
+// The two options of a pair are one group: the arrow keys move between them without
+// choosing, Space and Return choose (the file is written at once), and a screen reader
+// is told of each check that changes.
+TEST_F(SettingsWindowTest, ArrowKeysMoveWithinAPairAndSpaceOrReturnChooses)
+{
+    open("0\r\n");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ImageButton* inFront = button("alwaysOnTopButton");
+    ImageButton* normal = button("normalStackingButton");
+    inFront->setFocus(Qt::TabFocusReason);
+    AccessibilityEvents heard;
+    const struct
+    {
+        Qt::Key key;
+        ImageButton* focused;
+        Stacking stacking;
+    } steps[] = {
+        {Qt::Key_Right, normal, Stacking::Normal},  {Qt::Key_Right, normal, Stacking::Normal},
+        {Qt::Key_Left, inFront, Stacking::Normal},  {Qt::Key_Return, inFront, Stacking::InFront},
+        {Qt::Key_Down, normal, Stacking::InFront},  {Qt::Key_Space, normal, Stacking::Normal},
+        {Qt::Key_Up, inFront, Stacking::Normal},    {Qt::Key_Space, inFront, Stacking::InFront},
+        {Qt::Key_Right, normal, Stacking::InFront}, {Qt::Key_Enter, normal, Stacking::Normal},
+    };
+    Stacking before = model.settings().alwaysOnTop;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(QKeySequence(step.key).toString().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        EXPECT_EQ(QApplication::focusWidget(), step.focused);
+        EXPECT_EQ(model.settings().alwaysOnTop, step.stacking);
+        const bool chosenInFront = step.stacking == Stacking::InFront;
+        EXPECT_EQ(folder.read(u"set.zdt"_s), chosenInFront ? "1\r\n" : "0\r\n");
+        EXPECT_EQ(frame("alwaysOnTopFrame")->isSelected(), chosenInFront);
+        EXPECT_EQ(frame("normalStackingFrame")->isSelected(), !chosenInFront);
+        for (ImageButton* option : {inFront, normal}) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(option);
+            EXPECT_EQ(read->role(), QAccessible::RadioButton);
+            EXPECT_EQ(read->state().checked, (option == inFront) == chosenInFront);
+        }
+        const QList<QObject*> told = heard.takeCheckedChanges();
+        if (step.stacking == before) {
+            EXPECT_TRUE(told.isEmpty());
+        } else {
+            EXPECT_THAT(told, ::testing::UnorderedElementsAre(inFront, normal));
+        }
+        before = step.stacking;
+    }
 }
 
 struct Choice
@@ -262,19 +325,19 @@ TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
     };
     moveTo(colonBlink, {5, 5});
     const ScaledPicture hover[] = {a.hover, a.hover, b.hover, b.hover};
-    for (int tick = 1; tick <= 8; ++tick) {
-        window->animateColonButton();
-        EXPECT_TRUE(shows(hover[tick % 4])) << tick;
+    for (int step = 1; step <= 8; ++step) {
+        tick();
+        EXPECT_TRUE(shows(hover[step % 4])) << step;
     }
     QTest::mousePress(colonBlink, Qt::LeftButton, {}, {5, 5});
     const ScaledPicture pressed[] = {a.pressed, a.pressed, b.pressed, b.pressed};
-    for (int tick = 1; tick <= 4; ++tick) {
-        window->animateColonButton();
-        EXPECT_TRUE(shows(pressed[tick % 4])) << tick;
+    for (int step = 1; step <= 4; ++step) {
+        tick();
+        EXPECT_TRUE(shows(pressed[step % 4])) << step;
     }
     // Off the button the next tick shows the plain picture of the set.
     moveTo(colonBlink, {-10, 5}, Qt::LeftButton);
-    window->animateColonButton();
+    tick();
     EXPECT_TRUE(shows(a.normal)); // phase 1: the set with the colon
 }
 

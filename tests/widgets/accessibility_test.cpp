@@ -2,6 +2,7 @@
 #include "core/artwork.h"
 #include "widgets/accessible_widgets.h"
 #include "widgets/choice_frame.h"
+#include "widgets/choice_group.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
@@ -53,7 +54,7 @@ protected:
 TEST_F(Accessibility, EachWidgetSaysWhatItIsAndWhatItShows)
 {
     auto* frame = new ChoiceFrame(&window, {0, 0});
-    frame->setToolTip(u"タスクトレイアイコン削除"_s);
+    auto* choice = new ChoiceGroup(&window);
     struct Case
     {
         const char* what;
@@ -68,16 +69,13 @@ TEST_F(Accessibility, EachWidgetSaysWhatItIsAndWhatItShows)
          QAccessible::Button,
          u"適用"_s,
          {}},
-        {"a picture is named by its tooltip, described by its help",
+        {"an option of a choice, named by its window",
          [&] {
-             ImageButton* b = button(artwork::face::alarms, &window);
-             b->setToolTip(u"アラーム設定"_s);
-             b->setAccessibleDescription(u"アラームの設定を行います。"_s);
+             ImageButton* b = button(artwork::face::trayIconOff, frame);
+             choice->addOption(b, frame);
+             b->setAccessibleName(u"タスクトレイアイコン削除"_s);
              return b;
          },
-         QAccessible::Button, u"アラーム設定"_s, u"アラームの設定を行います。"_s},
-        {"an option without a tooltip by its frame's",
-         [&] { return button(artwork::face::trayIconOff, frame); },
          QAccessible::RadioButton,
          u"タスクトレイアイコン削除"_s,
          {}},
@@ -158,69 +156,78 @@ TEST_F(Accessibility, EachWidgetSaysWhatItIsAndWhatItShows)
     }
 }
 
+// A press shows for a moment and then clicks, as Qt's buttons do; an option's toggle
+// chooses it at once. Neither while the button is disabled.
 TEST_F(Accessibility, TheDefaultActionClicksWhileEnabledOnly)
 {
     auto* frame = new ChoiceFrame(&window, {0, 0});
-    ImageButton* pushButton = button(artwork::face::cancel, &window);
+    auto* choice = new ChoiceGroup(&window);
     ImageButton* option = button(artwork::face::secondHandOff, frame);
-    auto* bar = new HighlightBar(artwork::caption::stepUp, &window);
+    choice->addOption(option, frame);
     const struct
     {
-        QWidget* widget;
+        QAbstractButton* button;
         const QString& action;
-        std::function<QMetaObject::Connection(std::function<void()>)> onRelease;
+        bool heldAMoment;
     } cases[] = {
-        {pushButton, QAccessibleActionInterface::pressAction(),
-         [&](auto f) {
-             return QObject::connect(pushButton, &ImageButton::released, f);
-         }},
-        {option, QAccessibleActionInterface::toggleAction(),
-         [&](auto f) {
-             return QObject::connect(option, &ImageButton::released, f);
-         }},
-        {bar, QAccessibleActionInterface::pressAction(),
-         [&](auto f) {
-             return QObject::connect(bar, &HighlightBar::released, f);
-         }},
+        {button(artwork::face::cancel, &window), QAccessibleActionInterface::pressAction(), true},
+        {option, QAccessibleActionInterface::toggleAction(), false},
+        {new HighlightBar(artwork::caption::stepUp, &window), QAccessibleActionInterface::pressAction(),
+         true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.widget->metaObject()->className());
+        SCOPED_TRACE(c.button->metaObject()->className());
         int clicks = 0;
-        c.onRelease([&] { ++clicks; });
-        EXPECT_EQ(actions(c.widget), QStringList({c.action, QAccessibleActionInterface::setFocusAction()}));
-        of(c.widget)->actionInterface()->doAction(c.action);
-        EXPECT_EQ(clicks, 1);
+        QObject::connect(c.button, &QAbstractButton::clicked, [&] { ++clicks; });
+        EXPECT_EQ(actions(c.button), QStringList({c.action, QAccessibleActionInterface::setFocusAction()}));
+        of(c.button)->actionInterface()->doAction(c.action);
+        EXPECT_EQ(c.button->isDown(), c.heldAMoment);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
+        EXPECT_FALSE(c.button->isDown());
 
-        // Disabled, as while its window waits for another: no action, and a press does nothing.
-        c.widget->setEnabled(false);
-        EXPECT_TRUE(of(c.widget)->state().disabled);
-        EXPECT_TRUE(actions(c.widget).isEmpty());
-        of(c.widget)->actionInterface()->doAction(c.action);
+        // Disabled, as while its window waits for another: no action, and a press starts
+        // nothing (a press that started would hold the button down now).
+        c.button->setEnabled(false);
+        EXPECT_TRUE(of(c.button)->state().disabled);
+        EXPECT_TRUE(actions(c.button).isEmpty());
+        of(c.button)->actionInterface()->doAction(c.action);
+        EXPECT_FALSE(c.button->isDown());
         EXPECT_EQ(clicks, 1);
-        c.widget->setEnabled(true);
+        c.button->setEnabled(true);
     }
 }
 
-TEST_F(Accessibility, AnOptionIsCheckedWhileItsFrameIsSelectedAndTheFocusShows)
+// The window shows the current value: its option checked and framed, the other not; a
+// value of neither checks neither and frames both.
+TEST_F(Accessibility, AnOptionIsCheckedWhileItIsTheCurrentOneAndTheFocusShows)
 {
-    auto* frame = new ChoiceFrame(&window, {0, 0});
-    frame->show();
-    ImageButton* option = button(artwork::face::secondHandOn, frame);
+    auto* choice = new ChoiceGroup(&window);
+    ChoiceFrame* frames[] = {new ChoiceFrame(&window, {0, 0}), new ChoiceFrame(&window, {50, 0})};
+    ImageButton* options[] = {button(artwork::face::secondHandOn, frames[0]),
+                              button(artwork::face::secondHandOff, frames[1])};
+    for (int i = 0; i < 2; ++i) {
+        frames[i]->show();
+        choice->addOption(options[i], frames[i]);
+    }
     ImageButton* other = button(artwork::face::apply, &window);
-    other->move(50, 0);
-    for (const bool selected : {true, false, true}) {
-        frame->setSelected(selected);
-        EXPECT_TRUE(of(option)->state().checkable);
-        EXPECT_EQ(of(option)->state().checked, selected);
+    other->move(100, 0);
+    for (const int chosen : {0, 1, -1, 1}) {
+        SCOPED_TRACE(chosen);
+        choice->showChosen(chosen);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_TRUE(of(options[i])->state().checkable);
+            EXPECT_EQ(of(options[i])->state().checked, i == chosen);
+            EXPECT_EQ(frames[i]->isSelected(), i == chosen || chosen == -1);
+        }
     }
     EXPECT_FALSE(of(other)->state().checkable);
 
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (ImageButton* focused : {option, other}) {
+    for (ImageButton* focused : {options[0], other}) {
         focused->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(of(focused)->state().focused);
-        EXPECT_FALSE(of(focused == option ? other : option)->state().focused);
+        EXPECT_FALSE(of(focused == options[0] ? other : options[0])->state().focused);
     }
 }
 

@@ -27,7 +27,7 @@ protected:
     }
 
     // The pixels of `widget` that the mark changes, in device pixels.
-    static QList<QPoint> markOf(KeyboardButton* widget, KeyboardButton* elsewhere)
+    static QList<QPoint> markOf(PictureButton* widget, PictureButton* elsewhere)
     {
         elsewhere->setFocus(Qt::TabFocusReason);
         const QImage plain = widget->grab().toImage();
@@ -59,7 +59,7 @@ TEST_F(FocusMark, IsADottedLightRectangleInsideTheControlAndNoChoiceFrame)
     struct Case
     {
         const char* name;
-        KeyboardButton* widget;
+        PictureButton* widget;
         int inset; // logical pixels between the control's edge and the mark
     };
     const int scale = NEKOTOKEI_TEST_SCREEN_SCALE;

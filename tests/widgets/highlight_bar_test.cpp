@@ -17,7 +17,7 @@ protected:
         bar.move(20, 20);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QObject::connect(&bar, &HighlightBar::released, [this] { ++releases; });
+        QObject::connect(&bar, &HighlightBar::clicked, [this] { ++releases; });
         QObject::connect(&bar, &HighlightBar::letGo, [this] { ++letGoes; });
     }
 

@@ -30,8 +30,8 @@ protected:
         second.move(50, 10);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QObject::connect(&first, &ImageButton::released, [this] { ++firstActions; });
-        QObject::connect(&second, &ImageButton::released, [this] { ++secondActions; });
+        QObject::connect(&first, &ImageButton::clicked, [this] { ++firstActions; });
+        QObject::connect(&second, &ImageButton::clicked, [this] { ++secondActions; });
     }
 
     // A move with the given buttons held, delivered the way the window system would.
@@ -92,6 +92,13 @@ TEST_F(ImageButtonStates, TheKeyboardFocusShowsAMarkAndSpaceOrEnterActs)
     }
     QTest::keyClick(&first, Qt::Key_A);
     EXPECT_EQ(firstActions, 3);
+    // Space holds it down, pressed picture and all, and clicks as it comes up.
+    QTest::keyPress(&first, Qt::Key_Space);
+    EXPECT_EQ(first.look(), ImageButton::Look::Pressed);
+    EXPECT_EQ(firstActions, 3);
+    QTest::keyRelease(&first, Qt::Key_Space);
+    EXPECT_EQ(first.look(), ImageButton::Look::Normal);
+    EXPECT_EQ(firstActions, 4);
     second.setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(marked());
 }

@@ -1,0 +1,68 @@
+// QAccessibleBridgePlugin's metadata names the bridge for Qt's plugin loader; compiled
+// into the test program, it is a static plugin.
+#define QT_STATICPLUGIN
+
+#include "support/accessibility_events.h"
+
+#include <QAccessibleBridgePlugin>
+#include <QtPlugin>
+
+namespace {
+
+AccessibilityEvents* recording = nullptr;
+
+} // namespace
+
+class RecordingBridge final : public QAccessibleBridge
+{
+public:
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override
+    {
+        if (recording) {
+            recording->record(event);
+        }
+    }
+};
+
+class RecordingBridgePlugin final : public QAccessibleBridgePlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "accessibility_events.json")
+
+public:
+    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+};
+
+Q_IMPORT_PLUGIN(RecordingBridgePlugin)
+
+AccessibilityEvents::AccessibilityEvents()
+{
+    recording = this;
+}
+
+AccessibilityEvents::~AccessibilityEvents()
+{
+    recording = nullptr;
+}
+
+void AccessibilityEvents::record(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::StateChanged) {
+        stateChanges_.append(
+            {event->object(), static_cast<QAccessibleStateChangeEvent*>(event)->changedStates()});
+    }
+}
+
+QList<QObject*> AccessibilityEvents::takeCheckedChanges()
+{
+    QList<QObject*> objects;
+    for (const StateChange& change : std::exchange(stateChanges_, {})) {
+        if (change.changed.checked) {
+            objects.append(change.object);
+        }
+    }
+    return objects;
+}
+
+#include "accessibility_events.moc"
