@@ -4,18 +4,17 @@
 #include "model/clock_model.h"
 #include "ui/clock_menu.h"
 #include "ui/clock_window.h"
+#include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/tray_icon.h"
 
-class Platform;
-
 // Builds and owns the running program: the model, the clock window, its heartbeat, the
 // dialogs, the menu and the tray icon, and the wiring between them. main() only makes the
-// QApplication, the desktop and this.
+// QApplication, the parts of the desktop and this.
 class Application final
 {
 public:
-    explicit Application(Platform& platform);
+    explicit Application(const Desktop& desktop);
 
     // Reads the settings and alarms and shows the clock. False when a settings file stops
     // start-up: the message has been shown, no window appears and no file was written.
@@ -29,6 +28,7 @@ public:
     ClockWindow& clockWindow() { return clockWindow_; }
     ClockHeartbeat& heartbeat() { return heartbeat_; }
     Dialogs& dialogs() { return dialogs_; }
+    ClockMenu& menu() { return menu_; }
 
 private:
     // The end of the program: the clock stops, its outline and tray icon go, the
@@ -36,7 +36,7 @@ private:
     // closes. Runs once.
     void shutDown(bool writePosition);
 
-    Platform& platform_;
+    Desktop desktop_;
     ClockModel model_;
     ClockWindow clockWindow_;
     ClockHeartbeat heartbeat_;

@@ -1,7 +1,7 @@
 #include "model/clock_model.h"
 
 #include "core/atomic_file.h"
-#include "platform/platform.h"
+#include "platform/sound_output.h"
 #include "storage/alarm_file.h"
 
 #include <QDir>
@@ -14,7 +14,9 @@ constexpr double twipsPerPixel = 15.0;
 
 } // namespace
 
-ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.settingsFolder()) {}
+ClockModel::ClockModel(QString settingsFolder, SoundOutput& sound)
+    : settingsFolder_(std::move(settingsFolder)), sound_(sound), files_(settingsFolder_)
+{}
 
 std::optional<SettingsLoadFailure> ClockModel::load()
 {
@@ -46,7 +48,7 @@ std::optional<SettingsLoadFailure> ClockModel::load()
 
 QString ClockModel::alarmFilePath() const
 {
-    return QDir(platform_.settingsFolder()).filePath(QString::fromLatin1(alarm_file::fileName));
+    return QDir(settingsFolder_).filePath(QString::fromLatin1(alarm_file::fileName));
 }
 
 void ClockModel::saveGeneralSettings()
@@ -181,10 +183,9 @@ void ClockModel::ring(const Alarm& alarm)
     // The message window gives the standard sound as it opens; an alarm without one
     // gives it here, and a wave file that cannot be played gives it in its place (the
     // message window then does not beep a second time). Every alarm is heard once.
-    const bool standardSoundHere =
-        alarm.waveFile ? !platform_.playWave(*alarm.waveFile) : !alarm.showsMessage;
+    const bool standardSoundHere = alarm.waveFile ? !sound_.playWave(*alarm.waveFile) : !alarm.showsMessage;
     if (standardSoundHere) {
-        platform_.beep();
+        sound_.beep();
     }
     if (alarm.showsMessage) {
         emit alarmRang(alarm);

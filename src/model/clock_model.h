@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QPoint>
 
-class Platform;
+class SoundOutput;
 
 // The one owner of the clock's state: the stored settings, the alarm table and what
 // follows from them. Every setter assigns, writes the settings file the value lives in,
@@ -21,7 +21,8 @@ class ClockModel final : public QObject
     Q_OBJECT
 
 public:
-    explicit ClockModel(Platform& platform);
+    // Keeps its files in `settingsFolder` and rings the alarms on `sound`.
+    ClockModel(QString settingsFolder, SoundOutput& sound);
 
     // Reads the five settings files, then the alarm file. On a bad settings file it
     // returns what is wrong and reads and writes nothing more.
@@ -91,7 +92,8 @@ private:
     void updateBell();
     void ring(const Alarm& alarm);
 
-    Platform& platform_;
+    QString settingsFolder_;
+    SoundOutput& sound_;
     SettingsFiles files_;
     ClockSettings settings_;
     AlarmTable alarms_;

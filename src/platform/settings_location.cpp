@@ -60,6 +60,12 @@ QString dataFolder(const Layout& layout)
     return holdsSettingsFiles(layout.executableFolder) ? layout.executableFolder : layout.installedDataFolder;
 }
 
+ProgramFolders programFolders()
+{
+    const Layout layout = current();
+    return ProgramFolders{.settings = settingsFolder(layout), .data = dataFolder(layout)};
+}
+
 std::optional<PreparationFailure> fillMissingSettings(const QString& folder, const QString& defaults)
 {
     const QDir target(folder);

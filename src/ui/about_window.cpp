@@ -2,7 +2,8 @@
 
 #include "core/artwork.h"
 #include "platform/app_identity.h"
-#include "platform/platform.h"
+#include "platform/desktop_shell.h"
+#include "ui/questions.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
@@ -16,7 +17,9 @@ constexpr ColourRef white = 0x00FFFFFF;
 
 } // namespace
 
-AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background::about), platform_(platform)
+AboutWindow::AboutWindow(DesktopShell& shell, Questions& questions, QString dataFolder)
+    : PictureDialog(artwork::background::about), shell_(shell), questions_(questions),
+      dataFolder_(std::move(dataFolder))
 {
     setObjectName(QStringLiteral("aboutWindow"));
     auto* icon = new QLabel(this);
@@ -48,7 +51,7 @@ AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background
     guideLink_->move(136, 128);
     guideLink_->setNormalColour(backgroundColour);
     connect(guideLink_, &HighlightBar::released, this,
-            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.dataFolder()))); });
+            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(dataFolder_))); });
 
     addCloseButton(artwork::face::close, {336, 132})->setToolTip(QStringLiteral("閉じる"));
     connect(this, &PictureDialog::pointerOverBackground, this, [this] {
@@ -59,8 +62,8 @@ AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background
 
 void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
 {
-    if (!platform_.openUrl(url)) {
-        platform_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
+    if (!shell_.openUrl(url)) {
+        questions_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
     }
     link->unlight();
 }

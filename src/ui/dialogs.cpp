@@ -80,8 +80,8 @@ T* raised(T* window)
 
 } // namespace
 
-Dialogs::Dialogs(ClockModel& model, Platform& platform, QWidget& clockWindow)
-    : model_(model), platform_(platform), clockWindow_(clockWindow)
+Dialogs::Dialogs(ClockModel& model, const Desktop& desktop, QWidget& clockWindow)
+    : model_(model), desktop_(desktop), clockWindow_(clockWindow)
 {}
 
 Dialogs::~Dialogs()
@@ -103,25 +103,31 @@ T* Dialogs::open(Window window, Make make, const QWidget* owner)
 
 SettingsWindow* Dialogs::openSettings()
 {
-    return open<SettingsWindow>(Window::Settings,
-                                [&] { return new SettingsWindow(model_, *this, platform_); });
+    return open<SettingsWindow>(Window::Settings, [&] {
+        return new SettingsWindow(model_, *this, desktop_.shell, desktop_.questions);
+    });
 }
 
 AboutWindow* Dialogs::openAbout()
 {
-    return open<AboutWindow>(Window::About, [&] { return new AboutWindow(platform_); });
+    return open<AboutWindow>(Window::About, [&] {
+        return new AboutWindow(desktop_.shell, desktop_.questions, desktop_.folders.data);
+    });
 }
 
 AlarmListWindow* Dialogs::openAlarmList()
 {
     return open<AlarmListWindow>(
-        Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, platform_); },
+        Window::AlarmList,
+        [&] { return new AlarmListWindow(model_, *this, desktop_.questions, desktop_.sound); },
         dialog(Window::Settings));
 }
 
 AlarmEditWindow* Dialogs::openAlarmEdit(const std::optional<Alarm>& alarm)
 {
-    return open<AlarmEditWindow>(Window::AlarmEdit, [&] { return new AlarmEditWindow(platform_, alarm); });
+    return open<AlarmEditWindow>(Window::AlarmEdit, [&] {
+        return new AlarmEditWindow(desktop_.clock, desktop_.sound, desktop_.questions, alarm);
+    });
 }
 
 DesignChooserWindow* Dialogs::openDesignChooser()
@@ -131,14 +137,16 @@ DesignChooserWindow* Dialogs::openDesignChooser()
 
 HandColourWindow* Dialogs::openHandColour()
 {
-    return open<HandColourWindow>(Window::HandColour,
-                                  [&] { return new HandColourWindow(model_, *this, platform_); });
+    return open<HandColourWindow>(Window::HandColour, [&] {
+        return new HandColourWindow(model_, *this, desktop_.clock, desktop_.questions, desktop_.sound);
+    });
 }
 
 ReadoutColourWindow* Dialogs::openReadoutColour()
 {
-    return open<ReadoutColourWindow>(Window::ReadoutColour,
-                                     [&] { return new ReadoutColourWindow(model_, *this, platform_); });
+    return open<ReadoutColourWindow>(Window::ReadoutColour, [&] {
+        return new ReadoutColourWindow(model_, *this, desktop_.clock, desktop_.questions, desktop_.sound);
+    });
 }
 
 MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
@@ -151,7 +159,7 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
         return shown;
     }
     notices_ = bit(notice);
-    auto* message = new MessageWindow(text, model_, platform_);
+    auto* message = new MessageWindow(text, model_, desktop_.sound);
     track(Window::Message, message);
     message->showCentred();
     return message;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/alarm.h"
+#include "ui/desktop.h"
 #include "widgets/picture_dialog.h"
 
 #include <QObject>
@@ -16,7 +17,6 @@ class ClockModel;
 class DesignChooserWindow;
 class HandColourWindow;
 class MessageWindow;
-class Platform;
 class QWidget;
 class ReadoutColourWindow;
 class SettingsWindow;
@@ -55,7 +55,7 @@ public:
         ReadoutColourChanged,
     };
 
-    Dialogs(ClockModel& model, Platform& platform, QWidget& clockWindow);
+    Dialogs(ClockModel& model, const Desktop& desktop, QWidget& clockWindow);
     ~Dialogs() override;
 
     // Each opens its window, or brings the open one forward.
@@ -109,7 +109,7 @@ private:
     void updateEnabling();
 
     ClockModel& model_;
-    Platform& platform_;
+    Desktop desktop_;
     QWidget& clockWindow_;
     std::array<QPointer<PictureDialog>, windowCount> dialogs_; // by Window; the clock's stays empty
     unsigned notices_ = 0; // a bit per Notice while the message window is open

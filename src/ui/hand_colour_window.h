@@ -8,7 +8,9 @@
 
 class ClockModel;
 class Dialogs;
-class Platform;
+class Clock;
+class Questions;
+class SoundOutput;
 class PictureView;
 class QTimer;
 
@@ -20,7 +22,8 @@ class HandColourWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+    HandColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions,
+                     SoundOutput& sound);
 
     // The preview timer's tick (500 ms): redraws the small face when its second changed.
     // Public so that tests step it instead of waiting.
@@ -39,7 +42,9 @@ private:
 
     ClockModel& model_;
     Dialogs& dialogs_;
-    Platform& platform_;
+    const Clock& clock_;
+    Questions& questions_;
+    SoundOutput& sound_;
     std::array<ColourRef, 3> colours_;     // by Hand, as edited
     std::array<PictureView*, 3> swatches_; // by Hand
     PictureView* preview_;

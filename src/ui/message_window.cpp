@@ -3,7 +3,7 @@
 #include "core/artwork.h"
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
-#include "platform/platform.h"
+#include "platform/sound_output.h"
 #include "ui/window_placement.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
@@ -41,8 +41,8 @@ constexpr ScrollKey scrollKeys[] = {
 
 } // namespace
 
-MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platform& platform)
-    : PictureDialog(artwork::background::message), model_(model), platform_(platform)
+MessageWindow::MessageWindow(const QString& text, const ClockModel& model, SoundOutput& sound)
+    : PictureDialog(artwork::background::message), model_(model), sound_(sound)
 {
     setObjectName(QStringLiteral("messageWindow"));
     setWindowTitle(applicationTitle());
@@ -99,7 +99,7 @@ void MessageWindow::addMessage(const QString& text)
 void MessageWindow::beep()
 {
     if (!model_.lastAlarmPlayedWave()) {
-        platform_.beep();
+        sound_.beep();
     }
 }
 

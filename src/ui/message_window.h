@@ -6,7 +6,7 @@
 
 class ClockModel;
 class ImageButton;
-class Platform;
+class SoundOutput;
 class QScrollArea;
 class WrappedText;
 
@@ -21,7 +21,7 @@ class MessageWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    MessageWindow(const QString& text, const ClockModel& model, Platform& platform);
+    MessageWindow(const QString& text, const ClockModel& model, SoundOutput& sound);
 
     // Adds a message below the ones shown, and scrolls to it.
     void addMessage(const QString& text);
@@ -38,7 +38,7 @@ private:
     void showMessages();
 
     const ClockModel& model_;
-    Platform& platform_;
+    SoundOutput& sound_;
     QStringList messages_;
     QScrollArea* scrollArea_;
     WrappedText* text_;

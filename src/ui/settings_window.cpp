@@ -4,10 +4,11 @@
 #include "face/designs.h"
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
-#include "platform/platform.h"
+#include "platform/desktop_shell.h"
 #include "ui/colon_blink_button.h"
 #include "ui/dialogs.h"
 #include "ui/notice_texts.h"
+#include "ui/questions.h"
 #include "ui/settings_layout.h"
 #include "widgets/choice_frame.h"
 #include "widgets/engraved_line.h"
@@ -49,9 +50,9 @@ void showChoice(T value, T first, ChoiceFrame* firstFrame, T second, ChoiceFrame
 
 } // namespace
 
-SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::settings), model_(model), dialogs_(dialogs), platform_(platform),
-      colonShownFace_(ButtonFace::load(artwork::face::colonShown)),
+SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, DesktopShell& shell, Questions& questions)
+    : PictureDialog(artwork::background::settings), model_(model), dialogs_(dialogs), shell_(shell),
+      questions_(questions), colonShownFace_(ButtonFace::load(artwork::face::colonShown)),
       colonHiddenFace_(ButtonFace::load(artwork::face::colonHidden))
 {
     setObjectName(QStringLiteral("settingsWindow"));
@@ -157,12 +158,12 @@ void SettingsWindow::buildTopRow()
         addButton(Control::UnregisterStartup, "unregisterStartupButton", QStringLiteral("スタートアップ削除"),
                   helpText_, QStringLiteral("スタートアップの登録を削除します。"), unregisterStartupFrame_);
     connect(registerButton, &ImageButton::released, this, [this, registerButton] {
-        platform_.showMessage(notice_text::startupRegistered(platform_.registerStartup()));
+        questions_.showMessage(notice_text::startupRegistered(shell_.registerStartup()));
         showStartupRegistration();
         resetButton(registerButton, helpText_);
     });
     connect(unregisterButton, &ImageButton::released, this, [this, unregisterButton] {
-        platform_.showMessage(notice_text::startupUnregistered(platform_.unregisterStartup()));
+        questions_.showMessage(notice_text::startupUnregistered(shell_.unregisterStartup()));
         showStartupRegistration();
         resetButton(unregisterButton, helpText_);
     });
@@ -277,7 +278,7 @@ void SettingsWindow::showChoices()
 void SettingsWindow::showStartupRegistration()
 {
     // The desktop's start-up folder says it, not a setting: it is read afresh.
-    showChoice(platform_.startsAtLogOn(), true, registerStartupFrame_, false, unregisterStartupFrame_);
+    showChoice(shell_.startsAtLogOn(), true, registerStartupFrame_, false, unregisterStartupFrame_);
 }
 
 void SettingsWindow::showDesignPanel()

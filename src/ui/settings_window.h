@@ -8,7 +8,8 @@ class ChoiceFrame;
 class ClockModel;
 class ColonBlinkButton;
 class Dialogs;
-class Platform;
+class DesktopShell;
+class Questions;
 class QLabel;
 class QTimer;
 
@@ -19,7 +20,7 @@ class SettingsWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+    SettingsWindow(ClockModel& model, Dialogs& dialogs, DesktopShell& shell, Questions& questions);
 
     // The colon button's animation step (the window's 250 ms timer). Public so that tests step it instead of
     // waiting.
@@ -46,7 +47,8 @@ private:
 
     ClockModel& model_;
     Dialogs& dialogs_;
-    Platform& platform_;
+    DesktopShell& shell_;
+    Questions& questions_;
     ButtonFace colonShownFace_;
     ButtonFace colonHiddenFace_;
     bool colonHovered_ = false;

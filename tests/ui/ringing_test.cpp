@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         folder.write(u"alm.zdt"_s, alarms);
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 4, 59)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 4, 59)));
         ASSERT_TRUE(app.start());
     }
 
@@ -33,7 +33,7 @@ protected:
     // One tick of the clock at hh:mm:ss.zzz of the test day.
     void tickAt(int hour, int minute, int second, int millisecond = 0)
     {
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second, millisecond)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second, millisecond)));
         heartbeat.beat();
     }
 
@@ -53,8 +53,8 @@ TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
     EXPECT_TRUE(message()->isVisible());
     EXPECT_EQ(message()->text(), u"起きて\n\n設定時刻  07：05"_s);
     EXPECT_TRUE(message()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_TRUE(platform.playedWaves.isEmpty());
+    EXPECT_EQ(desktop.sound.beeps, 1);
+    EXPECT_TRUE(desktop.sound.playedWaves.isEmpty());
     EXPECT_FALSE(model.lastAlarmPlayedWave());
     EXPECT_FALSE(clock.isEnabled());
 
@@ -62,7 +62,7 @@ TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
     for (int second = 1; second < 60; ++second) {
         tickAt(7, 5, second);
     }
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(desktop.sound.beeps, 1);
 }
 
 TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)
@@ -85,19 +85,19 @@ TEST(RingingTogether, NoMessageIsDroppedAndTheNewestComesLast)
     folder.write(u"alm.zdt"_s, "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"
                                "\"07:05\",1,\"標準\",\" 表示 \",\"会議\"\r\n"
                                "\"07:06\",1,\"標準\",\" 表示 \",\"出発\"\r\n");
-    FakePlatform platform(folder.path());
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
-    Application app(platform);
+    FakeDesktop desktop(folder.path());
+    desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
     app.heartbeat().beat();
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
+    desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
     app.heartbeat().beat();
 
     MessageWindow* message = app.dialogs().find<MessageWindow>();
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(),
               u"起きて\n\n設定時刻  07：05\n\n会議\n\n設定時刻  07：05\n\n出発\n\n設定時刻  07：06"_s);
-    EXPECT_EQ(platform.beeps, 3); // the standard sound of each
+    EXPECT_EQ(desktop.sound.beeps, 3); // the standard sound of each
 }
 
 TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsToShowThem)
@@ -218,18 +218,18 @@ TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
     const SoundCase& c = GetParam();
     TempProgramFolder folder;
     folder.write(u"alm.zdt"_s, c.alarm);
-    FakePlatform platform(folder.path());
+    FakeDesktop desktop(folder.path());
     if (c.unplayable) {
-        platform.unplayableWaves.insert(u"/snd/alarm.wav"_s, WaveProblem::Encoding);
+        desktop.sound.unplayableWaves.insert(u"/snd/alarm.wav"_s, WaveProblem::Encoding);
     }
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
-    Application app(platform);
+    desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
 
     app.heartbeat().beat();
 
-    EXPECT_EQ(platform.playedWaves, c.played);
-    EXPECT_EQ(platform.beeps, c.beeps);
+    EXPECT_EQ(desktop.sound.playedWaves, c.played);
+    EXPECT_EQ(desktop.sound.beeps, c.beeps);
     EXPECT_EQ(app.dialogs().find<MessageWindow>() != nullptr, c.message);
     EXPECT_EQ(app.clockWindow().isEnabled(), !c.message);
     EXPECT_EQ(app.model().lastAlarmPlayedWave(), c.lastAlarmPlayedWave);
@@ -293,8 +293,8 @@ TEST(Bell, FollowsTheEnabledFlags)
     for (const Case& c : cases) {
         TempProgramFolder folder;
         folder.write(u"alm.zdt"_s, c.file);
-        FakePlatform platform(folder.path());
-        Application app(platform);
+        FakeDesktop desktop(folder.path());
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         EXPECT_EQ(app.model().bellShown(), c.bellShown) << c.file.constData();
     }
@@ -307,7 +307,7 @@ TEST_F(Ringing, TheTickAtTheTurnOfTheMinuteRingsIt)
     EXPECT_EQ(heartbeat.interval(), 1000 + tick_schedule::lateness);
     tickAt(7, 5, 0, tick_schedule::lateness);
     EXPECT_NE(message(), nullptr);
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(desktop.sound.beeps, 1);
 }
 
 } // namespace

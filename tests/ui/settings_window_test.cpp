@@ -128,8 +128,8 @@ TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
     for (const Case& c : cases) {
         TempProgramFolder folder;
         folder.write(u"set3.zdt"_s, c.set3);
-        FakePlatform platform(folder.path());
-        Application app(platform);
+        FakeDesktop desktop(folder.path());
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         SettingsWindow* settings = app.dialogs().openSettings();
         EXPECT_EQ(child<QLabel>(settings, "designTitle")->text(), c.title) << c.set3.constData();
@@ -213,11 +213,11 @@ TEST_F(SettingsWindowTest, ChoicesReachTheClockAtOnce)
     click(button("trayIconOnButton"));
     click(button("trayIconOnButton"));
     EXPECT_TRUE(model.settings().trayIcon);
-    EXPECT_EQ(platform.trayIconAdds, 2);
-    EXPECT_TRUE(platform.trayIconShown);
+    EXPECT_EQ(desktop.shell.trayIconAdds, 2);
+    EXPECT_TRUE(desktop.shell.trayIconShown);
     click(button("trayIconOffButton"));
     EXPECT_FALSE(model.settings().trayIcon);
-    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_FALSE(desktop.shell.trayIconShown);
     EXPECT_EQ(folder.read(u"set2.zdt"_s), "0,5197647,255\r\n");
 }
 
@@ -291,7 +291,7 @@ TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopD
     const QString notDeleted =
         u"スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。"_s;
 #endif
-    platform.startupRegistered = true; // registered before the window opened
+    desktop.shell.startupRegistered = true; // registered before the window opened
     open();
     const auto registered = [this] {
         EXPECT_NE(frame("registerStartupFrame")->isSelected(), frame("unregisterStartupFrame")->isSelected());
@@ -316,12 +316,12 @@ TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopD
         {"registerStartupButton", false, notCreated, true},
     };
     for (const Step& step : steps) {
-        platform.startupFolderUsable = step.usable;
-        platform.messages.clear();
+        desktop.shell.startupFolderUsable = step.usable;
+        desktop.questions.messages.clear();
         click(button(step.button));
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, step.message);
-        EXPECT_TRUE(platform.messages[0].caption.isEmpty());
+        ASSERT_EQ(desktop.questions.messages.size(), 1u);
+        EXPECT_EQ(desktop.questions.messages[0].text, step.message);
+        EXPECT_TRUE(desktop.questions.messages[0].caption.isEmpty());
         EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
         EXPECT_TRUE(helpText().isEmpty());
         EXPECT_EQ(registered(), step.registered) << step.button;
@@ -344,8 +344,8 @@ TEST_F(SettingsWindowTest, ChoicesSurviveARestart)
     click(button("alwaysOnTopButton"));
     click(button("secondHandOffButton"));
     click(button("colonBlinkButton"));
-    FakePlatform again(folder.path());
-    Application restarted(again);
+    FakeDesktop again(folder.path());
+    Application restarted(again.parts());
     ASSERT_TRUE(restarted.start());
     EXPECT_EQ(restarted.model().settings().alwaysOnTop, Stacking::InFront);
     EXPECT_FALSE(restarted.model().settings().secondHand);
