@@ -1,6 +1,7 @@
 #include "platform/qt_desktop_shell.h"
 
 #include "platform/autostart.h"
+#include "platform/this_system.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -24,11 +25,7 @@ void QtDesktopShell::prepareProcess()
 
 DesktopFamily QtDesktopShell::family() const
 {
-#ifdef Q_OS_WIN
-    return DesktopFamily::Windows;
-#else
-    return DesktopFamily::Freedesktop;
-#endif
+    return this_system::desktopFamily();
 }
 
 bool QtDesktopShell::windowsPlaceAndShapeThemselves() const

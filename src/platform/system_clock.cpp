@@ -1,20 +1,15 @@
 #include "platform/system_clock.h"
 
-#include <QtGlobal>
+#include "platform/this_system.h"
+
 #include <chrono>
-#include <ctime>
 
 LocalTime SystemClock::now() const
 {
     const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
     const auto wholeSeconds = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
     const std::time_t seconds = std::time_t(wholeSeconds.count());
-    std::tm local{};
-#ifdef Q_OS_WIN
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
+    const std::tm local = this_system::localCalendar(seconds);
     LocalTime reading{
         .year = local.tm_year + 1900,
         .month = local.tm_mon + 1,

@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "platform/app_identity.h"
 #include "platform/desktop_shell.h"
+#include "ui/desktop_words.h"
 #include "ui/questions.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
@@ -27,7 +28,7 @@ AboutWindow::AboutWindow(DesktopShell& shell, Questions& questions, QString data
     icon->setPixmap(programIcon().pixmap(QSize(51, 51), devicePixelRatioF()));
     icon->setAccessibleName(applicationTitle());
 
-    addLabel(this, productEdition(), {80, 32, 352, 20}, white, 15);
+    addLabel(this, desktop_words::productEdition(shell_.family()), {80, 32, 352, 20}, white, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);
     addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
              {80, 80, 304, 14}, white, 8.25);

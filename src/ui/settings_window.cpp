@@ -6,6 +6,7 @@
 #include "platform/app_identity.h"
 #include "platform/desktop_shell.h"
 #include "ui/colon_blink_button.h"
+#include "ui/desktop_words.h"
 #include "ui/dialogs.h"
 #include "ui/notice_texts.h"
 #include "ui/questions.h"
@@ -153,17 +154,17 @@ void SettingsWindow::buildTopRow()
     unregisterStartupFrame_ = addFrame(Control::UnregisterStartup, "unregisterStartupFrame");
     ImageButton* registerButton =
         addButton(Control::RegisterStartup, "registerStartupButton", QStringLiteral("スタートアップ登録"),
-                  helpText_, startupRegistrationHelp(), registerStartupFrame_);
+                  helpText_, desktop_words::startupRegistrationHelp(shell_.family()), registerStartupFrame_);
     ImageButton* unregisterButton =
         addButton(Control::UnregisterStartup, "unregisterStartupButton", QStringLiteral("スタートアップ削除"),
                   helpText_, QStringLiteral("スタートアップの登録を削除します。"), unregisterStartupFrame_);
     connect(registerButton, &ImageButton::released, this, [this, registerButton] {
-        questions_.showMessage(notice_text::startupRegistered(shell_.registerStartup()));
+        questions_.showMessage(notice_text::startupRegistered(shell_.registerStartup(), shell_.family()));
         showStartupRegistration();
         resetButton(registerButton, helpText_);
     });
     connect(unregisterButton, &ImageButton::released, this, [this, unregisterButton] {
-        questions_.showMessage(notice_text::startupUnregistered(shell_.unregisterStartup()));
+        questions_.showMessage(notice_text::startupUnregistered(shell_.unregisterStartup(), shell_.family()));
         showStartupRegistration();
         resetButton(unregisterButton, helpText_);
     });

@@ -54,7 +54,7 @@ TEST_F(ProductWindow, IsLaidOutAsDesigned)
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         texts.append(label->text());
     }
-    EXPECT_TRUE(texts.contains(productEdition())) << texts.join(u'|').toStdString();
+    EXPECT_TRUE(texts.contains(u"ふわまる ぽてりん Linux版"_s)) << texts.join(u'|').toStdString();
 }
 
 TEST_F(ProductWindow, LinksOpenTheirPagesAndGoDarkAtOnce)

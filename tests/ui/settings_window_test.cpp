@@ -4,6 +4,7 @@
 #include "support/program_test.h"
 #include "support/windows.h"
 #include "ui/colon_blink_button.h"
+#include "ui/desktop_words.h"
 #include "ui/settings_layout.h"
 #include "ui/settings_window.h"
 #include "widgets/choice_frame.h"
@@ -241,7 +242,8 @@ TEST_F(SettingsWindowTest, HelpTextFollowsThePointer)
     moveTo(button("trayIconOnButton"), {-20, 5});
     EXPECT_TRUE(helpText().isEmpty());
     moveTo(button("registerStartupButton"), {5, 5});
-    EXPECT_EQ(helpText(), QString(startupRegistrationHelp()).replace(u"\r\n"_s, u"\n"_s));
+    EXPECT_EQ(helpText(), QString(desktop_words::startupRegistrationHelp(DesktopFamily::Freedesktop))
+                              .replace(u"\r\n"_s, u"\n"_s));
     moveTo(button("secondHandOnButton"), {5, 5});
     EXPECT_EQ(panelHelpText(), u"秒針を表示するようにします。"_s);
     moveTo(button("handColourButton"), {5, 5});
@@ -282,15 +284,8 @@ TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
 // frames show whether the desktop starts this copy at log-on, as the desktop says it.
 TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopDoes)
 {
-#ifdef Q_OS_WIN
-    const QString notCreated = u"ショートカットが作成できませんでした。"_s;
-    const QString notDeleted =
-        u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s;
-#else
-    const QString notCreated = u"スタートアップに登録できませんでした。"_s;
-    const QString notDeleted =
-        u"スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。"_s;
-#endif
+    const QString notCreated = u"(not created)"_s; // stands for the desktop's words below
+    const QString notDeleted = u"(not deleted)"_s;
     desktop.shell.startupRegistered = true; // registered before the window opened
     open();
     const auto registered = [this] {
@@ -315,16 +310,35 @@ TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopD
         {"unregisterStartupButton", false, notDeleted, true},
         {"registerStartupButton", false, notCreated, true},
     };
-    for (const Step& step : steps) {
-        desktop.shell.startupFolderUsable = step.usable;
-        desktop.questions.messages.clear();
-        click(button(step.button));
-        ASSERT_EQ(desktop.questions.messages.size(), 1u);
-        EXPECT_EQ(desktop.questions.messages[0].text, step.message);
-        EXPECT_TRUE(desktop.questions.messages[0].caption.isEmpty());
-        EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
-        EXPECT_TRUE(helpText().isEmpty());
-        EXPECT_EQ(registered(), step.registered) << step.button;
+    // What failed is said in the words of the desktop the clock runs on.
+    struct Failure
+    {
+        DesktopFamily family;
+        QString notCreated;
+        QString notDeleted;
+    };
+    const Failure failures[] = {
+        {DesktopFamily::Windows, u"ショートカットが作成できませんでした。"_s,
+         u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s},
+        {DesktopFamily::Freedesktop, u"スタートアップに登録できませんでした。"_s,
+         u"スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。"_s},
+    };
+    for (const Failure& failure : failures) {
+        desktop.shell.desktopFamily = failure.family;
+        for (const Step& step : steps) {
+            const QString message = step.message == notCreated   ? failure.notCreated
+                                    : step.message == notDeleted ? failure.notDeleted
+                                                                 : step.message;
+            desktop.shell.startupFolderUsable = step.usable;
+            desktop.questions.messages.clear();
+            click(button(step.button));
+            ASSERT_EQ(desktop.questions.messages.size(), 1u);
+            EXPECT_EQ(desktop.questions.messages[0].text, message);
+            EXPECT_TRUE(desktop.questions.messages[0].caption.isEmpty());
+            EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
+            EXPECT_TRUE(helpText().isEmpty());
+            EXPECT_EQ(registered(), step.registered) << step.button;
+        }
     }
 }
 

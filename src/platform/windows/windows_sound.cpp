@@ -1,4 +1,4 @@
-#include "platform/windows_sound.h"
+#include "platform/windows/windows_sound.h"
 
 #include "core/artwork.h"
 #include "platform/system_sound.h"

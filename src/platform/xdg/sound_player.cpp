@@ -1,8 +1,8 @@
-#include "platform/sound_player.h"
+#include "platform/xdg/sound_player.h"
 
 #include "core/artwork.h"
 #include "platform/system_sound.h"
-#include "platform/wave_stream.h"
+#include "platform/xdg/wave_stream.h"
 
 #include <QApplication>
 #include <QAudioDevice>
