@@ -4,7 +4,6 @@
 #include "platform/desktop_shell.h"
 #include "platform/fonts.h"
 #include "platform/settings_location.h"
-#include "platform/sound_output.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
 #include "ui/accessible_clock.h"
@@ -15,9 +14,9 @@
 #include <QApplication>
 
 Application::Application(const Desktop& desktop)
-    : desktop_(desktop), model_(desktop.folders.settings, desktop.sound), clockWindow_(model_, desktop.shell),
-      heartbeat_(model_, clockWindow_, desktop.clock), dialogs_(model_, desktop, clockWindow_),
-      menu_(dialogs_), trayIcon_(model_, desktop.shell)
+    : desktop_(desktop), model_(desktop.folders.settings), sounds_(desktop.sound),
+      clockWindow_(model_, desktop.shell), heartbeat_(model_, clockWindow_, desktop.clock),
+      dialogs_(model_, desktop, sounds_, clockWindow_), menu_(dialogs_), trayIcon_(model_, desktop.shell)
 {
     // The clock is a tool window, which Qt does not count as a main window: closing the
     // last dialog must not end the program. Only the clock's own shut-down does.
@@ -48,7 +47,10 @@ Application::Application(const Desktop& desktop)
     QObject::connect(&clockWindow_, &ClockWindow::closing, &dialogs_, [this] { shutDown(true); });
 
     QObject::connect(&model_, &ClockModel::alarmRang, &dialogs_, [this](const Alarm& alarm) {
-        dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
+        sounds_.alarmRang(alarm);
+        if (alarm.showsMessage) {
+            dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
+        }
     });
     QObject::connect(&model_, &ClockModel::settingsNotSaved, &dialogs_, [this](const FileFailure& failure) {
         desktop_.questions.showMessage(notice_text::settingsNotSaved(failure));
@@ -106,7 +108,7 @@ void Application::shutDown(bool writePosition)
     if (writePosition) {
         clockWindow_.savePositionAtExit();
     }
-    desktop_.sound.stop();
+    sounds_.stop();
     // The dialogs go with the clock; they close without their own closing steps.
     dialogs_.closeAll();
     QCoreApplication::quit();

@@ -6,10 +6,11 @@
 #include "ui/clock_window.h"
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
+#include "ui/sounds.h"
 #include "ui/tray_icon.h"
 
-// Builds and owns the running program: the model, the clock window, its heartbeat, the
-// dialogs, the menu and the tray icon, and the wiring between them. main() only makes the
+// Builds and owns the running program: the model, what is heard, the clock window, its
+// heartbeat, the dialogs, the menu and the tray icon, and the wiring between them. main() only makes the
 // QApplication, the parts of the desktop and this.
 class Application final
 {
@@ -38,6 +39,7 @@ private:
 
     Desktop desktop_;
     ClockModel model_;
+    Sounds sounds_;
     ClockWindow clockWindow_;
     ClockHeartbeat heartbeat_;
     Dialogs dialogs_;

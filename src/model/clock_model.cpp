@@ -1,7 +1,6 @@
 #include "model/clock_model.h"
 
 #include "core/atomic_file.h"
-#include "platform/sound_output.h"
 #include "storage/alarm_file.h"
 
 #include <QDir>
@@ -14,8 +13,8 @@ constexpr double twipsPerPixel = 15.0;
 
 } // namespace
 
-ClockModel::ClockModel(QString settingsFolder, SoundOutput& sound)
-    : settingsFolder_(std::move(settingsFolder)), sound_(sound), files_(settingsFolder_)
+ClockModel::ClockModel(QString settingsFolder)
+    : settingsFolder_(std::move(settingsFolder)), files_(settingsFolder_)
 {}
 
 std::optional<SettingsLoadFailure> ClockModel::load()
@@ -173,21 +172,6 @@ void ClockModel::updateBell()
 void ClockModel::checkAlarms(const LocalTime& now)
 {
     for (const Alarm* alarm : schedule_.check(alarms_, now)) {
-        ring(*alarm);
-    }
-}
-
-void ClockModel::ring(const Alarm& alarm)
-{
-    lastAlarmPlayedWave_ = alarm.waveFile.has_value();
-    // The message window gives the standard sound as it opens; an alarm without one
-    // gives it here, and a wave file that cannot be played gives it in its place (the
-    // message window then does not beep a second time). Every alarm is heard once.
-    const bool standardSoundHere = alarm.waveFile ? !sound_.playWave(*alarm.waveFile) : !alarm.showsMessage;
-    if (standardSoundHere) {
-        sound_.beep();
-    }
-    if (alarm.showsMessage) {
-        emit alarmRang(alarm);
+        emit alarmRang(*alarm);
     }
 }

@@ -2,7 +2,6 @@
 
 #include "core/artwork.h"
 #include "model/clock_model.h"
-#include "platform/sound_output.h"
 #include "storage/alarm_file.h"
 #include "ui/alarm_edit_window.h"
 #include "ui/alarm_list_model.h"
@@ -37,10 +36,8 @@ QLabel* addDetail(QWidget* parent, const QRect& geometry, const char* name)
 
 } // namespace
 
-AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions,
-                                 SoundOutput& sound)
-    : PictureDialog(artwork::background::alarmList), model_(model), dialogs_(dialogs), questions_(questions),
-      sound_(sound)
+AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions)
+    : PictureDialog(artwork::background::alarmList), model_(model), dialogs_(dialogs), questions_(questions)
 {
     setObjectName(QStringLiteral("alarmListWindow"));
     addLabel(this, QStringLiteral("設定アラーム一覧"), {8, 37, 120, 14}, textColour);
@@ -191,5 +188,4 @@ void AlarmListWindow::save(Dialogs::Notice notice)
         return;
     }
     dialogs_.showMessage(QStringLiteral("アラームの設定を保存しました。"), notice);
-    sound_.beep();
 }

@@ -10,7 +10,6 @@ class AlarmListModel;
 class ClockModel;
 class HighlightBar;
 class Questions;
-class SoundOutput;
 class QLabel;
 class QListView;
 
@@ -22,7 +21,7 @@ class AlarmListWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions, SoundOutput& sound);
+    AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions);
 
 private:
     // The highlighted entry, or -1.
@@ -42,7 +41,6 @@ private:
     ClockModel& model_;
     Dialogs& dialogs_;
     Questions& questions_;
-    SoundOutput& sound_;
     AlarmListModel* entries_;
     std::optional<int> editedRow_; // the row the edit window changes; none when it adds
     QListView* alarmList_;

@@ -8,6 +8,7 @@
 #include "ui/message_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
+#include "ui/sounds.h"
 
 #include <QWindow>
 #include <optional>
@@ -80,8 +81,8 @@ T* raised(T* window)
 
 } // namespace
 
-Dialogs::Dialogs(ClockModel& model, const Desktop& desktop, QWidget& clockWindow)
-    : model_(model), desktop_(desktop), clockWindow_(clockWindow)
+Dialogs::Dialogs(ClockModel& model, const Desktop& desktop, Sounds& sounds, QWidget& clockWindow)
+    : model_(model), desktop_(desktop), sounds_(sounds), clockWindow_(clockWindow)
 {}
 
 Dialogs::~Dialogs()
@@ -118,8 +119,7 @@ AboutWindow* Dialogs::openAbout()
 AlarmListWindow* Dialogs::openAlarmList()
 {
     return open<AlarmListWindow>(
-        Window::AlarmList,
-        [&] { return new AlarmListWindow(model_, *this, desktop_.questions, desktop_.sound); },
+        Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, desktop_.questions); },
         dialog(Window::Settings));
 }
 
@@ -138,19 +138,20 @@ DesignChooserWindow* Dialogs::openDesignChooser()
 HandColourWindow* Dialogs::openHandColour()
 {
     return open<HandColourWindow>(Window::HandColour, [&] {
-        return new HandColourWindow(model_, *this, desktop_.clock, desktop_.questions, desktop_.sound);
+        return new HandColourWindow(model_, *this, desktop_.clock, desktop_.questions);
     });
 }
 
 ReadoutColourWindow* Dialogs::openReadoutColour()
 {
     return open<ReadoutColourWindow>(Window::ReadoutColour, [&] {
-        return new ReadoutColourWindow(model_, *this, desktop_.clock, desktop_.questions, desktop_.sound);
+        return new ReadoutColourWindow(model_, *this, desktop_.clock, desktop_.questions);
     });
 }
 
 MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
 {
+    sounds_.noticeShown(notice);
     if (auto* shown = static_cast<MessageWindow*>(dialog(Window::Message))) {
         notices_ |= bit(notice);
         updateEnabling();
@@ -159,7 +160,7 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
         return shown;
     }
     notices_ = bit(notice);
-    auto* message = new MessageWindow(text, model_, desktop_.sound);
+    auto* message = new MessageWindow(text);
     track(Window::Message, message);
     message->showCentred();
     return message;

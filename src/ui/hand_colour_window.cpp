@@ -3,7 +3,6 @@
 #include "core/artwork.h"
 #include "model/clock_model.h"
 #include "platform/clock.h"
-#include "platform/sound_output.h"
 #include "ui/dialogs.h"
 #include "ui/pick_colour.h"
 #include "ui/questions.h"
@@ -24,9 +23,9 @@ QImage facePicture(int scale)
 } // namespace
 
 HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock,
-                                   Questions& questions, SoundOutput& sound)
+                                   Questions& questions)
     : PictureDialog(artwork::background::handColour), model_(model), dialogs_(dialogs), clock_(clock),
-      questions_(questions), sound_(sound), face_(facePicture(1))
+      questions_(questions), face_(facePicture(1))
 {
     setObjectName(QStringLiteral("handColourWindow"));
     preview_ = new PictureView(this, QRect(QPoint(16, 40), face_.size()), false);
@@ -114,6 +113,5 @@ void HandColourWindow::accept()
 {
     model_.setHandColours(colours_[Hour], colours_[Minute], colours_[Second]);
     dialogs_.showMessage(QStringLiteral("針の色を変更しました。"), Dialogs::Notice::HandColoursChanged);
-    sound_.beep();
     close();
 }

@@ -10,7 +10,6 @@ class ClockModel;
 class Dialogs;
 class Clock;
 class Questions;
-class SoundOutput;
 class PictureView;
 class QTimer;
 
@@ -22,8 +21,7 @@ class HandColourWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    HandColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions,
-                     SoundOutput& sound);
+    HandColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions);
 
     // The preview timer's tick (500 ms): redraws the small face when its second changed.
     // Public so that tests step it instead of waiting.
@@ -44,7 +42,6 @@ private:
     Dialogs& dialogs_;
     const Clock& clock_;
     Questions& questions_;
-    SoundOutput& sound_;
     std::array<ColourRef, 3> colours_;     // by Hand, as edited
     std::array<PictureView*, 3> swatches_; // by Hand
     PictureView* preview_;

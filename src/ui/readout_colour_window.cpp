@@ -4,7 +4,6 @@
 #include "face/digital_readout.h"
 #include "model/clock_model.h"
 #include "platform/clock.h"
-#include "platform/sound_output.h"
 #include "ui/dialogs.h"
 #include "ui/pick_colour.h"
 #include "ui/questions.h"
@@ -21,9 +20,9 @@ const digital_readout::Strip& strip = digital_readout::largeStrip;
 } // namespace
 
 ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock,
-                                         Questions& questions, SoundOutput& sound)
+                                         Questions& questions)
     : PictureDialog(artwork::background::readoutColour), model_(model), dialogs_(dialogs), clock_(clock),
-      questions_(questions), sound_(sound), editedColour_(model.settings().readoutColour)
+      questions_(questions), editedColour_(model.settings().readoutColour)
 {
     setObjectName(QStringLiteral("readoutColourWindow"));
     // Until the first tick the preview is a plain box of the colour.
@@ -79,6 +78,5 @@ void ReadoutColourWindow::accept()
 {
     model_.setReadoutColour(editedColour_);
     dialogs_.showMessage(QStringLiteral("色を変更しました。"), Dialogs::Notice::ReadoutColourChanged);
-    sound_.beep();
     close();
 }

@@ -9,7 +9,6 @@ class ClockModel;
 class Dialogs;
 class Clock;
 class Questions;
-class SoundOutput;
 class PictureView;
 class QTimer;
 
@@ -21,8 +20,7 @@ class ReadoutColourWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions,
-                        SoundOutput& sound);
+    ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions);
 
     // The preview timer's tick (250 ms): the current time in the edited colour.
     // Public so that tests step it instead of waiting.
@@ -36,7 +34,6 @@ private:
     Dialogs& dialogs_;
     const Clock& clock_;
     Questions& questions_;
-    SoundOutput& sound_;
     ColourRef editedColour_;
     PictureView* preview_;
     PictureView* swatch_;

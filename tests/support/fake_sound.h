@@ -5,7 +5,8 @@
 #include <QHash>
 #include <QStringList>
 
-// A sound output that records what was asked of it.
+// A sound output that records what is heard, in order: each wave file played, and
+// `standard` for each standard sound.
 class FakeSound final : public SoundOutput
 {
 public:
@@ -14,7 +15,7 @@ public:
         if (unplayableWaves.contains(path)) {
             return false;
         }
-        playedWaves.append(path);
+        heard.append(path);
         return true;
     }
     std::optional<WaveProblem> checkWave(const QString& path) const override
@@ -23,10 +24,11 @@ public:
         return found == unplayableWaves.constEnd() ? std::nullopt : std::optional(*found);
     }
     void stop() override { ++stops; }
-    void beep() override { ++beeps; }
+    void beep() override { heard.append(standard); }
 
-    QStringList playedWaves;
+    static inline const QString standard = QStringLiteral("(standard sound)");
+
+    QStringList heard;
     QHash<QString, WaveProblem> unplayableWaves; // checkWave names these, playWave refuses them
     int stops = 0;
-    int beeps = 0;
 };
