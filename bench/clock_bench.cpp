@@ -3,9 +3,9 @@
 #include "app/application.h"
 #include "face/clock_face.h"
 #include "platform/fonts.h"
-#include "platform/qt_platform.h"
+#include "platform/system_clock.h"
 #include "support/allocation_counter.h"
-#include "support/fake_platform.h"
+#include "support/fake_desktop.h"
 #include "support/temp_program_folder.h"
 
 #include <QApplication>
@@ -30,9 +30,9 @@ void TickWithoutChange(benchmark::State& state)
 {
     TempProgramFolder folder;
     folder.write(u"set3.zdt"_s, "0,255,0\r\n");
-    FakePlatform platform(folder.path());
-    platform.setNow(12, 0, 0);
-    Application app(platform);
+    FakeDesktop desktop(folder.path());
+    desktop.clock.setNow(12, 0, 0);
+    Application app(desktop.parts());
     app.start();
     ClockHeartbeat& heartbeat = app.heartbeat();
     heartbeat.beat();
@@ -46,10 +46,10 @@ BENCHMARK(TickWithoutChange);
 
 void ClockReading(benchmark::State& state)
 {
-    const QtPlatform platform;
+    const SystemClock clock;
     const AllocationCount count;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(platform.now());
+        benchmark::DoNotOptimize(clock.now());
     }
     reportAllocations(state, count);
 }

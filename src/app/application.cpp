@@ -1,21 +1,22 @@
 #include "app/application.h"
 
 #include "platform/app_identity.h"
+#include "platform/desktop_shell.h"
 #include "platform/fonts.h"
-#include "platform/platform.h"
 #include "platform/settings_location.h"
 #include "platform/termination.h"
 #include "platform/translations.h"
 #include "ui/accessible_clock.h"
 #include "ui/notice_texts.h"
+#include "ui/questions.h"
 #include "widgets/accessible_widgets.h"
 
 #include <QApplication>
 
-Application::Application(Platform& platform)
-    : platform_(platform), model_(platform), clockWindow_(model_, platform),
-      heartbeat_(model_, clockWindow_, platform), dialogs_(model_, platform, clockWindow_),
-      menu_(platform, dialogs_), trayIcon_(model_, platform)
+Application::Application(const Desktop& desktop)
+    : desktop_(desktop), model_(desktop.folders.settings), sounds_(desktop.sound),
+      clockWindow_(model_, desktop.shell), heartbeat_(model_, clockWindow_, desktop.clock),
+      dialogs_(model_, desktop, sounds_, clockWindow_), menu_(dialogs_), trayIcon_(model_, desktop.shell)
 {
     // The clock is a tool window, which Qt does not count as a main window: closing the
     // last dialog must not end the program. Only the clock's own shut-down does.
@@ -36,8 +37,8 @@ Application::Application(Platform& platform)
 
     QObject::connect(&clockWindow_, &ClockWindow::menuRequested, &menu_, &ClockMenu::open);
     QObject::connect(&trayIcon_, &TrayIcon::menuRequested, &menu_,
-                     [this](QPoint at, Platform::TrayPress press) {
-                         if (press == Platform::TrayPress::Left) {
+                     [this](QPoint at, DesktopShell::TrayPress press) {
+                         if (press == DesktopShell::TrayPress::Left) {
                              clockWindow_.comeForward();
                          }
                          menu_.open(at);
@@ -46,20 +47,23 @@ Application::Application(Platform& platform)
     QObject::connect(&clockWindow_, &ClockWindow::closing, &dialogs_, [this] { shutDown(true); });
 
     QObject::connect(&model_, &ClockModel::alarmRang, &dialogs_, [this](const Alarm& alarm) {
-        dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
+        sounds_.alarmRang(alarm);
+        if (alarm.showsMessage) {
+            dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
+        }
     });
     QObject::connect(&model_, &ClockModel::settingsNotSaved, &dialogs_, [this](const FileFailure& failure) {
-        platform_.showMessage(notice_text::settingsNotSaved(failure));
+        desktop_.questions.showMessage(notice_text::settingsNotSaved(failure));
     });
     QObject::connect(&model_, &ClockModel::alarmsNotRead, &dialogs_, [this](const FileFailure& failure) {
-        platform_.showMessage(notice_text::alarmsNotRead(failure));
+        desktop_.questions.showMessage(notice_text::alarmsNotRead(failure));
     });
     QObject::connect(&model_, &ClockModel::alarmTimeNotRead, &dialogs_,
                      [this](const alarm_file::UnreadableTime& unreadable) {
-                         platform_.showMessage(notice_text::alarmTimeNotRead(unreadable));
+                         desktop_.questions.showMessage(notice_text::alarmTimeNotRead(unreadable));
                      });
     QObject::connect(&model_, &ClockModel::alarmsNotSaved, &dialogs_, [this](const FileFailure& failure) {
-        platform_.showMessage(notice_text::alarmsNotSaved(failure));
+        desktop_.questions.showMessage(notice_text::alarmsNotSaved(failure));
     });
 }
 
@@ -67,12 +71,12 @@ bool Application::start()
 {
     // A first start in the user's settings folder brings the shipped defaults there.
     if (const auto failure =
-            settings_location::fillMissingSettings(platform_.settingsFolder(), platform_.dataFolder())) {
-        platform_.showMessage(notice_text::settingsNotPrepared(*failure));
+            settings_location::fillMissingSettings(desktop_.folders.settings, desktop_.folders.data)) {
+        desktop_.questions.showMessage(notice_text::settingsNotPrepared(*failure));
         return false;
     }
     if (const std::optional<SettingsLoadFailure> failure = model_.load()) {
-        platform_.showMessage(notice_text::settingsNotLoaded(*failure));
+        desktop_.questions.showMessage(notice_text::settingsNotLoaded(*failure));
         return false;
     }
     clockWindow_.start();
@@ -104,7 +108,7 @@ void Application::shutDown(bool writePosition)
     if (writePosition) {
         clockWindow_.savePositionAtExit();
     }
-    platform_.stopSound();
+    sounds_.stop();
     // The dialogs go with the clock; they close without their own closing steps.
     dialogs_.closeAll();
     QCoreApplication::quit();

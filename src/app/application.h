@@ -4,18 +4,18 @@
 #include "model/clock_model.h"
 #include "ui/clock_menu.h"
 #include "ui/clock_window.h"
+#include "ui/desktop.h"
 #include "ui/dialogs.h"
+#include "ui/sounds.h"
 #include "ui/tray_icon.h"
 
-class Platform;
-
-// Builds and owns the running program: the model, the clock window, its heartbeat, the
-// dialogs, the menu and the tray icon, and the wiring between them. main() only makes the
-// QApplication, the desktop and this.
+// Builds and owns the running program: the model, what is heard, the clock window, its
+// heartbeat, the dialogs, the menu and the tray icon, and the wiring between them. main() only makes the
+// QApplication, the parts of the desktop and this.
 class Application final
 {
 public:
-    explicit Application(Platform& platform);
+    explicit Application(const Desktop& desktop);
 
     // Reads the settings and alarms and shows the clock. False when a settings file stops
     // start-up: the message has been shown, no window appears and no file was written.
@@ -29,6 +29,7 @@ public:
     ClockWindow& clockWindow() { return clockWindow_; }
     ClockHeartbeat& heartbeat() { return heartbeat_; }
     Dialogs& dialogs() { return dialogs_; }
+    ClockMenu& menu() { return menu_; }
 
 private:
     // The end of the program: the clock stops, its outline and tray icon go, the
@@ -36,8 +37,9 @@ private:
     // closes. Runs once.
     void shutDown(bool writePosition);
 
-    Platform& platform_;
+    Desktop desktop_;
     ClockModel model_;
+    Sounds sounds_;
     ClockWindow clockWindow_;
     ClockHeartbeat heartbeat_;
     Dialogs dialogs_;

@@ -2,11 +2,11 @@
 
 #include "face/designs.h"
 #include "model/clock_model.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 #include "ui/clock_window.h"
 
-ClockHeartbeat::ClockHeartbeat(ClockModel& model, ClockWindow& window, Platform& platform)
-    : model_(model), window_(window), platform_(platform)
+ClockHeartbeat::ClockHeartbeat(ClockModel& model, ClockWindow& window, const Clock& clock)
+    : model_(model), window_(window), clock_(clock)
 {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ClockHeartbeat::beat);
@@ -14,7 +14,7 @@ ClockHeartbeat::ClockHeartbeat(ClockModel& model, ClockWindow& window, Platform&
 
 void ClockHeartbeat::start()
 {
-    now_ = platform_.now();
+    now_ = clock_.now();
     blinkStart_ = now_.millisecond;
     window_.showReading(now_, tick_schedule::colonPhase(now_, blinkStart_), true);
     schedule(false);
@@ -27,7 +27,7 @@ void ClockHeartbeat::stop()
 
 void ClockHeartbeat::beat()
 {
-    now_ = platform_.now();
+    now_ = clock_.now();
     window_.showReading(now_, tick_schedule::colonPhase(now_, blinkStart_), false);
     schedule(true);
     model_.checkAlarms(now_);
@@ -38,7 +38,7 @@ void ClockHeartbeat::showNow()
     if (!timer_.isActive()) {
         return; // not started yet, or stopped
     }
-    now_ = platform_.now();
+    now_ = clock_.now();
     window_.showReading(now_, tick_schedule::colonPhase(now_, blinkStart_), true);
     schedule(false);
 }

@@ -8,7 +8,7 @@
 
 class ClockModel;
 class ClockWindow;
-class Platform;
+class Clock;
 
 // The clock's heartbeat: reads the clock at the moments the tick schedule names (when
 // anything shown or rung can change) and hands each reading to the clock window, which
@@ -18,7 +18,7 @@ class ClockHeartbeat final : public QObject
     Q_OBJECT
 
 public:
-    ClockHeartbeat(ClockModel& model, ClockWindow& window, Platform& platform);
+    ClockHeartbeat(ClockModel& model, ClockWindow& window, const Clock& clock);
 
     // The first reading, shown at once: the colon's rhythm starts here.
     void start();
@@ -46,7 +46,7 @@ private:
 
     ClockModel& model_;
     ClockWindow& window_;
-    Platform& platform_;
+    const Clock& clock_;
     QTimer timer_;
     LocalTime now_;
     int blinkStart_ = 0;

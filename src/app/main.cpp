@@ -2,8 +2,12 @@
 #include "app/command_line.h"
 #include "app/display_platform.h"
 #include "platform/app_identity.h"
-#include "platform/qt_platform.h"
+#include "platform/qt_desktop_shell.h"
+#include "platform/settings_location.h"
 #include "platform/single_instance.h"
+#include "platform/system_clock.h"
+#include "platform/system_sound.h"
+#include "ui/qt_questions.h"
 
 #include <QApplication>
 
@@ -14,16 +18,20 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) {
         return *exitCode;
     }
-    QtPlatform::prepareProcess();
+    QtDesktopShell::prepareProcess();
     const std::unique_ptr<QApplication> display = openDisplay(argc, argv);
-    QtPlatform platform;
+    const ProgramFolders folders = settings_location::programFolders();
     // A second start for the same folder brings the running clock forward and ends,
     // touching no file.
-    SingleInstance instance(platform.settingsFolder());
+    SingleInstance instance(folders.settings);
     if (!instance.claim()) {
         return 0;
     }
-    Application application(platform);
+    SystemClock clock;
+    const std::unique_ptr<SoundOutput> sound = makeSystemSound();
+    QtDesktopShell shell;
+    QtQuestions questions;
+    Application application(Desktop{clock, *sound, shell, questions, folders});
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,
                      [&application] { application.dialogs().bringForward(); });
     if (!application.start()) {

@@ -1,11 +1,10 @@
 #include "model/clock_model.h"
 
-#include "platform/platform.h"
 #include "storage/alarm_file.h"
 
 #include <algorithm>
 
-ClockModel::ClockModel(Platform& platform) : platform_(platform), files_(platform.settingsFolder()) {}
+ClockModel::ClockModel(QString settingsFolder) : files_(std::move(settingsFolder)) {}
 
 std::optional<SettingsLoadFailure> ClockModel::load()
 {
@@ -152,22 +151,6 @@ void ClockModel::updateBell()
 void ClockModel::checkAlarms(const LocalTime& now)
 {
     for (const Alarm* alarm : schedule_.check(alarms_, now)) {
-        ring(*alarm);
-    }
-}
-
-void ClockModel::ring(const Alarm& alarm)
-{
-    lastAlarmPlayedWave_ = alarm.waveFile.has_value();
-    // The message window gives the standard sound as it opens; an alarm without one
-    // gives it here, and a wave file that cannot be played gives it in its place (the
-    // message window then does not beep a second time). Every alarm is heard once.
-    const bool standardSoundHere =
-        alarm.waveFile ? !platform_.playWave(*alarm.waveFile) : !alarm.showsMessage;
-    if (standardSoundHere) {
-        platform_.beep();
-    }
-    if (alarm.showsMessage) {
-        emit alarmRang(alarm);
+        emit alarmRang(*alarm);
     }
 }

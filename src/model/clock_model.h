@@ -9,8 +9,6 @@
 #include <QObject>
 #include <QPoint>
 
-class Platform;
-
 // The one owner of the clock's state: the stored settings, the alarm table and what
 // follows from them. Every setter assigns, writes the settings file the value lives in,
 // and then emits one signal, even when the value did not change (the user pressed the
@@ -21,7 +19,8 @@ class ClockModel final : public QObject
     Q_OBJECT
 
 public:
-    explicit ClockModel(Platform& platform);
+    // Keeps its files in `settingsFolder`.
+    explicit ClockModel(QString settingsFolder);
 
     // Reads the five settings files, then the alarm file. On a bad settings file it
     // returns what is wrong and reads and writes nothing more.
@@ -33,8 +32,6 @@ public:
 
     // While at least one alarm is enabled the bell shows on the face.
     bool bellShown() const { return bellShown_; }
-    // Whether the alarm that rang last played a wave file: the message window then keeps quiet.
-    bool lastAlarmPlayedWave() const { return lastAlarmPlayedWave_; }
 
     void setAlwaysOnTop(Stacking stacking);
     void setTrayIcon(bool shown);
@@ -56,10 +53,8 @@ public:
     // False, with the table unchanged, when the file could not be written.
     bool saveAlarms(const AlarmTable& table);
 
-    // The alarm tick: rings every enabled alarm due at `now`, once in its minute. Plays
-    // its wave file, or the standard sound when it shows no message (the message window
-    // gives it otherwise), and emits alarmRang for the alarms that show a message.
-    // Allocates nothing when none is due.
+    // The alarm tick: rings every enabled alarm due at `now`, once in its minute, by
+    // emitting alarmRang. Allocates nothing when none is due.
     void checkAlarms(const LocalTime& now);
 
 signals:
@@ -89,14 +84,11 @@ private:
     std::vector<FileFailure> writePosition(QPoint topLeft);
     void report(const std::vector<FileFailure>& failures);
     void updateBell();
-    void ring(const Alarm& alarm);
 
-    Platform& platform_;
     SettingsFiles files_;
     ClockSettings settings_;
     AlarmTable alarms_;
     AlarmSchedule schedule_;
     std::optional<FileFailure> lastSettingsFailure_;
     bool bellShown_ = false;
-    bool lastAlarmPlayedWave_ = false;
 };

@@ -17,26 +17,6 @@ QString applicationTitle()
     return QStringLiteral("ふわまる　ぽてりん");
 }
 
-QString productEdition()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("ふわまる ぽてりん Windows版");
-#else
-    return QStringLiteral("ふわまる ぽてりん Linux版");
-#endif
-}
-
-QString startupRegistrationHelp()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
-                          "Windows起動時に自動的にぽてりんが起動します。");
-#else
-    return QStringLiteral("スタートアップにぽてりんを登録します。\r\n"
-                          "ログイン時に自動的にぽてりんが起動します。");
-#endif
-}
-
 QUrl projectHomePage()
 {
     return QUrl(QStringLiteral("https://github.com/nekotokei/nekotokei"));

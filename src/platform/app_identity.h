@@ -8,14 +8,9 @@
 // the user's settings folder is named after the program.
 void nameApplication();
 
-// The title that message boxes without a caption of their own show.
+// The program's name as its windows show it: the title of message boxes without a
+// caption of their own, the tray icon's tip.
 QString applicationTitle();
-
-// The product window's name line: the product and the desktop it is built for.
-QString productEdition();
-
-// The settings window's help for the start-up button: when the desktop starts the clock.
-QString startupRegistrationHelp();
 
 // The project's home page, which the product window's maker link opens.
 QUrl projectHomePage();

@@ -19,7 +19,7 @@ QString entryFileName(const QString& executablePath);
 // Creates (or rewrites) the entry; true when it was written.
 bool create(const QString& executablePath);
 
-// Deletes the entry; true when there was one and it is gone. An entry named after the
+// Deletes the entry; true when there was one and it is gone. On Linux an entry named after the
 // base name alone (as earlier versions named it) goes too when it starts this copy.
 bool remove(const QString& executablePath);
 
@@ -27,18 +27,8 @@ bool remove(const QString& executablePath);
 // Linux: it starts this executable, and the desktop has not been told to hide it).
 bool isRegistered(const QString& executablePath);
 
-// The desktop entry that starts `executablePath` (Linux), and passes it by when that
-// file is gone.
-QByteArray desktopEntry(const QString& executablePath);
-
-// Whether a desktop entry starts `executablePath` at log-on (Linux).
-bool startsProgram(const QByteArray& entry, const QString& executablePath);
-
-// A value with the escapes of a desktop entry's string values.
-QString escapedString(const QString& value);
-
-// A path as one argument of a desktop entry's Exec key: quoted, with the characters
-// that quoting and the key's string escapes require escaped.
-QString execArgument(const QString& path);
+// The part of an entry's name that tells copies apart: a dash and eight hexadecimal
+// digits, the same for one executable path, different for another folder.
+QString copySuffix(const QString& executablePath);
 
 } // namespace autostart

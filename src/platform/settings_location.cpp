@@ -1,6 +1,7 @@
 #include "platform/settings_location.h"
 
 #include "core/atomic_file.h"
+#include "platform/this_system.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,14 +15,6 @@ namespace {
 
 const QStringList settingsFilePatterns = {QStringLiteral("*.zdt")};
 
-// The user's own settings folder: %APPDATA%\nekotokei on Windows, which roams with the
-// user as settings do there; ~/.config/nekotokei elsewhere.
-#ifdef Q_OS_WIN
-constexpr auto userSettingsLocation = QStandardPaths::AppDataLocation;
-#else
-constexpr auto userSettingsLocation = QStandardPaths::AppConfigLocation;
-#endif
-
 } // namespace
 
 Layout current()
@@ -31,7 +24,7 @@ Layout current()
         .executableFolder = executableFolder,
         .installedDataFolder =
             QDir::cleanPath(executableFolder + u'/' + QStringLiteral(NEKOTOKEI_DATA_FROM_EXECUTABLE)),
-        .userSettingsFolder = QStandardPaths::writableLocation(userSettingsLocation),
+        .userSettingsFolder = QStandardPaths::writableLocation(this_system::userSettingsLocation()),
         .canWriteIn = &canWriteIn,
     };
 }
@@ -58,6 +51,12 @@ QString settingsFolder(const Layout& layout)
 QString dataFolder(const Layout& layout)
 {
     return holdsSettingsFiles(layout.executableFolder) ? layout.executableFolder : layout.installedDataFolder;
+}
+
+ProgramFolders programFolders()
+{
+    const Layout layout = current();
+    return ProgramFolders{.settings = settingsFolder(layout), .data = dataFolder(layout)};
 }
 
 std::optional<PreparationFailure> fillMissingSettings(const QString& folder, const QString& defaults)

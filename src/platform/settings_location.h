@@ -5,6 +5,15 @@
 #include <QString>
 #include <optional>
 
+// The two folders of the running program, decided once at start-up.
+struct ProgramFolders
+{
+    // The five settings files and the alarm file, all six together.
+    QString settings;
+    // The files shipped with the program: the default settings, the guide.
+    QString data;
+};
+
 // Where the program keeps its files. A program folder of its own (the executable beside
 // its settings files, as the build and a copied folder have it) keeps the settings there
 // while the user may write in it. Otherwise (an installed copy, or a folder the user
@@ -39,6 +48,9 @@ QString settingsFolder(const Layout& layout);
 
 // The folder of the files shipped with the program: the default settings and the guide.
 QString dataFolder(const Layout& layout);
+
+// The folders of the running program, by the rules above.
+ProgramFolders programFolders();
 
 // Why the settings folder could not be made ready.
 struct PreparationFailure

@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "platform/this_system.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -7,18 +9,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-// A folder of the user's own: the lock and the socket of another user's clock of the
-// same folder never meet this user's.
-QString userRuntimeFolder()
-{
-#ifdef Q_OS_WIN
-    return QDir::tempPath();
-#else
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
-#endif
-}
 
 struct Names
 {
@@ -28,19 +18,15 @@ struct Names
 
 Names namesFor(const QString& settingsFolder)
 {
-    const QString runtime = userRuntimeFolder();
+    const QString runtime = this_system::userRuntimeFolder();
     const QFileInfo folder(settingsFolder);
     const QString canonical =
         folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
     const QByteArray hash =
         QCryptographicHash::hash((runtime + u'\n' + canonical).toUtf8(), QCryptographicHash::Sha256);
     const QString key = QStringLiteral("nekotokei-") + QString::fromLatin1(hash.toHex().left(16));
-#ifdef Q_OS_WIN
-    const QString socket = key;
-#else
-    const QString socket = QDir(runtime).filePath(key + QStringLiteral(".socket"));
-#endif
-    return {socket, QDir(runtime).filePath(key + QStringLiteral(".lock"))};
+    return {this_system::localServerName(runtime, key),
+            QDir(runtime).filePath(key + QStringLiteral(".lock"))};
 }
 
 } // namespace

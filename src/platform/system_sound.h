@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QtGlobal>
+#include "platform/sound_output.h"
 
-// The sound of the desktop: Windows plays wave files itself, elsewhere Qt Multimedia does.
-#ifdef Q_OS_WIN
-#include "platform/windows_sound.h"
-using SystemSound = WindowsSound;
-#else
-#include "platform/sound_player.h"
-using SystemSound = SoundPlayer;
-#endif
+#include <memory>
+
+// The sound output of this system: Windows plays wave files itself, elsewhere Qt
+// Multimedia does (each defined beside its player).
+std::unique_ptr<SoundOutput> makeSystemSound();

@@ -1,7 +1,7 @@
 #include "storage/alarm_file.h"
 
 #include "core/atomic_file.h"
-#include "core/cp932.h"
+#include "platform/cp932.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 

@@ -2,7 +2,9 @@
 
 #include "core/artwork.h"
 #include "platform/app_identity.h"
-#include "platform/platform.h"
+#include "platform/desktop_shell.h"
+#include "ui/desktop_words.h"
+#include "ui/questions.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
@@ -16,7 +18,9 @@ constexpr ColourRef white = 0x00FFFFFF;
 
 } // namespace
 
-AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background::about), platform_(platform)
+AboutWindow::AboutWindow(DesktopShell& shell, Questions& questions, QString dataFolder)
+    : PictureDialog(artwork::background::about), shell_(shell), questions_(questions),
+      dataFolder_(std::move(dataFolder))
 {
     setObjectName(QStringLiteral("aboutWindow"));
     auto* icon = new QLabel(this);
@@ -24,7 +28,7 @@ AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background
     icon->setPixmap(programIcon().pixmap(QSize(51, 51), devicePixelRatioF()));
     icon->setAccessibleName(applicationTitle());
 
-    addLabel(this, productEdition(), {80, 32, 352, 20}, white, 15);
+    addLabel(this, desktop_words::productEdition(shell_.family()), {80, 32, 352, 20}, white, 15);
     addLabel(this, QStringLiteral("Version 3.000"), {80, 56, 217, 13}, white, 11.25);
     addLabel(this, QStringLiteral("Copyright (C) 2026 nekotokei project. All rights reserved."),
              {80, 80, 304, 14}, white, 8.25);
@@ -48,7 +52,7 @@ AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background
     guideLink_->move(136, 128);
     guideLink_->setNormalColour(backgroundColour);
     connect(guideLink_, &HighlightBar::clicked, this,
-            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(platform_.dataFolder()))); });
+            [this] { openLink(guideLink_, QUrl::fromLocalFile(userGuidePath(dataFolder_))); });
 
     addCloseButton(artwork::face::close, {336, 132})->setToolTip(QStringLiteral("閉じる"));
     connect(this, &PictureDialog::pointerOverBackground, this, [this] {
@@ -59,8 +63,8 @@ AboutWindow::AboutWindow(Platform& platform) : PictureDialog(artwork::background
 
 void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
 {
-    if (!platform_.openUrl(url)) {
-        platform_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
+    if (!shell_.openUrl(url)) {
+        questions_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
     }
     link->unlight();
 }

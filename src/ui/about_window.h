@@ -4,7 +4,8 @@
 #include "widgets/picture_dialog.h"
 
 class HighlightBar;
-class Platform;
+class DesktopShell;
+class Questions;
 
 // The product information window: name, version, credits, and two links.
 class AboutWindow final : public PictureDialog
@@ -12,14 +13,17 @@ class AboutWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    explicit AboutWindow(Platform& platform);
+    // `dataFolder` holds the user guide.
+    AboutWindow(DesktopShell& shell, Questions& questions, QString dataFolder);
 
     static constexpr ColourRef backgroundColour = 0x00404040;
 
 private:
     void openLink(HighlightBar* link, const QUrl& url);
 
-    Platform& platform_;
+    DesktopShell& shell_;
+    Questions& questions_;
+    QString dataFolder_;
     HighlightBar* makerLink_;
     HighlightBar* guideLink_;
 };

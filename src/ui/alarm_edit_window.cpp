@@ -1,9 +1,11 @@
 #include "ui/alarm_edit_window.h"
 
 #include "core/artwork.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/sound_output.h"
 #include "storage/alarm_file.h"
 #include "ui/notice_texts.h"
+#include "ui/questions.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
@@ -20,8 +22,9 @@ constexpr ColourRef textColour = 0x00E0E0E0;
 
 } // namespace
 
-AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>& alarm)
-    : PictureDialog(artwork::background::alarmEdit), platform_(platform)
+AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Questions& questions,
+                                 const std::optional<Alarm>& alarm)
+    : PictureDialog(artwork::background::alarmEdit), sound_(sound), questions_(questions)
 {
     setObjectName(QStringLiteral("alarmEditWindow"));
     addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
@@ -90,7 +93,7 @@ AlarmEditWindow::AlarmEditWindow(Platform& platform, const std::optional<Alarm>&
         messageField_->setText(alarm->message);
         showMessageBox_->setChecked(alarm->showsMessage);
     } else {
-        const LocalTime now = platform_.now();
+        const LocalTime now = clock.now();
         time_ = QTime(now.hour, now.minute);
         setSound(std::nullopt);
         messageField_->setText(defaultAlarmMessage);
@@ -154,14 +157,14 @@ void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
 void AlarmEditWindow::chooseWave()
 {
     chooseWaveBar_->unlight();
-    const QString path = platform_.chooseOpenFile(QStringLiteral("ファイルを開く"),
-                                                  QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
+    const QString path = questions_.chooseOpenFile(QStringLiteral("ファイルを開く"),
+                                                   QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
     if (path.isEmpty()) {
         return;
     }
     // A file that cannot be played is refused now rather than when the alarm rings.
-    if (const std::optional<WaveProblem> problem = platform_.checkWave(path)) {
-        platform_.showMessage(notice_text::waveRefused(path, *problem), QStringLiteral("設定エラー"));
+    if (const std::optional<WaveProblem> problem = sound_.checkWave(path)) {
+        questions_.showMessage(notice_text::waveRefused(path, *problem), QStringLiteral("設定エラー"));
         return;
     }
     setSound(path);

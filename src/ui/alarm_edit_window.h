@@ -11,7 +11,9 @@ class HighlightBar;
 namespace artwork {
 struct Caption;
 }
-class Platform;
+class Clock;
+class Questions;
+class SoundOutput;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -26,7 +28,8 @@ class AlarmEditWindow final : public PictureDialog
 
 public:
     // Opens on `alarm` to change it, or, with none, on a new alarm at the current time.
-    AlarmEditWindow(Platform& platform, const std::optional<Alarm>& alarm);
+    AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Questions& questions,
+                    const std::optional<Alarm>& alarm);
 
     // The stepping timer's tick: repeats the held stepping bar, or stops. Public so that tests step it
     // instead of waiting.
@@ -49,7 +52,8 @@ private:
     void chooseWave();
     void accept();
 
-    Platform& platform_;
+    const SoundOutput& sound_;
+    Questions& questions_;
     QLabel* hourText_;
     QLabel* minuteText_;
     HighlightBar* chooseWaveBar_;

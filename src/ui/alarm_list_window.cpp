@@ -2,10 +2,10 @@
 
 #include "core/artwork.h"
 #include "model/clock_model.h"
-#include "platform/platform.h"
 #include "storage/alarm_file.h"
 #include "ui/alarm_edit_window.h"
 #include "ui/alarm_list_model.h"
+#include "ui/questions.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
@@ -36,8 +36,8 @@ QLabel* addDetail(QWidget* parent, const QRect& geometry, const char* name)
 
 } // namespace
 
-AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::alarmList), model_(model), dialogs_(dialogs), platform_(platform)
+AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions)
+    : PictureDialog(artwork::background::alarmList), model_(model), dialogs_(dialogs), questions_(questions)
 {
     setObjectName(QStringLiteral("alarmListWindow"));
     addLabel(this, QStringLiteral("設定アラーム一覧"), {8, 37, 120, 14}, textColour);
@@ -130,7 +130,7 @@ void AlarmListWindow::addAlarm()
 {
     // A file can hold more than ten (written by hand): the limit is said all the same.
     if (entries_->rowCount() >= 10) {
-        platform_.showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
+        questions_.showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
         return;
     }
     openEditor(std::nullopt, addBar_);
@@ -188,5 +188,4 @@ void AlarmListWindow::save(Dialogs::Notice notice)
         return;
     }
     dialogs_.showMessage(QStringLiteral("アラームの設定を保存しました。"), notice);
-    platform_.beep();
 }

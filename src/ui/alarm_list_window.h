@@ -9,7 +9,7 @@
 class AlarmListModel;
 class ClockModel;
 class HighlightBar;
-class Platform;
+class Questions;
 class QLabel;
 class QListView;
 
@@ -21,7 +21,7 @@ class AlarmListWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    AlarmListWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+    AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions);
 
 private:
     // The highlighted entry, or -1.
@@ -40,7 +40,7 @@ private:
 
     ClockModel& model_;
     Dialogs& dialogs_;
-    Platform& platform_;
+    Questions& questions_;
     AlarmListModel* entries_;
     std::optional<int> editedRow_; // the row the edit window changes; none when it adds
     QListView* alarmList_;

@@ -1,29 +1,16 @@
 #include "ui/clock_menu.h"
 
-#include "platform/platform.h"
 #include "ui/dialogs.h"
 
-ClockMenu::ClockMenu(Platform& platform, Dialogs& dialogs) : platform_(platform), dialogs_(dialogs) {}
-
-QStringList ClockMenu::captions()
+ClockMenu::ClockMenu(Dialogs& dialogs)
 {
-    return {QStringLiteral("設定"), QStringLiteral("製品情報"), QStringLiteral("-"),
-            QStringLiteral("終  了")};
+    connect(menu_.addAction(QStringLiteral("設定")), &QAction::triggered, &dialogs, &Dialogs::openSettings);
+    connect(menu_.addAction(QStringLiteral("製品情報")), &QAction::triggered, &dialogs, &Dialogs::openAbout);
+    menu_.addSeparator();
+    connect(menu_.addAction(QStringLiteral("終  了")), &QAction::triggered, this, &ClockMenu::quitChosen);
 }
 
 void ClockMenu::open(QPoint at)
 {
-    switch (platform_.popupMenu(captions(), at)) {
-    case Settings:
-        dialogs_.openSettings();
-        break;
-    case About:
-        dialogs_.openAbout();
-        break;
-    case Quit:
-        emit quitChosen();
-        break;
-    default:
-        break;
-    }
+    menu_.exec(at);
 }

@@ -1,38 +1,28 @@
 #pragma once
 
+#include <QMenu>
 #include <QObject>
 #include <QPoint>
-#include <QStringList>
 
 class Dialogs;
-class Platform;
 
-// The clock's popup menu: settings, product information, and quit.
+// The clock's popup menu: settings, product information, and quit. One menu whose
+// actions are connected to what they do, so that it can be shown anywhere a menu goes.
 class ClockMenu final : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Item
-    {
-        Settings,
-        About,
-        Separator,
-        Quit
-    };
+    explicit ClockMenu(Dialogs& dialogs);
 
-    ClockMenu(Platform& platform, Dialogs& dialogs);
+    QMenu& menu() { return menu_; }
 
-    // The captions, in menu order; "-" is the separator line.
-    static QStringList captions();
-
-    // Shows the menu at a screen position and runs the chosen command.
+    // Shows the menu at a screen position until it is dismissed or an entry chosen.
     void open(QPoint at);
 
 signals:
     void quitChosen();
 
 private:
-    Platform& platform_;
-    Dialogs& dialogs_;
+    QMenu menu_;
 };

@@ -3,7 +3,7 @@
 #include "core/artwork.h"
 #include "face/window_outline.h"
 #include "model/clock_model.h"
-#include "platform/platform.h"
+#include "platform/desktop_shell.h"
 #include "ui/notice_texts.h"
 #include "ui/spoken_time.h"
 #include "ui/window_placement.h"
@@ -23,12 +23,12 @@ constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 
 } // namespace
 
-ClockWindow::ClockWindow(ClockModel& model, Platform& platform)
-    : QWidget(nullptr, baseWindowFlags), model_(model), platform_(platform), drag_(this)
+ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
+    : QWidget(nullptr, baseWindowFlags), model_(model), shell_(shell), drag_(this)
 {
     // Where the mask does not cut the window (Wayland), the pixels outside the cat are left
     // transparent instead.
-    const bool maskCutsTheWindow = platform_.windowsPlaceAndShapeThemselves();
+    const bool maskCutsTheWindow = shell_.windowsPlaceAndShapeThemselves();
     setAttribute(Qt::WA_OpaquePaintEvent, maskCutsTheWindow);
     setAttribute(Qt::WA_TranslucentBackground, !maskCutsTheWindow);
     setWindowTitle(QStringLiteral("nekotokei"));
@@ -156,14 +156,14 @@ void ClockWindow::applyStackingOrder()
 
 void ClockWindow::savePosition()
 {
-    if (platform_.windowsPlaceAndShapeThemselves()) {
+    if (shell_.windowsPlaceAndShapeThemselves()) {
         model_.savePosition(pos());
     }
 }
 
 void ClockWindow::savePositionAtExit()
 {
-    if (!platform_.windowsPlaceAndShapeThemselves()) {
+    if (!shell_.windowsPlaceAndShapeThemselves()) {
         return;
     }
     for (const FileFailure& failure : model_.savePositionAtExit(pos())) {

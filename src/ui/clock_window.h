@@ -8,7 +8,7 @@
 #include <QWidget>
 
 class ClockModel;
-class Platform;
+class DesktopShell;
 
 // The clock window: the cat-shaped clock on the desktop. It draws the readings it is
 // given with the model's state, keeps its design's picture, size and outline and its
@@ -19,7 +19,7 @@ class ClockWindow final : public QWidget
     Q_OBJECT
 
 public:
-    ClockWindow(ClockModel& model, Platform& platform);
+    ClockWindow(ClockModel& model, const DesktopShell& shell);
 
     // Shows the loaded model: design, position, outline, stacking.
     void start();
@@ -72,7 +72,7 @@ private:
     void applyStackingOrder();
 
     ClockModel& model_;
-    Platform& platform_;
+    const DesktopShell& shell_;
     WindowDrag drag_;
     ClockFace face_;
     QImage picture_; // at the scale the face is drawn at

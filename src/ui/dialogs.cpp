@@ -8,6 +8,7 @@
 #include "ui/message_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
+#include "ui/sounds.h"
 
 #include <QWindow>
 #include <optional>
@@ -80,8 +81,8 @@ T* raised(T* window)
 
 } // namespace
 
-Dialogs::Dialogs(ClockModel& model, Platform& platform, QWidget& clockWindow)
-    : model_(model), platform_(platform), clockWindow_(clockWindow)
+Dialogs::Dialogs(ClockModel& model, const Desktop& desktop, Sounds& sounds, QWidget& clockWindow)
+    : model_(model), desktop_(desktop), sounds_(sounds), clockWindow_(clockWindow)
 {}
 
 Dialogs::~Dialogs()
@@ -103,25 +104,30 @@ T* Dialogs::open(Window window, Make make, const QWidget* owner)
 
 SettingsWindow* Dialogs::openSettings()
 {
-    return open<SettingsWindow>(Window::Settings,
-                                [&] { return new SettingsWindow(model_, *this, platform_); });
+    return open<SettingsWindow>(Window::Settings, [&] {
+        return new SettingsWindow(model_, *this, desktop_.shell, desktop_.questions);
+    });
 }
 
 AboutWindow* Dialogs::openAbout()
 {
-    return open<AboutWindow>(Window::About, [&] { return new AboutWindow(platform_); });
+    return open<AboutWindow>(Window::About, [&] {
+        return new AboutWindow(desktop_.shell, desktop_.questions, desktop_.folders.data);
+    });
 }
 
 AlarmListWindow* Dialogs::openAlarmList()
 {
     return open<AlarmListWindow>(
-        Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, platform_); },
+        Window::AlarmList, [&] { return new AlarmListWindow(model_, *this, desktop_.questions); },
         dialog(Window::Settings));
 }
 
 AlarmEditWindow* Dialogs::openAlarmEdit(const std::optional<Alarm>& alarm)
 {
-    return open<AlarmEditWindow>(Window::AlarmEdit, [&] { return new AlarmEditWindow(platform_, alarm); });
+    return open<AlarmEditWindow>(Window::AlarmEdit, [&] {
+        return new AlarmEditWindow(desktop_.clock, desktop_.sound, desktop_.questions, alarm);
+    });
 }
 
 DesignChooserWindow* Dialogs::openDesignChooser()
@@ -131,18 +137,21 @@ DesignChooserWindow* Dialogs::openDesignChooser()
 
 HandColourWindow* Dialogs::openHandColour()
 {
-    return open<HandColourWindow>(Window::HandColour,
-                                  [&] { return new HandColourWindow(model_, *this, platform_); });
+    return open<HandColourWindow>(Window::HandColour, [&] {
+        return new HandColourWindow(model_, *this, desktop_.clock, desktop_.questions);
+    });
 }
 
 ReadoutColourWindow* Dialogs::openReadoutColour()
 {
-    return open<ReadoutColourWindow>(Window::ReadoutColour,
-                                     [&] { return new ReadoutColourWindow(model_, *this, platform_); });
+    return open<ReadoutColourWindow>(Window::ReadoutColour, [&] {
+        return new ReadoutColourWindow(model_, *this, desktop_.clock, desktop_.questions);
+    });
 }
 
 MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
 {
+    sounds_.noticeShown(notice);
     if (auto* shown = static_cast<MessageWindow*>(dialog(Window::Message))) {
         notices_ |= bit(notice);
         updateEnabling();
@@ -151,7 +160,7 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
         return shown;
     }
     notices_ = bit(notice);
-    auto* message = new MessageWindow(text, model_, platform_);
+    auto* message = new MessageWindow(text);
     track(Window::Message, message);
     message->showCentred();
     return message;

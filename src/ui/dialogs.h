@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/alarm.h"
+#include "ui/desktop.h"
 #include "widgets/picture_dialog.h"
 
 #include <QObject>
@@ -16,10 +17,10 @@ class ClockModel;
 class DesignChooserWindow;
 class HandColourWindow;
 class MessageWindow;
-class Platform;
 class QWidget;
 class ReadoutColourWindow;
 class SettingsWindow;
+class Sounds;
 
 // Which of the program's windows are open, at most one of each, and which windows are
 // disabled while which are open. Every window that opens another asks here; the
@@ -55,7 +56,7 @@ public:
         ReadoutColourChanged,
     };
 
-    Dialogs(ClockModel& model, Platform& platform, QWidget& clockWindow);
+    Dialogs(ClockModel& model, const Desktop& desktop, Sounds& sounds, QWidget& clockWindow);
     ~Dialogs() override;
 
     // Each opens its window, or brings the open one forward.
@@ -68,8 +69,9 @@ public:
     HandColourWindow* openHandColour();
     ReadoutColourWindow* openReadoutColour();
 
-    // Shows a notice in the message window. When the window is already open the notice
-    // is added below the ones it shows; its rule applies as well.
+    // Shows a notice in the message window, with the sound Sounds gives it. When the
+    // window is already open the notice is added below the ones it shows; its rule
+    // applies as well.
     MessageWindow* showMessage(const QString& text, Notice notice);
 
     // The open window of a class, or null.
@@ -109,7 +111,8 @@ private:
     void updateEnabling();
 
     ClockModel& model_;
-    Platform& platform_;
+    Desktop desktop_;
+    Sounds& sounds_;
     QWidget& clockWindow_;
     std::array<QPointer<PictureDialog>, windowCount> dialogs_; // by Window; the clock's stays empty
     unsigned notices_ = 0; // a bit per Notice while the message window is open

@@ -2,9 +2,10 @@
 
 #include "core/artwork.h"
 #include "model/clock_model.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 #include "ui/dialogs.h"
 #include "ui/pick_colour.h"
+#include "ui/questions.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/picture_view.h"
@@ -21,9 +22,10 @@ QImage facePicture(int scale)
 
 } // namespace
 
-HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::handColour), model_(model), dialogs_(dialogs), platform_(platform),
-      face_(facePicture(1))
+HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock,
+                                   Questions& questions)
+    : PictureDialog(artwork::background::handColour), model_(model), dialogs_(dialogs), clock_(clock),
+      questions_(questions), face_(facePicture(1))
 {
     setObjectName(QStringLiteral("handColourWindow"));
     preview_ = new PictureView(this, QRect(QPoint(16, 40), face_.size()), false);
@@ -69,7 +71,7 @@ HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform
             &HandColourWindow::accept);
     addCloseButton(artwork::face::cancel, {184, 122}, "cancelButton");
 
-    previewTime_ = platform_.now();
+    previewTime_ = clock_.now();
     drawHandPreview();
     previewTimer_ = new QTimer(this);
     previewTimer_->setInterval(500);
@@ -96,12 +98,12 @@ void HandColourWindow::drawHandPreview()
         preview_->setPicture(previewImage_);
         lastDrawnSecond_ = previewTime_.second;
     }
-    previewTime_ = platform_.now();
+    previewTime_ = clock_.now();
 }
 
 void HandColourWindow::editColour(Hand hand)
 {
-    if (const std::optional<ColourRef> colour = pickColour(platform_, colours_[hand])) {
+    if (const std::optional<ColourRef> colour = pickColour(questions_, colours_[hand])) {
         colours_[hand] = *colour;
         swatches_[hand]->setFillColour(*colour);
     }
@@ -111,6 +113,5 @@ void HandColourWindow::accept()
 {
     model_.setHandColours(colours_[Hour], colours_[Minute], colours_[Second]);
     dialogs_.showMessage(QStringLiteral("針の色を変更しました。"), Dialogs::Notice::HandColoursChanged);
-    platform_.beep();
     close();
 }

@@ -8,7 +8,8 @@
 
 class ClockModel;
 class Dialogs;
-class Platform;
+class Clock;
+class Questions;
 class PictureView;
 class QTimer;
 
@@ -20,7 +21,7 @@ class HandColourWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    HandColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+    HandColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions);
 
     // The preview timer's tick (500 ms): redraws the small face when its second changed.
     // Public so that tests step it instead of waiting.
@@ -39,7 +40,8 @@ private:
 
     ClockModel& model_;
     Dialogs& dialogs_;
-    Platform& platform_;
+    const Clock& clock_;
+    Questions& questions_;
     std::array<ColourRef, 3> colours_;     // by Hand, as edited
     std::array<PictureView*, 3> swatches_; // by Hand
     PictureView* preview_;

@@ -1,9 +1,7 @@
 #include "ui/message_window.h"
 
 #include "core/artwork.h"
-#include "model/clock_model.h"
 #include "platform/app_identity.h"
-#include "platform/platform.h"
 #include "ui/window_placement.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
@@ -41,8 +39,7 @@ constexpr ScrollKey scrollKeys[] = {
 
 } // namespace
 
-MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platform& platform)
-    : PictureDialog(artwork::background::message), model_(model), platform_(platform)
+MessageWindow::MessageWindow(const QString& text) : PictureDialog(artwork::background::message)
 {
     setObjectName(QStringLiteral("messageWindow"));
     setWindowTitle(applicationTitle());
@@ -82,25 +79,16 @@ MessageWindow::MessageWindow(const QString& text, const ClockModel& model, Platf
     closeButton_ = addCloseButton(artwork::face::closeSmall, baseButton);
     setDefaultButton(closeButton_);
 
-    beep();
     messages_.append(text);
     showMessages();
 }
 
 void MessageWindow::addMessage(const QString& text)
 {
-    beep();
     messages_.append(text);
     showMessages();
     QScrollBar* bar = scrollArea_->verticalScrollBar();
     bar->setValue(bar->maximum());
-}
-
-void MessageWindow::beep()
-{
-    if (!model_.lastAlarmPlayedWave()) {
-        platform_.beep();
-    }
 }
 
 QString MessageWindow::text() const

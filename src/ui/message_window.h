@@ -4,15 +4,12 @@
 
 #include <QStringList>
 
-class ClockModel;
 class ImageButton;
-class Platform;
 class QScrollArea;
 class WrappedText;
 
 // The message window: the one notice window of the program, for ringing alarms and
-// for confirmations. It stays in front of other windows and beeps when a message comes,
-// unless the alarm that rang last played a wave file. A message that comes while it is
+// for confirmations. It stays in front of other windows. A message that comes while it is
 // open is added below the others: the window grows to show them all, and moves up to
 // stay wholly inside the free part of its screen. Messages that need more room than
 // that scroll (wheel, arrow and page keys, Home, End) above the close button.
@@ -21,7 +18,7 @@ class MessageWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    MessageWindow(const QString& text, const ClockModel& model, Platform& platform);
+    explicit MessageWindow(const QString& text);
 
     // Adds a message below the ones shown, and scrolls to it.
     void addMessage(const QString& text);
@@ -34,11 +31,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void beep();
     void showMessages();
 
-    const ClockModel& model_;
-    Platform& platform_;
     QStringList messages_;
     QScrollArea* scrollArea_;
     WrappedText* text_;

@@ -110,30 +110,34 @@ QString alarmsNotSaved(const FileFailure& failure)
     return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));
 }
 
-QString startupRegistered(bool done)
+QString startupRegistered(bool done, DesktopFamily family)
 {
     if (done) {
         return QStringLiteral("登録が完了しました。");
     }
-#ifdef Q_OS_WIN
-    return QStringLiteral("ショートカットが作成できませんでした。");
-#else
+    switch (family) {
+    case DesktopFamily::Windows:
+        return QStringLiteral("ショートカットが作成できませんでした。");
+    case DesktopFamily::Freedesktop:
+        break;
+    }
     return QStringLiteral("スタートアップに登録できませんでした。");
-#endif
 }
 
-QString startupUnregistered(bool done)
+QString startupUnregistered(bool done, DesktopFamily family)
 {
     if (done) {
         return QStringLiteral("削除が完了しました。");
     }
-#ifdef Q_OS_WIN
-    return QStringLiteral(
-        "ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。");
-#else
+    switch (family) {
+    case DesktopFamily::Windows:
+        return QStringLiteral(
+            "ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。");
+    case DesktopFamily::Freedesktop:
+        break;
+    }
     return QStringLiteral(
         "スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。");
-#endif
 }
 
 QString waveRefused(const QString& path, WaveProblem problem)

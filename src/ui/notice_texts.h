@@ -2,6 +2,7 @@
 
 #include "core/file_failure.h"
 #include "core/wave_file.h"
+#include "platform/desktop_shell.h"
 #include "platform/settings_location.h"
 #include "storage/alarm.h"
 #include "storage/alarm_file.h"
@@ -22,8 +23,8 @@ QString alarmsNotSaved(const FileFailure& failure);
 
 // The outcome of the settings window's start-up buttons: Windows speaks of the shortcut
 // in its Startup folder, other desktops of their start-up at log-in.
-QString startupRegistered(bool done);
-QString startupUnregistered(bool done);
+QString startupRegistered(bool done, DesktopFamily family);
+QString startupUnregistered(bool done, DesktopFamily family);
 
 // Why the chosen file cannot be an alarm's sound, with the file.
 QString waveRefused(const QString& path, WaveProblem problem);

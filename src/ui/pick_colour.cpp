@@ -1,10 +1,10 @@
 #include "ui/pick_colour.h"
 
-#include "platform/platform.h"
+#include "ui/questions.h"
 
-std::optional<ColourRef> pickColour(Platform& platform, ColourRef current)
+std::optional<ColourRef> pickColour(Questions& questions, ColourRef current)
 {
     std::array<ColourRef, 16> white;
     white.fill(0x00FFFFFF);
-    return platform.chooseColour(current, white);
+    return questions.chooseColour(current, white);
 }

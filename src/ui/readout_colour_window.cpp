@@ -3,9 +3,10 @@
 #include "core/artwork.h"
 #include "face/digital_readout.h"
 #include "model/clock_model.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 #include "ui/dialogs.h"
 #include "ui/pick_colour.h"
+#include "ui/questions.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/picture_view.h"
@@ -18,9 +19,10 @@ const digital_readout::Strip& strip = digital_readout::largeStrip;
 
 } // namespace
 
-ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::readoutColour), model_(model), dialogs_(dialogs),
-      platform_(platform), editedColour_(model.settings().readoutColour)
+ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock,
+                                         Questions& questions)
+    : PictureDialog(artwork::background::readoutColour), model_(model), dialogs_(dialogs), clock_(clock),
+      questions_(questions), editedColour_(model.settings().readoutColour)
 {
     setObjectName(QStringLiteral("readoutColourWindow"));
     // Until the first tick the preview is a plain box of the colour.
@@ -58,7 +60,7 @@ void ReadoutColourWindow::drawReadoutPreview()
         panel_ = QImage(strip.panelSize * scale, QImage::Format_RGB32);
         panel_.setDevicePixelRatio(scale);
     }
-    const LocalTime now = platform_.now();
+    const LocalTime now = clock_.now();
     digital_readout::drawReadout(panel_, editedColour_, strip_, strip, now.hour, now.minute,
                                  digital_readout::Colon::Shown);
     preview_->setPicture(panel_);
@@ -66,7 +68,7 @@ void ReadoutColourWindow::drawReadoutPreview()
 
 void ReadoutColourWindow::editColour()
 {
-    if (const std::optional<ColourRef> colour = pickColour(platform_, editedColour_)) {
+    if (const std::optional<ColourRef> colour = pickColour(questions_, editedColour_)) {
         editedColour_ = *colour;
         swatch_->setFillColour(editedColour_);
     }
@@ -76,6 +78,5 @@ void ReadoutColourWindow::accept()
 {
     model_.setReadoutColour(editedColour_);
     dialogs_.showMessage(QStringLiteral("色を変更しました。"), Dialogs::Notice::ReadoutColourChanged);
-    platform_.beep();
     close();
 }

@@ -7,7 +7,8 @@
 
 class ClockModel;
 class Dialogs;
-class Platform;
+class Clock;
+class Questions;
 class PictureView;
 class QTimer;
 
@@ -19,7 +20,7 @@ class ReadoutColourWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+    ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, const Clock& clock, Questions& questions);
 
     // The preview timer's tick (250 ms): the current time in the edited colour.
     // Public so that tests step it instead of waiting.
@@ -31,7 +32,8 @@ private:
 
     ClockModel& model_;
     Dialogs& dialogs_;
-    Platform& platform_;
+    const Clock& clock_;
+    Questions& questions_;
     ColourRef editedColour_;
     PictureView* preview_;
     PictureView* swatch_;

@@ -4,10 +4,12 @@
 #include "face/designs.h"
 #include "model/clock_model.h"
 #include "platform/app_identity.h"
-#include "platform/platform.h"
+#include "platform/desktop_shell.h"
 #include "ui/colon_blink_button.h"
+#include "ui/desktop_words.h"
 #include "ui/dialogs.h"
 #include "ui/notice_texts.h"
+#include "ui/questions.h"
 #include "ui/settings_layout.h"
 #include "widgets/choice_frame.h"
 #include "widgets/choice_group.h"
@@ -46,9 +48,9 @@ void showChoice(ChoiceGroup* choice, T value, T first, T second)
 
 } // namespace
 
-SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform)
-    : PictureDialog(artwork::background::settings), model_(model), dialogs_(dialogs), platform_(platform),
-      colonShownFace_(ButtonFace::load(artwork::face::colonShown)),
+SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, DesktopShell& shell, Questions& questions)
+    : PictureDialog(artwork::background::settings), model_(model), dialogs_(dialogs), shell_(shell),
+      questions_(questions), colonShownFace_(ButtonFace::load(artwork::face::colonShown)),
       colonHiddenFace_(ButtonFace::load(artwork::face::colonHidden))
 {
     setObjectName(QStringLiteral("settingsWindow"));
@@ -153,19 +155,19 @@ void SettingsWindow::buildTopRow()
     ChoiceFrame* unregisterStartupFrame = addFrame(Control::UnregisterStartup, "unregisterStartupFrame");
     ImageButton* registerButton =
         addButton(Control::RegisterStartup, "registerStartupButton", QStringLiteral("スタートアップ登録"),
-                  helpText_, startupRegistrationHelp(), registerStartupFrame);
+                  helpText_, desktop_words::startupRegistrationHelp(shell_.family()), registerStartupFrame);
     ImageButton* unregisterButton =
         addButton(Control::UnregisterStartup, "unregisterStartupButton", QStringLiteral("スタートアップ削除"),
                   helpText_, QStringLiteral("スタートアップの登録を削除します。"), unregisterStartupFrame);
     startupChoice_ =
         addChoice(registerButton, registerStartupFrame, unregisterButton, unregisterStartupFrame);
     connect(registerButton, &ImageButton::clicked, this, [this, registerButton] {
-        platform_.showMessage(notice_text::startupRegistered(platform_.registerStartup()));
+        questions_.showMessage(notice_text::startupRegistered(shell_.registerStartup(), shell_.family()));
         showStartupRegistration();
         resetButton(registerButton, helpText_);
     });
     connect(unregisterButton, &ImageButton::clicked, this, [this, unregisterButton] {
-        platform_.showMessage(notice_text::startupUnregistered(platform_.unregisterStartup()));
+        questions_.showMessage(notice_text::startupUnregistered(shell_.unregisterStartup(), shell_.family()));
         showStartupRegistration();
         resetButton(unregisterButton, helpText_);
     });
@@ -295,7 +297,7 @@ void SettingsWindow::showChoices()
 void SettingsWindow::showStartupRegistration()
 {
     // The desktop's start-up folder says it, not a setting: it is read afresh.
-    showChoice(startupChoice_, platform_.startsAtLogOn(), true, false);
+    showChoice(startupChoice_, shell_.startsAtLogOn(), true, false);
 }
 
 void SettingsWindow::showDesignPanel()

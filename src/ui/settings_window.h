@@ -9,7 +9,8 @@ class ChoiceGroup;
 class ClockModel;
 class ColonBlinkButton;
 class Dialogs;
-class Platform;
+class DesktopShell;
+class Questions;
 class QLabel;
 class QTimer;
 
@@ -20,7 +21,7 @@ class SettingsWindow final : public PictureDialog
     Q_OBJECT
 
 public:
-    SettingsWindow(ClockModel& model, Dialogs& dialogs, Platform& platform);
+    SettingsWindow(ClockModel& model, Dialogs& dialogs, DesktopShell& shell, Questions& questions);
 
 private:
     void buildTopRow();
@@ -49,7 +50,8 @@ private:
 
     ClockModel& model_;
     Dialogs& dialogs_;
-    Platform& platform_;
+    DesktopShell& shell_;
+    Questions& questions_;
     ButtonFace colonShownFace_;
     ButtonFace colonHiddenFace_;
     int colonPhase_ = 0;

@@ -5,7 +5,7 @@
 
 #include <QCursor>
 
-TrayIcon::TrayIcon(ClockModel& model, Platform& platform) : model_(model), platform_(platform)
+TrayIcon::TrayIcon(ClockModel& model, DesktopShell& shell) : model_(model), shell_(shell)
 {
     connect(&model_, &ClockModel::trayIconChanged, this, &TrayIcon::update);
 }
@@ -16,11 +16,11 @@ void TrayIcon::update()
         remove();
         return;
     }
-    platform_.addTrayIcon(programIcon(), applicationTitle(),
-                          [this](Platform::TrayPress press) { emit menuRequested(QCursor::pos(), press); });
+    shell_.addTrayIcon(programIcon(), applicationTitle(),
+                       [this](DesktopShell::TrayPress press) { emit menuRequested(QCursor::pos(), press); });
 }
 
 void TrayIcon::remove()
 {
-    platform_.removeTrayIcon();
+    shell_.removeTrayIcon();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/desktop_shell.h"
 
 #include <QObject>
 #include <QPoint>
@@ -14,16 +14,16 @@ class TrayIcon final : public QObject
     Q_OBJECT
 
 public:
-    TrayIcon(ClockModel& model, Platform& platform);
+    TrayIcon(ClockModel& model, DesktopShell& shell);
 
     // Adds or removes the icon as the setting says.
     void update();
     void remove();
 
 signals:
-    void menuRequested(QPoint at, Platform::TrayPress press);
+    void menuRequested(QPoint at, DesktopShell::TrayPress press);
 
 private:
     ClockModel& model_;
-    Platform& platform_;
+    DesktopShell& shell_;
 };

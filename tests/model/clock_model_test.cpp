@@ -1,5 +1,4 @@
 #include "model/clock_model.h"
-#include "support/fake_platform.h"
 #include "support/file_size_limit.h"
 #include "support/temp_program_folder.h"
 
@@ -35,8 +34,7 @@ TEST_P(ModelSetter, AssignsWritesAndSignalsEveryTime)
     folder.write(u"set.zdt"_s, "3\r\n");
     folder.write(u"set1.zdt"_s, "2,2\r\n");
     folder.write(u"set3.zdt"_s, "5,0,2\r\n");
-    FakePlatform platform(folder.path());
-    ClockModel model(platform);
+    ClockModel model(folder.path());
     ASSERT_FALSE(model.load());
     QSignalSpy spy(&model, s.signal);
 
@@ -75,8 +73,7 @@ TEST(ClockModel, SavedAlarmsComeBackFromTheFileWithTheBell)
 {
     TempProgramFolder folder;
     folder.write(u"alm.zdt"_s, "");
-    FakePlatform platform(folder.path());
-    ClockModel model(platform);
+    ClockModel model(folder.path());
     ASSERT_FALSE(model.load());
     ASSERT_FALSE(model.bellShown());
     QSignalSpy changed(&model, &ClockModel::alarmsChanged);
@@ -97,8 +94,7 @@ TEST(ClockModel, SavedAlarmsComeBackFromTheFileWithTheBell)
 TEST(ClockModel, TellsASettingsFailureOnceUntilAWriteSucceeds)
 {
     TempProgramFolder folder;
-    FakePlatform platform(folder.path());
-    ClockModel model(platform);
+    ClockModel model(folder.path());
     ASSERT_FALSE(model.load());
     QSignalSpy failed(&model, &ClockModel::settingsNotSaved);
     {
@@ -129,8 +125,7 @@ TEST(ClockModel, LoadRemovesTheTemporariesOfInterruptedSavesOnly)
     for (const QString& name : leftovers + others) {
         folder.write(name, "7680,");
     }
-    FakePlatform platform(folder.path());
-    ClockModel model(platform);
+    ClockModel model(folder.path());
     ASSERT_FALSE(model.load());
     for (const QString& name : leftovers) {
         EXPECT_FALSE(QFile::exists(folder.filePath(name))) << name.toStdString();

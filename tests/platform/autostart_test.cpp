@@ -1,4 +1,5 @@
 #include "platform/autostart.h"
+#include "platform/xdg/desktop_entry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The Linux sound player against wave files as sox writes them: which it takes, which it
 // refuses and why, and that it hears each one as sox meant it. Needs sox (SOX_PROGRAM).
-#include "platform/sound_player.h"
-#include "platform/wave_stream.h"
+#include "platform/xdg/sound_player.h"
+#include "platform/xdg/wave_stream.h"
 
 #include <QFile>
 #include <QProcess>

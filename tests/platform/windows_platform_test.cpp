@@ -2,7 +2,7 @@
 // shortcut, the sound calls and the user's settings folder.
 #include "platform/autostart.h"
 #include "platform/settings_location.h"
-#include "platform/windows_sound.h"
+#include "platform/windows/windows_sound.h"
 #include "support/wave_bytes.h"
 
 #include <QCoreApplication>

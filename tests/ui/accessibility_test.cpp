@@ -56,7 +56,7 @@ protected:
     void start(const QByteArray& alarms = {})
     {
         folder.write(u"alm.zdt"_s, alarms);
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(10, 8, 30)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(10, 8, 30)));
         ASSERT_TRUE(app.start());
     }
 };
@@ -67,7 +67,7 @@ TEST_F(WindowsAccessibility, TheClockTellsTheTimeItShowsAndOpensItsMenu)
     QAccessibleInterface* clock = of(&this->clock);
     EXPECT_EQ(clock->text(QAccessible::Name), u"ふわまる　ぽてりん"_s);
     EXPECT_EQ(clock->text(QAccessible::Description), u"午前10時08分、2024年5月17日 金曜日"_s);
-    platform.setNow(10, 9, 0);
+    desktop.clock.setNow(10, 9, 0);
     heartbeat.beat();
     EXPECT_EQ(clock->text(QAccessible::Description), u"午前10時09分、2024年5月17日 金曜日"_s);
     ASSERT_TRUE(model.saveAlarms({Alarm{.at = QTime(7, 30), .enabled = true}}));
@@ -79,8 +79,8 @@ TEST_F(WindowsAccessibility, TheClockTellsTheTimeItShowsAndOpensItsMenu)
     ASSERT_TRUE(actions.contains(QAccessibleActionInterface::showMenuAction()));
     clock->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
     QCoreApplication::processEvents();
-    ASSERT_EQ(platform.menus.size(), 1u);
-    EXPECT_EQ(platform.menus[0].at, this->clock.geometry().center());
+    ASSERT_EQ(menuUser.openings.size(), 1u);
+    EXPECT_EQ(menuUser.openings[0].at, this->clock.geometry().center());
     dialogs.openSettings();
     EXPECT_TRUE(clock->actionInterface()->actionNames().isEmpty());
 }

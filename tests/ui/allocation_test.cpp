@@ -26,7 +26,7 @@ protected:
         folder.write(u"set1.zdt"_s, GetParam().secondHandAndTray);
         folder.write(u"set3.zdt"_s, GetParam().design);
         folder.write(u"alm.zdt"_s, "\"06:30\",1,\"標準\",\" 表示 \",\"m\"\r\n");
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
         setClock();
         ASSERT_TRUE(app.start());
         // This program runs at 1x and again on a screen scaled to 200 %: the face is drawn
@@ -51,7 +51,7 @@ protected:
     void setClock()
     {
         const int since = 40 + elapsed;
-        platform.setNow(12, since / 60'000, since / 1000 % 60, since % 1000);
+        desktop.clock.setNow(12, since / 60'000, since / 1000 % 60, since % 1000);
     }
 
     int elapsed = 0;

@@ -33,7 +33,7 @@ protected:
     {
         folder.write(u"set2.zdt"_s, "0,5197647,255\r\n");
         folder.write(u"set3.zdt"_s, set3);
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(3, 0, 0)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(3, 0, 0)));
         ASSERT_TRUE(app.start());
         settings = dialogs.openSettings();
     }
@@ -93,11 +93,11 @@ TEST_F(Choosers, DesignChooserAppliesTheChosenDesignAndStaysOpen)
 TEST_F(Choosers, HandPreviewDrawsTheEditedColoursWithTheClocksHands)
 {
     start();
-    platform.setNow(2, 59, 59);
+    desktop.clock.setNow(2, 59, 59);
     click(child(settings, "handColourButton"));
     HandColourWindow* window = dialogs.find<HandColourWindow>();
     ASSERT_NE(window, nullptr);
-    platform.colourChoices = {red, green, blue, green};
+    desktop.questions.colourChoices = {red, green, blue, green};
     pressBar(child<HighlightBar>(window, "hourButton"));   // red
     pressBar(child<HighlightBar>(window, "minuteButton")); // green
     pressBar(child<HighlightBar>(window, "secondButton")); // blue
@@ -105,7 +105,7 @@ TEST_F(Choosers, HandPreviewDrawsTheEditedColoursWithTheClocksHands)
     EXPECT_EQ(child<PictureView>(window, "hourSwatch")->fillColour(), green);
 
     // The face shows the time read at the tick before: 3:00:00 appears at the second tick.
-    platform.setNow(3, 0, 0);
+    desktop.clock.setNow(3, 0, 0);
     window->drawHandPreview();
     window->drawHandPreview();
     const QImage face = child<PictureView>(window, "handPreview")->shown();
@@ -149,14 +149,14 @@ TEST_F(Choosers, ReadoutPreviewShowsTheTimeInTheLargeDigits)
         }
         return true;
     };
-    platform.colourChoices = {red};
+    desktop.questions.colourChoices = {red};
     pressBar(child<HighlightBar>(window, "pickButton"));
-    platform.setNow(9, 5, 0);
+    desktop.clock.setNow(9, 5, 0);
     window->drawReadoutPreview();
     // 0, 9, colon, 0, 5 from the strip's cells at 0, 144, 159, 0 and 80.
     EXPECT_TRUE(shows(red, {{0, 0}, {16, 144}, {32, 159}, {44, 0}, {60, 80}}));
 
-    platform.colourChoices = {0x000000};
+    desktop.questions.colourChoices = {0x000000};
     pressBar(child<HighlightBar>(window, "pickButton"));
     window->drawReadoutPreview();
     QImage black(76, 23, QImage::Format_RGB32);
@@ -199,13 +199,13 @@ TEST_P(ColourWindows, TheDialogOpensOnTheSwatchWithWhiteCustomColoursEveryTime)
     QWidget* window = open();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(settings->isEnabled());
-    platform.colourChoices = {red, std::nullopt};
+    desktop.questions.colourChoices = {red, std::nullopt};
     pressBar(child<HighlightBar>(window, c.pickBar));
     pressBar(child<HighlightBar>(window, c.pickBar)); // cancelled: the swatch keeps red
-    ASSERT_EQ(platform.colourDialogs.size(), 2u);
-    EXPECT_EQ(platform.colourDialogs[0].initial, c.initial);
-    EXPECT_EQ(platform.colourDialogs[1].initial, red);
-    for (const FakePlatform::ColourDialog& dialog : platform.colourDialogs) {
+    ASSERT_EQ(desktop.questions.colourDialogs.size(), 2u);
+    EXPECT_EQ(desktop.questions.colourDialogs[0].initial, c.initial);
+    EXPECT_EQ(desktop.questions.colourDialogs[1].initial, red);
+    for (const FakeQuestions::ColourDialog& dialog : desktop.questions.colourDialogs) {
         for (const ColourRef custom : dialog.customColours) {
             EXPECT_EQ(custom, 0xFFFFFFu);
         }
@@ -217,9 +217,8 @@ TEST_P(ColourWindows, ApplyingGivesTheClockTheColourSavesAndConfirms)
 {
     const ColourWindow& c = GetParam();
     QWidget* window = open();
-    platform.colourChoices = {red};
+    desktop.questions.colourChoices = {red};
     pressBar(child<HighlightBar>(window, c.pickBar));
-    const int beeps = platform.beeps;
     click(child(window, "applyButton"));
 
     EXPECT_EQ(c.colour(model.settings()), red);
@@ -227,8 +226,7 @@ TEST_P(ColourWindows, ApplyingGivesTheClockTheColourSavesAndConfirms)
     EXPECT_EQ(c.window(dialogs), nullptr);
     ASSERT_NE(dialogs.find<MessageWindow>(), nullptr);
     EXPECT_EQ(dialogs.find<MessageWindow>()->text(), c.message);
-    EXPECT_EQ(platform.beeps, beeps + 2); // the message window's and the confirmation's
-    EXPECT_FALSE(settings->isEnabled());  // until the message is read
+    EXPECT_FALSE(settings->isEnabled()); // until the message is read
     click(child(dialogs.find<MessageWindow>(), "closeButton"));
     EXPECT_TRUE(settings->isEnabled());
     EXPECT_FALSE(clock.isEnabled());
@@ -239,7 +237,7 @@ TEST_P(ColourWindows, CancellingAfterPickingChangesNothing)
     const ColourWindow& c = GetParam();
     QWidget* window = open();
     const QByteArray before = folder.snapshot();
-    platform.colourChoices = {red};
+    desktop.questions.colourChoices = {red};
     pressBar(child<HighlightBar>(window, c.pickBar));
     click(child(window, "cancelButton"));
     EXPECT_EQ(c.window(dialogs), nullptr);

@@ -33,15 +33,15 @@ TEST_F(Menu, RightClickOpensTheMenuAtThePointerAfterSavingThePosition)
     start();
     folder.write(u"fomit.zdt"_s, "0,0\r\n");
     QByteArray positionWhileOpen;
-    platform.onMenu = [&] {
+    menuUser.onOpen = [&] {
         positionWhileOpen = folder.read(u"fomit.zdt"_s);
     };
 
     rightClickAt(inside());
 
-    ASSERT_EQ(platform.menus.size(), 1u);
-    EXPECT_EQ(platform.menus[0].entries, (QStringList{u"設定"_s, u"製品情報"_s, u"-"_s, u"終  了"_s}));
-    EXPECT_EQ(platform.menus[0].at, clock.mapToGlobal(inside()));
+    ASSERT_EQ(menuUser.openings.size(), 1u);
+    EXPECT_EQ(menuUser.openings[0].entries, (QStringList{u"設定"_s, u"製品情報"_s, u"-"_s, u"終  了"_s}));
+    EXPECT_EQ(menuUser.openings[0].at, clock.mapToGlobal(inside()));
     EXPECT_EQ(positionWhileOpen, "1500,1500\r\n");
 }
 
@@ -52,7 +52,7 @@ TEST_F(Menu, MiddleClickOpensItTooButALeftPressDoesNot)
     QTest::mouseRelease(&clock, Qt::MiddleButton, {}, inside());
     QTest::mousePress(&clock, Qt::LeftButton, {}, inside());
     QTest::mouseRelease(&clock, Qt::LeftButton, {}, inside());
-    EXPECT_EQ(platform.menus.size(), 1u);
+    EXPECT_EQ(menuUser.openings.size(), 1u);
 }
 
 TEST_F(Menu, RightClickOnTheDigitalPanelOpensTheMenuWithoutMovingTheClock)
@@ -62,30 +62,30 @@ TEST_F(Menu, RightClickOnTheDigitalPanelOpensTheMenuWithoutMovingTheClock)
     const QPoint panel = clock.face().panelRect().center();
     const QPoint before = clock.pos();
     rightClickAt(panel);
-    EXPECT_EQ(platform.menus.size(), 1u);
+    EXPECT_EQ(menuUser.openings.size(), 1u);
     EXPECT_EQ(clock.pos(), before);
 }
 
 TEST_F(Menu, QuitWritesThePositionRemovesIconAndOutlineAndEnds)
 {
     start();
-    ASSERT_TRUE(platform.trayIconShown);
+    ASSERT_TRUE(desktop.shell.trayIconShown);
     clock.move(300, 200);
-    platform.menuChoices = {ClockMenu::Quit};
+    menuUser.choices = {u"終  了"_s};
 
     rightClickAt(inside());
 
     EXPECT_EQ(folder.read(u"fomit.zdt"_s), "4500,3000\r\n");
-    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_FALSE(desktop.shell.trayIconShown);
     EXPECT_TRUE(clock.mask().isEmpty());
     EXPECT_FALSE(clock.isVisible());
-    EXPECT_EQ(platform.stops, 1);
+    EXPECT_EQ(desktop.sound.stops, 1);
 }
 
 TEST_F(Menu, SettingsDisablesTheClockAndOpensTheSettingsWindowOnce)
 {
     start();
-    platform.menuChoices = {ClockMenu::Settings};
+    menuUser.choices = {u"設定"_s};
     rightClickAt(inside());
 
     EXPECT_FALSE(clock.isEnabled());
@@ -97,7 +97,7 @@ TEST_F(Menu, SettingsDisablesTheClockAndOpensTheSettingsWindowOnce)
 TEST_F(Menu, ProductInformationOpensOneWindowAndLeavesTheClockEnabled)
 {
     start();
-    platform.menuChoices = {ClockMenu::About, ClockMenu::About};
+    menuUser.choices = {u"製品情報"_s, u"製品情報"_s};
     rightClickAt(inside());
     AboutWindow* first = dialogs.find<AboutWindow>();
     rightClickAt(inside());
@@ -110,36 +110,38 @@ TEST_F(Menu, ProductInformationOpensOneWindowAndLeavesTheClockEnabled)
 TEST_F(Menu, DismissingDoesNothing)
 {
     start();
-    platform.menuChoices = {-1};
-    rightClickAt(inside());
+    rightClickAt(inside()); // no entry scripted: the user presses Escape
+    ASSERT_EQ(menuUser.openings.size(), 1u);
     EXPECT_TRUE(clock.isVisible());
     EXPECT_TRUE(clock.isEnabled());
+    EXPECT_EQ(dialogs.find<SettingsWindow>(), nullptr);
+    EXPECT_EQ(dialogs.find<AboutWindow>(), nullptr);
 }
 
 TEST_F(Menu, TrayIconCarriesTheTipAndOpensTheMenuOnEitherPress)
 {
     start("1,1\r\n");
-    ASSERT_TRUE(platform.trayIconShown);
-    EXPECT_EQ(platform.trayTip, u"ふわまる　ぽてりん"_s);
-    EXPECT_FALSE(platform.trayIcon.pixmap(32, 32).isNull());
+    ASSERT_TRUE(desktop.shell.trayIconShown);
+    EXPECT_EQ(desktop.shell.trayTip, u"ふわまる　ぽてりん"_s);
+    EXPECT_FALSE(desktop.shell.trayIcon.pixmap(32, 32).isNull());
 
-    platform.pressTrayIcon(Platform::TrayPress::Left);
-    platform.pressTrayIcon(Platform::TrayPress::Right);
-    EXPECT_EQ(platform.menus.size(), 2u);
+    desktop.shell.pressTrayIcon(DesktopShell::TrayPress::Left);
+    desktop.shell.pressTrayIcon(DesktopShell::TrayPress::Right);
+    EXPECT_EQ(menuUser.openings.size(), 2u);
 }
 
 TEST_F(Menu, NoTrayIconWhenSwitchedOff)
 {
     start("1,0\r\n");
-    EXPECT_FALSE(platform.trayIconShown);
-    EXPECT_EQ(platform.trayIconAdds, 0);
+    EXPECT_FALSE(desktop.shell.trayIconShown);
+    EXPECT_EQ(desktop.shell.trayIconAdds, 0);
 }
 
 TEST_F(Menu, ClosingTheClockRemovesTheTrayIcon)
 {
     start("1,1\r\n");
     clock.close();
-    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_FALSE(desktop.shell.trayIconShown);
 }
 
 } // namespace

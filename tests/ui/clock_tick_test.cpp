@@ -16,13 +16,13 @@ struct StartedClock : Program
     {
         folder.write(u"set1.zdt"_s, secondHandAndTray);
         folder.write(u"set3.zdt"_s, design);
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(12, 0, 0)));
         started = app.start();
     }
 
     void tickAt(int second, int millisecond)
     {
-        platform.setNow(12, 0, second, millisecond);
+        desktop.clock.setNow(12, 0, second, millisecond);
         heartbeat.beat();
     }
 

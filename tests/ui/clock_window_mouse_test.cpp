@@ -83,11 +83,11 @@ TEST_F(ClockMouse, APositionThatCannotBeWrittenIsReportedAndTheClockRunsOn)
         QTest::mouseRelease(&clock, Qt::RightButton, {}, inside());
     }
     EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1500,1500\r\n");
-    ASSERT_FALSE(platform.messages.empty());
-    EXPECT_TRUE(platform.messages[0].text.contains(u"fomit.zdt"_s));
+    ASSERT_FALSE(desktop.questions.messages.empty());
+    EXPECT_TRUE(desktop.questions.messages[0].text.contains(u"fomit.zdt"_s));
     EXPECT_TRUE(clock.isVisible());
     const QImage before = clock.face().image();
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(9, 5, 1)));
+    desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(9, 5, 1)));
     heartbeat.beat();
     EXPECT_NE(clock.face().image(), before); // the second hand moved on
 }
@@ -97,8 +97,8 @@ TEST(ClockEnd, APositionThatCannotBeWrittenDoesNotHoldUpTheEnd)
 {
     for (const bool fromMenu : {false, true}) {
         TempProgramFolder folder;
-        FakePlatform platform(folder.path());
-        Application app(platform);
+        FakeDesktop desktop(folder.path());
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         {
             const FileSizeLimit limit(4);
@@ -108,7 +108,7 @@ TEST(ClockEnd, APositionThatCannotBeWrittenDoesNotHoldUpTheEnd)
                 app.clockWindow().close();
             }
         }
-        EXPECT_TRUE(platform.messages.empty()) << fromMenu;
+        EXPECT_TRUE(desktop.questions.messages.empty()) << fromMenu;
         EXPECT_FALSE(app.clockWindow().isVisible()) << fromMenu;
         EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1500,1500\r\n");
     }

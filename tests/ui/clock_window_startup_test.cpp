@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "face/window_outline.h"
-#include "support/fake_platform.h"
+#include "support/fake_desktop.h"
+#include "support/menu_user.h"
 #include "support/temp_program_folder.h"
 #include "ui/settings_window.h"
 
@@ -20,14 +21,14 @@ class ClockStartUp : public ::testing::Test
 {
 protected:
     TempProgramFolder folder;
-    FakePlatform platform{folder.path()};
+    FakeDesktop desktop{folder.path()};
 };
 
 TEST_F(ClockStartUp, ShowsTheChosenDesignAtTheStoredPositionInItsOutline)
 {
     folder.write(u"fomit.zdt"_s, "7680,4500\r\n");
     folder.write(u"set3.zdt"_s, "4,16777215,0\r\n");
-    Application app(platform);
+    Application app(desktop.parts());
 
     ASSERT_TRUE(app.start());
 
@@ -40,14 +41,14 @@ TEST_F(ClockStartUp, ShowsTheChosenDesignAtTheStoredPositionInItsOutline)
               designs::picture(DesignIndex{4}, 1).copy(0, 0, 115, 10));
     EXPECT_EQ(clock.mask(), window_outline::outlineOf(designs::picture(DesignIndex{4}, 1)));
     EXPECT_FALSE(clock.mask().contains(QPoint(0, 0)));
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(desktop.questions.messages.empty());
 }
 
 TEST_F(ClockStartUp, EveryDesignHasItsOwnSizeAndOutline)
 {
     for (int design = 0; design < designs::count; ++design) {
         folder.write(u"set3.zdt"_s, QByteArray::number(design) + ",255,1\r\n");
-        Application app(platform);
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         EXPECT_EQ(app.clockWindow().size(), designs::find(DesignIndex{design})->size) << design;
         EXPECT_EQ(app.clockWindow().mask(),
@@ -62,7 +63,7 @@ TEST_F(ClockStartUp, AppliesTheStoredValues)
     folder.write(u"set1.zdt"_s, "0,1\r\n");
     folder.write(u"set2.zdt"_s, "255,65280,16711680\r\n");
     folder.write(u"set3.zdt"_s, "6,0,2\r\n");
-    Application app(platform);
+    Application app(desktop.parts());
 
     ASSERT_TRUE(app.start());
 
@@ -70,7 +71,7 @@ TEST_F(ClockStartUp, AppliesTheStoredValues)
     EXPECT_EQ(s.alwaysOnTop, Stacking::Normal);
     EXPECT_FALSE(s.secondHand);
     EXPECT_TRUE(s.trayIcon);
-    EXPECT_TRUE(platform.trayIconShown);
+    EXPECT_TRUE(desktop.shell.trayIconShown);
     EXPECT_EQ(s.hourHandColour, 255u);
     EXPECT_EQ(s.minuteHandColour, 65280u);
     EXPECT_EQ(s.secondHandColour, 16711680u);
@@ -90,7 +91,7 @@ TEST_F(ClockStartUp, StackingOrderFollowsTheSetting)
     };
     for (const Case& c : {Case{"1\r\n", true}, Case{"0\r\n", false}, Case{"2\r\n", false}}) {
         folder.write(u"set.zdt"_s, c.stored);
-        Application app(platform);
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         const ClockWindow& clock = app.clockWindow();
         EXPECT_EQ(clock.windowFlags().testFlag(Qt::WindowStaysOnTopHint), c.onTop) << c.stored.constData();
@@ -116,22 +117,22 @@ TEST_F(ClockStartUp, RefusesToStartOnABadSettingsFileAndWritesNothing)
         bad.write(QString::fromLatin1(c.file), c.content);
         // An old-form alarm file would be rewritten by a start that got that far.
         bad.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \"\r\n");
-        FakePlatform badPlatform(bad.path());
+        FakeDesktop badDesktop(bad.path());
         const QByteArray before = bad.snapshot();
         {
-            Application app(badPlatform);
+            Application app(badDesktop.parts());
             EXPECT_FALSE(app.start()) << c.file;
             EXPECT_FALSE(app.clockWindow().isVisible());
         }
         EXPECT_EQ(bad.snapshot(), before) << c.file;
-        ASSERT_EQ(badPlatform.messages.size(), 1u);
-        EXPECT_TRUE(badPlatform.messages[0].text.contains(QString::fromLatin1(c.file)));
+        ASSERT_EQ(badDesktop.questions.messages.size(), 1u);
+        EXPECT_TRUE(badDesktop.questions.messages[0].text.contains(QString::fromLatin1(c.file)));
     }
 
     TempProgramFolder missing;
     missing.remove(u"set.zdt"_s);
-    FakePlatform missingPlatform(missing.path());
-    Application app(missingPlatform);
+    FakeDesktop missingDesktop(missing.path());
+    Application app(missingDesktop.parts());
     EXPECT_FALSE(app.start());
     EXPECT_FALSE(app.clockWindow().isVisible());
 }
@@ -140,11 +141,11 @@ TEST_F(ClockStartUp, AnUnreadableAlarmFileStartsTheClockWithoutAlarmsAndSaysSo)
 {
     folder.remove(u"alm.zdt"_s);
     ASSERT_TRUE(QDir().mkdir(folder.filePath(u"alm.zdt"_s))); // a folder where the file should be
-    Application app(platform);
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
     EXPECT_TRUE(app.model().alarms().empty());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
+    ASSERT_EQ(desktop.questions.messages.size(), 1u);
+    EXPECT_EQ(desktop.questions.messages[0].text,
               u"アラームの設定を読み込めませんでした。\n%1\n通常のファイルではありません。"_s.arg(
                   QDir::toNativeSeparators(folder.filePath(u"alm.zdt"_s))));
 }
@@ -154,11 +155,11 @@ TEST_F(ClockStartUp, AnAlarmTimeOfNoTimeOfDayIsNamedAtStartUpAndKeptAsRead)
     folder.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \",\"a\"\r\n"
                                "\"25:00\",1,\"標準\",\" 表示 \",\"b\"\r\n");
     const QByteArray before = folder.snapshot();
-    Application app(platform);
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
     EXPECT_EQ(app.model().alarms().size(), 2u);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
+    ASSERT_EQ(desktop.questions.messages.size(), 1u);
+    EXPECT_EQ(desktop.questions.messages[0].text,
               u"アラームの設定を読み込めませんでした。\n%1\n"
               "2 番目のアラームの時刻「25:00」は 00:00～23:59 の時刻として読めないため、鳴りません。"_s.arg(
                   QDir::toNativeSeparators(folder.filePath(u"alm.zdt"_s))));
@@ -174,13 +175,13 @@ TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     folder.write(u"fomit.zdt"_s, "-300,-450\r\n");
     {
-        Application app(platform);
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         EXPECT_EQ(app.clockWindow().pos(), QPoint(-20, -30));
     }
     folder.write(u"fomit.zdt"_s, "-300000,900000\r\n");
     {
-        Application app(platform);
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         const ClockWindow& clock = app.clockWindow();
         EXPECT_EQ(clock.pos(), QPoint(available.left(), available.bottom() + 1 - clock.height()));
@@ -191,9 +192,9 @@ TEST_F(ClockStartUp, KeepsPositionsPartlyOnScreenAndRescuesLostOnes)
 
 TEST_F(ClockStartUp, OnWaylandTheCatIsCutOutByTransparencyAndThePositionStaysAsStored)
 {
-    platform.placesAndShapesWindows = false;
+    desktop.shell.placesAndShapesWindows = false;
     folder.write(u"fomit.zdt"_s, "7680,4500\r\n");
-    Application app(platform);
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
     ClockWindow& clock = app.clockWindow();
 
@@ -203,6 +204,7 @@ TEST_F(ClockStartUp, OnWaylandTheCatIsCutOutByTransparencyAndThePositionStaysAsS
 
     // Wayland reports the window at 0,0 wherever the desktop put it.
     clock.move(0, 0);
+    const MenuUser user(app.menu().menu()); // dismisses the menu the right click opens
     QTest::mousePress(&clock, Qt::RightButton, {}, {40, 60});
     QTest::mouseRelease(&clock, Qt::RightButton, {}, {40, 60});
     clock.close();
@@ -213,24 +215,24 @@ TEST_F(ClockStartUp, OnWaylandTheCatIsCutOutByTransparencyAndThePositionStaysAsS
 class InstalledStartUp : public ::testing::Test
 {
 protected:
-    InstalledStartUp() { platform.dataFolderPath = shipped.path(); }
+    InstalledStartUp() { desktop.folders.data = shipped.path(); }
 
     TempProgramFolder shipped;
     QTemporaryDir home;
-    FakePlatform platform{home.filePath(u"nekotokei"_s)};
+    FakeDesktop desktop{home.filePath(u"nekotokei"_s)};
 };
 
 TEST_F(InstalledStartUp, FirstStartRunsOnTheShippedDefaultsAndSavesInTheUserFolder)
 {
     shipped.write(u"set3.zdt"_s, "6,255,1\r\n");
     const QByteArray shippedBefore = shipped.snapshot();
-    Application app(platform);
+    Application app(desktop.parts());
 
     ASSERT_TRUE(app.start());
     EXPECT_EQ(app.model().settings().design, DesignIndex{6});
     app.model().setAlwaysOnTop(Stacking::Normal);
 
-    QFile saved(platform.settingsFolder() + u"/set.zdt"_s);
+    QFile saved(desktop.folders.settings + u"/set.zdt"_s);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "0\r\n");
     EXPECT_EQ(shipped.snapshot(), shippedBefore);
@@ -238,16 +240,17 @@ TEST_F(InstalledStartUp, FirstStartRunsOnTheShippedDefaultsAndSavesInTheUserFold
 
 TEST_F(InstalledStartUp, AUserFolderThatCannotBeMadeStopsStartUp)
 {
-    QFile blocker(platform.settingsFolder()); // a file where the folder should be
+    QFile blocker(desktop.folders.settings); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Application app(platform);
+    Application app(desktop.parts());
 
     EXPECT_FALSE(app.start());
     EXPECT_FALSE(app.clockWindow().isVisible());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(platform.settingsFolder())))
-        << platform.messages[0].text.toStdString();
+    ASSERT_EQ(desktop.questions.messages.size(), 1u);
+    EXPECT_TRUE(
+        desktop.questions.messages[0].text.contains(QDir::toNativeSeparators(desktop.folders.settings)))
+        << desktop.questions.messages[0].text.toStdString();
 }
 
 // The clock on real disks that are full or read-only, which tests/ui/on_small_disks.sh
@@ -303,19 +306,20 @@ TEST_F(OnASmallDisk, AFirstStartThatCannotFinishLeavesNothingBehindAndSaysWhy)
             fill(root);
         }
         const QStringList before = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        FakePlatform platform(root + u"/home/.config/nekotokei"_s);
-        platform.dataFolderPath = shipped.path();
+        FakeDesktop desktop(root + u"/home/.config/nekotokei"_s);
+        desktop.folders.data = shipped.path();
         {
-            Application app(platform);
+            Application app(desktop.parts());
             EXPECT_FALSE(app.start()) << c.disk;
             EXPECT_FALSE(app.clockWindow().isVisible());
         }
         EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << c.disk;
-        ASSERT_EQ(platform.messages.size(), 1u) << c.disk;
-        const QString path = platform.settingsFolder() + c.failed;
-        EXPECT_EQ(platform.messages[0].text,
+        ASSERT_EQ(desktop.questions.messages.size(), 1u) << c.disk;
+        const QString path = desktop.folders.settings + c.failed;
+        EXPECT_EQ(desktop.questions.messages[0].text,
                   c.first + u'\n' + QDir::toNativeSeparators(path) + u'\n' + c.why);
-        EXPECT_TRUE(allJapanese(platform.messages[0].text, path)) << platform.messages[0].text.toStdString();
+        EXPECT_TRUE(allJapanese(desktop.questions.messages[0].text, path))
+            << desktop.questions.messages[0].text.toStdString();
         QFile::remove(root + u"/filler"_s);
     }
 }
@@ -326,28 +330,28 @@ TEST_F(OnASmallDisk, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
     if (root.isEmpty()) {
         GTEST_SKIP() << "needs the disks that on_small_disks.sh mounts";
     }
-    FakePlatform platform(root + u"/settings"_s);
-    platform.dataFolderPath = shipped.path();
-    Application app(platform);
+    FakeDesktop desktop(root + u"/settings"_s);
+    desktop.folders.data = shipped.path();
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
-    const QString set = platform.settingsFolder() + u"/set.zdt"_s;
+    const QString set = desktop.folders.settings + u"/set.zdt"_s;
     const QByteArray before = shipped.read(u"set.zdt"_s);
     fill(root);
 
     app.model().setAlwaysOnTop(Stacking::Normal);
 
     // One message for each of the three files the choice rewrites, set.zdt first.
-    ASSERT_FALSE(platform.messages.empty());
-    EXPECT_EQ(platform.messages[0].text,
+    ASSERT_FALSE(desktop.questions.messages.empty());
+    EXPECT_EQ(desktop.questions.messages[0].text,
               u"設定ファイルを保存できませんでした。\n%1\nディスクの空き容量が足りません。"_s.arg(
                   QDir::toNativeSeparators(set)));
-    for (const FakePlatform::Message& message : platform.messages) {
+    for (const FakeQuestions::Message& message : desktop.questions.messages) {
         EXPECT_TRUE(message.text.endsWith(u"\nディスクの空き容量が足りません。"_s))
             << message.text.toStdString();
     }
     QFile file(set);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(QDir(platform.settingsFolder()).entryList(QDir::Files).size(), 6) << "no temporary file stays";
+    EXPECT_EQ(QDir(desktop.folders.settings).entryList(QDir::Files).size(), 6) << "no temporary file stays";
     QFile::remove(root + u"/filler"_s);
 }

@@ -2,8 +2,13 @@
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
+#include "ui/alarm_edit_window.h"
+#include "ui/alarm_list_window.h"
+#include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
+#include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/wrapped_text.h"
 
@@ -12,6 +17,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -24,7 +30,7 @@ protected:
     void SetUp() override
     {
         folder.write(u"alm.zdt"_s, alarms);
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 4, 59)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 4, 59)));
         ASSERT_TRUE(app.start());
     }
 
@@ -33,7 +39,7 @@ protected:
     // One tick of the clock at hh:mm:ss.zzz of the test day.
     void tickAt(int hour, int minute, int second, int millisecond = 0)
     {
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second, millisecond)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second, millisecond)));
         heartbeat.beat();
     }
 
@@ -42,7 +48,7 @@ protected:
     QByteArray alarms = "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n";
 };
 
-TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
+TEST_F(Ringing, ShowsTheMessageOnceInItsMinute)
 {
     tickAt(7, 4, 59);
     EXPECT_EQ(message(), nullptr);
@@ -53,16 +59,13 @@ TEST_F(Ringing, StandardSoundWithMessageBeepsOnceAndShowsTheMessage)
     EXPECT_TRUE(message()->isVisible());
     EXPECT_EQ(message()->text(), u"起きて\n\n設定時刻  07：05"_s);
     EXPECT_TRUE(message()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_TRUE(platform.playedWaves.isEmpty());
-    EXPECT_FALSE(model.lastAlarmPlayedWave());
     EXPECT_FALSE(clock.isEnabled());
 
     // The rest of the minute brings no second ring.
     for (int second = 1; second < 60; ++second) {
         tickAt(7, 5, second);
     }
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(desktop.sound.heard, QStringList{FakeSound::standard});
 }
 
 TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)
@@ -85,19 +88,18 @@ TEST(RingingTogether, NoMessageIsDroppedAndTheNewestComesLast)
     folder.write(u"alm.zdt"_s, "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"
                                "\"07:05\",1,\"標準\",\" 表示 \",\"会議\"\r\n"
                                "\"07:06\",1,\"標準\",\" 表示 \",\"出発\"\r\n");
-    FakePlatform platform(folder.path());
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
-    Application app(platform);
+    FakeDesktop desktop(folder.path());
+    desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 0)));
+    Application app(desktop.parts());
     ASSERT_TRUE(app.start());
     app.heartbeat().beat();
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
+    desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 6, 0)));
     app.heartbeat().beat();
 
     MessageWindow* message = app.dialogs().find<MessageWindow>();
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(),
               u"起きて\n\n設定時刻  07：05\n\n会議\n\n設定時刻  07：05\n\n出発\n\n設定時刻  07：06"_s);
-    EXPECT_EQ(platform.beeps, 3); // the standard sound of each
 }
 
 TEST_F(Ringing, LongMessagesWrapAndTheWindowGrowsToShowThem)
@@ -197,84 +199,111 @@ TEST_F(Ringing, MovingOverTheMessageLetsGoOfAPressedButton)
     EXPECT_EQ(close->look(), ImageButton::Look::Hover);
 }
 
-struct SoundCase
+// What is heard, case by case: an alarm once as it rings (its wave file, or the standard
+// sound where it has none or the file cannot be played), and every other notice of the
+// message window its standard sound, also after an alarm that played a wave file.
+struct HeardCase
 {
     const char* name;
-    QByteArray alarm;
-    bool unplayable;
-    QStringList played;
-    int beeps;
+    QByteArray alarms; // rung at 07:05:20
+    std::function<void(Program&)> then;
+    QStringList heard;
     bool message;
-    bool lastAlarmPlayedWave;
 
-    friend void PrintTo(const SoundCase& c, std::ostream* os) { *os << c.name; }
+    friend void PrintTo(const HeardCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class RingingSound : public ::testing::TestWithParam<SoundCase>
+const QString wave = u"/snd/alarm.wav"_s;
+const QString unplayable = u"/snd/unplayable.wav"_s;
+const QString standard = FakeSound::standard;
+
+QByteArray alarmLine(const QString& sound, const char* shown, int enabled = 1)
+{
+    return u"\"07:05\",%1,\"%2\",\"%3\",\"m\"\r\n"_s.arg(enabled)
+        .arg(sound, QString::fromUtf8(shown))
+        .toUtf8();
+}
+
+void pressBar(HighlightBar* bar)
+{
+    const QPoint at = bar->captionRect().center();
+    clicks::moveTo(bar, at);
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+}
+
+// The confirmations, each as the user brings it about.
+void applyHandColours(Program& p)
+{
+    clicks::click(child(p.dialogs.openHandColour(), "applyButton"));
+}
+void applyReadoutColour(Program& p)
+{
+    clicks::click(child(p.dialogs.openReadoutColour(), "applyButton"));
+}
+void saveAlarmList(Program& p)
+{
+    clicks::click(child(p.dialogs.openAlarmList(), "saveButton"));
+}
+void saveEditedAlarm(Program& p)
+{
+    pressBar(child<HighlightBar>(p.dialogs.openAlarmList(), "addButton"));
+    clicks::click(child(p.dialogs.find<AlarmEditWindow>(), "applyButton"));
+}
+
+class WhatIsHeard : public ::testing::TestWithParam<HeardCase>
 {};
 
-TEST_P(RingingSound, PlaysWhatTheAlarmAsksFor)
+TEST_P(WhatIsHeard, EachAlarmOnceAndEachNoticeItsSound)
 {
-    const SoundCase& c = GetParam();
-    TempProgramFolder folder;
-    folder.write(u"alm.zdt"_s, c.alarm);
-    FakePlatform platform(folder.path());
-    if (c.unplayable) {
-        platform.unplayableWaves.insert(u"/snd/alarm.wav"_s, WaveProblem::Encoding);
+    const HeardCase& c = GetParam();
+    Program program;
+    program.folder.write(u"alm.zdt"_s, c.alarms);
+    program.desktop.sound.unplayableWaves.insert(unplayable, WaveProblem::Encoding);
+    program.desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
+    ASSERT_TRUE(program.app.start());
+
+    program.heartbeat.beat();
+    EXPECT_EQ(program.dialogs.find<MessageWindow>() != nullptr, c.message);
+    EXPECT_EQ(program.clock.isEnabled(), !c.message);
+    if (c.then) {
+        c.then(program);
     }
-    platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, 5, 20)));
-    Application app(platform);
-    ASSERT_TRUE(app.start());
 
-    app.heartbeat().beat();
-
-    EXPECT_EQ(platform.playedWaves, c.played);
-    EXPECT_EQ(platform.beeps, c.beeps);
-    EXPECT_EQ(app.dialogs().find<MessageWindow>() != nullptr, c.message);
-    EXPECT_EQ(app.clockWindow().isEnabled(), !c.message);
-    EXPECT_EQ(app.model().lastAlarmPlayedWave(), c.lastAlarmPlayedWave);
+    EXPECT_EQ(program.desktop.sound.heard, c.heard);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, RingingSound,
+    Cases, WhatIsHeard,
     ::testing::Values(
-        SoundCase{"WaveWithMessage",
-                  "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
-                  false,
-                  {u"/snd/alarm.wav"_s},
-                  0,
-                  true,
-                  1},
-        SoundCase{"WaveSilently",
-                  "\"07:05\",1,\"/snd/alarm.wav\",\"非表示\",\"m\"\r\n",
-                  false,
-                  {u"/snd/alarm.wav"_s},
-                  0,
-                  false,
-                  1},
-        SoundCase{"StandardWithoutMessageBeepsOnce",
-                  "\"07:05\",1,\"標準\",\"非表示\",\"m\"\r\n",
-                  false,
+        HeardCase{"WaveWithMessage", alarmLine(wave, " 表示 "), {}, {wave}, true},
+        HeardCase{"WaveSilently", alarmLine(wave, "非表示"), {}, {wave}, false},
+        HeardCase{"StandardWithMessage", alarmLine(u"標準"_s, " 表示 "), {}, {standard}, true},
+        HeardCase{"StandardWithoutMessage", alarmLine(u"標準"_s, "非表示"), {}, {standard}, false},
+        HeardCase{"EmptySoundIsStandard", alarmLine(QString(), " 表示 "), {}, {standard}, true},
+        HeardCase{
+            "UnplayableWaveGivesTheStandardSound", alarmLine(unplayable, " 表示 "), {}, {standard}, true},
+        HeardCase{"UnplayableWaveWithoutMessage", alarmLine(unplayable, "非表示"), {}, {standard}, false},
+        HeardCase{"Disabled", alarmLine(wave, " 表示 ", 0), {}, {}, false},
+        HeardCase{"AlarmsOfOneMinuteEachTheirOwn",
+                  alarmLine(wave, " 表示 ") + alarmLine(u"標準"_s, " 表示 ") + alarmLine(wave, "非表示"),
                   {},
-                  1,
-                  false,
-                  0},
-        SoundCase{"UnplayableWaveBeepsOnce",
-                  "\"07:05\",1,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n",
-                  true,
-                  {},
-                  1,
-                  true,
-                  1},
-        SoundCase{"UnplayableWaveWithoutMessageBeepsOnce",
-                  "\"07:05\",1,\"/snd/alarm.wav\",\"非表示\",\"m\"\r\n",
-                  true,
-                  {},
-                  1,
-                  false,
-                  1},
-        SoundCase{"EmptySoundIsStandard", "\"07:05\",1,\"\",\" 表示 \",\"m\"\r\n", false, {}, 1, true, 0},
-        SoundCase{"Disabled", "\"07:05\",0,\"/snd/alarm.wav\",\" 表示 \",\"m\"\r\n", false, {}, 0, false, 0}),
+                  {wave, standard, wave},
+                  true},
+        HeardCase{"HandColoursConfirmed", {}, applyHandColours, {standard}, false},
+        HeardCase{"ReadoutColourConfirmed", {}, applyReadoutColour, {standard}, false},
+        HeardCase{"AlarmListSaved", {}, saveAlarmList, {standard}, false},
+        HeardCase{"EditedAlarmSaved", {}, saveEditedAlarm, {standard}, false},
+        HeardCase{"ConfirmationAfterAWaveAlarm",
+                  alarmLine(wave, " 表示 "),
+                  applyHandColours,
+                  {wave, standard},
+                  true},
+        HeardCase{"ConfirmationAfterASilentWaveAlarm",
+                  alarmLine(wave, "非表示"),
+                  saveAlarmList,
+                  {wave, standard},
+                  false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Bell, FollowsTheEnabledFlags)
@@ -293,8 +322,8 @@ TEST(Bell, FollowsTheEnabledFlags)
     for (const Case& c : cases) {
         TempProgramFolder folder;
         folder.write(u"alm.zdt"_s, c.file);
-        FakePlatform platform(folder.path());
-        Application app(platform);
+        FakeDesktop desktop(folder.path());
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         EXPECT_EQ(app.model().bellShown(), c.bellShown) << c.file.constData();
     }
@@ -307,7 +336,7 @@ TEST_F(Ringing, TheTickAtTheTurnOfTheMinuteRingsIt)
     EXPECT_EQ(heartbeat.interval(), 1000 + tick_schedule::lateness);
     tickAt(7, 5, 0, tick_schedule::lateness);
     EXPECT_NE(message(), nullptr);
-    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(desktop.sound.heard, QStringList{FakeSound::standard});
 }
 
 } // namespace

@@ -56,7 +56,7 @@ protected:
         folder.write(u"set.zdt"_s, "1\r\n");
         folder.write(u"set2.zdt"_s, "0,5197647,255\r\n");
         folder.write(u"set3.zdt"_s, set3);
-        platform.setNow(QDateTime(QDate(2024, 5, 17), QTime(9, 5, 0)));
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(9, 5, 0)));
         ASSERT_TRUE(app.start());
         ASSERT_EQ(clock.devicePixelRatioF(), 2.0) << "not on a 2x screen";
     }

@@ -5,6 +5,7 @@
 #include "support/program_test.h"
 #include "support/windows.h"
 #include "ui/colon_blink_button.h"
+#include "ui/desktop_words.h"
 #include "ui/settings_layout.h"
 #include "ui/settings_window.h"
 #include "widgets/choice_frame.h"
@@ -133,8 +134,8 @@ TEST_F(SettingsWindowTest, TitleAndPanelFollowTheDesign)
     for (const Case& c : cases) {
         TempProgramFolder folder;
         folder.write(u"set3.zdt"_s, c.set3);
-        FakePlatform platform(folder.path());
-        Application app(platform);
+        FakeDesktop desktop(folder.path());
+        Application app(desktop.parts());
         ASSERT_TRUE(app.start());
         SettingsWindow* settings = app.dialogs().openSettings();
         EXPECT_EQ(child<QLabel>(settings, "designTitle")->text(), c.title) << c.set3.constData();
@@ -276,11 +277,11 @@ TEST_F(SettingsWindowTest, ChoicesReachTheClockAtOnce)
     click(button("trayIconOnButton"));
     click(button("trayIconOnButton"));
     EXPECT_TRUE(model.settings().trayIcon);
-    EXPECT_EQ(platform.trayIconAdds, 2);
-    EXPECT_TRUE(platform.trayIconShown);
+    EXPECT_EQ(desktop.shell.trayIconAdds, 2);
+    EXPECT_TRUE(desktop.shell.trayIconShown);
     click(button("trayIconOffButton"));
     EXPECT_FALSE(model.settings().trayIcon);
-    EXPECT_FALSE(platform.trayIconShown);
+    EXPECT_FALSE(desktop.shell.trayIconShown);
     EXPECT_EQ(folder.read(u"set2.zdt"_s), "0,5197647,255\r\n");
 }
 
@@ -304,7 +305,8 @@ TEST_F(SettingsWindowTest, HelpTextFollowsThePointer)
     moveTo(button("trayIconOnButton"), {-20, 5});
     EXPECT_TRUE(helpText().isEmpty());
     moveTo(button("registerStartupButton"), {5, 5});
-    EXPECT_EQ(helpText(), QString(startupRegistrationHelp()).replace(u"\r\n"_s, u"\n"_s));
+    EXPECT_EQ(helpText(), QString(desktop_words::startupRegistrationHelp(DesktopFamily::Freedesktop))
+                              .replace(u"\r\n"_s, u"\n"_s));
     moveTo(button("secondHandOnButton"), {5, 5});
     EXPECT_EQ(panelHelpText(), u"秒針を表示するようにします。"_s);
     moveTo(button("handColourButton"), {5, 5});
@@ -345,16 +347,9 @@ TEST_F(SettingsWindowTest, ColonButtonBlinksItsPicturesWhileHoveredAndPressed)
 // frames show whether the desktop starts this copy at log-on, as the desktop says it.
 TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopDoes)
 {
-#ifdef Q_OS_WIN
-    const QString notCreated = u"ショートカットが作成できませんでした。"_s;
-    const QString notDeleted =
-        u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s;
-#else
-    const QString notCreated = u"スタートアップに登録できませんでした。"_s;
-    const QString notDeleted =
-        u"スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。"_s;
-#endif
-    platform.startupRegistered = true; // registered before the window opened
+    const QString notCreated = u"(not created)"_s; // stands for the desktop's words below
+    const QString notDeleted = u"(not deleted)"_s;
+    desktop.shell.startupRegistered = true; // registered before the window opened
     open();
     const auto registered = [this] {
         EXPECT_NE(frame("registerStartupFrame")->isSelected(), frame("unregisterStartupFrame")->isSelected());
@@ -378,16 +373,35 @@ TEST_F(SettingsWindowTest, StartUpButtonsReportTheOutcomeAndFrameWhatTheDesktopD
         {"unregisterStartupButton", false, notDeleted, true},
         {"registerStartupButton", false, notCreated, true},
     };
-    for (const Step& step : steps) {
-        platform.startupFolderUsable = step.usable;
-        platform.messages.clear();
-        click(button(step.button));
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, step.message);
-        EXPECT_TRUE(platform.messages[0].caption.isEmpty());
-        EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
-        EXPECT_TRUE(helpText().isEmpty());
-        EXPECT_EQ(registered(), step.registered) << step.button;
+    // What failed is said in the words of the desktop the clock runs on.
+    struct Failure
+    {
+        DesktopFamily family;
+        QString notCreated;
+        QString notDeleted;
+    };
+    const Failure failures[] = {
+        {DesktopFamily::Windows, u"ショートカットが作成できませんでした。"_s,
+         u"ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。"_s},
+        {DesktopFamily::Freedesktop, u"スタートアップに登録できませんでした。"_s,
+         u"スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。"_s},
+    };
+    for (const Failure& failure : failures) {
+        desktop.shell.desktopFamily = failure.family;
+        for (const Step& step : steps) {
+            const QString message = step.message == notCreated   ? failure.notCreated
+                                    : step.message == notDeleted ? failure.notDeleted
+                                                                 : step.message;
+            desktop.shell.startupFolderUsable = step.usable;
+            desktop.questions.messages.clear();
+            click(button(step.button));
+            ASSERT_EQ(desktop.questions.messages.size(), 1u);
+            EXPECT_EQ(desktop.questions.messages[0].text, message);
+            EXPECT_TRUE(desktop.questions.messages[0].caption.isEmpty());
+            EXPECT_EQ(button(step.button)->look(), ImageButton::Look::Normal);
+            EXPECT_TRUE(helpText().isEmpty());
+            EXPECT_EQ(registered(), step.registered) << step.button;
+        }
     }
 }
 
@@ -407,8 +421,8 @@ TEST_F(SettingsWindowTest, ChoicesSurviveARestart)
     click(button("alwaysOnTopButton"));
     click(button("secondHandOffButton"));
     click(button("colonBlinkButton"));
-    FakePlatform again(folder.path());
-    Application restarted(again);
+    FakeDesktop again(folder.path());
+    Application restarted(again.parts());
     ASSERT_TRUE(restarted.start());
     EXPECT_EQ(restarted.model().settings().alwaysOnTop, Stacking::InFront);
     EXPECT_FALSE(restarted.model().settings().secondHand);

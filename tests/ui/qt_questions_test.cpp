@@ -1,6 +1,6 @@
 #include "platform/app_identity.h"
-#include "platform/qt_platform.h"
 #include "platform/translations.h"
+#include "ui/qt_questions.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -8,10 +8,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimeZone>
 #include <QTimer>
-#include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -39,7 +36,7 @@ private:
     QTimer timer_;
 };
 
-TEST(QtPlatformDialogs, TheColourDialogOpensOnTheColourWithTheGivenCustomColours)
+TEST(QtQuestions, TheColourDialogOpensOnTheColourWithTheGivenCustomColours)
 {
     struct Case
     {
@@ -65,8 +62,8 @@ TEST(QtPlatformDialogs, TheColourDialogOpensOnTheColourWithTheGivenCustomColours
             }
         });
 
-        QtPlatform platform;
-        const std::optional<ColourRef> result = platform.chooseColour(0x0000FF, white);
+        QtQuestions questions;
+        const std::optional<ColourRef> result = questions.chooseColour(0x0000FF, white);
 
         EXPECT_EQ(shownColour, QColor(Qt::red)) << c.accept;
         EXPECT_EQ(whiteCustoms, 16) << c.accept;
@@ -74,7 +71,7 @@ TEST(QtPlatformDialogs, TheColourDialogOpensOnTheColourWithTheGivenCustomColours
     }
 }
 
-TEST(QtPlatformDialogs, MessageBoxesArePlainDialogsWithTheirWholeTitle)
+TEST(QtQuestions, MessageBoxesArePlainDialogsWithTheirWholeTitle)
 {
     for (const QString& caption : {QString(), u"設定エラー"_s}) {
         const QString title = caption.isEmpty() ? applicationTitle() : caption;
@@ -86,7 +83,7 @@ TEST(QtPlatformDialogs, MessageBoxesArePlainDialogsWithTheirWholeTitle)
             EXPECT_EQ(box->windowTitle(), title);
             box->accept();
         });
-        QtPlatform().showMessage(u"アラームは10個までです。"_s, caption);
+        QtQuestions().showMessage(u"アラームは10個までです。"_s, caption);
         EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << flags;
         EXPECT_TRUE(flags & Qt::CustomizeWindowHint); // only the hints asked for
         EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -94,7 +91,7 @@ TEST(QtPlatformDialogs, MessageBoxesArePlainDialogsWithTheirWholeTitle)
     }
 }
 
-TEST(QtPlatformDialogs, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
+TEST(QtQuestions, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
 {
     ASSERT_TRUE(installQtTranslations());
     QString title;
@@ -107,7 +104,7 @@ TEST(QtPlatformDialogs, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
         dialog->reject();
     });
     const QString chosen =
-        QtPlatform().chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+        QtQuestions().chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
     EXPECT_TRUE(chosen.isEmpty());
     EXPECT_EQ(title, u"ファイルを開く"_s);
     EXPECT_EQ(filter, u"wavファイル(*.wav,*.WAV)"_s);
@@ -116,7 +113,7 @@ TEST(QtPlatformDialogs, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
         << lookIn.toStdString();
 }
 
-TEST(QtPlatformDialogs, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
+TEST(QtQuestions, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
 {
     // The window manager hands the activation back only later; a message box shown at
     // once must still open over the asking window, not beneath the program's windows.
@@ -125,44 +122,15 @@ TEST(QtPlatformDialogs, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
     QApplication::setActiveWindow(&asking);
     ASSERT_EQ(QApplication::activeWindow(), &asking);
     const User<QFileDialog> chooser([](QFileDialog* dialog) { dialog->reject(); });
-    QtPlatform platform;
-    platform.chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+    QtQuestions questions;
+    questions.chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
     QWidget* boxParent = nullptr;
     const User<QMessageBox> reader([&](QMessageBox* box) {
         boxParent = box->parentWidget();
         box->accept();
     });
-    platform.showMessage(u"このファイルはアラーム音に使えません。"_s, u"設定エラー"_s);
+    questions.showMessage(u"このファイルはアラーム音に使えません。"_s, u"設定エラー"_s);
     EXPECT_EQ(boxParent, &asking);
-}
-
-TEST(QtPlatformClock, ReadsTheLocalTimeWithItsDistanceFromUtc)
-{
-    const auto check = [](const QString& zone) {
-        const QDateTime before = QDateTime::currentDateTime();
-        const LocalTime now = QtPlatform().now();
-        const QDateTime expected = zone.isEmpty() ? before : before.toTimeZone(QTimeZone(zone.toLatin1()));
-        EXPECT_EQ(now.utcOffset, expected.offsetFromUtc()) << zone.toStdString();
-        EXPECT_LE(std::abs(now.utcSeconds() - before.toSecsSinceEpoch()), 1) << zone.toStdString();
-    };
-    check(QString()); // the machine's own zone
-#ifndef Q_OS_WIN
-    // Where the C library takes a zone's name from TZ: zones west and east of UTC, one
-    // of them half an hour off the hour.
-    const std::optional<QByteArray> machineZone =
-        qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt;
-    for (const QString& zone : {u"America/New_York"_s, u"Australia/Lord_Howe"_s, u"Asia/Kolkata"_s}) {
-        qputenv("TZ", zone.toLatin1());
-        tzset();
-        check(zone);
-    }
-    if (machineZone) {
-        qputenv("TZ", *machineZone);
-    } else {
-        qunsetenv("TZ");
-    }
-    tzset();
-#endif
 }
 
 } // namespace

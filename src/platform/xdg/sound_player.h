@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/wave_file.h"
+#include "platform/sound_output.h"
 
 #include <QObject>
 #include <QTimer>
@@ -16,7 +16,7 @@ class WaveStream;
 // the audio system takes. Without an audio output the standard sound falls back to the
 // desktop's bell. Nothing of the audio system is touched before the first sound, and no
 // stream stays open after one.
-class SoundPlayer : public QObject
+class SoundPlayer final : public QObject, public SoundOutput
 {
     Q_OBJECT
 
@@ -25,11 +25,11 @@ public:
     ~SoundPlayer() override;
 
     // False, playing nothing, when the file cannot be played or there is no audio output.
-    bool playWave(const QString& path);
+    bool playWave(const QString& path) override;
     // Why the file cannot be played, judged from the file alone.
-    std::optional<WaveProblem> checkWave(const QString& path) const;
-    void stop();
-    void beep();
+    std::optional<WaveProblem> checkWave(const QString& path) const override;
+    void stop() override;
+    void beep() override;
 
 private:
     void release();

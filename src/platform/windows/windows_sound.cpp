@@ -1,6 +1,7 @@
-#include "platform/windows_sound.h"
+#include "platform/windows/windows_sound.h"
 
 #include "core/artwork.h"
+#include "platform/system_sound.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,4 +108,9 @@ void WindowsSound::beep()
     if (standardSound_.isEmpty() || !calls_.playSound(sound, SND_MEMORY | SND_ASYNC | SND_NODEFAULT)) {
         calls_.messageBeep(MB_OK);
     }
+}
+
+std::unique_ptr<SoundOutput> makeSystemSound()
+{
+    return std::make_unique<WindowsSound>();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/wave_file.h"
+#include "platform/sound_output.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +10,7 @@
 // Plays wave files and the standard sound (a wave file compiled into the program)
 // through Windows' own calls: no audio framework, one sound at a time, and no stream
 // held open between sounds. Windows decodes the files, so Windows judges which it plays.
-class WindowsSound
+class WindowsSound final : public SoundOutput
 {
 public:
     // The calls made of Windows, as PlaySoundW (a sound name or a wave file in memory,
@@ -26,19 +26,19 @@ public:
     static Calls systemCalls();
 
     explicit WindowsSound(Calls calls = systemCalls());
-    ~WindowsSound();
+    ~WindowsSound() override;
     WindowsSound(const WindowsSound&) = delete;
     WindowsSound& operator=(const WindowsSound&) = delete;
 
     // Starts the file in the background, replacing a sound still playing; false, playing
     // nothing, when checkWave finds a problem.
-    bool playWave(const QString& path);
+    bool playWave(const QString& path) override;
     // Why Windows cannot play the file: the file's own faults, then Windows' answer for
     // its format (or, where no output device answers, the layouts the program knows).
-    std::optional<WaveProblem> checkWave(const QString& path) const;
-    void stop();
+    std::optional<WaveProblem> checkWave(const QString& path) const override;
+    void stop() override;
     // The standard sound; the default sound of Windows when it cannot be played.
-    void beep();
+    void beep() override;
 
 private:
     Calls calls_;

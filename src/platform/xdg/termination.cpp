@@ -2,10 +2,8 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QWidget>
-
-#ifdef Q_OS_UNIX
 #include <QSocketNotifier>
+#include <QWidget>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -46,6 +44,3 @@ void closeOnTerminationRequest(QWidget* window)
         ::sigaction(signal, &action, nullptr);
     }
 }
-#else
-void closeOnTerminationRequest(QWidget*) {}
-#endif

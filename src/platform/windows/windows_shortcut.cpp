@@ -1,4 +1,4 @@
-#include "platform/windows_shortcut.h"
+#include "platform/windows/windows_shortcut.h"
 
 #include <QDir>
 #include <objbase.h>

@@ -1,4 +1,4 @@
-#include "core/cp932.h"
+#include "platform/cp932.h"
 
 #include <windows.h>
 

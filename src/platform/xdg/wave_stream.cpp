@@ -1,4 +1,4 @@
-#include "platform/wave_stream.h"
+#include "platform/xdg/wave_stream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,8 @@
-#include "platform/sound_player.h"
+#include "platform/xdg/sound_player.h"
 
 #include "core/artwork.h"
-#include "platform/wave_stream.h"
+#include "platform/system_sound.h"
+#include "platform/xdg/wave_stream.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -115,4 +116,9 @@ void SoundPlayer::beep()
     if (!playWave(artwork::resource(artwork::standardSound))) {
         QApplication::beep();
     }
+}
+
+std::unique_ptr<SoundOutput> makeSystemSound()
+{
+    return std::make_unique<SoundPlayer>();
 }

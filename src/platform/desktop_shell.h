@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+// The desktops the program knows, for the few words that differ between them: Windows,
+// and the freedesktop.org desktops of Linux and the like.
+enum class DesktopFamily
+{
+    Windows,
+    Freedesktop,
+};
+
+// The desktop around the program's windows: the notification area, starting the program
+// at log-on, opening links, and what a window may do by itself. QtDesktopShell is the
+// real one.
+class DesktopShell
+{
+public:
+    virtual ~DesktopShell() = default;
+
+    // Which desktop this is.
+    virtual DesktopFamily family() const = 0;
+
+    // False on Wayland, which keeps to the desktop what X11 and Windows let a window do:
+    // place itself and know where it is (its position reads as 0,0, not to be stored),
+    // and cut its outline with a mask (the parts cut away show unless transparent).
+    virtual bool windowsPlaceAndShapeThemselves() const = 0;
+
+    // Which mouse button was pressed on the notification-area icon.
+    enum class TrayPress
+    {
+        Left,
+        Right
+    };
+
+    // Puts the program's icon with its tip into the notification area, and keeps it
+    // there until removed: when the desktop has none yet, the icon comes once one
+    // appears, and it comes back when the panel restarts. Adding it again leaves the one
+    // there. `onPress` runs for a left or right press on it (a double click adds nothing
+    // to its first press), from the event loop once the press itself has been answered,
+    // so that a panel waiting for that answer is not kept waiting while a menu is open.
+    virtual void addTrayIcon(const QIcon& icon, const QString& tip,
+                             std::function<void(TrayPress)> onPress) = 0;
+    virtual void removeTrayIcon() = 0;
+
+    // Opens a web page or a local file in the user's browser; false when nothing could
+    // open it.
+    virtual bool openUrl(const QUrl& url) = 0;
+
+    // Makes the desktop start the program when the user logs on (true when done), or
+    // stops it (true when an entry was there and is gone).
+    virtual bool registerStartup() = 0;
+    virtual bool unregisterStartup() = 0;
+    // Whether the desktop starts this copy of the program when the user logs on.
+    virtual bool startsAtLogOn() const = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/desktop_shell.h"
+#include "platform/notification_area.h"
+
+#include <memory>
+
+class QSystemTrayIcon;
+
+// The desktop shell as Qt provides it, on Linux and on Windows alike.
+class QtDesktopShell final : public DesktopShell
+{
+public:
+    QtDesktopShell();
+    ~QtDesktopShell() override;
+
+    DesktopFamily family() const override;
+    bool windowsPlaceAndShapeThemselves() const override;
+    void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
+    void removeTrayIcon() override;
+    bool openUrl(const QUrl& url) override;
+    bool registerStartup() override;
+    bool unregisterStartup() override;
+    bool startsAtLogOn() const override;
+
+    // Settings of Qt itself that must be made before the application object exists.
+    static void prepareProcess();
+
+private:
+    void showTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress);
+
+    NotificationArea notificationArea_;
+    bool trayIconWanted_ = false;
+    std::unique_ptr<QSystemTrayIcon> trayIcon_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/desktop_shell.h"
+
+#include <QStandardPaths>
+#include <QString>
+#include <ctime>
+
+// The small facts that differ between the systems the program runs on, each defined in
+// the system's own folder (xdg/, windows/) and nowhere else.
+namespace this_system {
+
+// The family of the desktop this build is for.
+DesktopFamily desktopFamily();
+
+// The local calendar reading of a moment, by the C library (thread-safe).
+std::tm localCalendar(std::time_t moment);
+
+// Where the user's own settings folder lies: Windows' AppData, which roams with the user
+// as settings do there; ~/.config elsewhere.
+QStandardPaths::StandardLocation userSettingsLocation();
+
+// A folder of the user's own for the single-instance lock and socket: the lock and the
+// socket of another user's clock of the same folder never meet this user's.
+QString userRuntimeFolder();
+
+// The name the single instance's local server listens on for `key`: a socket file in
+// `runtimeFolder`, or the name of a pipe on Windows.
+QString localServerName(const QString& runtimeFolder, const QString& key);
+
+} // namespace this_system

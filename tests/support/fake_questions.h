@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ui/questions.h"
+
+#include <QStringList>
+#include <vector>
+
+// The user's scripted answers to the modal questions, and every question asked.
+class FakeQuestions final : public Questions
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString caption;
+    };
+
+    void showMessage(const QString& text, const QString& caption) override
+    {
+        messages.push_back({text, caption});
+    }
+    QString chooseOpenFile(const QString& title, const QString& filter) override
+    {
+        fileDialogs.append(title + u'|' + filter);
+        return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
+    }
+    std::optional<ColourRef> chooseColour(ColourRef initial,
+                                          const std::array<ColourRef, 16>& customColours) override
+    {
+        colourDialogs.push_back({initial, customColours});
+        if (colourChoices.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<ColourRef> choice = colourChoices.front();
+        colourChoices.erase(colourChoices.begin());
+        return choice;
+    }
+
+    std::vector<Message> messages;
+
+    // File dialogs shown (title and filter), and the user's next answers ("" cancels).
+    QStringList fileDialogs;
+    QStringList fileChoices;
+
+    // Colour dialogs shown (the colour they opened on and their custom colours), and the
+    // user's next answers (nothing cancels; with none scripted the dialog is cancelled).
+    struct ColourDialog
+    {
+        ColourRef initial;
+        std::array<ColourRef, 16> customColours;
+    };
+    std::vector<ColourDialog> colourDialogs;
+    std::vector<std::optional<ColourRef>> colourChoices;
+};
