@@ -31,10 +31,6 @@ public:
     AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Questions& questions,
                     const std::optional<Alarm>& alarm);
 
-    // The stepping timer's tick: repeats the held stepping bar, or stops. Public so that tests step it
-    // instead of waiting.
-    void repeatHeldStep();
-
     // The pixel width a wave file's path is shortened to in the sound field.
     static constexpr int pathWidth = 256;
 
@@ -43,6 +39,8 @@ signals:
     void accepted(const Alarm& alarm);
 
 private:
+    // The stepping timer's tick (repeatTimer): repeats the held stepping bar, or stops.
+    void repeatHeldStep();
     // A stepping bar for the field whose unit ("時", "分") is `unit`.
     HighlightBar* addStepper(const artwork::Caption& caption, QPoint at, TimeStep step, const QLabel* unit,
                              const char* name);

@@ -423,25 +423,29 @@ TEST_F(AlarmWindows, HoldingAStepperRepeatsEveryTickAndOnceMoreOnRelease)
     open(QByteArray());
     press(bar("addButton"));
     HighlightBar* hourUp = editBar("hourUp");
-    const QTimer* repeat = child<QTimer>(edit(), "repeatTimer");
+    QTimer* repeat = child<QTimer>(edit(), "repeatTimer");
+    // The window's own timer ticks, without waiting for it.
+    const auto tick = [repeat] {
+        QMetaObject::invokeMethod(repeat, "timeout");
+    };
     const QPoint at = hourUp->captionRect().center();
     QTest::mousePress(hourUp, Qt::LeftButton, {}, at);
     EXPECT_TRUE(repeat->isActive());
     EXPECT_EQ(repeat->interval(), 100);
-    for (int tick = 0; tick < 10; ++tick) { // one second held
-        edit()->repeatHeldStep();
+    for (int n = 0; n < 10; ++n) { // one second held
+        tick();
     }
     QTest::mouseRelease(hourUp, Qt::LeftButton, {}, at);
     EXPECT_EQ(editText("hour"), u"00"_s); // 13 + 11 wraps past 23
-    edit()->repeatHeldStep();
+    tick();
     EXPECT_FALSE(repeat->isActive());
 
     // Letting go off the bar stops the repeat without a last step.
     HighlightBar* minuteUp = editBar("minuteUp");
     QTest::mousePress(minuteUp, Qt::LeftButton, {}, at);
-    edit()->repeatHeldStep();
+    tick();
     QTest::mouseRelease(minuteUp, Qt::LeftButton, {}, QPoint(200, 5));
-    edit()->repeatHeldStep();
+    tick();
     EXPECT_EQ(editText("minute"), u"06"_s);
     EXPECT_FALSE(repeat->isActive());
 }
