@@ -31,7 +31,13 @@ class RecordingBridgePlugin final : public QAccessibleBridgePlugin
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "accessibility_events.json")
 
 public:
-    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+    // Qt keeps the bridges it loads to the process's end and never deletes them: the one
+    // bridge lives as long as the program.
+    QAccessibleBridge* create(const QString&) override
+    {
+        static RecordingBridge bridge;
+        return &bridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
