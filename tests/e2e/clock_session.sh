@@ -5,28 +5,16 @@
 # inside xvfb-run (tests/e2e/CMakeLists.txt).
 set -euo pipefail
 
-executable=$1
-data=$2
-folder=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$folder"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/session.sh"
 
 # A copy of the program folder: the executable and its data, nothing else.
-cp "$executable" "$folder/"
-cp "$data"/*.zdt "$folder/"
+copy_program "$1" "$2"
 printf '1500,1500\r\n' > "$folder/fomit.zdt"
 printf '1\r\n' > "$folder/set.zdt"
 printf '1,0\r\n' > "$folder/set1.zdt"
 
-openbox >/dev/null 2>&1 &
+start_window_manager
 sleep 1
-
-start_clock() {
-    "$folder/nekotokei" >"$folder/log" 2>&1 &
-    clock=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) || fail "no clock window"
-}
 
 geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}'
@@ -57,27 +45,23 @@ start_clock
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not above other windows"
 
 echo "the menu opens the product window; closing it leaves the clock running"
-xdotool mousemove 142 160 click 3
-sleep 0.7
-xdotool key Down Down Return
-product=$(timeout 20 xdotool search --sync --onlyvisible --name '^製品情報$' | head -n 1) || fail "no product window"
+choose_from_menu 142 160 Down Down Return
+product=$(find_window '^製品情報$' 20) || fail "no product window"
 wmctrl -i -c "$product"
 sleep 1
 xdotool search --onlyvisible --name '^製品情報$' >/dev/null && fail "the product window stayed open"
 kill -0 "$clock" 2>/dev/null || fail "closing the product window ended the clock"
 
 echo "the design chooser puts another design on the clock at once and saves it"
-xdotool mousemove 142 160 click 3
-sleep 0.7
-xdotool key Down Return
-settings=$(timeout 20 xdotool search --sync --onlyvisible --name '^設定$' | head -n 1) || fail "no settings window"
+choose_from_menu 142 160 Down Return
+settings=$(find_window '^設定$' 20) || fail "no settings window"
 # The program's own windows stay above its always-in-front clock.
 stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,//g')
 [ "$(echo $stacking | tr ' ' '\n' | grep -n "$(printf '0x%x' "$settings")" | cut -d: -f1)" \
     -gt "$(echo $stacking | tr ' ' '\n' | grep -n "$(printf '0x%x' "$window")" | cut -d: -f1)" ] \
     || fail "the settings window is below the clock ($stacking)"
 click_in "$settings" 92 78
-chooser=$(timeout 20 xdotool search --sync --onlyvisible --name '^ねこ画像の変更$' | head -n 1) || fail "no design chooser"
+chooser=$(find_window '^ねこ画像の変更$' 20) || fail "no design chooser"
 click_in "$chooser" 300 298   # Type B03
 click_in "$chooser" 331 332   # 変更する
 [ "$(geometry)" = "100 100 115 82" ] || fail "clock at $(geometry) after choosing Type B03"
@@ -90,14 +74,14 @@ xdotool search --onlyvisible --name '^ねこ画像の変更$' >/dev/null && fail
 
 echo "a confirmation closed the desktop's way leaves every window usable"
 click_in "$settings" 36 78    # アラーム
-list=$(timeout 20 xdotool search --sync --onlyvisible --name '^アラーム$' | head -n 1) || fail "no alarm list"
+list=$(find_window '^アラーム$' 20) || fail "no alarm list"
 placed=$(geometry_of "$list")
 click_in "$list" 4 120        # a click on the background, without a drag
 xdotool mousemove 20 600
 sleep 0.5
 [ "$(geometry_of "$list")" = "$placed" ] || fail "a click carried the list along to $(geometry_of "$list")"
 click_in "$list" 371 183      # 適用
-message=$(timeout 20 xdotool search --sync --onlyvisible --name '^ふわまる　ぽてりん$' | head -n 1) || fail "no confirmation"
+message=$(find_window '^ふわまる　ぽてりん$' 20) || fail "no confirmation"
 wmctrl -i -c "$message"
 sleep 0.5
 click_in "$list" 435 183      # キャンセル
@@ -105,10 +89,8 @@ xdotool search --onlyvisible --name '^アラーム$' >/dev/null && fail "the ala
 click_in "$settings" 411 252  # 閉じる
 xdotool search --onlyvisible --name '^設定$' >/dev/null && fail "the settings window stayed open"
 
-xdotool mousemove 142 160 click 3
-sleep 0.7
-xdotool key Down Down Return
-product=$(timeout 20 xdotool search --sync --onlyvisible --name '^製品情報$' | head -n 1) || fail "the clock's menu did not open"
+choose_from_menu 142 160 Down Down Return
+product=$(find_window '^製品情報$' 20) || fail "the clock's menu did not open"
 wmctrl -i -c "$product"
 sleep 0.5
 
@@ -151,7 +133,8 @@ rm "$folder/set2.zdt"
 before=$(cat "$folder"/*.zdt | md5sum)
 "$folder/nekotokei" >"$folder/log" 2>&1 &
 clock=$!
-box=$(timeout 20 xdotool search --sync --onlyvisible --name 'ぽてりん' | head -n 1) || fail "no message box"
+pids+=("$clock")
+box=$(find_window 'ぽてりん' 20) || fail "no message box"
 xdotool search --onlyvisible --name '^nekotokei$' >/dev/null && fail "the clock window appeared"
 xdotool windowactivate --sync "$box" key Return
 status=0

@@ -9,6 +9,7 @@
 #
 #   kill_during_writes.sh EXECUTABLE CHECKER DATA-FOLDER [ROUNDS] [SEED]
 set -euo pipefail
+source "$(dirname "$0")/windows.sh"
 
 executable=$1
 checker=$2
@@ -63,12 +64,22 @@ save_alarms() {
     done
 }
 
+# Ends the pointer driver with the xdotool it runs: a click left running would land on
+# the next round's clock, whose save would then come before the round begins.
+stop_driver() {
+    kill -STOP "$driver" 2>/dev/null || true
+    pkill -KILL -P "$driver" 2>/dev/null || true
+    kill -KILL "$driver" 2>/dev/null || true
+    wait "$driver" 2>/dev/null || true
+    xdotool mouseup 1 2>/dev/null || true
+}
+
 leftovers() { find "$folder" -maxdepth 1 -name '*.zdt.??????' -printf '%f '; }
 
 start_clock() { # [strace arguments...]
     "$@" "$folder/nekotokei" >>"$folder/log" 2>&1 &
     clock=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^nekotokei$' | head -n 1) || fail "no clock window"
+    window=$(find_window '^nekotokei$' 20) || fail "no clock window"
     [ -z "$(leftovers)" ] || fail "a start left temporaries behind: $(leftovers)"
 }
 
@@ -92,7 +103,7 @@ for round in $(seq 1 "$rounds"); do
         # strace may stay with processes the clock started (the session bus's helper).
         kill -KILL "$clock" 2>/dev/null || true
         wait "$clock" 2>/dev/null || true
-        kill "$driver" 2>/dev/null; wait "$driver" 2>/dev/null || true
+        stop_driver
         [ -n "$(leftovers)" ] && interrupted_commits=$((interrupted_commits + 1))
     else
         start_clock
@@ -106,7 +117,7 @@ for round in $(seq 1 "$rounds"); do
         sleep "$((setup + RANDOM % 2)).$((RANDOM % 10))"
         kill -KILL "$clock"
         wait "$clock" 2>/dev/null || true
-        kill "$driver" 2>/dev/null; wait "$driver" 2>/dev/null || true
+        stop_driver
     fi
     check_files
     [ "$(cat "$folder/check")" != "${previous:-}" ] && changed=$((changed + 1))

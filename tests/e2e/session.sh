@@ -1,6 +1,7 @@
 # Sourced by the end-to-end scripts: a throw-away program folder, the processes they
 # start (ended on exit: asked first, then made to), a runtime folder and session bus of
 # their own, a window manager.
+source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
 folder=$(mktemp -d)
 pids=()
 end_session() {
@@ -51,27 +52,6 @@ start_clock() {
     window=$(find_window '^nekotokei$' 20) || fail "no clock window"
 }
 
-# poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds, for up
-# to SECONDS. Asked afresh each time: a window that closes while xdotool walks the tree (a
-# menu) fails that one try, not the wait.
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# find_window NAME-PATTERN SECONDS: the first window shown whose name matches, waited for.
-find_window() { poll "$2" first_window "$1"; }
-first_window() {
-    local found
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$found" ] && echo "$found"
-}
-
 # The top-left corner of a window on the screen: "x y".
 top_left() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
@@ -87,3 +67,14 @@ visible_windows() {
 # windows (a menu that opens). The menu may take its time on a loaded machine.
 wait_for_more_windows() { poll 10 more_windows_than "$1"; }
 more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
+
+# choose_from_menu X Y KEY...: opens the clock's menu with a right click at X Y, waits
+# for it to show, and answers it with the keys.
+choose_from_menu() {
+    local shown
+    shown=$(visible_windows)
+    xdotool mousemove "$1" "$2" click 3
+    wait_for_more_windows "$shown" || fail "the clock's menu did not open"
+    shift 2
+    xdotool key "$@"
+}
