@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -39,10 +40,13 @@ public:
     // Puts the program's icon with its tip into the notification area, and keeps it
     // there until removed: when the desktop has none yet, the icon comes once one
     // appears, and it comes back when the panel restarts. Adding it again leaves the one
-    // there. `onPress` runs for a left or right press on it (a double click adds nothing
-    // to its first press), from the event loop once the press itself has been answered,
-    // so that a panel waiting for that answer is not kept waiting while a menu is open.
-    virtual void addTrayIcon(const QIcon& icon, const QString& tip,
+    // there. The icon carries `menu` to panels that show an icon's menu themselves
+    // (StatusNotifier hosts). `onPress` runs for a press the panel leaves to the program:
+    // a left press, and a right press where the panel shows no menu of its own (a double
+    // click adds nothing to its first press). It runs from the event loop once the press
+    // itself has been answered, so that a panel waiting for that answer is not kept
+    // waiting while a menu is open.
+    virtual void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                              std::function<void(TrayPress)> onPress) = 0;
     virtual void removeTrayIcon() = 0;
 

@@ -33,23 +33,31 @@ bool QtDesktopShell::windowsPlaceAndShapeThemselves() const
     return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
-void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip,
+void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                                  std::function<void(TrayPress)> onPress)
 {
     if (trayIconWanted_) {
         return;
     }
     trayIconWanted_ = true;
-    notificationArea_.whenPresent([this, icon, tip, onPress = std::move(onPress)]() mutable {
-        showTrayIcon(icon, tip, std::move(onPress));
+    notificationArea_.whenPresent([this, icon, tip, &menu, onPress = std::move(onPress)]() mutable {
+        showTrayIcon(icon, tip, menu, std::move(onPress));
     });
 }
 
-void QtDesktopShell::showTrayIcon(const QIcon& icon, const QString& tip,
+void QtDesktopShell::showTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                                   std::function<void(TrayPress)> onPress)
 {
     trayIcon_ = std::make_unique<QSystemTrayIcon>(icon);
     trayIcon_->setToolTip(tip);
+    // A StatusNotifier item publishes the menu over D-Bus, for which Qt makes it a
+    // platform menu; the panel then shows it itself. Where Qt makes none (the X11
+    // embedding, Windows' taskbar) it would pop the menu up by itself at a right press,
+    // beside the one `onPress` opens: there the icon keeps no menu.
+    trayIcon_->setContextMenu(&menu);
+    if (!menu.platformMenu()) {
+        trayIcon_->setContextMenu(nullptr);
+    }
     // Handled from the event loop, once the press's own event is done with: a panel
     // that asked over D-Bus gets its answer at once, not when the menu closes.
     QObject::connect(

@@ -16,7 +16,8 @@ public:
 
     DesktopFamily family() const override;
     bool windowsPlaceAndShapeThemselves() const override;
-    void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
+    void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
+                     std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
     bool openUrl(const QUrl& url) override;
     bool registerStartup() override;
@@ -27,7 +28,8 @@ public:
     static void prepareProcess();
 
 private:
-    void showTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress);
+    void showTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
+                      std::function<void(TrayPress)> onPress);
 
     NotificationArea notificationArea_;
     bool trayIconWanted_ = false;

@@ -2,6 +2,20 @@
 
 #include "ui/dialogs.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+QPoint menuPosition(QPoint pointer, QSize size, QRect freeArea)
+{
+    const auto place = [](int at, int length, int first, int last) {
+        const int start = at + length <= last + 1 ? at : at - length;
+        return std::clamp(start, first, std::max(first, last + 1 - length));
+    };
+    return {place(pointer.x(), size.width(), freeArea.left(), freeArea.right()),
+            place(pointer.y(), size.height(), freeArea.top(), freeArea.bottom())};
+}
+
 ClockMenu::ClockMenu(Dialogs& dialogs)
 {
     connect(menu_.addAction(QStringLiteral("設定")), &QAction::triggered, &dialogs, &Dialogs::openSettings);
@@ -12,5 +26,9 @@ ClockMenu::ClockMenu(Dialogs& dialogs)
 
 void ClockMenu::open(QPoint at)
 {
-    menu_.exec(at);
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    menu_.exec(screen ? menuPosition(at, menu_.sizeHint(), screen->availableGeometry()) : at);
 }

@@ -3,8 +3,15 @@
 #include <QMenu>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 class Dialogs;
+
+// Where a menu of `size` opened at `pointer` goes: below and right of the pointer where
+// it fits, above or left of it where not, and then moved into `freeArea` (the screen
+// without its panels), so that a menu opened from a panel's icon does not cover the panel.
+QPoint menuPosition(QPoint pointer, QSize size, QRect freeArea);
 
 // The clock's popup menu: settings, product information, and quit. One menu whose
 // actions are connected to what they do, so that it can be shown anywhere a menu goes.
@@ -17,7 +24,8 @@ public:
 
     QMenu& menu() { return menu_; }
 
-    // Shows the menu at a screen position until it is dismissed or an entry chosen.
+    // Shows the menu at a screen position, within the screen's free area, until it is
+    // dismissed or an entry chosen.
     void open(QPoint at);
 
 signals:

@@ -5,7 +5,8 @@
 
 #include <QCursor>
 
-TrayIcon::TrayIcon(ClockModel& model, DesktopShell& shell) : model_(model), shell_(shell)
+TrayIcon::TrayIcon(ClockModel& model, DesktopShell& shell, QMenu& menu)
+    : model_(model), shell_(shell), menu_(menu)
 {
     connect(&model_, &ClockModel::trayIconChanged, this, &TrayIcon::update);
 }
@@ -16,7 +17,7 @@ void TrayIcon::update()
         remove();
         return;
     }
-    shell_.addTrayIcon(programIcon(), applicationTitle(),
+    shell_.addTrayIcon(programIcon(), applicationTitle(), menu_,
                        [this](DesktopShell::TrayPress press) { emit menuRequested(QCursor::pos(), press); });
 }
 

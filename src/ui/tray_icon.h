@@ -6,15 +6,17 @@
 #include <QPoint>
 
 class ClockModel;
+class QMenu;
 
-// The program's icon in the notification area, there while the tray icon setting is on.
-// A press on it asks for the menu; a left press brings the clock forward first.
+// The program's icon in the notification area, there while the tray icon setting is on,
+// with the clock's menu for panels that show it themselves. A press the panel leaves to
+// the program asks for the menu; a left press brings the clock forward first.
 class TrayIcon final : public QObject
 {
     Q_OBJECT
 
 public:
-    TrayIcon(ClockModel& model, DesktopShell& shell);
+    TrayIcon(ClockModel& model, DesktopShell& shell, QMenu& menu);
 
     // Adds or removes the icon as the setting says.
     void update();
@@ -26,4 +28,5 @@ signals:
 private:
     ClockModel& model_;
     DesktopShell& shell_;
+    QMenu& menu_;
 };

@@ -3,6 +3,7 @@
 # bus (status_notifier_watcher.py) that come after the clock. The item registers with
 # the program icon and tip; ContextMenu and Activate, called as a panel calls them, are
 # answered at once and open the menu (Activate brings the clock forward first); the
+# item publishes the menu, which a panel reads and clicks over D-Bus (dbus_menu.py); the
 # item registers again with a restarted watcher, and goes when switched off. CTest runs
 # it inside xvfb-run (tests/e2e/CMakeLists.txt).
 #
@@ -48,6 +49,8 @@ property() {
         --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem "$1"
 }
 
+window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
 # Calls a method of the item as a panel does; it must answer within a second.
 call_item() {
     local start=$SECONDS
@@ -86,6 +89,16 @@ xdotool key Down Return
 settings=$(find_window '^設定$' 10) ||
     fail "Activate opened no menu"
 wmctrl -i -c "$product"
+wmctrl -i -c "$settings"
+poll 10 window_gone "$settings" || fail "the settings window did not close"
+
+echo "the item publishes the menu: a panel reads its entries and clicks 設定 over D-Bus"
+menu=$(property Menu | grep -o "'/[^']*'" | tr -d "'")
+[ -n "$menu" ] && [ "$menu" != /NO_DBUSMENU ] || fail "the item publishes no menu: $(property Menu)"
+entries=$("$python" "$here/dbus_menu.py" "$item" "$menu" | sed 's/^[0-9]* //')
+[ "$entries" = "$(printf '設定\n製品情報\n-\n終  了')" ] || fail "the published menu holds: $entries"
+"$python" "$here/dbus_menu.py" "$item" "$menu" --click 設定 || fail "設定 could not be clicked"
+settings=$(find_window '^設定$' 10) || fail "clicking 設定 over D-Bus opened no settings window"
 
 echo "the watcher restarts: the item registers again"
 kill "$watcher"

@@ -1,6 +1,7 @@
 #include "support/fake_shell.h"
 
-void FakeShell::addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress)
+void FakeShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
+                            std::function<void(TrayPress)> onPress)
 {
     ++trayIconAdds;
     if (trayIconShown) {
@@ -9,6 +10,7 @@ void FakeShell::addTrayIcon(const QIcon& icon, const QString& tip, std::function
     trayIconShown = true;
     trayIcon = icon;
     trayTip = tip;
+    trayMenu = &menu;
     trayPress_ = std::move(onPress);
 }
 

@@ -11,7 +11,8 @@ class FakeShell final : public DesktopShell
 public:
     DesktopFamily family() const override { return desktopFamily; }
     bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
-    void addTrayIcon(const QIcon& icon, const QString& tip, std::function<void(TrayPress)> onPress) override;
+    void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
+                     std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
     bool openUrl(const QUrl& url) override
     {
@@ -32,6 +33,7 @@ public:
     int trayIconAdds = 0;
     QString trayTip;
     QIcon trayIcon;
+    const QMenu* trayMenu = nullptr;
 
     QList<QUrl> openedUrls;
     bool browserAvailable = true; // false: no link opens

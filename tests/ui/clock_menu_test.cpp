@@ -1,5 +1,6 @@
 #include "support/program_test.h"
 #include "ui/about_window.h"
+#include "ui/clock_menu.h"
 #include "ui/settings_window.h"
 
 #include <QTest>
@@ -118,12 +119,13 @@ TEST_F(Menu, DismissingDoesNothing)
     EXPECT_EQ(dialogs.find<AboutWindow>(), nullptr);
 }
 
-TEST_F(Menu, TrayIconCarriesTheTipAndOpensTheMenuOnEitherPress)
+TEST_F(Menu, TrayIconCarriesTheTipAndTheMenuAndOpensTheMenuOnEitherPress)
 {
     start("1,1\r\n");
     ASSERT_TRUE(desktop.shell.trayIconShown);
     EXPECT_EQ(desktop.shell.trayTip, u"ふわまる　ぽてりん"_s);
     EXPECT_FALSE(desktop.shell.trayIcon.pixmap(32, 32).isNull());
+    EXPECT_EQ(desktop.shell.trayMenu, &app.menu().menu());
 
     desktop.shell.pressTrayIcon(DesktopShell::TrayPress::Left);
     desktop.shell.pressTrayIcon(DesktopShell::TrayPress::Right);
@@ -142,6 +144,32 @@ TEST_F(Menu, ClosingTheClockRemovesTheTrayIcon)
     start("1,1\r\n");
     clock.close();
     EXPECT_FALSE(desktop.shell.trayIconShown);
+}
+
+// A menu of 100 x 80 on a 1024 x 768 screen whose free area lies between a top panel of
+// 30 and a bottom panel of 40 pixels.
+TEST(MenuPosition, OpensAtThePointerWhereItFitsAndStaysOffThePanels)
+{
+    const QSize menu(100, 80);
+    const QRect freeArea(0, 30, 1024, 698);
+    const struct
+    {
+        QPoint pointer;
+        QPoint expected;
+    } cases[] = {
+        {{200, 300}, {200, 300}},  // fits: at the pointer
+        {{1000, 300}, {900, 300}}, // at the right edge: left of the pointer
+        {{200, 700}, {200, 620}},  // near the bottom: above the pointer
+        {{200, 10}, {200, 30}},    // on the top panel: below it
+        {{1010, 750}, {910, 648}}, // on the bottom panel, in the corner: above it
+        {{-20, 300}, {0, 300}},    // beside the screen: on it
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(menuPosition(c.pointer, menu, freeArea), c.expected)
+            << c.pointer.x() << "," << c.pointer.y();
+    }
+    // A free area smaller than the menu: from its top left corner.
+    EXPECT_EQ(menuPosition({50, 50}, menu, QRect(10, 20, 60, 40)), QPoint(10, 20));
 }
 
 } // namespace
