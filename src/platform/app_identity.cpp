@@ -33,5 +33,8 @@ QIcon programIcon()
     for (const int size : artwork::iconSizes) {
         icon.addFile(artwork::resource(artwork::icon(size)));
     }
-    return icon;
+    // Installed, the icon is in the desktop's icon theme under the desktop entry's name:
+    // the icon then carries that name, which panels look up first (a StatusNotifier host
+    // that gets none may show a placeholder).
+    return QIcon::fromTheme(QStringLiteral(NEKOTOKEI_APP_ID), icon);
 }

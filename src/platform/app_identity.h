@@ -18,5 +18,6 @@ QUrl projectHomePage();
 // The user guide in the folder of the files shipped with the program.
 QString userGuidePath(const QString& dataFolder);
 
-// The program's icon, in all its sizes: windows, the notification area, launchers.
+// The program's icon, in all its sizes: windows, the notification area, launchers. Named
+// after the desktop entry where the icon theme holds it (the program is installed).
 QIcon programIcon();

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # The clock's icon on a StatusNotifier panel: a watcher and host on a private session
 # bus (status_notifier_watcher.py) that come after the clock. The item registers with
-# the program icon and tip; ContextMenu and Activate, called as a panel calls them, are
+# the program icon, named as in the icon theme where the program is installed, a title,
+# a category and the tip; ContextMenu and Activate, called as a panel calls them, are
 # answered at once and open the menu (Activate brings the clock forward first); the
 # item publishes the menu, which a panel reads and clicks over D-Bus (dbus_menu.py); the
 # item registers again with a restarted watcher, and goes when switched off. CTest runs
 # it inside xvfb-run (tests/e2e/CMakeLists.txt).
 #
-#   status_notifier.sh EXECUTABLE DATA-FOLDER PYTHON
+#   status_notifier.sh EXECUTABLE DATA-FOLDER PYTHON ICON-FOLDER ICON-NAME
 set -euo pipefail
 
 executable=$1
 data=$2
 python=$3
+icons=$4
+icon_name=$5
 here=$(dirname "$0")
 source "$here/session.sh"
 logs+=("$folder/watcher")
@@ -23,10 +26,17 @@ printf '0\r\n' >"$folder/set.zdt"
 printf '1,1\r\n' >"$folder/set1.zdt" # second hand on, tray icon on
 : >"$folder/watcher"
 
+# The icon where the program is installed, in the desktop's icon theme.
+for icon in "$icons"/icon*.png; do
+    size=$(basename "$icon" .png | tr -dc 0-9)
+    mkdir -p "$folder/share/icons/hicolor/${size}x$size/apps"
+    cp "$icon" "$folder/share/icons/hicolor/${size}x$size/apps/$icon_name.png"
+done
+
 start_session_bus
 start_window_manager
 sleep 1
-start_clock
+start_clock XDG_DATA_DIRS="$folder/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
 
 start_watcher() {
     "$python" -u "$here/status_notifier_watcher.py" "$@" >>"$folder/watcher" 2>&1 &
@@ -70,6 +80,9 @@ property ToolTip | grep -q "'ふわまる　ぽてりん'" || fail "the tip is $
 # The program icon, 32 x 32 pixels among its sizes.
 property IconPixmap | grep -q '(32, 32, ' || fail "the icon is $(property IconPixmap | head -c 200)"
 property Status | grep -q "'Active'" || fail "the item is $(property Status)"
+property IconName | grep -q "'$icon_name'" || fail "the icon is named $(property IconName)"
+property Title | grep -q "<'[^']\+'>" || fail "the title is $(property Title)"
+property Category | grep -q "'ApplicationStatus'" || fail "the category is $(property Category)"
 
 echo "ContextMenu is answered at once and opens the menu"
 shown=$(visible_windows)
