@@ -9,6 +9,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QGuiApplication>
+#include <QTimer>
 #include <cstdlib>
 #include <utility>
 #include <xcb/xcb.h>
@@ -19,6 +20,12 @@ namespace {
 
 const QString watcherService = u"org.kde.StatusNotifierWatcher"_s;
 const QString watcherPath = u"/StatusNotifierWatcher"_s;
+
+// A panel that is both an X11 tray and a StatusNotifier host (Xfce's Status Tray,
+// Plasma's embedding proxy) takes the tray's selection a moment before its watcher comes
+// onto the bus. The StatusNotifier item is the one that carries the menu to the panel:
+// a tray that appears while the clock runs is taken only if no host has come by then.
+constexpr int waitForStatusNotifierHost = 1000; // ms
 
 // The X11 system tray of the default screen: the owner of its selection, announced to
 // every client by a MANAGER message on the root window when a tray takes it.
@@ -97,7 +104,9 @@ public:
         // for X11 too, without a connection).
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
         if (QGuiApplication::platformName() == u"xcb"_s && x11 && x11->connection()) {
-            systemTray_ = std::make_unique<SystemTray>(x11->connection(), [&area] { area.found(); });
+            systemTray_ = std::make_unique<SystemTray>(x11->connection(), [&area] {
+                QTimer::singleShot(waitForStatusNotifierHost, &area, &NotificationArea::found);
+            });
         }
         if (!bus_.isConnected()) {
             return;
