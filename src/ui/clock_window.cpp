@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "face/window_outline.h"
 #include "model/clock_model.h"
+#include "platform/app_identity.h"
 #include "platform/desktop_shell.h"
 #include "ui/notice_texts.h"
 #include "ui/spoken_time.h"
@@ -31,7 +32,9 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     const bool maskCutsTheWindow = shell_.windowsPlaceAndShapeThemselves();
     setAttribute(Qt::WA_OpaquePaintEvent, maskCutsTheWindow);
     setAttribute(Qt::WA_TranslucentBackground, !maskCutsTheWindow);
-    setWindowTitle(QStringLiteral("nekotokei"));
+    setWindowTitle(applicationTitle());
+    // The dialogs share the title; window managers and scripts tell the clock by its role.
+    setWindowRole(QStringLiteral("clock"));
 
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);

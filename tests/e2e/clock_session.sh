@@ -39,8 +39,9 @@ wait_for_exit() {
     fail "the clock did not end"
 }
 
-echo "start-up: stored position, picture size, always in front"
+echo "start-up: the program's name, stored position, picture size, always in front"
 start_clock
+[ "$(xdotool getwindowname "$window")" = ふわまる　ぽてりん ] || fail "the clock is titled $(xdotool getwindowname "$window")"
 [ "$(geometry)" = "100 100 85 115" ] || fail "window at $(geometry), expected 100 100 85 115"
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not above other windows"
 
@@ -81,7 +82,7 @@ xdotool mousemove 20 600
 sleep 0.5
 [ "$(geometry_of "$list")" = "$placed" ] || fail "a click carried the list along to $(geometry_of "$list")"
 click_in "$list" 371 183      # 適用
-message=$(find_window '^ふわまる　ぽてりん$' 20) || fail "no confirmation"
+message=$(find_message 20) || fail "no confirmation"
 wmctrl -i -c "$message"
 sleep 0.5
 click_in "$list" 435 183      # キャンセル
@@ -135,7 +136,7 @@ before=$(cat "$folder"/*.zdt | md5sum)
 clock=$!
 pids+=("$clock")
 box=$(find_window 'ぽてりん' 20) || fail "no message box"
-xdotool search --onlyvisible --name '^nekotokei$' >/dev/null && fail "the clock window appeared"
+[ -n "$(clock_windows)" ] && fail "the clock window appeared"
 xdotool windowactivate --sync "$box" key Return
 status=0
 wait_for_exit || status=$?

@@ -49,7 +49,7 @@ start_clock() {
     env "$@" "$folder/nekotokei" >"$folder/log" 2>&1 &
     clock=$!
     pids+=("$clock")
-    window=$(find_window '^nekotokei$' 20) || fail "no clock window"
+    window=$(find_clock 20) || fail "no clock window"
 }
 
 # The top-left corner of a window on the screen: "x y".
