@@ -6,6 +6,8 @@
 #include <QString>
 #include <ctime>
 
+class QWindow;
+
 // The small facts that differ between the systems the program runs on, each defined in
 // the system's own folder (xdg/, windows/) and nowhere else.
 namespace this_system {
@@ -27,5 +29,10 @@ QString userRuntimeFolder();
 // The name the single instance's local server listens on for `key`: a socket file in
 // `runtimeFolder`, or the name of a pipe on Windows.
 QString localServerName(const QString& runtimeFolder, const QString& key);
+
+// Keeps the window off the taskbar and the pager: a tool window on Windows, the
+// window manager's skip-taskbar and skip-pager states on X11. Wayland lets the
+// compositor decide.
+void keepOffTaskbar(QWindow& window);
 
 } // namespace this_system

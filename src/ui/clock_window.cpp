@@ -60,6 +60,9 @@ void ClockWindow::start()
     move(placeOnScreens(QRect(model_.position(), size()), screens));
 
     applyOutline();
+    // A desktop gadget, not a task: no taskbar button, nothing in the pager.
+    create();
+    shell_.keepOffTaskbar(*windowHandle());
     show();
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
