@@ -38,8 +38,9 @@ start_session_bus() {
     DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
 }
 
+# start_window_manager [OPENBOX-ARGUMENTS...]
 start_window_manager() {
-    openbox >/dev/null 2>&1 &
+    openbox "$@" >/dev/null 2>&1 &
     pids+=($!)
 }
 
