@@ -2,6 +2,7 @@
 
 #include "platform/desktop_shell.h"
 
+#include <QPoint>
 #include <QStandardPaths>
 #include <QString>
 #include <ctime>
@@ -34,5 +35,11 @@ QString localServerName(const QString& runtimeFolder, const QString& key);
 // window manager's skip-taskbar and skip-pager states on X11. Wayland lets the
 // compositor decide.
 void keepOffTaskbar(QWindow& window);
+
+// Hands the move of the window to the window system as a move that began with the press
+// at `pressed` (in the window's own coordinates, the window not moved since), so that the
+// point pressed stays under the pointer however far it went before; false where the
+// window system has no move of its own.
+bool startWindowMove(QWindow& window, QPoint pressed);
 
 } // namespace this_system
