@@ -31,14 +31,6 @@ click_in() {
     sleep 0.5
 }
 
-wait_for_exit() {
-    for _ in $(seq 50); do
-        kill -0 "$clock" 2>/dev/null || { wait "$clock"; return $?; }
-        sleep 0.2
-    done
-    fail "the clock did not end"
-}
-
 echo "start-up: the program's name, stored position, picture size, always in front"
 start_clock
 [ "$(xdotool getwindowname "$window")" = ふわまる　ぽてりん ] || fail "the clock is titled $(xdotool getwindowname "$window")"

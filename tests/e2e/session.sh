@@ -53,6 +53,15 @@ start_clock() {
     window=$(find_clock 20) || fail "no clock window"
 }
 
+# Waits, up to 10 s, for the clock to end, and returns its exit status.
+wait_for_exit() {
+    for _ in $(seq 50); do
+        kill -0 "$clock" 2>/dev/null || { wait "$clock"; return $?; }
+        sleep 0.2
+    done
+    fail "the clock did not end"
+}
+
 # The top-left corner of a window on the screen: "x y".
 top_left() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'

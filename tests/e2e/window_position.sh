@@ -29,11 +29,7 @@ geometry() { top_left "$window"; }
 quit() {
     read -r x y <<<"$(geometry)"
     choose_from_menu $((x + 42)) $((y + 60)) Up Return
-    for _ in $(seq 50); do
-        kill -0 "$clock" 2>/dev/null || { wait "$clock"; return $?; }
-        sleep 0.2
-    done
-    fail "the clock did not end"
+    wait_for_exit
 }
 
 echo "a place imposed as the clock shows is not stored"
