@@ -84,7 +84,7 @@ private:
     WindowDrag drag_;
     ClockFace face_;
     QImage picture_; // at the scale the face is drawn at
-    QPoint placed_; // where start() put the window
+    QPoint placed_;  // where start() put the window
     QElapsedTimer shownFor_;
     bool pressedSinceShown_ = false;
     bool movedSinceShown_ = false;

@@ -18,6 +18,9 @@ WindowDrag::WindowDrag(QWidget* window) : QObject(window), window_(window)
 
 void WindowDrag::press(const QMouseEvent& event)
 {
+    // A press reaches the window again: the window system's move has ended, whether or not
+    // the window came to rest for long.
+    endSystemMove();
     if (event.button() != Qt::LeftButton) {
         return;
     }

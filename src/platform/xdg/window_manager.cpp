@@ -18,6 +18,13 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return found;
 }
 
+// The X server's connection; none on Wayland and on the offscreen platform.
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 // The root window of the default screen, where requests to the window manager go.
 xcb_window_t rootWindow(xcb_connection_t* connection)
 {
@@ -46,11 +53,10 @@ namespace this_system {
 
 void keepOffTaskbar(QWindow& window)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection) {
         return;
     }
-    xcb_connection_t* connection = x11->connection();
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
     const std::array<xcb_atom_t, 2> skipped{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
                                             atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
@@ -58,8 +64,8 @@ void keepOffTaskbar(QWindow& window)
     if (!window.isVisible()) {
         // Before the window is mapped the property is the client's own; Qt adds its own
         // states to what it finds there when it maps the window.
-        xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32,
-                            skipped.size(), skipped.data());
+        xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32, skipped.size(),
+                            skipped.data());
     } else {
         // A mapped window asks the window manager.
         xcb_client_message_event_t message{};
@@ -81,15 +87,14 @@ void keepOffTaskbar(QWindow& window)
 
 bool startWindowMove(QWindow& window, QPoint pressed)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) {
-        // Wayland's compositor moves the window from the press it was asked about.
+    xcb_connection_t* connection = x11Connection();
+    if (!connection) {
+        // Wayland: the compositor moves the window from the press it was asked about.
         return window.startSystemMove();
     }
     // Qt's own request names where the pointer is now, and the window manager keeps the
     // window where it is under it: the way up to the drag distance would be lost. The
     // window manager's move starts from the press instead, as the request means it.
-    xcb_connection_t* connection = x11->connection();
     const xcb_window_t root = rootWindow(connection);
     const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
     if (!windowManagerSupports(connection, root, moveResize)) {
@@ -116,7 +121,8 @@ bool startWindowMove(QWindow& window, QPoint pressed)
     std::free(onScreen);
     // The window manager takes the pointer over from the press's grab.
     xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
     return true;
