@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <functional>
 
+class QWindow;
+
 // The desktops the program knows, for the few words that differ between them: Windows,
 // and the freedesktop.org desktops of Linux and the like.
 enum class DesktopFamily
@@ -29,6 +31,10 @@ public:
     // place itself and know where it is (its position reads as 0,0, not to be stored),
     // and cut its outline with a mask (the parts cut away show unless transparent).
     virtual bool windowsPlaceAndShapeThemselves() const = 0;
+
+    // Keeps a window that is part of the desktop, not a task of its own, off the taskbar
+    // and the pager. Asked before the window is first shown.
+    virtual void keepOffTaskbar(QWindow& window) const = 0;
 
     // Which mouse button was pressed on the notification-area icon.
     enum class TrayPress

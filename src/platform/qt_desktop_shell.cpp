@@ -33,6 +33,11 @@ bool QtDesktopShell::windowsPlaceAndShapeThemselves() const
     return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
+void QtDesktopShell::keepOffTaskbar(QWindow& window) const
+{
+    this_system::keepOffTaskbar(window);
+}
+
 void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                                  std::function<void(TrayPress)> onPress)
 {

@@ -2,9 +2,12 @@
 
 #include "platform/desktop_shell.h"
 
+#include <QPoint>
 #include <QStandardPaths>
 #include <QString>
 #include <ctime>
+
+class QWindow;
 
 // The small facts that differ between the systems the program runs on, each defined in
 // the system's own folder (xdg/, windows/) and nowhere else.
@@ -27,5 +30,16 @@ QString userRuntimeFolder();
 // The name the single instance's local server listens on for `key`: a socket file in
 // `runtimeFolder`, or the name of a pipe on Windows.
 QString localServerName(const QString& runtimeFolder, const QString& key);
+
+// Keeps the window off the taskbar and the pager: a tool window on Windows, the
+// window manager's skip-taskbar and skip-pager states on X11. Wayland lets the
+// compositor decide.
+void keepOffTaskbar(QWindow& window);
+
+// Hands the move of the window to the window system as a move that began with the press
+// at `pressed` (in the window's own coordinates, the window not moved since), so that the
+// point pressed stays under the pointer however far it went before; false where the
+// window system has no move of its own.
+bool startWindowMove(QWindow& window, QPoint pressed);
 
 } // namespace this_system

@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "face/window_outline.h"
 #include "model/clock_model.h"
+#include "platform/app_identity.h"
 #include "platform/desktop_shell.h"
 #include "ui/notice_texts.h"
 #include "ui/spoken_time.h"
@@ -21,6 +22,10 @@ namespace {
 
 constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 
+// How long after the clock shows a move without a press on it counts as the window
+// system's placement (a loaded machine maps windows slowly).
+constexpr qint64 placementMilliseconds = 3000;
+
 } // namespace
 
 ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
@@ -31,7 +36,9 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     const bool maskCutsTheWindow = shell_.windowsPlaceAndShapeThemselves();
     setAttribute(Qt::WA_OpaquePaintEvent, maskCutsTheWindow);
     setAttribute(Qt::WA_TranslucentBackground, !maskCutsTheWindow);
-    setWindowTitle(QStringLiteral("nekotokei"));
+    setWindowTitle(applicationTitle());
+    // The dialogs share the title; window managers and scripts tell the clock by its role.
+    setWindowRole(QStringLiteral("clock"));
 
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
@@ -54,9 +61,14 @@ void ClockWindow::start()
             screens.append(area);
         }
     }
-    move(placeOnScreens(QRect(model_.position(), size()), screens));
+    placed_ = placeOnScreens(QRect(model_.position(), size()), screens);
+    move(placed_);
 
     applyOutline();
+    // A desktop gadget, not a task: no taskbar button, nothing in the pager.
+    create();
+    shell_.keepOffTaskbar(*windowHandle());
+    shownFor_.start();
     show();
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
@@ -154,10 +166,15 @@ void ClockWindow::applyStackingOrder()
     raise();
 }
 
+QPoint ClockWindow::positionToStore() const
+{
+    return movedSinceShown_ ? pos() : placed_;
+}
+
 void ClockWindow::savePosition()
 {
     if (shell_.windowsPlaceAndShapeThemselves()) {
-        model_.savePosition(pos());
+        model_.savePosition(positionToStore());
     }
 }
 
@@ -166,7 +183,7 @@ void ClockWindow::savePositionAtExit()
     if (!shell_.windowsPlaceAndShapeThemselves()) {
         return;
     }
-    for (const FileFailure& failure : model_.savePositionAtExit(pos())) {
+    for (const FileFailure& failure : model_.savePositionAtExit(positionToStore())) {
         qWarning().noquote() << notice_text::settingsNotSaved(failure);
     }
 }
@@ -180,8 +197,18 @@ void ClockWindow::paintEvent(QPaintEvent*)
     face_.paint(painter);
 }
 
+void ClockWindow::moveEvent(QMoveEvent*)
+{
+    // The window system places the clock as it maps it, which may come after the clock
+    // shows; the user moves it with a press on it, or later.
+    if (pressedSinceShown_ || shownFor_.hasExpired(placementMilliseconds)) {
+        movedSinceShown_ = true;
+    }
+}
+
 void ClockWindow::mousePressEvent(QMouseEvent* event)
 {
+    pressedSinceShown_ = true;
     drag_.press(*event);
 }
 

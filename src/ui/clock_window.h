@@ -4,6 +4,7 @@
 #include "face/clock_face.h"
 #include "widgets/window_drag.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -28,7 +29,7 @@ public:
     // drawn (or `whole`), the digital read-out when its digits or colon changed.
     void showReading(const LocalTime& now, int colonPhase, bool whole);
 
-    // Writes the window's left and top to the position file.
+    // Writes where the clock stands (positionToStore) to the position file.
     void savePosition();
     // The same as the program or the session ends: a failure is not shown in a box.
     void savePositionAtExit();
@@ -56,6 +57,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -70,12 +72,22 @@ private:
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
     void applyStackingOrder();
+    // Where the clock stands: where the program put it, until the window moves after a
+    // press on it (a drag) or a while after it showed (the window manager's move). A
+    // place the window system imposes as it shows the clock (its own placement, a rule of
+    // the user's) is not the clock's own: storing it would lose the place the user left
+    // the clock at.
+    QPoint positionToStore() const;
 
     ClockModel& model_;
     const DesktopShell& shell_;
     WindowDrag drag_;
     ClockFace face_;
     QImage picture_; // at the scale the face is drawn at
+    QPoint placed_;  // where start() put the window
+    QElapsedTimer shownFor_;
+    bool pressedSinceShown_ = false;
+    bool movedSinceShown_ = false;
     long long drawnSecond_ = -1;
     LocalTime shown_; // the reading last shown
 };

@@ -1,5 +1,7 @@
 #include "widgets/window_drag.h"
 
+#include "platform/this_system.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
@@ -16,6 +18,9 @@ WindowDrag::WindowDrag(QWidget* window) : QObject(window), window_(window)
 
 void WindowDrag::press(const QMouseEvent& event)
 {
+    // A press reaches the window again: the window system's move has ended, whether or not
+    // the window came to rest for long.
+    endSystemMove();
     if (event.button() != Qt::LeftButton) {
         return;
     }
@@ -34,7 +39,7 @@ void WindowDrag::move(const QMouseEvent& event)
     const QPoint at = event.globalPosition().toPoint();
     if (mode_ == Mode::Pending && (at - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
         QWindow* handle = window_->windowHandle();
-        mode_ = handle && handle->startSystemMove() ? Mode::System : Mode::Manual;
+        mode_ = handle && this_system::startWindowMove(*handle, grabOffset_) ? Mode::System : Mode::Manual;
     }
     if (mode_ == Mode::Manual) {
         window_->move(at - grabOffset_);

@@ -79,7 +79,7 @@ leftovers() { find "$folder" -maxdepth 1 -name '*.zdt.??????' -printf '%f '; }
 start_clock() { # [strace arguments...]
     "$@" "$folder/nekotokei" >>"$folder/log" 2>&1 &
     clock=$!
-    window=$(find_window '^nekotokei$' 20) || fail "no clock window"
+    window=$(find_clock 20) || fail "no clock window"
     [ -z "$(leftovers)" ] || fail "a start left temporaries behind: $(leftovers)"
 }
 

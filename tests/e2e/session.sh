@@ -38,8 +38,9 @@ start_session_bus() {
     DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
 }
 
+# start_window_manager [OPENBOX-ARGUMENTS...]
 start_window_manager() {
-    openbox >/dev/null 2>&1 &
+    openbox "$@" >/dev/null 2>&1 &
     pids+=($!)
 }
 
@@ -49,7 +50,16 @@ start_clock() {
     env "$@" "$folder/nekotokei" >"$folder/log" 2>&1 &
     clock=$!
     pids+=("$clock")
-    window=$(find_window '^nekotokei$' 20) || fail "no clock window"
+    window=$(find_clock 20) || fail "no clock window"
+}
+
+# Waits, up to 10 s, for the clock to end, and returns its exit status.
+wait_for_exit() {
+    for _ in $(seq 50); do
+        kill -0 "$clock" 2>/dev/null || { wait "$clock"; return $?; }
+        sleep 0.2
+    done
+    fail "the clock did not end"
 }
 
 # The top-left corner of a window on the screen: "x y".

@@ -12,6 +12,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/windows.sh"
 
 make_folder() { # name x-twips
     mkdir "$work/$1"
@@ -24,7 +25,7 @@ make_folder b 9000
 openbox >/dev/null 2>&1 &
 sleep 1
 
-clocks() { xdotool search --onlyvisible --name '^nekotokei$' | wc -l; }
+clocks() { clock_windows | wc -l; }
 start() { # folder: starts it in the background, sets $pid
     "$work/$1/nekotokei" >>"$work/log" 2>&1 &
     pid=$!
@@ -63,7 +64,7 @@ xdotool mousemove 242 157 click 3 sleep 1 key Down Return
 for _ in $(seq 50); do xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 && break; sleep 0.2; done
 xdotool search --onlyvisible --name '^設定$' >/dev/null 2>&1 || fail "no settings window"
 xdotool mousemove 642 157 click 1 sleep 0.5 # the other clock is in front now
-[ "$(xdotool getactivewindow getwindowname)" = nekotokei ] || fail "the other clock did not take the focus"
+clock_windows | grep -qxF "$(xdotool getactivewindow)" || fail "the other clock did not take the focus"
 start a
 ends_with_zero "$pid" || fail "the third start ended with status $?"
 sleep 0.5

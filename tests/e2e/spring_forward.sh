@@ -27,15 +27,12 @@ start_clock TZ=America/New_York FAKETIME="@2024-03-10 01:59:54" FAKETIME_DONT_FA
     LD_PRELOAD="$libfaketime"
 started=$SECONDS
 
-messages() {
-    xdotool search --onlyvisible --name '^ふわまる　ぽてりん$' 2>/dev/null || true
-}
 
 echo "before the change nothing rings"
-[ -z "$(messages)" ] || fail "a message came before the change"
+[ -z "$(message_windows)" ] || fail "a message came before the change"
 
 echo "at the change, 03:00 EDT, the 02:30 alarm rings"
-message=$(find_window '^ふわまる　ぽてりん$' 20) ||
+message=$(find_message 20) ||
     fail "the 02:30 alarm did not ring"
 elapsed=$((SECONDS - started))
 [ "$elapsed" -ge 3 ] || fail "it rang $elapsed s after the start, before the change"
@@ -46,7 +43,7 @@ wmctrl -i -c "$message"
 
 echo "and it rings only once"
 sleep 4
-[ -z "$(messages)" ] || fail "the alarm rang again"
+[ -z "$(message_windows)" ] || fail "the alarm rang again"
 kill -0 "$clock" 2>/dev/null || fail "the clock ended"
 kill -TERM "$clock"
 wait "$clock" || fail "exit status $? after SIGTERM"

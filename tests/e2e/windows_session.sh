@@ -53,7 +53,8 @@ window_named() {
 echo "start-up: stored position, the design's size, cut to its outline"
 (cd "$program" && exec wine nekotokei.exe) >"$folder/log" 2>&1 &
 clock=$!
-window=$(window_named '^nekotokei$') || fail "no clock window ($(cat "$folder/log"))"
+# The clock is the program's only window at start-up (its dialogs share its title).
+window=$(window_named '^ふわまる　ぽてりん$') || fail "no clock window ($(cat "$folder/log"))"
 sleep 2
 [ "$(geometry_of "$window")" = "100 100 85 115" ] || fail "window at $(geometry_of "$window"), expected 100 100 85 115"
 # Cut to the cat: the white root shows at the window's corners, the cat's dark head

@@ -11,6 +11,7 @@ class FakeShell final : public DesktopShell
 public:
     DesktopFamily family() const override { return desktopFamily; }
     bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
+    void keepOffTaskbar(QWindow&) const override {}
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
