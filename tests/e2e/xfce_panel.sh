@@ -145,8 +145,6 @@ xdotool windowmove "$window" 300 200
 sleep 0.5
 open_menu 3 --name ''
 pick 3
-clock_ended() { ! kill -0 "$clock" 2>/dev/null; }
-poll 10 clock_ended || fail "the clock did not end"
-wait "$clock" || fail "exit status $? after 終  了"
+wait_for_exit || fail "exit status $? after 終  了"
 [ "$(tr -d '\r\n' <"$folder/fomit.zdt")" = "4500,3000" ] || fail "fomit.zdt holds $(cat "$folder/fomit.zdt")"
 echo "all Xfce panel checks passed"
