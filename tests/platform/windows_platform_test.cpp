@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
@@ -279,7 +278,9 @@ TEST(WindowsSettingsFolder, TheUsersFolderIsAppDataNekotokei)
 }
 
 // Windows tells each top-level window that its clock was set or that the machine
-// resumed; other power messages and other messages wake nothing.
+// resumed; other power messages and other messages wake nothing. The tests run on the
+// offscreen platform, where Qt has no window of its own: the notices come to a window
+// of the test's, through the thread's queue, which passes them to the same filters.
 TEST(WindowsClockWatch, HearsTheClockSetAndTheResume)
 {
     struct Case
@@ -296,14 +297,16 @@ TEST(WindowsClockWatch, HearsTheClockSetAndTheResume)
         {"SettingChanged", WM_SETTINGCHANGE, 0, 0},
     };
     for (const Case& c : cases) {
-        QWidget window;
-        window.show();
+        const HWND window =
+            CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
         const std::unique_ptr<ClockWatch> watch = makeSystemClockWatch();
         int jumps = 0;
         ASSERT_TRUE(watch->watch([&jumps] { ++jumps; }));
-        SendMessageW(reinterpret_cast<HWND>(window.winId()), c.message, c.wParam, 0);
+        PostMessageW(window, c.message, c.wParam, 0);
         QTest::qWait(50);
         EXPECT_EQ(jumps, c.jumps) << c.name;
+        DestroyWindow(window);
     }
 }
 
