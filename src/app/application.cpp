@@ -15,7 +15,8 @@
 
 Application::Application(const Desktop& desktop)
     : desktop_(desktop), model_(desktop.folders.settings), sounds_(desktop.sound),
-      clockWindow_(model_, desktop.shell), heartbeat_(model_, clockWindow_, desktop.clock),
+      clockWindow_(model_, desktop.shell),
+      heartbeat_(model_, clockWindow_, desktop.clock, desktop.clockWatch),
       dialogs_(model_, desktop, sounds_, clockWindow_), menu_(dialogs_),
       trayIcon_(model_, desktop.shell, menu_.menu())
 {

@@ -6,6 +6,7 @@
 #include "platform/settings_location.h"
 #include "platform/single_instance.h"
 #include "platform/system_clock.h"
+#include "platform/system_clock_watch.h"
 #include "platform/system_sound.h"
 #include "ui/qt_questions.h"
 
@@ -28,10 +29,11 @@ int main(int argc, char* argv[])
         return 0;
     }
     SystemClock clock;
+    const std::unique_ptr<ClockWatch> clockWatch = makeSystemClockWatch();
     const std::unique_ptr<SoundOutput> sound = makeSystemSound();
     QtDesktopShell shell;
     QtQuestions questions;
-    Application application(Desktop{clock, *sound, shell, questions, folders});
+    Application application(Desktop{clock, *clockWatch, *sound, shell, questions, folders});
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,
                      [&application] { application.dialogs().bringForward(); });
     if (!application.start()) {

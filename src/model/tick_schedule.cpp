@@ -14,9 +14,15 @@ int wrap(int value, int period)
     return (value % period + period) % period;
 }
 
+// Whether the ten-second grid holds the sleeps of a clock with nothing moving each second.
+bool onTheGrid(const Motion& motion, bool jumpsHeard)
+{
+    return motion.minuteHand || !jumpsHeard;
+}
+
 } // namespace
 
-int delayAfter(const LocalTime& now, const Motion& motion)
+int delayAfter(const LocalTime& now, const Motion& motion, const Wakers& wakers)
 {
     const int intoMinute = now.second * 1000 + now.millisecond;
     // A leap second (second 60) ends its minute at the end of that second.
@@ -29,16 +35,24 @@ int delayAfter(const LocalTime& now, const Motion& motion)
     if (motion.colonBlinks) {
         delay = std::min(delay, 500 - wrap(now.millisecond - motion.blinkStart, 500));
     }
-    if (!motion.seconds && !motion.colonBlinks) {
-        // Nothing moves within the minute: the ten-second grid keeps the sleeps short.
+    if (!motion.seconds && !motion.colonBlinks && onTheGrid(motion, wakers.jumpsHeard)) {
         delay = std::min(delay, longestSleep - intoMinute % longestSleep);
+    }
+    if (wakers.offsetChange) {
+        const long long untilChange = (*wakers.offsetChange - now.utcSeconds()) * 1000 - now.millisecond;
+        if (untilChange > 0) {
+            delay = int(std::min<long long>(delay, untilChange));
+        }
     }
     return delay + lateness;
 }
 
-int period(const Motion& motion)
+int period(const Motion& motion, bool jumpsHeard)
 {
-    return motion.colonBlinks ? 500 : motion.seconds ? 1000 : longestSleep;
+    return motion.colonBlinks              ? 500
+           : motion.seconds                ? 1000
+           : onTheGrid(motion, jumpsHeard) ? longestSleep
+                                           : millisecondsPerMinute;
 }
 
 int colonPhase(const LocalTime& now, int blinkStart)

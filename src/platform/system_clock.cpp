@@ -2,6 +2,7 @@
 
 #include "platform/this_system.h"
 
+#include <QTimeZone>
 #include <chrono>
 
 LocalTime SystemClock::now() const
@@ -25,4 +26,14 @@ LocalTime SystemClock::now() const
     // system (Windows' C library has no tm_gmtoff).
     reading.utcOffset = int(reading.localSeconds() - seconds);
     return reading;
+}
+
+std::optional<qint64> SystemClock::nextOffsetChange(qint64 utcSeconds) const
+{
+    const QTimeZone::OffsetData next =
+        QTimeZone::systemTimeZone().nextTransition(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+    if (!next.atUtc.isValid()) {
+        return std::nullopt;
+    }
+    return next.atUtc.toSecsSinceEpoch();
 }

@@ -3,6 +3,7 @@
 #include "platform/settings_location.h"
 
 class Clock;
+class ClockWatch;
 class DesktopShell;
 class Questions;
 class SoundOutput;
@@ -12,6 +13,7 @@ class SoundOutput;
 struct Desktop
 {
     Clock& clock;
+    ClockWatch& clockWatch;
     SoundOutput& sound;
     DesktopShell& shell;
     Questions& questions;

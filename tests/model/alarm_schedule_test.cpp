@@ -46,14 +46,15 @@ std::map<QString, int> ringsAt(const AlarmTable& table, const std::vector<qint64
 // Tick moments from `from` to `to` ms, the way the clock's timer would deliver them
 // for what it shows, each late by up to `jitter` ms.
 std::vector<qint64> timerTicks(qint64 from, qint64 to, int jitter, unsigned seed = 1,
-                               tick_schedule::Motion motion = {}, const Clock& read = inTheMorning)
+                               tick_schedule::Motion motion = {}, const Clock& read = inTheMorning,
+                               tick_schedule::Wakers wakers = {})
 {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> late(0, jitter);
     std::vector<qint64> moments;
     for (qint64 t = from; t < to;) {
         moments.push_back(t);
-        t += tick_schedule::delayAfter(read(t), motion) + (jitter ? late(random) : 0);
+        t += tick_schedule::delayAfter(read(t), motion, wakers) + (jitter ? late(random) : 0);
     }
     return moments;
 }
@@ -68,6 +69,7 @@ TEST(AlarmSchedule, RingsOnceInItsMinuteWhateverTheTicks)
     };
     const std::vector<Case> cases = {
         {"Still", timerTicks(0, 180'000, 0)},
+        {"StillSleepingMinutes", timerTicks(0, 180'000, 0, 1, {}, inTheMorning, {.jumpsHeard = true})},
         {"SecondHand", timerTicks(0, 180'000, 0, 1, {.seconds = true})},
         {"BlinkingColon", timerTicks(0, 180'000, 0, 1, {.colonBlinks = true, .blinkStart = 480})},
         {"Jittered", timerTicks(0, 180'000, 400, 7, {.seconds = true})},

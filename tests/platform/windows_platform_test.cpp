@@ -1,7 +1,8 @@
 // The pieces of the platform that are Windows' own, run under Wine: the start-up
-// shortcut, the sound calls and the user's settings folder.
+// shortcut, the sound calls, the user's settings folder and the clock's notices.
 #include "platform/autostart.h"
 #include "platform/settings_location.h"
+#include "platform/system_clock_watch.h"
 #include "platform/windows/windows_sound.h"
 #include "support/wave_bytes.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
@@ -273,6 +275,39 @@ TEST(WindowsSettingsFolder, TheUsersFolderIsAppDataNekotokei)
     // The test program's folder holds no settings: the user's folder is used.
     ASSERT_FALSE(settings_location::holdsSettingsFiles(layout.executableFolder));
     EXPECT_EQ(settings_location::settingsFolder(layout), layout.userSettingsFolder);
+}
+
+// Windows tells each top-level window that its clock was set or that the machine
+// resumed; other power messages and other messages wake nothing. The tests run on the
+// offscreen platform, where Qt has no window of its own: the notices come to a window
+// of the test's, through the thread's queue, which passes them to the same filters.
+TEST(WindowsClockWatch, HearsTheClockSetAndTheResume)
+{
+    struct Case
+    {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        int jumps;
+    };
+    const Case cases[] = {
+        {"ClockSet", WM_TIMECHANGE, 0, 1},
+        {"Resumed", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 1},
+        {"Suspending", WM_POWERBROADCAST, PBT_APMSUSPEND, 0},
+        {"SettingChanged", WM_SETTINGCHANGE, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const HWND window =
+            CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
+        const std::unique_ptr<ClockWatch> watch = makeSystemClockWatch();
+        int jumps = 0;
+        ASSERT_TRUE(watch->watch([&jumps] { ++jumps; }));
+        PostMessageW(window, c.message, c.wParam, 0);
+        QTest::qWait(50);
+        EXPECT_EQ(jumps, c.jumps) << c.name;
+        DestroyWindow(window);
+    }
 }
 
 } // namespace

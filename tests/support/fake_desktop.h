@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/fake_clock.h"
+#include "support/fake_clock_watch.h"
 #include "support/fake_questions.h"
 #include "support/fake_shell.h"
 #include "support/fake_sound.h"
@@ -18,9 +19,10 @@ struct FakeDesktop
     {}
 
     // What the program is given of it.
-    Desktop parts() { return Desktop{clock, sound, shell, questions, folders}; }
+    Desktop parts() { return Desktop{clock, clockWatch, sound, shell, questions, folders}; }
 
     FakeClock clock;
+    FakeClockWatch clockWatch;
     FakeSound sound;
     FakeShell shell;
     FakeQuestions questions;

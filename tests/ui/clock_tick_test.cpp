@@ -1,5 +1,6 @@
 #include "model/tick_schedule.h"
 #include "support/program_test.h"
+#include "ui/message_window.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +44,8 @@ TEST(ClockTickRhythm, SleepsUntilWhatTheDesignShowsCanChange)
         {"LargeAnalogSecondHand", "1,0\r\n", "4,255,1\r\n", 1000},
         {"AnalogWithoutSecondHand", "0,0\r\n", "5,255,0\r\n", 7000},
         {"DigitalBlinkingColon", "1,0\r\n", "1,255,0\r\n", 500},
-        {"DigitalSteadyColon", "1,0\r\n", "6,255,1\r\n", 7000},
-        {"DigitalWithoutColon", "1,0\r\n", "2,255,2\r\n", 7000},
+        {"DigitalSteadyColon", "1,0\r\n", "6,255,1\r\n", 57'000},
+        {"DigitalWithoutColon", "1,0\r\n", "2,255,2\r\n", 57'000},
     };
     for (const Case& c : cases) {
         StartedClock program(c.secondHandAndTray, c.design);
@@ -120,11 +121,44 @@ TEST(ClockTickRhythm, ASettingShowsAtOnceAndChangesTheRhythm)
     EXPECT_EQ(heartbeat.interval(), 500);
     model.setColonStyle(ColonStyle::Hidden);
     EXPECT_NE(clock.face().panel(), blinkingPanel);
-    EXPECT_EQ(heartbeat.interval(), 7000);
+    EXPECT_EQ(heartbeat.interval(), 57'000);
 
     const QImage noBell = clock.face().bellBox();
     ASSERT_TRUE(model.saveAlarms({Alarm{.at = QTime(7, 30), .message = u"m"_s}}));
     EXPECT_NE(clock.face().bellBox(), noBell);
+}
+
+TEST(ClockTickRhythm, AJumpOfTheClockShowsAndRingsAtOnceWhileItSleepsTheMinute)
+{
+    Program program;
+    program.folder.write(u"set3.zdt"_s, "6,255,1\r\n"); // digital, the colon steady
+    program.folder.write(u"alm.zdt"_s, "\"07:30\",1,\"標準\",\" 表示 \",\"起きて\"\r\n");
+    FakeClock& clock = program.desktop.clock;
+    const auto setTo = [&](int hour, int minute, int second) {
+        clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second)));
+    };
+    setTo(7, 10, 3);
+    ASSERT_TRUE(program.app.start());
+    const QImage tenPast = program.clock.face().panel();
+    ASSERT_EQ(program.heartbeat.interval(), 57'000 + late);
+    // The watch wakes it by then should the timer not (a machine asleep meanwhile).
+    EXPECT_EQ(program.desktop.clockWatch.deadline,
+              clock.now().utcSeconds() * 1000 + 57'000 + late + ClockHeartbeat::watchMargin);
+
+    // Set forward into the alarm's minute: no timer fires before the minute is out.
+    setTo(7, 30, 20);
+    program.desktop.clockWatch.tellJump();
+    EXPECT_NE(program.clock.face().panel(), tenPast);
+    ASSERT_NE(program.dialogs.find<MessageWindow>(), nullptr);
+    EXPECT_EQ(program.desktop.sound.heard, QStringList{FakeSound::standard});
+    EXPECT_EQ(program.heartbeat.interval(), 40'000 + late);
+
+    // And back: the face follows, and the minute rang already rings no more.
+    setTo(7, 10, 30);
+    program.desktop.clockWatch.tellJump();
+    EXPECT_EQ(program.clock.face().panel(), tenPast);
+    EXPECT_EQ(program.heartbeat.interval(), 30'000 + late);
+    EXPECT_EQ(program.desktop.sound.heard.size(), 1);
 }
 
 } // namespace
