@@ -22,7 +22,7 @@ namespace {
 
 constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 
-// How long after the clock shows a move without a press on it counts as the window
+// How long after the clock shows a move without a drag of it counts as the window
 // system's placement (a loaded machine maps windows slowly).
 constexpr qint64 placementMilliseconds = 3000;
 
@@ -40,6 +40,7 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     // The dialogs share the title; window managers and scripts tell the clock by its role.
     setWindowRole(QStringLiteral("clock"));
 
+    connect(&drag_, &WindowDrag::moveStarted, this, [this] { draggedSinceShown_ = true; });
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
@@ -200,15 +201,15 @@ void ClockWindow::paintEvent(QPaintEvent*)
 void ClockWindow::moveEvent(QMoveEvent*)
 {
     // The window system places the clock as it maps it, which may come after the clock
-    // shows; the user moves it with a press on it, or later.
-    if (pressedSinceShown_ || shownFor_.hasExpired(placementMilliseconds)) {
+    // shows, even after a first click on it on a slow machine; the user moves it with a
+    // drag, or later.
+    if (draggedSinceShown_ || shownFor_.hasExpired(placementMilliseconds)) {
         movedSinceShown_ = true;
     }
 }
 
 void ClockWindow::mousePressEvent(QMouseEvent* event)
 {
-    pressedSinceShown_ = true;
     drag_.press(*event);
 }
 

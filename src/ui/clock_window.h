@@ -72,8 +72,8 @@ private:
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
     void applyStackingOrder();
-    // Where the clock stands: where the program put it, until the window moves after a
-    // press on it (a drag) or a while after it showed (the window manager's move). A
+    // Where the clock stands: where the program put it, until the window moves once a
+    // drag of it has begun, or a while after it showed (the window manager's move). A
     // place the window system imposes as it shows the clock (its own placement, a rule of
     // the user's) is not the clock's own: storing it would lose the place the user left
     // the clock at.
@@ -86,7 +86,7 @@ private:
     QImage picture_; // at the scale the face is drawn at
     QPoint placed_;  // where start() put the window
     QElapsedTimer shownFor_;
-    bool pressedSinceShown_ = false;
+    bool draggedSinceShown_ = false;
     bool movedSinceShown_ = false;
     long long drawnSecond_ = -1;
     LocalTime shown_; // the reading last shown

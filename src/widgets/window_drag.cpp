@@ -40,6 +40,7 @@ void WindowDrag::move(const QMouseEvent& event)
     if (mode_ == Mode::Pending && (at - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
         QWindow* handle = window_->windowHandle();
         mode_ = handle && this_system::startWindowMove(*handle, grabOffset_) ? Mode::System : Mode::Manual;
+        emit moveStarted();
     }
     if (mode_ == Mode::Manual) {
         window_->move(at - grabOffset_);

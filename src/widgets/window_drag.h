@@ -30,6 +30,8 @@ public:
     static constexpr int settleMilliseconds = 400;
 
 signals:
+    // The pointer went the drag distance with the button held: the window now moves.
+    void moveStarted();
     void moveEnded();
 
 protected:

@@ -71,8 +71,8 @@ TEST_F(Menu, QuitWritesThePositionRemovesIconAndOutlineAndEnds)
 {
     start();
     ASSERT_TRUE(desktop.shell.trayIconShown);
-    // A move once the user has had the clock in hand (the window manager's, by the keyboard).
-    QTest::mouseClick(&clock, Qt::LeftButton, {}, inside());
+    // A move once the user has dragged the clock (the window manager's, by the keyboard).
+    dragClock(QPoint(10, 0));
     clock.move(300, 200);
     menuUser.choices = {u"終  了"_s};
 

@@ -34,11 +34,7 @@ TEST_F(ClockMouse, AnyButtonReleaseWritesThePosition)
 TEST_F(ClockMouse, DraggingWithTheLeftButtonMovesTheWindowAndRemembersIt)
 {
     const QPoint start = clock.pos();
-    QTest::mousePress(&clock, Qt::LeftButton, {}, inside());
-    QMouseEvent drag(QEvent::MouseMove, QPointF(inside() + QPoint(30, 20)),
-                     QPointF(clock.mapToGlobal(inside() + QPoint(30, 20))), Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(&clock, &drag);
-    QTest::mouseRelease(&clock, Qt::LeftButton, {}, inside() + QPoint(30, 20));
+    dragClock(QPoint(30, 20));
 
     EXPECT_EQ(clock.pos(), start + QPoint(30, 20));
     EXPECT_EQ(folder.read(u"fomit.zdt"_s), "1950,1800\r\n");
@@ -58,8 +54,8 @@ TEST_F(ClockMouse, OtherButtonsDoNotDrag)
 
 TEST_F(ClockMouse, ClosingWritesThePositionAndRemovesTheOutline)
 {
-    // A move once the user has had the clock in hand (the window manager's, by the keyboard).
-    QTest::mouseClick(&clock, Qt::LeftButton, {}, inside());
+    // A move once the user has dragged the clock (the window manager's, by the keyboard).
+    dragClock(QPoint(10, 0));
     clock.move(200, 100);
     folder.write(u"fomit.zdt"_s, "0,0\r\n");
 
