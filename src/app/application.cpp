@@ -81,10 +81,11 @@ bool Application::start()
         desktop_.questions.showMessage(notice_text::settingsNotLoaded(*failure));
         return false;
     }
+    // Asked to end as soon as the clock shows, the clock still writes its position.
+    closeOnTerminationRequest(&clockWindow_);
     clockWindow_.start();
     heartbeat_.start();
     trayIcon_.update();
-    closeOnTerminationRequest(&clockWindow_);
     // The session is ending: nobody may be there to answer a message box.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_,
                      &ClockWindow::savePositionAtExit);
