@@ -28,7 +28,9 @@ void WindowDrag::press(const QMouseEvent& event)
     // move started by a mere click may outlive the click and carry the window along.
     mode_ = Mode::Pending;
     pressedAt_ = event.globalPosition().toPoint();
-    grabOffset_ = pressedAt_ - window_->pos();
+    // Where in the window the press fell, from the event itself: the window's own idea of
+    // where it stands lags while the window system places it.
+    grabOffset_ = event.scenePosition().toPoint();
 }
 
 void WindowDrag::move(const QMouseEvent& event)

@@ -44,6 +44,7 @@ quit || fail "exit status $?"
 
 echo "a drag after it is stored"
 start_clock
+[ "$(geometry)" = "600 400" ] || fail "the rule did not place the clock: it is at $(geometry)"
 xdotool mousemove 642 460 mousedown 1
 for step in $(seq 1 10); do xdotool mousemove $((642 + step * 10)) $((460 + step * 5)); sleep 0.05; done
 xdotool mouseup 1
