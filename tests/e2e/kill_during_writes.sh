@@ -74,6 +74,7 @@ stop_driver() {
     xdotool mouseup 1 2>/dev/null || true
 }
 
+no_clock_shown() { [ -z "$(clock_windows)" ]; }
 leftovers() { find "$folder" -maxdepth 1 -name '*.zdt.??????' -printf '%f '; }
 
 start_clock() { # [strace arguments...]
@@ -95,7 +96,8 @@ for round in $(seq 1 "$rounds"); do
         # clock's socket in place): the saved temporary stays.
         start_clock strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
             -e inject=rename,renameat,renameat2:signal=SIGKILL:when=2
-        program=$(pgrep -P "$clock" | head -n 1)
+        program=$(pgrep -P "$clock" | head -n 1) || true
+        [ -n "$program" ] || fail "strace runs no clock"
         drag_clock 2>/dev/null &
         driver=$!
         for _ in $(seq 100); do kill -0 "$program" 2>/dev/null && sleep 0.2; done
@@ -119,6 +121,8 @@ for round in $(seq 1 "$rounds"); do
         wait "$clock" 2>/dev/null || true
         stop_driver
     fi
+    # A killed clock's window may outlive it a moment: the next round must find its own.
+    poll 10 no_clock_shown || fail "the killed clock's window stayed"
     check_files
     [ "$(cat "$folder/check")" != "${previous:-}" ] && changed=$((changed + 1))
     previous=$(cat "$folder/check")

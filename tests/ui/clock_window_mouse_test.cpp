@@ -45,8 +45,8 @@ TEST_F(ClockMouse, ADragKeepsThePressedPixelUnderThePointerWhereverTheWindowSyst
     // The window system has put the clock 400,300 away and the clock has not heard yet:
     // the press names the screen point where the user saw it.
     const QPoint placed = clock.pos() + QPoint(400, 300);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(inside()), QPointF(inside()), QPointF(placed + inside()),
-                      Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(inside()), QPointF(inside()),
+                      QPointF(placed + inside()), Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(&clock, &press);
     QMouseEvent drag(QEvent::MouseMove, QPointF(inside()), QPointF(inside()),
                      QPointF(placed + inside() + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton, {});
