@@ -22,8 +22,8 @@ int main(int argc, char* argv[])
     QtDesktopShell::prepareProcess();
     const std::unique_ptr<QApplication> display = openDisplay(argc, argv);
     const ProgramFolders folders = settings_location::programFolders();
-    // A second start for the same folder brings the running clock forward and ends,
-    // touching no file.
+    // A second start for the same folder opens the running clock's settings window and
+    // ends, touching no file.
     SingleInstance instance(folders.settings);
     if (!instance.claim()) {
         return 0;
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     QtQuestions questions;
     Application application(Desktop{clock, *clockWatch, *sound, shell, questions, folders});
     QObject::connect(&instance, &SingleInstance::comeForwardRequested,
-                     [&application] { application.dialogs().bringForward(); });
+                     [&application] { application.dialogs().answerAnotherStart(); });
     if (!application.start()) {
         return 1;
     }

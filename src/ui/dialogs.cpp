@@ -218,8 +218,12 @@ void Dialogs::updateEnabling()
     }
 }
 
-void Dialogs::bringForward()
+void Dialogs::answerAnotherStart()
 {
+    // The menu is the clock's: while a window holds the clock, only what is open comes.
+    if (clockWindow_.isEnabled()) {
+        openSettings();
+    }
     QWidget* top = nullptr;
     for (const Window window : allWindows) {
         QWidget* target = widget(window);

@@ -91,9 +91,10 @@ public:
     // Whether a window is open (the clock always is).
     bool isOpen(Window window) const;
 
-    // Brings the clock and every open window to the front, the one that waits for the
-    // user on top and active.
-    void bringForward();
+    // Another start of the program: the settings window opens where the menu could open
+    // it (the desktop's launcher is a way in, too), and the clock and every open window
+    // come to the front, the one that waits for the user on top and active.
+    void answerAnotherStart();
 
     // Closes every window at once, without their closing steps: the program is ending.
     void closeAll();

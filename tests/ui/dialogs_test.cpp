@@ -272,23 +272,35 @@ TEST_F(ProgramTest, DialogsOpenAtMostOneOfEachWindow)
     EXPECT_NE(dialogs.openSettings(), first);
 }
 
-// A second start of the program brings its windows forward, minimised ones too.
-TEST_F(ProgramTest, BringingForwardRestoresMinimisedWindows)
+// Another start of the program opens the settings window where the menu could, and
+// brings every open window forward, minimised ones too.
+TEST_F(ProgramTest, AnotherStartOpensTheSettingsWindowAndBringsTheOpenOnesForward)
 {
     ASSERT_TRUE(app.start());
-    SettingsWindow* settings = dialogs.openSettings();
+    clock.setWindowState(clock.windowState() | Qt::WindowMinimized);
+    dialogs.answerAnotherStart();
+    SettingsWindow* settings = dialogs.find<SettingsWindow>();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->isVisible());
+    EXPECT_FALSE(clock.isMinimized());
+
+    // Open and minimised, it comes back, and no second one opens.
     for (QWidget* window : {static_cast<QWidget*>(&clock), static_cast<QWidget*>(settings)}) {
         window->setWindowState(window->windowState() | Qt::WindowMinimized);
     }
-    dialogs.bringForward();
+    dialogs.answerAnotherStart();
+    EXPECT_EQ(dialogs.find<SettingsWindow>(), settings);
     EXPECT_FALSE(clock.isMinimized());
     EXPECT_FALSE(settings->isMinimized());
-    EXPECT_TRUE(settings->isVisible());
+}
 
-    // Asked to open again, an open window that was minimised comes back.
-    settings->setWindowState(settings->windowState() | Qt::WindowMinimized);
-    EXPECT_EQ(dialogs.openSettings(), settings);
-    EXPECT_FALSE(settings->isMinimized());
+TEST_F(ProgramTest, AnotherStartWhileAnAlarmMessageHoldsTheClockOpensNothingNew)
+{
+    ASSERT_TRUE(app.start());
+    MessageWindow* message = dialogs.showMessage(u"起きて"_s, Notice::AlarmRang);
+    dialogs.answerAnotherStart();
+    EXPECT_EQ(dialogs.find<SettingsWindow>(), nullptr);
+    EXPECT_TRUE(message->isVisible());
 }
 
 } // namespace
