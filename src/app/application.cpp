@@ -43,7 +43,7 @@ Application::Application(const Desktop& desktop)
                          if (press == DesktopShell::TrayPress::Left) {
                              clockWindow_.comeForward();
                          }
-                         menu_.open(at);
+                         menu_.open(at, MenuOpening::Pointer);
                      });
     QObject::connect(&menu_, &ClockMenu::quitChosen, &clockWindow_, [this] { quit(); });
     QObject::connect(&clockWindow_, &ClockWindow::closing, &dialogs_, [this] { shutDown(true); });

@@ -1,5 +1,6 @@
 #include "ui/clock_menu.h"
 
+#include "platform/app_identity.h"
 #include "ui/dialogs.h"
 
 #include <QGuiApplication>
@@ -18,14 +19,21 @@ QPoint menuPosition(QPoint pointer, QSize size, QRect freeArea)
 
 ClockMenu::ClockMenu(Dialogs& dialogs)
 {
+    menu_.setAccessibleName(applicationTitle());
     connect(menu_.addAction(QStringLiteral("設定")), &QAction::triggered, &dialogs, &Dialogs::openSettings);
     connect(menu_.addAction(QStringLiteral("製品情報")), &QAction::triggered, &dialogs, &Dialogs::openAbout);
     menu_.addSeparator();
     connect(menu_.addAction(QStringLiteral("終  了")), &QAction::triggered, this, &ClockMenu::quitChosen);
 }
 
-void ClockMenu::open(QPoint at)
+void ClockMenu::open(QPoint at, MenuOpening opening)
 {
+    if (opening == MenuOpening::Keyboard) {
+        // Selected once shown: the menu clears its selection as it opens.
+        connect(
+            &menu_, &QMenu::aboutToShow, this, [this] { menu_.setActiveAction(menu_.actions().value(0)); },
+            Qt::SingleShotConnection);
+    }
     const QScreen* screen = QGuiApplication::screenAt(at);
     if (!screen) {
         screen = QGuiApplication::primaryScreen();

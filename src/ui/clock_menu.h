@@ -8,6 +8,15 @@
 
 class Dialogs;
 
+// How the menu is asked for. Opened from the keyboard (or by a screen reader) its first
+// entry is selected at once, so that the opening is heard with an entry; a click opens
+// it with none, as menus do.
+enum class MenuOpening
+{
+    Pointer,
+    Keyboard
+};
+
 // Where a menu of `size` opened at `pointer` goes: below and right of the pointer where
 // it fits, above or left of it where not, and then moved into `freeArea` (the screen
 // without its panels), so that a menu opened from a panel's icon does not cover the panel.
@@ -26,7 +35,7 @@ public:
 
     // Shows the menu at a screen position, within the screen's free area, until it is
     // dismissed or an entry chosen.
-    void open(QPoint at);
+    void open(QPoint at, MenuOpening opening);
 
 signals:
     void quitChosen();

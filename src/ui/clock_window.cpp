@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -112,7 +113,7 @@ QString ClockWindow::spokenReading() const
 
 void ClockWindow::openMenu()
 {
-    emit menuRequested(mapToGlobal(rect().center()));
+    emit menuRequested(mapToGlobal(rect().center()), MenuOpening::Keyboard);
 }
 
 void ClockWindow::loadPicture()
@@ -225,8 +226,19 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event)
     // A left press hands the button to the window move, so the menu comes from a
     // click with the other buttons.
     if (event->button() != Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit menuRequested(event->globalPosition().toPoint());
+        emit menuRequested(event->globalPosition().toPoint(), MenuOpening::Pointer);
     }
+}
+
+void ClockWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The keys that open a context menu wherever the desktop has one.
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        openMenu();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ClockWindow::comeForward()

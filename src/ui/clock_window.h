@@ -2,6 +2,7 @@
 
 #include "core/local_time.h"
 #include "face/clock_face.h"
+#include "ui/clock_menu.h"
 #include "widgets/window_drag.h"
 
 #include <QElapsedTimer>
@@ -42,13 +43,13 @@ public:
 
     // The reading last shown, as a screen reader says it (with the alarm when the bell shows).
     QString spokenReading() const;
-    // Asks for the menu at the clock's middle, as a click there does: a screen reader's
+    // Asks for the menu at the clock's middle, as the Menu key does: a screen reader's
     // way to it.
     void openMenu();
 
 signals:
-    // A click asks for the menu at a screen position.
-    void menuRequested(QPoint at);
+    // A click, the Menu key or Shift+F10 asks for the menu at a screen position.
+    void menuRequested(QPoint at, MenuOpening opening);
     // The design's picture changed (another design, another screen scale): the face
     // wants drawing whole.
     void pictureChanged();
@@ -61,6 +62,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

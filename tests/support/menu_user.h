@@ -17,6 +17,7 @@ public:
     {
         QPoint at;
         QStringList entries;
+        QString selected; // the entry selected as the menu shows, if any
     };
 
     explicit MenuUser(QMenu& menu) : menu_(menu)
@@ -40,7 +41,8 @@ private:
         for (const QAction* action : menu_.actions()) {
             entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
         }
-        openings.push_back({menu_.pos(), entries});
+        const QAction* selected = menu_.activeAction();
+        openings.push_back({menu_.pos(), entries, selected ? selected->text() : QString()});
         if (onOpen) {
             onOpen();
         }

@@ -46,6 +46,33 @@ TEST_F(Menu, RightClickOpensTheMenuAtThePointerAfterSavingThePosition)
     EXPECT_EQ(positionWhileOpen, "1500,1500\r\n");
 }
 
+TEST_F(Menu, TheMenuKeyAndShiftF10OpenItAtTheClockWithItsFirstEntrySelected)
+{
+    start();
+    struct Case
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    };
+    for (const Case& c :
+         {Case{Qt::Key_Menu, Qt::NoModifier, true}, Case{Qt::Key_F10, Qt::ShiftModifier, true},
+          Case{Qt::Key_F10, Qt::NoModifier, false}, Case{Qt::Key_Return, Qt::NoModifier, false}}) {
+        menuUser.openings.clear();
+        QTest::keyClick(&clock, c.key, c.modifiers);
+        ASSERT_EQ(menuUser.openings.size(), c.opens ? 1u : 0u) << c.key;
+        if (c.opens) {
+            EXPECT_EQ(menuUser.openings[0].selected, u"設定"_s) << c.key;
+            EXPECT_EQ(menuUser.openings[0].at, clock.mapToGlobal(inside())) << c.key;
+        }
+    }
+    // A click opens it with nothing selected, as menus open.
+    menuUser.openings.clear();
+    rightClickAt(inside());
+    ASSERT_EQ(menuUser.openings.size(), 1u);
+    EXPECT_EQ(menuUser.openings[0].selected, QString());
+}
+
 TEST_F(Menu, MiddleClickOpensItTooButALeftPressDoesNot)
 {
     start();
