@@ -214,7 +214,17 @@ void Dialogs::updateEnabling()
         for (const NoticeRule& rule : noticeRules) {
             held = held || (rule.disabled == window && (notices_ & bit(rule.notice)));
         }
+        // Disabling a window takes the focus from its control (the button that opened the
+        // window that holds it); the control gets it back as the window is enabled again.
+        QPointer<QWidget>& focus = heldFocus_[std::size_t(window)];
+        if (held && target->isEnabled()) {
+            focus = target->focusWidget();
+        }
         target->setEnabled(!held);
+        if (!held && focus) {
+            focus->setFocus(Qt::OtherFocusReason);
+            focus = nullptr;
+        }
     }
 }
 

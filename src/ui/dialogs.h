@@ -116,5 +116,7 @@ private:
     Sounds& sounds_;
     QWidget& clockWindow_;
     std::array<QPointer<PictureDialog>, windowCount> dialogs_; // by Window; the clock's stays empty
+    // By Window: the control that had the focus as the window was disabled.
+    std::array<QPointer<QWidget>, windowCount> heldFocus_;
     unsigned notices_ = 0; // a bit per Notice while the message window is open
 };

@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every window closes the same way by its own button, by Escape and by the desktop (a
 // close event, as the window manager sends it): afterwards every window it held is
-// usable again.
+// usable again, with the focus on the control that had it (the button that opened it).
 struct Closing
 {
     Window window;
@@ -193,11 +193,17 @@ TEST_P(ClosingEachWindow, RunsTheSameRulesBothWays)
         c.opening[i](dialogs);
     }
     std::vector<const QWidget*> enabledBefore;
+    std::vector<std::pair<const QWidget*, QWidget*>> focusBefore; // a window, its focused control
     for (const Window window : {Window::Clock, Window::Settings, Window::AlarmList}) {
-        const QWidget* target =
-            window == Window::Clock ? static_cast<QWidget*>(&clock) : dialogs.dialog(window);
+        QWidget* target = window == Window::Clock ? static_cast<QWidget*>(&clock) : dialogs.dialog(window);
         if (target && target->isEnabled()) {
             enabledBefore.push_back(target);
+            // Not the first control: that one would take the focus anyway.
+            const QList<QAbstractButton*> buttons = target->findChildren<QAbstractButton*>();
+            if (!buttons.isEmpty()) {
+                buttons.last()->setFocus();
+                focusBefore.emplace_back(target, buttons.last());
+            }
         }
     }
     c.opening.back()(dialogs);
@@ -227,6 +233,9 @@ TEST_P(ClosingEachWindow, RunsTheSameRulesBothWays)
     EXPECT_EQ(dialogs.dialog(c.window), nullptr);
     for (const QWidget* window : enabledBefore) {
         EXPECT_TRUE(window->isEnabled()) << window->objectName().toStdString();
+    }
+    for (const auto& [window, focused] : focusBefore) {
+        EXPECT_EQ(window->focusWidget(), focused) << window->objectName().toStdString();
     }
 }
 
