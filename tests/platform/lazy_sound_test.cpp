@@ -1,6 +1,5 @@
-#include "platform/xdg/lazy_sound.h"
-
 #include "core/artwork.h"
+#include "platform/xdg/lazy_sound.h"
 
 #include <QFile>
 #include <QTemporaryDir>
