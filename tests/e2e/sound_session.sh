@@ -37,7 +37,7 @@ sox -n -t wavpcm -b 16 -c 1 -r 44100 "$work/tone32-meant.wav" synth 1 sine 659.2
 ring() { # name sound meant: rings an alarm of that sound and compares what was heard
     local folder="$work/$1"
     mkdir "$folder"
-    cp "$executable" "$folder/nekotokei"
+    cp "$executable" "$(dirname "$executable")"/libnekotokei-sound.so "$folder/"
     cp "$data"/*.zdt "$folder/"
     # An alarm in the minute the clock starts in rings at its first tick; not too near
     # the minute's end, so that it is still that minute then.
@@ -58,6 +58,21 @@ ring() { # name sound meant: rings an alarm of that sound and compares what was 
     echo "$1:"
     "$heard_sound" "$work/$1.raw" "$3" | sed 's/^/  /' || fail "$1: not heard as meant"
 }
+
+# The audio system is loaded at the first sound: a clock with no alarm holds none of it.
+idle="$work/idle"
+mkdir "$idle"
+cp "$executable" "$(dirname "$executable")"/libnekotokei-sound.so "$data"/*.zdt "$idle/"
+printf '' >"$idle/alm.zdt"
+"$idle/nekotokei" >"$work/idle.log" 2>&1 &
+clock=$!
+sleep 3
+kill -0 "$clock" 2>/dev/null || fail "idle: the clock ended early: $(cat "$work/idle.log")"
+loaded=$(grep -oE 'lib(Qt6Multimedia|pulse)[^/]*$' "/proc/$clock/maps" | sort -u | tr '\n' ' ' || true)
+kill -TERM "$clock"
+wait "$clock" || fail "idle: the clock ended with status $?"
+[ -z "$loaded" ] || fail "idle: the clock holds the audio system before any sound: $loaded"
+echo "idle: no audio library loaded"
 
 ring standard 標準 "$standard"
 ring 24-bit "$work/tone24.wav" "$work/tone24-meant.wav"

@@ -24,6 +24,7 @@ icon_sizes=$(grep -o 'iconSizes\[\] = {[0-9, ]*}' "$source/src/core/artwork.h" |
 [ -n "$icon_sizes" ] || fail "no icon sizes in the artwork catalogue"
 expected=$(
     echo bin/nekotokei
+    echo lib/nekotokei/libnekotokei-sound.so
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     for size in $icon_sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done

@@ -1,7 +1,6 @@
 #include "platform/xdg/sound_player.h"
 
 #include "core/artwork.h"
-#include "platform/system_sound.h"
 #include "platform/xdg/wave_stream.h"
 
 #include <QApplication>
@@ -116,9 +115,4 @@ void SoundPlayer::beep()
     if (!playWave(artwork::resource(artwork::standardSound))) {
         QApplication::beep();
     }
-}
-
-std::unique_ptr<SoundOutput> makeSystemSound()
-{
-    return std::make_unique<SoundPlayer>();
 }
