@@ -7,9 +7,9 @@
 #include <vector>
 
 // Decides, tick by tick, which alarms ring. Every enabled alarm whose hour and minute
-// match rings once in its minute: the check remembers the minute that rang last
-// rather than relying on one tick falling into second 00, so late, doubled or
-// skipped ticks neither miss nor repeat an alarm. When the clock jumps forward (a
+// match, on a day it rings on, rings once in its minute: the check remembers the
+// minute that rang last rather than relying on one tick falling into second 00, so
+// late, doubled or skipped ticks neither miss nor repeat an alarm. When the clock jumps forward (a
 // stalled machine, a time sync, waking from sleep, a clock set by hand) the minutes
 // jumped over, up to catchUpMinutes of them, are looked at as well, so an alarm set
 // inside them still rings, late; a clock set back rings the minutes it comes to again.
@@ -30,8 +30,9 @@ public:
     // nothing is due.
     std::vector<const Alarm*> check(const AlarmTable& table, const LocalTime& now);
 
-    // Whether an alarm rings at the given hour and minute: it is enabled and set then.
-    static bool isDue(const Alarm& alarm, int hour, int minute);
+    // Whether an alarm rings at the given minute of the day (0..1439) on the given day of
+    // the week (0 = Sunday): it is enabled, set then, and rings on that day.
+    static bool isDue(const Alarm& alarm, int minuteOfDay, int weekday);
 
 private:
     struct Checked

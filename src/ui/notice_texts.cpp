@@ -110,6 +110,12 @@ QString alarmsNotSaved(const FileFailure& failure)
     return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));
 }
 
+QString optionsNotRead(const FileFailure& failure)
+{
+    return threeLines(QStringLiteral("追加の設定を読み込めないため、既定の設定を使います。"), failure,
+                      causeOf(failure));
+}
+
 QString startupRegistered(bool done, DesktopFamily family)
 {
     if (done) {

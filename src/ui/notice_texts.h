@@ -20,6 +20,7 @@ QString settingsNotSaved(const FileFailure& failure);
 QString alarmsNotRead(const FileFailure& failure);
 QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
 QString alarmsNotSaved(const FileFailure& failure);
+QString optionsNotRead(const FileFailure& failure);
 
 // The outcome of the settings window's start-up buttons: Windows speaks of the shortcut
 // in its Startup folder, other desktops of their start-up at log-in.
