@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <memory>
+#include <variant>
 
 namespace {
 
@@ -39,13 +41,21 @@ private:
     bool ready_ = false;
 };
 
-// The file's bytes: none for a missing file, else the bytes or why they cannot be read.
-std::variant<QByteArray, FileFailure> currentContent(const QString& path)
+// A working copy of the file as it is now (empty for a missing file), or why there is
+// none: the file cannot be read, or the copy made (`cause`).
+std::variant<std::unique_ptr<WorkingCopy>, FileFailure> workingCopy(const QString& path,
+                                                                    FileFailure::Cause cause)
 {
-    if (!QFileInfo::exists(path)) {
-        return QByteArray();
+    const std::variant<QByteArray, FileFailure> content =
+        QFileInfo::exists(path) ? readStoredFile(path) : std::variant<QByteArray, FileFailure>(QByteArray());
+    if (const FileFailure* failure = std::get_if<FileFailure>(&content)) {
+        return *failure;
     }
-    return readStoredFile(path);
+    auto copy = std::make_unique<WorkingCopy>(std::get<QByteArray>(content));
+    if (!copy->ready()) {
+        return FileFailure{path, cause};
+    }
+    return copy;
 }
 
 } // namespace
@@ -54,15 +64,11 @@ OptionsFile::OptionsFile(QString path) : path_(std::move(path)) {}
 
 std::optional<FileFailure> OptionsFile::read(const std::function<void(QSettings&)>& reader) const
 {
-    const std::variant<QByteArray, FileFailure> content = currentContent(path_);
-    if (const FileFailure* failure = std::get_if<FileFailure>(&content)) {
+    const auto copy = workingCopy(path_, FileFailure::Cause::CannotRead);
+    if (const FileFailure* failure = std::get_if<FileFailure>(&copy)) {
         return *failure;
     }
-    const WorkingCopy copy(std::get<QByteArray>(content));
-    if (!copy.ready()) {
-        return FileFailure{path_, FileFailure::Cause::CannotRead};
-    }
-    QSettings settings(copy.path(), QSettings::IniFormat);
+    QSettings settings(std::get<std::unique_ptr<WorkingCopy>>(copy)->path(), QSettings::IniFormat);
     reader(settings);
     return std::nullopt;
 }
@@ -70,17 +76,14 @@ std::optional<FileFailure> OptionsFile::read(const std::function<void(QSettings&
 std::optional<FileFailure> OptionsFile::rewrite(const QString& section,
                                                 const std::function<void(QSettings&)>& writer) const
 {
-    const std::variant<QByteArray, FileFailure> content = currentContent(path_);
-    if (const FileFailure* failure = std::get_if<FileFailure>(&content)) {
-        // Writing over a file that cannot be read would lose what it holds.
+    // A file that cannot be read is not written over: what it holds would be lost.
+    const auto copy = workingCopy(path_, FileFailure::Cause::CannotWrite);
+    if (const FileFailure* failure = std::get_if<FileFailure>(&copy)) {
         return *failure;
     }
-    const WorkingCopy copy(std::get<QByteArray>(content));
-    if (!copy.ready()) {
-        return FileFailure{path_, FileFailure::Cause::CannotWrite};
-    }
+    const WorkingCopy& working = *std::get<std::unique_ptr<WorkingCopy>>(copy);
     {
-        QSettings settings(copy.path(), QSettings::IniFormat);
+        QSettings settings(working.path(), QSettings::IniFormat);
         settings.remove(section);
         writer(settings);
         settings.sync();
@@ -88,7 +91,7 @@ std::optional<FileFailure> OptionsFile::rewrite(const QString& section,
             return FileFailure{path_, FileFailure::Cause::CannotWrite};
         }
     }
-    const std::optional<QByteArray> written = copy.content();
+    const std::optional<QByteArray> written = working.content();
     if (!written) {
         return FileFailure{path_, FileFailure::Cause::CannotWrite};
     }
