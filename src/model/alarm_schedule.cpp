@@ -30,6 +30,32 @@ bool AlarmSchedule::isDue(const Alarm& alarm, int minuteOfDay, int weekday)
            alarm.days.ringsOn(weekday);
 }
 
+std::optional<AlarmSchedule::NextRing> AlarmSchedule::nextRing(const AlarmTable& table, const LocalTime& now)
+{
+    const long long current = minuteStamp(now);
+    const long long today = floorDivide(current, minutesPerDay);
+    std::optional<NextRing> next;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const Alarm& alarm = table[i];
+        if (!alarm.enabled || !alarm.at.isValid()) {
+            continue;
+        }
+        const int minuteOfDay = alarm.at.hour() * 60 + alarm.at.minute();
+        // A week and a day: today's minute may have gone, and the day be this one only.
+        for (int ahead = 0; ahead <= 7; ++ahead) {
+            const long long minute = (today + ahead) * minutesPerDay + minuteOfDay;
+            const int weekday = weekdayOf(today + ahead);
+            if (minute > current && alarm.days.ringsOn(weekday)) {
+                if (!next || minute < next->minute) {
+                    next = NextRing{.index = i, .daysAhead = ahead, .weekday = weekday, .minute = minute};
+                }
+                break;
+            }
+        }
+    }
+    return next;
+}
+
 long long AlarmSchedule::firstMinuteAfter(const Checked& last, const LocalTime& now, long long current)
 {
     if (last.minute >= current) {

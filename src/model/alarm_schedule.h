@@ -26,6 +26,20 @@ class AlarmSchedule
 public:
     static constexpr int catchUpMinutes = 10;
 
+    // When an alarm rings next after the minute of a reading: which one (its place in the
+    // table; the first of those of one minute), how many days after the reading's, and
+    // on which day of the week.
+    struct NextRing
+    {
+        std::size_t index;
+        int daysAhead;
+        int weekday;
+        long long minute; // local minutes since 1970-01-01 00:00
+
+        friend bool operator==(const NextRing&, const NextRing&) = default;
+    };
+    static std::optional<NextRing> nextRing(const AlarmTable& table, const LocalTime& now);
+
     // The alarms that ring at this tick, in table order. Nothing is allocated when
     // nothing is due.
     std::vector<const Alarm*> check(const AlarmTable& table, const LocalTime& now);

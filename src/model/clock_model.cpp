@@ -154,6 +154,7 @@ bool ClockModel::saveAlarms(const AlarmTable& table)
     report(failure ? std::vector{*failure} : std::vector<FileFailure>{});
     updateBell();
     emit alarmsChanged();
+    updateNextAlarm(true);
     return true;
 }
 
@@ -165,11 +166,38 @@ void ClockModel::updateBell()
 
 void ClockModel::checkAlarms(const LocalTime& now)
 {
+    const bool newMinute = !lastTick_ || now.minuteKey() != lastTick_->minuteKey();
+    lastTick_ = now;
     const std::vector<const Alarm*> due = schedule_.check(alarms_, now);
     for (const Alarm* alarm : due) {
         emit alarmRang(*alarm);
     }
     switchOffOnceAlarms(due);
+    if (newMinute) {
+        updateNextAlarm();
+    }
+}
+
+void ClockModel::updateNextAlarm(bool alarmsSaved)
+{
+    if (!lastTick_) {
+        return;
+    }
+    const std::optional<AlarmSchedule::NextRing> next = AlarmSchedule::nextRing(alarms_, *lastTick_);
+    // Once a minute: the same alarm on the same day tells nothing new.
+    if (next == nextRing_ && !alarmsSaved) {
+        return;
+    }
+    nextRing_ = next;
+    emit nextAlarmChanged();
+}
+
+std::optional<ClockModel::NextAlarm> ClockModel::nextAlarm() const
+{
+    if (!nextRing_ || nextRing_->index >= alarms_.size()) {
+        return std::nullopt;
+    }
+    return NextAlarm{alarms_[nextRing_->index], nextRing_->weekday, nextRing_->daysAhead == 0};
 }
 
 void ClockModel::switchOffOnceAlarms(const std::vector<const Alarm*>& rang)
@@ -188,5 +216,6 @@ void ClockModel::switchOffOnceAlarms(const std::vector<const Alarm*>& rang)
         alarms_ = std::move(table);
         updateBell();
         emit alarmsChanged();
+        updateNextAlarm(true);
     }
 }

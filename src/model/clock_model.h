@@ -34,6 +34,16 @@ public:
     // While at least one alarm is enabled the bell shows on the face.
     bool bellShown() const { return bellShown_; }
 
+    // The alarm that rings next after the minute of the last alarm tick: none when no
+    // alarm is on, or before the first tick.
+    struct NextAlarm
+    {
+        Alarm alarm;
+        int weekday; // 0 = Sunday
+        bool today;
+    };
+    std::optional<NextAlarm> nextAlarm() const;
+
     void setAlwaysOnTop(Stacking stacking);
     void setTrayIcon(bool shown);
     void setSecondHand(bool shown);
@@ -71,6 +81,8 @@ signals:
     void readoutColourChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
+    // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
+    void nextAlarmChanged();
 
     // A settings file could not be written. The same failure again is signalled once,
     // until a write succeeds (the position after every click in a read-only folder).
@@ -91,6 +103,8 @@ private:
     void report(const std::vector<FileFailure>& failures);
     void updateBell();
     void switchOffOnceAlarms(const std::vector<const Alarm*>& rang);
+    // Signals when the next alarm differs, or always (`alarmsSaved`: its words may have).
+    void updateNextAlarm(bool alarmsSaved = false);
 
     SettingsFiles files_;
     OptionsFile options_;
@@ -99,4 +113,6 @@ private:
     AlarmSchedule schedule_;
     std::optional<FileFailure> lastSettingsFailure_;
     bool bellShown_ = false;
+    std::optional<LocalTime> lastTick_;
+    std::optional<AlarmSchedule::NextRing> nextRing_;
 };
