@@ -67,6 +67,9 @@ Application::Application(const Desktop& desktop)
     QObject::connect(&model_, &ClockModel::alarmsNotSaved, &dialogs_, [this](const FileFailure& failure) {
         desktop_.questions.showMessage(notice_text::alarmsNotSaved(failure));
     });
+    QObject::connect(&model_, &ClockModel::optionsNotRead, &dialogs_, [this](const FileFailure& failure) {
+        desktop_.questions.showMessage(notice_text::optionsNotRead(failure));
+    });
 }
 
 bool Application::start()

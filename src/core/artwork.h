@@ -134,6 +134,40 @@ inline constexpr Caption secondHandColour{"captions/Bt_TS.png", "秒針の色を
 inline constexpr Caption pickColour{"captions/Picture2.png", "色の指定"};
 } // namespace caption
 
+// A chip: a small option that is on or off, drawn "chips/<name>.png" while off and
+// "chips/<name>_On.png" while on, at its width and chipHeight, with its words. The days
+// of the week are chips too (chip::days), drawn with the face layer's names of the days.
+struct Chip
+{
+    const char* name;
+    int width;
+    const char* text = nullptr;
+};
+
+inline constexpr int chipHeight = 17;
+
+namespace chip {
+inline constexpr Chip everyDay{"EveryDay", 33, "毎日"};
+inline constexpr Chip workdays{"Workdays", 33, "平日"};
+inline constexpr Chip once{"Once", 53, "一度だけ"};
+inline constexpr Chip days[7] = {{"Day0", 21}, {"Day1", 21}, {"Day2", 21}, {"Day3", 21},
+                                 {"Day4", 21}, {"Day5", 21}, {"Day6", 21}};
+// Every chip, for the checks of the pictures.
+inline constexpr const Chip* all[] = {&everyDay, &workdays, &once,    &days[0], &days[1],
+                                      &days[2],  &days[3],  &days[4], &days[5], &days[6]};
+} // namespace chip
+
+struct ChipPictures
+{
+    QString off;
+    QString on;
+};
+inline ChipPictures chipPictures(const Chip& chip)
+{
+    const QString base = QStringLiteral("chips/") + QLatin1String(chip.name);
+    return {base + QStringLiteral(".png"), base + QStringLiteral("_On.png")};
+}
+
 // The clock's digit strips and bell sprite, and the hand colour window's small face.
 inline constexpr char smallDigitStrip[] = "clock/TimPcS.png";
 inline constexpr char largeDigitStrip[] = "clock/TimPcM.png";

@@ -5,18 +5,55 @@
 namespace {
 
 constexpr long long minutesPerDay = 24 * 60;
+long long floorDivide(long long value, long long divisor)
+{
+    return (value >= 0 ? value : value - divisor + 1) / divisor;
+}
+
+// The day of the week (0 = Sunday) of a day counted from 1970-01-01, a Thursday.
+int weekdayOf(long long day)
+{
+    return int(((day + 4) % 7 + 7) % 7);
+}
 
 long long minuteStamp(const LocalTime& time)
 {
     const long long seconds = time.localSeconds();
-    return (seconds >= 0 ? seconds : seconds - 59) / 60;
+    return floorDivide(seconds, 60);
 }
 
 } // namespace
 
-bool AlarmSchedule::isDue(const Alarm& alarm, int hour, int minute)
+bool AlarmSchedule::isDue(const Alarm& alarm, int minuteOfDay, int weekday)
 {
-    return alarm.enabled && alarm.at.isValid() && alarm.at.hour() == hour && alarm.at.minute() == minute;
+    return alarm.enabled && alarm.at.isValid() && alarm.at.hour() * 60 + alarm.at.minute() == minuteOfDay &&
+           alarm.days.ringsOn(weekday);
+}
+
+std::optional<AlarmSchedule::NextRing> AlarmSchedule::nextRing(const AlarmTable& table, const LocalTime& now)
+{
+    const long long current = minuteStamp(now);
+    const long long today = floorDivide(current, minutesPerDay);
+    std::optional<NextRing> next;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const Alarm& alarm = table[i];
+        if (!alarm.enabled || !alarm.at.isValid()) {
+            continue;
+        }
+        const int minuteOfDay = alarm.at.hour() * 60 + alarm.at.minute();
+        // A week and a day: today's minute may have gone, and the day be this one only.
+        for (int ahead = 0; ahead <= 7; ++ahead) {
+            const long long minute = (today + ahead) * minutesPerDay + minuteOfDay;
+            const int weekday = weekdayOf(today + ahead);
+            if (minute > current && alarm.days.ringsOn(weekday)) {
+                if (!next || minute < next->minute) {
+                    next = NextRing{.index = i, .daysAhead = ahead, .weekday = weekday, .minute = minute};
+                }
+                break;
+            }
+        }
+    }
+    return next;
 }
 
 long long AlarmSchedule::firstMinuteAfter(const Checked& last, const LocalTime& now, long long current)
@@ -57,10 +94,12 @@ std::vector<const Alarm*> AlarmSchedule::check(const AlarmTable& table, const Lo
         if (stamp == lastRangMinute_) {
             continue;
         }
-        const int minuteOfDay = int((stamp % minutesPerDay + minutesPerDay) % minutesPerDay);
+        const long long day = floorDivide(stamp, minutesPerDay);
+        const int minuteOfDay = int(stamp - day * minutesPerDay);
+        const int weekday = weekdayOf(day);
         bool rang = false;
         for (const Alarm& alarm : table) {
-            if (isDue(alarm, minuteOfDay / 60, minuteOfDay % 60)) {
+            if (isDue(alarm, minuteOfDay, weekday)) {
                 due.push_back(&alarm);
                 rang = true;
             }

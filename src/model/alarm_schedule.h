@@ -7,9 +7,9 @@
 #include <vector>
 
 // Decides, tick by tick, which alarms ring. Every enabled alarm whose hour and minute
-// match rings once in its minute: the check remembers the minute that rang last
-// rather than relying on one tick falling into second 00, so late, doubled or
-// skipped ticks neither miss nor repeat an alarm. When the clock jumps forward (a
+// match, on a day it rings on, rings once in its minute: the check remembers the
+// minute that rang last rather than relying on one tick falling into second 00, so
+// late, doubled or skipped ticks neither miss nor repeat an alarm. When the clock jumps forward (a
 // stalled machine, a time sync, waking from sleep, a clock set by hand) the minutes
 // jumped over, up to catchUpMinutes of them, are looked at as well, so an alarm set
 // inside them still rings, late; a clock set back rings the minutes it comes to again.
@@ -26,12 +26,27 @@ class AlarmSchedule
 public:
     static constexpr int catchUpMinutes = 10;
 
+    // When an alarm rings next after the minute of a reading: which one (its place in the
+    // table; the first of those of one minute), how many days after the reading's, and
+    // on which day of the week.
+    struct NextRing
+    {
+        std::size_t index;
+        int daysAhead;
+        int weekday;
+        long long minute; // local minutes since 1970-01-01 00:00
+
+        friend bool operator==(const NextRing&, const NextRing&) = default;
+    };
+    static std::optional<NextRing> nextRing(const AlarmTable& table, const LocalTime& now);
+
     // The alarms that ring at this tick, in table order. Nothing is allocated when
     // nothing is due.
     std::vector<const Alarm*> check(const AlarmTable& table, const LocalTime& now);
 
-    // Whether an alarm rings at the given hour and minute: it is enabled and set then.
-    static bool isDue(const Alarm& alarm, int hour, int minute);
+    // Whether an alarm rings at the given minute of the day (0..1439) on the given day of
+    // the week (0 = Sunday): it is enabled, set then, and rings on that day.
+    static bool isDue(const Alarm& alarm, int minuteOfDay, int weekday);
 
 private:
     struct Checked

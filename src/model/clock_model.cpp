@@ -1,10 +1,14 @@
 #include "model/clock_model.h"
 
 #include "storage/alarm_file.h"
+#include "storage/alarm_options.h"
 
+#include <QSettings>
 #include <algorithm>
 
-ClockModel::ClockModel(QString settingsFolder) : files_(std::move(settingsFolder)) {}
+ClockModel::ClockModel(QString settingsFolder)
+    : files_(std::move(settingsFolder)), options_(files_.pathOf(OptionsFile::fileName))
+{}
 
 std::optional<SettingsLoadFailure> ClockModel::load()
 {
@@ -24,6 +28,10 @@ std::optional<SettingsLoadFailure> ClockModel::load()
     }
     if (alarms.unreadableTime) {
         emit alarmTimeNotRead(*alarms.unreadableTime);
+    }
+    if (const std::optional<FileFailure> failure =
+            options_.read([this](QSettings& options) { alarm_options::read(options, alarms_); })) {
+        emit optionsNotRead(*failure);
     }
     updateBell();
     return std::nullopt;
@@ -137,8 +145,16 @@ bool ClockModel::saveAlarms(const AlarmTable& table)
         return false;
     }
     alarms_ = std::move(std::get<AlarmTable>(saved));
+    // The file read back holds the same alarms in the same order, without their options.
+    for (std::size_t i = 0; i < alarms_.size() && i < table.size(); ++i) {
+        alarms_[i].days = table[i].days;
+    }
+    const std::optional<FileFailure> failure = options_.rewrite(
+        alarm_options::section, [this](QSettings& options) { alarm_options::write(options, alarms_); });
+    report(failure ? std::vector{*failure} : std::vector<FileFailure>{});
     updateBell();
     emit alarmsChanged();
+    updateNextAlarm(true);
     return true;
 }
 
@@ -150,7 +166,56 @@ void ClockModel::updateBell()
 
 void ClockModel::checkAlarms(const LocalTime& now)
 {
-    for (const Alarm* alarm : schedule_.check(alarms_, now)) {
+    const bool newMinute = !lastTick_ || now.minuteKey() != lastTick_->minuteKey();
+    lastTick_ = now;
+    const std::vector<const Alarm*> due = schedule_.check(alarms_, now);
+    for (const Alarm* alarm : due) {
         emit alarmRang(*alarm);
+    }
+    switchOffOnceAlarms(due);
+    if (newMinute) {
+        updateNextAlarm();
+    }
+}
+
+void ClockModel::updateNextAlarm(bool alarmsSaved)
+{
+    if (!lastTick_) {
+        return;
+    }
+    const std::optional<AlarmSchedule::NextRing> next = AlarmSchedule::nextRing(alarms_, *lastTick_);
+    // Once a minute: the same alarm on the same day tells nothing new.
+    if (next == nextRing_ && !alarmsSaved) {
+        return;
+    }
+    nextRing_ = next;
+    emit nextAlarmChanged();
+}
+
+std::optional<ClockModel::NextAlarm> ClockModel::nextAlarm() const
+{
+    if (!nextRing_ || nextRing_->index >= alarms_.size()) {
+        return std::nullopt;
+    }
+    return NextAlarm{alarms_[nextRing_->index], nextRing_->weekday, nextRing_->daysAhead == 0};
+}
+
+void ClockModel::switchOffOnceAlarms(const std::vector<const Alarm*>& rang)
+{
+    if (std::none_of(rang.begin(), rang.end(), [](const Alarm* alarm) { return alarm->days.once; })) {
+        return;
+    }
+    AlarmTable table = alarms_;
+    for (const Alarm* alarm : rang) {
+        if (alarm->days.once) {
+            table[std::size_t(alarm - alarms_.data())].enabled = false;
+        }
+    }
+    if (!saveAlarms(table)) {
+        // Told as a failed save; rung all the same, it must not ring again tomorrow.
+        alarms_ = std::move(table);
+        updateBell();
+        emit alarmsChanged();
+        updateNextAlarm(true);
     }
 }

@@ -4,6 +4,7 @@
 #include "storage/alarm.h"
 #include "storage/alarm_file.h"
 #include "storage/clock_settings.h"
+#include "storage/options_file.h"
 #include "storage/settings_files.h"
 
 #include <QObject>
@@ -22,8 +23,8 @@ public:
     // Keeps its files in `settingsFolder`.
     explicit ClockModel(QString settingsFolder);
 
-    // Reads the five settings files, then the alarm file. On a bad settings file it
-    // returns what is wrong and reads and writes nothing more.
+    // Reads the five settings files, then the alarm file and the options file. On a bad
+    // settings file it returns what is wrong and reads and writes nothing more.
     std::optional<SettingsLoadFailure> load();
 
     const ClockSettings& settings() const { return settings_; }
@@ -32,6 +33,16 @@ public:
 
     // While at least one alarm is enabled the bell shows on the face.
     bool bellShown() const { return bellShown_; }
+
+    // The alarm that rings next after the minute of the last alarm tick: none when no
+    // alarm is on, or before the first tick.
+    struct NextAlarm
+    {
+        Alarm alarm;
+        int weekday; // 0 = Sunday
+        bool today;
+    };
+    std::optional<NextAlarm> nextAlarm() const;
 
     void setAlwaysOnTop(Stacking stacking);
     void setTrayIcon(bool shown);
@@ -49,12 +60,15 @@ public:
     // failures are returned instead of signalled.
     std::vector<FileFailure> savePositionAtExit(QPoint topLeft);
 
-    // Writes the table to the alarm file and takes the file's content as the new table.
-    // False, with the table unchanged, when the file could not be written.
+    // Writes the table to the alarm file and takes the file's content as the new table,
+    // then the alarms' own options to the options file. False, with the table unchanged,
+    // when the alarm file could not be written; an options file that could not be
+    // written is signalled as a settings file.
     bool saveAlarms(const AlarmTable& table);
 
     // The alarm tick: rings every enabled alarm due at `now`, once in its minute, by
-    // emitting alarmRang. Allocates nothing when none is due.
+    // emitting alarmRang; an alarm set to ring once is then switched off and the alarms
+    // saved. Allocates nothing when none is due.
     void checkAlarms(const LocalTime& now);
 
 signals:
@@ -67,6 +81,8 @@ signals:
     void readoutColourChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
+    // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
+    void nextAlarmChanged();
 
     // A settings file could not be written. The same failure again is signalled once,
     // until a write succeeds (the position after every click in a read-only folder).
@@ -77,6 +93,8 @@ signals:
     void alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
     // The alarm file could not be written (a save, or the rewrite of the older form).
     void alarmsNotSaved(const FileFailure& failure);
+    // The options file could not be read at start-up: the clock starts with their defaults.
+    void optionsNotRead(const FileFailure& failure);
 
 private:
     void saveGeneralSettings();
@@ -84,11 +102,17 @@ private:
     std::vector<FileFailure> writePosition(QPoint topLeft);
     void report(const std::vector<FileFailure>& failures);
     void updateBell();
+    void switchOffOnceAlarms(const std::vector<const Alarm*>& rang);
+    // Signals when the next alarm differs, or always (`alarmsSaved`: its words may have).
+    void updateNextAlarm(bool alarmsSaved = false);
 
     SettingsFiles files_;
+    OptionsFile options_;
     ClockSettings settings_;
     AlarmTable alarms_;
     AlarmSchedule schedule_;
     std::optional<FileFailure> lastSettingsFailure_;
     bool bellShown_ = false;
+    std::optional<LocalTime> lastTick_;
+    std::optional<AlarmSchedule::NextRing> nextRing_;
 };

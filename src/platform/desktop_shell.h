@@ -55,6 +55,8 @@ public:
     virtual void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                              std::function<void(TrayPress)> onPress) = 0;
     virtual void removeTrayIcon() = 0;
+    // A new tip for the icon, there now or to come.
+    virtual void setTrayTip(const QString& tip) = 0;
 
     // Opens a web page or a local file in the user's browser; false when nothing could
     // open it.

@@ -45,16 +45,24 @@ void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& m
         return;
     }
     trayIconWanted_ = true;
-    notificationArea_.whenPresent([this, icon, tip, &menu, onPress = std::move(onPress)]() mutable {
-        showTrayIcon(icon, tip, menu, std::move(onPress));
+    trayTip_ = tip;
+    notificationArea_.whenPresent([this, icon, &menu, onPress = std::move(onPress)]() mutable {
+        showTrayIcon(icon, menu, std::move(onPress));
     });
 }
 
-void QtDesktopShell::showTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
-                                  std::function<void(TrayPress)> onPress)
+void QtDesktopShell::setTrayTip(const QString& tip)
+{
+    trayTip_ = tip;
+    if (trayIcon_) {
+        trayIcon_->setToolTip(tip);
+    }
+}
+
+void QtDesktopShell::showTrayIcon(const QIcon& icon, QMenu& menu, std::function<void(TrayPress)> onPress)
 {
     trayIcon_ = std::make_unique<QSystemTrayIcon>(icon);
-    trayIcon_->setToolTip(tip);
+    trayIcon_->setToolTip(trayTip_);
     // A StatusNotifier item publishes the menu over D-Bus, for which Qt makes it a
     // platform menu; the panel then shows it itself. Where Qt makes none (the X11
     // embedding, Windows' taskbar) it would pop the menu up by itself at a right press,

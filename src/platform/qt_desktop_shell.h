@@ -20,6 +20,7 @@ public:
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
+    void setTrayTip(const QString& tip) override;
     bool openUrl(const QUrl& url) override;
     bool registerStartup() override;
     bool unregisterStartup() override;
@@ -29,10 +30,10 @@ public:
     static void prepareProcess();
 
 private:
-    void showTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
-                      std::function<void(TrayPress)> onPress);
+    void showTrayIcon(const QIcon& icon, QMenu& menu, std::function<void(TrayPress)> onPress);
 
     NotificationArea notificationArea_;
     bool trayIconWanted_ = false;
+    QString trayTip_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
 };

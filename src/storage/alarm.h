@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTime>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,22 @@ struct AlarmSpelling
     friend bool operator==(const AlarmSpelling&, const AlarmSpelling&) = default;
 };
 
+// The days an alarm rings on: chosen days of the week (every day unless chosen), or
+// once, at its next time whatever the day, after which it switches itself off.
+struct AlarmDays
+{
+    // Bit n for day n of the week, 0 = Sunday .. 6 = Saturday, as LocalTime counts them.
+    static constexpr std::uint8_t everyDay = 0x7F;
+    static constexpr std::uint8_t workdays = 0x3E; // Monday to Friday
+
+    std::uint8_t weekdays = everyDay;
+    bool once = false;
+
+    bool ringsOn(int weekday) const { return once || (weekdays >> weekday & 1) != 0; }
+
+    friend bool operator==(const AlarmDays&, const AlarmDays&) = default;
+};
+
 // One alarm.
 struct Alarm
 {
@@ -31,6 +48,8 @@ struct Alarm
     bool showsMessage = true;
     QString message{};
     AlarmSpelling spelling{};
+    // Kept in the options file, not in the alarm file.
+    AlarmDays days{};
 
     friend bool operator==(const Alarm&, const Alarm&) = default;
 };

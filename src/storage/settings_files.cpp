@@ -2,6 +2,7 @@
 
 #include "core/atomic_file.h"
 #include "storage/alarm_file.h"
+#include "storage/options_file.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 
@@ -187,7 +188,8 @@ SettingsFiles::SettingsFiles(QString folder) : folder_(std::move(folder)) {}
 
 void SettingsFiles::removeLeftoverTemporaries() const
 {
-    for (const char* file : {positionFile, setFile, set1File, set2File, set3File, alarm_file::fileName}) {
+    for (const char* file :
+         {positionFile, setFile, set1File, set2File, set3File, alarm_file::fileName, OptionsFile::fileName}) {
         ::removeLeftoverTemporaries(pathOf(file));
     }
 }

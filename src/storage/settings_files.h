@@ -59,8 +59,8 @@ public:
     QString pathOf(const char* fileName) const;
 
     // Deletes the temporary files that saves of the six files (these five and the alarm
-    // file) left beside them when a clock was killed during one: no other clock writes in
-    // this folder, so every such file is a leftover.
+    // file) and of the options file left beside them when a clock was killed during one:
+    // no other clock writes in this folder, so every such file is a leftover.
     void removeLeftoverTemporaries() const;
 
     // Reads fomit, set, set1, set2 and set3 in that order; stops at the first file that

@@ -1,6 +1,7 @@
 #include "ui/alarm_edit_window.h"
 
 #include "core/artwork.h"
+#include "face/face_layout.h"
 #include "platform/clock.h"
 #include "platform/sound_output.h"
 #include "storage/alarm_file.h"
@@ -9,7 +10,9 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
+#include "widgets/toggle_chip.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +83,7 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
     messageField_->setObjectName(QStringLiteral("messageField"));
     messageField_->setGeometry(128, 192, 201, 17);
     connect(showMessageBox_, &QCheckBox::toggled, messageField_, &QLineEdit::setEnabled);
+    addDayRow();
 
     ImageButton* applyButton = addImageButton(artwork::face::apply, {222, 222}, "applyButton");
     connect(applyButton, &ImageButton::clicked, this, &AlarmEditWindow::accept);
@@ -92,6 +96,7 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
         setSound(alarm->waveFile);
         messageField_->setText(alarm->message);
         showMessageBox_->setChecked(alarm->showsMessage);
+        days_ = alarm->days;
     } else {
         const LocalTime now = clock.now();
         time_ = QTime(now.hour, now.minute);
@@ -99,6 +104,7 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
         messageField_->setText(defaultAlarmMessage);
     }
     showTime();
+    showDays();
     messageField_->setEnabled(showMessageBox_->isChecked());
 
     repeatTimer_ = new QTimer(this);
@@ -170,6 +176,72 @@ void AlarmEditWindow::chooseWave()
     setSound(path);
 }
 
+void AlarmEditWindow::addDayRow()
+{
+    QLabel* heading = addLabel(this, QStringLiteral("曜日"), {12, 221, 26, 14}, white);
+    // One group, not exclusive: the arrow keys move along the row.
+    auto* row = new QButtonGroup(this);
+    row->setExclusive(false);
+    const auto addChip = [this, row](const artwork::Chip& chip, const QString& words, QPoint at,
+                                     const QString& name) {
+        auto* added = new ToggleChip(chip, words, this);
+        added->setObjectName(name);
+        added->move(at);
+        row->addButton(added);
+        return added;
+    };
+    for (int day = 0; day < 7; ++day) {
+        const QString character(face_layout::weekdayCharacter(day));
+        ToggleChip* chip = addChip(artwork::chip::days[day], character, {40 + 24 * day, 219},
+                                   QStringLiteral("day%1").arg(day));
+        connect(chip, &ToggleChip::clicked, this, [this, day] { toggleDay(day); });
+        dayChips_[std::size_t(day)] = chip;
+    }
+    heading->setBuddy(dayChips_[0]);
+    const auto textOf = [](const artwork::Chip& chip) {
+        return QString::fromUtf8(chip.text);
+    };
+    everyDayChip_ = addChip(artwork::chip::everyDay, textOf(artwork::chip::everyDay), {40, 240},
+                            QStringLiteral("everyDay"));
+    workdaysChip_ = addChip(artwork::chip::workdays, textOf(artwork::chip::workdays), {77, 240},
+                            QStringLiteral("workdays"));
+    onceChip_ = addChip(artwork::chip::once, textOf(artwork::chip::once), {114, 240}, QStringLiteral("once"));
+    connect(everyDayChip_, &ToggleChip::clicked, this,
+            [this] { setDays({.weekdays = AlarmDays::everyDay}); });
+    connect(workdaysChip_, &ToggleChip::clicked, this,
+            [this] { setDays({.weekdays = AlarmDays::workdays}); });
+    connect(onceChip_, &ToggleChip::clicked, this,
+            [this] { setDays({.weekdays = days_.weekdays, .once = !days_.once}); });
+}
+
+void AlarmEditWindow::toggleDay(int day)
+{
+    const auto bit = std::uint8_t(1 << day);
+    if (days_.once) {
+        setDays({.weekdays = bit});
+    } else if (days_.weekdays != bit) {
+        setDays({.weekdays = std::uint8_t(days_.weekdays ^ bit)});
+    } else {
+        showDays(); // an alarm rings on one day at least
+    }
+}
+
+void AlarmEditWindow::setDays(AlarmDays days)
+{
+    days_ = days;
+    showDays();
+}
+
+void AlarmEditWindow::showDays()
+{
+    for (int day = 0; day < 7; ++day) {
+        dayChips_[std::size_t(day)]->showOn(!days_.once && (days_.weekdays >> day & 1) != 0);
+    }
+    everyDayChip_->showOn(!days_.once && days_.weekdays == AlarmDays::everyDay);
+    workdaysChip_->showOn(!days_.once && days_.weekdays == AlarmDays::workdays);
+    onceChip_->showOn(days_.once);
+}
+
 void AlarmEditWindow::accept()
 {
     emit accepted(Alarm{
@@ -178,6 +250,7 @@ void AlarmEditWindow::accept()
         .waveFile = waveFile_,
         .showsMessage = showMessageBox_->isChecked(),
         .message = messageField_->text(),
+        .days = days_,
     });
     close();
 }

@@ -4,9 +4,11 @@
 #include "ui/time_step.h"
 #include "widgets/picture_dialog.h"
 
+#include <array>
 #include <optional>
 
 class HighlightBar;
+class ToggleChip;
 
 namespace artwork {
 struct Caption;
@@ -20,8 +22,9 @@ class QLineEdit;
 class QTimer;
 
 // The alarm edit window: the time with four stepping bars, the sound (the standard one
-// or a wave file), and the message. 適用 hands the alarm to whoever opened the window
-// (accepted) and closes it.
+// or a wave file), the message, and the days it rings on (chosen days of the week, with
+// every day and Monday to Friday at one touch, or once). 適用 hands the alarm to whoever
+// opened the window (accepted) and closes it.
 class AlarmEditWindow final : public PictureDialog
 {
     Q_OBJECT
@@ -35,7 +38,7 @@ public:
     static constexpr int pathWidth = 256;
 
 signals:
-    // The alarm as confirmed: enabled, with its time, sound, display choice and message.
+    // The alarm as confirmed: enabled, with its time, sound, display choice, message and days.
     void accepted(const Alarm& alarm);
 
 private:
@@ -48,6 +51,12 @@ private:
     void showTime();
     void setSound(const std::optional<QString>& waveFile);
     void chooseWave();
+    void addDayRow();
+    // A day chip clicked: the day joins or leaves the chosen days (the last one stays);
+    // after "once" it is the one day chosen.
+    void toggleDay(int day);
+    void setDays(AlarmDays days);
+    void showDays();
     void accept();
 
     const SoundOutput& sound_;
@@ -58,8 +67,13 @@ private:
     QLineEdit* soundField_;
     QLineEdit* messageField_;
     QCheckBox* showMessageBox_;
+    std::array<ToggleChip*, 7> dayChips_;
+    ToggleChip* everyDayChip_;
+    ToggleChip* workdaysChip_;
+    ToggleChip* onceChip_;
     QTimer* repeatTimer_;
     QTime time_;
     std::optional<QString> waveFile_;
+    AlarmDays days_;
     TimeStep heldStep_ = TimeStep::None;
 };

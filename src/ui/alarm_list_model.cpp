@@ -1,5 +1,7 @@
 #include "ui/alarm_list_model.h"
 
+#include "core/artwork.h"
+#include "face/face_layout.h"
 #include "storage/alarm_file.h"
 
 #include <QFileInfo>
@@ -36,12 +38,34 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
     }
 }
 
+QString AlarmListModel::daysInWords(const AlarmDays& days)
+{
+    if (days.once) {
+        return QString::fromUtf8(artwork::chip::once.text);
+    }
+    if (days.weekdays == AlarmDays::everyDay) {
+        return QString::fromUtf8(artwork::chip::everyDay.text);
+    }
+    if (days.weekdays == AlarmDays::workdays) {
+        return QString::fromUtf8(artwork::chip::workdays.text);
+    }
+    QString words;
+    for (int day = 0; day < 7; ++day) {
+        if ((days.weekdays >> day & 1) != 0) {
+            words +=
+                (words.isEmpty() ? QString() : QStringLiteral("・")) + face_layout::weekdayCharacter(day);
+        }
+    }
+    return words;
+}
+
 QString AlarmListModel::spoken(const Alarm& alarm)
 {
     const QString sound = alarm.waveFile ? QFileInfo(*alarm.waveFile).fileName() : alarm_file::standardSound;
     QStringList parts{
         alarm_file::timeText(alarm),
         alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ"),
+        daysHeading + u' ' + daysInWords(alarm.days),
         soundHeading + u' ' + sound,
         displayHeading + u' ' + alarm_file::displayText(alarm).trimmed(),
     };

@@ -8,7 +8,8 @@
 // The alarm list window's working copy of the alarm table, one entry an alarm. An entry
 // shows the alarm's time, and its display flag as well once it was added or changed in
 // this window; its check mark is the alarm's enabled flag. A screen reader reads an
-// entry as the whole alarm: time, on or off, sound, whether the message shows, message.
+// entry as the whole alarm: time, on or off, days, sound, whether the message shows,
+// message.
 class AlarmListModel final : public QAbstractListModel
 {
     Q_OBJECT
@@ -18,6 +19,10 @@ public:
     static inline const QString soundHeading = QStringLiteral("アラーム音色");
     static inline const QString displayHeading = QStringLiteral("メッセージの表示");
     static inline const QString messageHeading = QStringLiteral("メッセージ内容");
+    static inline const QString daysHeading = QStringLiteral("曜日");
+
+    // The days an alarm rings on in words: 毎日, 平日, 一度だけ, or the days (月・水・金).
+    static QString daysInWords(const AlarmDays& days);
 
     AlarmListModel(const AlarmTable& alarms, QObject* parent);
 

@@ -46,9 +46,11 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
     addLabel(this, AlarmListModel::displayHeading, {184, 72, 110, 14}, headingColour);
     addLabel(this, AlarmListModel::messageHeading, {72, 96, 100, 14}, headingColour);
     addLabel(this, AlarmListModel::soundHeading, {72, 136, 100, 14}, headingColour);
+    addLabel(this, AlarmListModel::daysHeading, {184, 96, 30, 14}, headingColour);
     timeDetail_ = addDetail(this, {136, 72, 53, 17}, "timeDetail");
     displayDetail_ = addDetail(this, {296, 72, 57, 17}, "displayDetail");
     messageDetail_ = addDetail(this, {75, 112, 258, 18}, "messageDetail");
+    daysDetail_ = addDetail(this, {216, 96, 120, 17}, "daysDetail");
     soundDetail_ = addDetail(this, {75, 152, 258, 49}, "soundDetail");
     soundDetail_->setWordWrap(true);
     addEngravedLine(this, QPoint(176, 60), QPoint(328, 60));
@@ -102,28 +104,27 @@ void AlarmListWindow::showDetails()
 {
     const int row = currentRow();
     if (row < 0) {
-        for (QLabel* detail : {timeDetail_, displayDetail_, messageDetail_, soundDetail_}) {
+        for (QLabel* detail : {timeDetail_, displayDetail_, soundDetail_}) {
             detail->clear();
         }
-        showMessageDetail(QString());
+        showElided(messageDetail_, QString());
+        showElided(daysDetail_, QString());
         return;
     }
     const Alarm& alarm = entries_->alarm(row);
     timeDetail_->setText(alarm_file::timeText(alarm));
     displayDetail_->setText(alarm_file::displayText(alarm));
-    showMessageDetail(alarm.message);
+    showElided(messageDetail_, alarm.message);
+    showElided(daysDetail_, AlarmListModel::daysInWords(alarm.days));
     soundDetail_->setText(alarm_file::soundText(alarm));
 }
 
-void AlarmListWindow::showMessageDetail(const QString& message)
+void AlarmListWindow::showElided(QLabel* detail, const QString& text)
 {
-    // The message has one line: a longer one ends in "…", and its tooltip and a screen
-    // reader have it whole.
-    const QString shown =
-        messageDetail_->fontMetrics().elidedText(message, Qt::ElideRight, messageDetail_->width());
-    messageDetail_->setText(shown);
-    messageDetail_->setToolTip(shown == message ? QString() : message);
-    messageDetail_->setAccessibleName(message);
+    const QString shown = detail->fontMetrics().elidedText(text, Qt::ElideRight, detail->width());
+    detail->setText(shown);
+    detail->setToolTip(shown == text ? QString() : text);
+    detail->setAccessibleName(text);
 }
 
 void AlarmListWindow::addAlarm()

@@ -28,7 +28,9 @@ private:
     int currentRow() const;
     void setCurrentRow(int row);
     void showDetails();
-    void showMessageDetail(const QString& message);
+    // Shows a detail of one line: a longer one ends in "…", and its tooltip and a
+    // screen reader have it whole.
+    static void showElided(QLabel* detail, const QString& text);
     void addAlarm();
     void changeAlarm();
     void deleteAlarm();
@@ -47,6 +49,7 @@ private:
     QLabel* timeDetail_;
     QLabel* displayDetail_;
     QLabel* messageDetail_;
+    QLabel* daysDetail_;
     QLabel* soundDetail_;
     HighlightBar* addBar_;
     HighlightBar* changeBar_;

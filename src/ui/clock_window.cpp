@@ -45,6 +45,11 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
+    // Hovering the clock tells the next alarm, as the tray icon's tip does.
+    connect(&model_, &ClockModel::nextAlarmChanged, this, [this] {
+        setToolTip(notice_text::nextAlarm(model_.nextAlarm()));
+        accessibility::descriptionChanged(this);
+    });
 }
 
 void ClockWindow::start()
@@ -108,7 +113,8 @@ void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
 
 QString ClockWindow::spokenReading() const
 {
-    return spokenTime(shown_, model_.bellShown());
+    const QString reading = spokenTime(shown_, model_.bellShown());
+    return toolTip().isEmpty() ? reading : reading + QStringLiteral("、") + toolTip();
 }
 
 void ClockWindow::openMenu()

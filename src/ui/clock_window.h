@@ -41,7 +41,8 @@ public:
     // The window's pixels as last drawn.
     const ClockFace& face() const { return face_; }
 
-    // The reading last shown, as a screen reader says it (with the alarm when the bell shows).
+    // The reading last shown, as a screen reader says it (with the alarm when the bell
+    // shows), and the next alarm.
     QString spokenReading() const;
     // Asks for the menu at the clock's middle, as the Menu key does: a screen reader's
     // way to it.

@@ -1,5 +1,6 @@
 #include "ui/notice_texts.h"
 
+#include "face/face_layout.h"
 #include "storage/record.h"
 #include "storage/stored_file.h"
 
@@ -110,6 +111,12 @@ QString alarmsNotSaved(const FileFailure& failure)
     return threeLines(QStringLiteral("アラームの設定を保存できませんでした。"), failure, causeOf(failure));
 }
 
+QString optionsNotRead(const FileFailure& failure)
+{
+    return threeLines(QStringLiteral("追加の設定を読み込めないため、既定の設定を使います。"), failure,
+                      causeOf(failure));
+}
+
 QString startupRegistered(bool done, DesktopFamily family)
 {
     if (done) {
@@ -183,6 +190,22 @@ QString waveRefused(const QString& path, WaveProblem problem)
     }
     return QStringLiteral("このファイルはアラーム音に使えません。\n%1\n%2")
         .arg(QDir::toNativeSeparators(path), why);
+}
+
+QString nextAlarm(const std::optional<ClockModel::NextAlarm>& next)
+{
+    if (!next) {
+        return {};
+    }
+    QString words = QStringLiteral("次のアラーム ");
+    if (!next->today) {
+        words += face_layout::weekdayCharacter(next->weekday) + u' ';
+    }
+    words += next->alarm.at.toString(QStringLiteral("H:mm"));
+    if (next->alarm.showsMessage && !next->alarm.message.isEmpty()) {
+        words += u' ' + next->alarm.message;
+    }
+    return words;
 }
 
 QString alarmRang(const Alarm& alarm)

@@ -2,6 +2,7 @@
 
 #include "core/file_failure.h"
 #include "core/wave_file.h"
+#include "model/clock_model.h"
 #include "platform/desktop_shell.h"
 #include "platform/settings_location.h"
 #include "storage/alarm.h"
@@ -20,6 +21,7 @@ QString settingsNotSaved(const FileFailure& failure);
 QString alarmsNotRead(const FileFailure& failure);
 QString alarmTimeNotRead(const alarm_file::UnreadableTime& unreadable);
 QString alarmsNotSaved(const FileFailure& failure);
+QString optionsNotRead(const FileFailure& failure);
 
 // The outcome of the settings window's start-up buttons: Windows speaks of the shortcut
 // in its Startup folder, other desktops of their start-up at log-in.
@@ -28,6 +30,11 @@ QString startupUnregistered(bool done, DesktopFamily family);
 
 // Why the chosen file cannot be an alarm's sound, with the file.
 QString waveRefused(const QString& path, WaveProblem problem);
+
+// The alarm that rings next, as the tray icon's tip and the clock's hover tip and
+// description give it: "次のアラーム 7:30 起きて", with its day when that is not today
+// ("次のアラーム 月 7:30"); nothing when none is on.
+QString nextAlarm(const std::optional<ClockModel::NextAlarm>& next);
 
 // The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".
 QString alarmRang(const Alarm& alarm);

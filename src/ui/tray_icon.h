@@ -10,7 +10,8 @@ class QMenu;
 
 // The program's icon in the notification area, there while the tray icon setting is on,
 // with the clock's menu for panels that show it themselves. A press the panel leaves to
-// the program asks for the menu; a left press brings the clock forward first.
+// the program asks for the menu; a left press brings the clock forward first. Its tip is
+// the program's name and the next alarm.
 class TrayIcon final : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,8 @@ signals:
     void menuRequested(QPoint at, DesktopShell::TrayPress press);
 
 private:
+    QString tip() const;
+
     ClockModel& model_;
     DesktopShell& shell_;
     QMenu& menu_;

@@ -35,6 +35,10 @@ std::vector<QString> scaledPictures()
     for (const auto& caption : picture_checks::captions) {
         paths.push_back(QString::fromLatin1(caption.path));
     }
+    for (const artwork::Chip* chip : artwork::chip::all) {
+        const artwork::ChipPictures pictures = artwork::chipPictures(*chip);
+        paths.insert(paths.end(), {pictures.off, pictures.on});
+    }
     for (const auto& face : picture_checks::buttonFaces) {
         const artwork::ButtonPictures pictures = artwork::buttonPictures(face.face);
         paths.insert(paths.end(), {pictures.normal, pictures.pressed, pictures.hover});
@@ -84,7 +88,7 @@ TEST(Catalogue, NothingElseIsCompiledIn)
     }
     std::vector<std::string> extra;
     for (const char* folder : {":/designs", ":/icon", ":/clock", ":/appearance", ":/backgrounds", ":/buttons",
-                               ":/captions", ":/previews"}) {
+                               ":/captions", ":/chips", ":/previews"}) {
         QDirIterator it(QString::fromUtf8(folder), {QStringLiteral("*.png")}, QDir::Files);
         while (it.hasNext()) {
             const std::string path = it.next().toStdString();

@@ -181,14 +181,22 @@ def menu(downs):
     subprocess.run(["xdotool", "key"] + ["Down"] * downs + ["Return"], check=True)
 
 
-# The clock: the program's name, and the time as a person says it, with the alarm.
+# The clock: the program's name, and the time as a person says it, with the alarm and
+# the next one to ring.
 program = wait_for("program on the accessibility bus", the_program)
 clock = wait_for("clock", lambda: next((w for w in program if w.getRoleName() == "frame"), None))
 expect(clock.name == "ふわまる　ぽてりん", f"the clock is named {clock.name!r}")
 now = datetime.datetime.now()
 said = {spoken(now - datetime.timedelta(minutes=1)), spoken(now), spoken(now + datetime.timedelta(minutes=1))}
+# The next alarm after the reading: today, or tomorrow with its day.
+hour, minute = map(int, alarm_time.split(":"))
+ring = now.replace(hour=hour, minute=minute, second=0, microsecond=0)
+if ring <= now:
+    ring += datetime.timedelta(days=1)
+day = "" if ring.date() == now.date() else "月火水木金土日"[ring.weekday()] + " "
+next_alarm = f"、次のアラーム {day}{hour}:{minute:02d} 起きて"
 expect(
-    clock.description in {s + "、アラーム設定あり" for s in said},
+    clock.description in {s + "、アラーム設定あり" + next_alarm for s in said},
     f"the clock says {clock.description!r} at {now:%H:%M}",
 )
 print(f"clock (frame): {clock.name} | {clock.description}")
@@ -263,7 +271,7 @@ alarms = open_from(
     "アラーム設定",
     "アラーム",
     buttons("アラームを追加", "設定の変更", "設定を削除する", "適用", "キャンセル")
-    + [("list item", f"{alarm_time}、オン、アラーム音色 標準、メッセージの表示 表示、メッセージ内容 起きて")],
+    + [("list item", f"{alarm_time}、オン、曜日 毎日、アラーム音色 標準、メッセージの表示 表示、メッセージ内容 起きて")],
 )
 expect(
     not states(control(settings, "push button", "閉じる")).contains(pyatspi.STATE_ENABLED),
@@ -274,7 +282,9 @@ edit = open_from(
     "アラームを追加",
     "アラームの設定",
     buttons("▲", "▼", "標準に戻す", "変更する", "適用", "キャンセル")
-    + [("check box", "アラーム設定時刻になったら確認メッセージを表示する"), ("text", "アラーム音色"), ("text", "アラームメッセージ")],
+    + [("check box", "アラーム設定時刻になったら確認メッセージを表示する"), ("text", "アラーム音色"), ("text", "アラームメッセージ")]
+    + [("check box", day) for day in "日月火水木金土"]
+    + [("check box", "毎日"), ("check box", "平日"), ("check box", "一度だけ")],
 )
 close(edit, "キャンセル")
 # A save, confirmed in the message window: an alert of its message.

@@ -141,6 +141,102 @@ TEST(AlarmSchedule, ClockJumpingForwardStillRingsWhatItJumpedOver)
     }
 }
 
+// Through a week from Sunday, by ticks and by a jump over midnight: each alarm rings on
+// the days it is set for, each day counted at the minute that rang, not at the tick.
+TEST(AlarmSchedule, RingsOnTheDaysItIsSetFor)
+{
+    const QDateTime sunday(QDate(2024, 5, 19), QTime(0, 0));
+    const auto alarm = [](const char* name, QTime at, std::uint8_t weekdays, bool once = false) {
+        return Alarm{
+            .at = at, .message = QString::fromLatin1(name), .days = {.weekdays = weekdays, .once = once}};
+    };
+    const AlarmTable table{
+        alarm("every", QTime(7, 30), AlarmDays::everyDay),
+        alarm("workdays", QTime(7, 30), AlarmDays::workdays),
+        alarm("monWedFri0000", QTime(0, 0), 0x2A),
+        alarm("sat2359", QTime(23, 59), 0x40),
+        alarm("sun2358", QTime(23, 58), 0x01),
+        alarm("mon0001", QTime(0, 1), 0x02),
+        alarm("once", QTime(12, 0), 0x01, true),
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<qint64> seconds;     // after Sunday 00:00
+        std::map<QString, QString> days; // the alarm, and the days it rang on (0 = Sunday)
+    };
+    std::vector<qint64> week;
+    for (qint64 second = -30; second < 8 * 86'400; second += 20) {
+        week.push_back(second);
+    }
+    const std::vector<Case> cases = {
+        {"AWeekOfTicks",
+         week,
+         {{u"every"_s, u"01234560"_s},
+          {u"workdays"_s, u"12345"_s},
+          {u"monWedFri0000"_s, u"135"_s},
+          {u"sat2359"_s, u"66"_s},
+          {u"sun2358"_s, u"00"_s},
+          {u"mon0001"_s, u"1"_s},
+          {u"once"_s, u"01234560"_s}}},
+        // From Sunday 23:55 to Monday 00:03: Sunday's minute and Monday's both ring.
+        {"AJumpOverMidnight",
+         {23 * 3600 + 55 * 60, 86'400 + 180},
+         {{u"sun2358"_s, u"0"_s}, {u"monWedFri0000"_s, u"1"_s}, {u"mon0001"_s, u"1"_s}}},
+    };
+    for (const Case& c : cases) {
+        AlarmSchedule check;
+        std::map<QString, QString> rang;
+        for (const qint64 second : c.seconds) {
+            const LocalTime now = LocalTime::fromDateTime(sunday.addSecs(second));
+            for (const Alarm* due : check.check(table, now)) {
+                // The day of the alarm's own minute, which a jump rings on a later tick.
+                const QDate day = QDate(now.year, now.month, now.day)
+                                      .addDays(due->at > QTime(now.hour, now.minute) ? -1 : 0);
+                rang[due->message] += QString::number(day.dayOfWeek() % 7);
+            }
+        }
+        EXPECT_EQ(rang, c.days) << c.name;
+    }
+}
+
+// The next alarm after a reading on Friday 2024-05-17 at 18:00: the nearest minute to
+// come on a day the alarm rings on, never the reading's own minute.
+TEST(AlarmSchedule, FindsTheAlarmThatRingsNext)
+{
+    const auto alarm = [](QTime at, std::uint8_t weekdays = AlarmDays::everyDay, bool enabled = true) {
+        return Alarm{.at = at, .enabled = enabled, .days = {.weekdays = weekdays}};
+    };
+    const LocalTime friday = LocalTime::fromDateTime(QDateTime(QDate(2024, 5, 17), QTime(18, 0, 30)));
+    struct Case
+    {
+        const char* name;
+        AlarmTable table;
+        std::optional<std::pair<std::size_t, int>> next; // the alarm, days ahead
+        int weekday = 0;
+    };
+    const std::vector<Case> cases = {
+        {"NoneOn", {alarm(QTime(19, 0), AlarmDays::everyDay, false), Alarm{}}, std::nullopt},
+        {"LaterToday", {alarm(QTime(7, 0)), alarm(QTime(19, 0))}, std::pair{1u, 0}, 5},
+        {"ItsOwnMinuteHasRung", {alarm(QTime(18, 0))}, std::pair{0u, 1}, 6},
+        {"WorkdaysOnFridayEvening", {alarm(QTime(7, 0), AlarmDays::workdays)}, std::pair{0u, 3}, 1},
+        {"OnlyOnFridayMorning", {alarm(QTime(7, 0), 0x20)}, std::pair{0u, 7}, 5},
+        {"TheNearestOfMany",
+         {alarm(QTime(9, 0), 0x40), alarm(QTime(8, 0), 0x01), alarm(QTime(23, 59))},
+         std::pair{2u, 0},
+         5},
+        {"TheFirstOfOneMinute", {alarm(QTime(6, 0)), alarm(QTime(6, 0))}, std::pair{0u, 1}, 6},
+    };
+    for (const Case& c : cases) {
+        const std::optional<AlarmSchedule::NextRing> next = AlarmSchedule::nextRing(c.table, friday);
+        ASSERT_EQ(next.has_value(), c.next.has_value()) << c.name;
+        if (next) {
+            EXPECT_EQ(std::pair(next->index, next->daysAhead), *c.next) << c.name;
+            EXPECT_EQ(next->weekday, c.weekday) << c.name;
+        }
+    }
+}
+
 TEST(AlarmSchedule, AlarmsOfOneMinuteRingTogetherInTableOrder)
 {
     AlarmSchedule check;

@@ -2,6 +2,8 @@
 #include "support/file_size_limit.h"
 #include "support/temp_program_folder.h"
 
+#include <QDir>
+#include <QSettings>
 #include <QSignalSpy>
 #include <functional>
 #include <gtest/gtest.h>
@@ -117,10 +119,145 @@ TEST(ClockModel, TellsASettingsFailureOnceUntilAWriteSucceeds)
 }
 #endif
 
+Alarm withDays(const char* message, AlarmDays days, QTime at = QTime(7, 30))
+{
+    return Alarm{.at = at, .message = QString::fromUtf8(message), .days = days};
+}
+
+constexpr AlarmDays everyDay{};
+constexpr AlarmDays workdays{.weekdays = AlarmDays::workdays};
+constexpr AlarmDays once{.weekdays = AlarmDays::everyDay, .once = true};
+constexpr AlarmDays weekend{.weekdays = 0x41};
+
+// An alarm's days live in the options file and come back with it; the alarm file was
+// changed elsewhere: each alarm finds its own options or, with none to find, the defaults.
+TEST(ClockModel, AlarmDaysFollowTheirAlarmsThroughAnAlarmFileChangedElsewhere)
+{
+    struct Case
+    {
+        const char* name;
+        QByteArray alarmFile;
+        std::vector<std::pair<QString, AlarmDays>> expected; // by message, in file order
+    };
+    const auto line = [](const char* time, const char* message) {
+        return QByteArray("\"") + time + "\",1,\"標準\",\" 表示 \",\"" + message + "\"\r\n";
+    };
+    const QByteArray a = line("07:30", "a");
+    const QByteArray b = line("08:00", "b");
+    const QByteArray b2 = line("08:00", "b");
+    const QByteArray c = line("09:00", "c");
+    const std::vector<Case> cases = {
+        {"AsSaved",
+         a + b + b2 + c,
+         {{u"a"_s, workdays}, {u"b"_s, once}, {u"b"_s, weekend}, {u"c"_s, everyDay}}},
+        {"Reordered",
+         c + b + a + b2,
+         {{u"c"_s, everyDay}, {u"b"_s, once}, {u"a"_s, workdays}, {u"b"_s, weekend}}},
+        {"Fewer", b + c, {{u"b"_s, once}, {u"c"_s, everyDay}}},
+        {"More",
+         a + line("06:00", "new") + b + b2 + b,
+         {{u"a"_s, workdays}, {u"new"_s, everyDay}, {u"b"_s, once}, {u"b"_s, weekend}, {u"b"_s, everyDay}}},
+        {"TimeChanged", line("07:31", "a") + b, {{u"a"_s, everyDay}, {u"b"_s, once}}},
+        {"MessageChanged", line("07:30", "a!") + b, {{u"a!"_s, everyDay}, {u"b"_s, once}}},
+        {"SwitchedOff", QByteArray(a).replace(",1,", ",0,"), {{u"a"_s, workdays}}},
+        {"Empty", "", {}},
+    };
+    for (const Case& c : cases) {
+        TempProgramFolder folder;
+        {
+            ClockModel model(folder.path());
+            ASSERT_FALSE(model.load());
+            ASSERT_TRUE(model.saveAlarms({withDays("a", workdays), withDays("b", once, QTime(8, 0)),
+                                          withDays("b", weekend, QTime(8, 0)),
+                                          withDays("c", everyDay, QTime(9, 0))}));
+        }
+        folder.write(u"alm.zdt"_s, c.alarmFile);
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        std::vector<std::pair<QString, AlarmDays>> found;
+        for (const Alarm& alarm : model.alarms()) {
+            found.emplace_back(alarm.message, alarm.days);
+        }
+        EXPECT_EQ(found, c.expected) << c.name;
+    }
+}
+
+// Whatever the days, the six files are written as without them; the options file keeps
+// the sections and keys it does not know.
+TEST(ClockModel, AlarmDaysLeaveTheSixFilesAndOtherOptionsAsTheyWere)
+{
+    const AlarmTable plain = {withDays("a", everyDay), withDays("b", everyDay, QTime(8, 0))};
+    const AlarmTable chosen = {withDays("a", workdays), withDays("b", once, QTime(8, 0))};
+    TempProgramFolder without;
+    TempProgramFolder with;
+    with.write(u"options.ini"_s, "[gadget]\nsize=3\n\n[alarms]\n1\\time=\"01:00\"\nsize=1\n");
+    for (const auto& [folder, table] : {std::pair{&without, plain}, std::pair{&with, chosen}}) {
+        ClockModel model(folder->path());
+        ASSERT_FALSE(model.load());
+        ASSERT_TRUE(model.saveAlarms(table));
+    }
+    for (const QString& name :
+         {u"fomit.zdt"_s, u"set.zdt"_s, u"set1.zdt"_s, u"set2.zdt"_s, u"set3.zdt"_s, u"alm.zdt"_s}) {
+        EXPECT_EQ(with.read(name), without.read(name)) << name.toStdString();
+    }
+
+    QSettings options(with.filePath(u"options.ini"_s), QSettings::IniFormat);
+    EXPECT_EQ(options.value(u"gadget/size"_s).toInt(), 3);
+    EXPECT_EQ(options.value(u"alarms/size"_s).toInt(), 2);
+    EXPECT_EQ(options.value(u"alarms/1/days"_s).toString(), u"mon tue wed thu fri"_s);
+    EXPECT_EQ(options.value(u"alarms/2/once"_s).toBool(), true);
+}
+
+// An alarm set to ring once rings, then is off in the file with its choice kept; the
+// others ring on.
+TEST(ClockModel, AnAlarmSetToRingOnceRingsOnceAndIsThenOffOnDisk)
+{
+    TempProgramFolder folder;
+    ClockModel model(folder.path());
+    ASSERT_FALSE(model.load());
+    ASSERT_TRUE(model.saveAlarms({withDays("once", once), withDays("daily", everyDay)}));
+    QStringList messages;
+    QObject::connect(&model, &ClockModel::alarmRang, [&](const Alarm& alarm) { messages << alarm.message; });
+    const QDateTime morning(QDate(2024, 5, 17), QTime(7, 29, 50));
+    for (const qint64 seconds : {0, 11, 30, 86'400 + 11}) {
+        model.checkAlarms(LocalTime::fromDateTime(morning.addSecs(seconds)));
+    }
+    EXPECT_EQ(messages, (QStringList{u"once"_s, u"daily"_s, u"daily"_s}));
+    EXPECT_EQ(folder.read(u"alm.zdt"_s), "\"07:30\",0,\"標準\",\" 表示 \",\"once\"\r\n"
+                                         "\"07:30\",1,\"標準\",\" 表示 \",\"daily\"\r\n");
+    ClockModel reread(folder.path());
+    ASSERT_FALSE(reread.load());
+    EXPECT_FALSE(reread.alarms()[0].enabled);
+    EXPECT_EQ(reread.alarms()[0].days, once);
+    EXPECT_TRUE(reread.bellShown());
+}
+
+#ifdef Q_OS_LINUX
+// An options file that cannot be written is told as a settings file; the alarms are saved.
+TEST(ClockModel, AnOptionsFileThatCannotBeWrittenIsTold)
+{
+    TempProgramFolder folder;
+    ClockModel model(folder.path());
+    ASSERT_FALSE(model.load());
+    QSignalSpy failed(&model, &ClockModel::settingsNotSaved);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"options.ini"_s));
+    EXPECT_TRUE(model.saveAlarms({withDays("a", workdays)}));
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed[0][0].value<FileFailure>().path, folder.filePath(u"options.ini"_s));
+    EXPECT_EQ(model.alarms().size(), 1u);
+
+    QSignalSpy notRead(&model, &ClockModel::optionsNotRead);
+    ASSERT_FALSE(model.load());
+    EXPECT_EQ(notRead.count(), 1);
+    EXPECT_EQ(model.alarms()[0].days, everyDay);
+}
+#endif
+
 TEST(ClockModel, LoadRemovesTheTemporariesOfInterruptedSavesOnly)
 {
     TempProgramFolder folder;
-    const QStringList leftovers = {u"fomit.zdt.Ab12Cd"_s, u"set3.zdt.zzzzzz"_s, u"alm.zdt.X1y2Z3"_s};
+    const QStringList leftovers = {u"fomit.zdt.Ab12Cd"_s, u"set3.zdt.zzzzzz"_s, u"alm.zdt.X1y2Z3"_s,
+                                   u"options.ini.a1B2c3"_s};
     const QStringList others = {u"fomit.zdt.bak"_s, u"alm.zdt.1234567"_s, u"notes.zdt.Ab12Cd"_s};
     for (const QString& name : leftovers + others) {
         folder.write(name, "7680,");

@@ -15,6 +15,7 @@ public:
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
+    void setTrayTip(const QString& tip) override { trayTip = tip; }
     bool openUrl(const QUrl& url) override
     {
         openedUrls.append(url);

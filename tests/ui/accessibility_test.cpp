@@ -72,7 +72,7 @@ TEST_F(WindowsAccessibility, TheClockTellsTheTimeItShowsAndOpensItsMenu)
     EXPECT_EQ(clock->text(QAccessible::Description), u"午前10時09分、2024年5月17日 金曜日"_s);
     ASSERT_TRUE(model.saveAlarms({Alarm{.at = QTime(7, 30), .enabled = true}}));
     EXPECT_EQ(clock->text(QAccessible::Description),
-              u"午前10時09分、2024年5月17日 金曜日、アラーム設定あり"_s);
+              u"午前10時09分、2024年5月17日 金曜日、アラーム設定あり、次のアラーム 土 7:30"_s);
 
     // Its menu, where a click would open it; not while a window it waits for is open.
     const QStringList actions = clock->actionInterface()->actionNames();
@@ -147,10 +147,12 @@ TEST_F(WindowsAccessibility, AlarmEntriesReadAsTheAlarmAndTheEditFieldsByTheirLa
     for (int i = 0; i < entries->childCount(); ++i) {
         read << entries->child(i)->text(QAccessible::Name);
     }
-    EXPECT_EQ(read, QStringList({
-                        u"07:30、オン、アラーム音色 標準、メッセージの表示 表示、メッセージ内容 起きて"_s,
-                        u"22:05、オフ、アラーム音色 bell.wav、メッセージの表示 非表示"_s,
-                    }));
+    EXPECT_EQ(
+        read,
+        QStringList({
+            u"07:30、オン、曜日 毎日、アラーム音色 標準、メッセージの表示 表示、メッセージ内容 起きて"_s,
+            u"22:05、オフ、曜日 毎日、アラーム音色 bell.wav、メッセージの表示 非表示"_s,
+        }));
 
     AlarmEditWindow* edit = dialogs.openAlarmEdit(std::nullopt);
     const std::pair<const char*, QString> named[] = {

@@ -7,6 +7,7 @@
 #include "ui/settings_window.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
+#include "widgets/toggle_chip.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -257,6 +258,59 @@ TEST_F(AlarmWindows, AddingOpensTheEditWindowAtTheCurrentTimeAndSavesAtOnce)
     // Closing the list afterwards does not undo the addition.
     clicks::click(button("closeButton"));
     EXPECT_EQ(model.alarms().size(), 2u);
+}
+
+// The days are chosen in the edit window's row; the list says them in words, and they
+// stay with their alarm when another is deleted.
+TEST_F(AlarmWindows, TheDaysAreChosenInTheRowAndFollowTheirAlarm)
+{
+    open(alarmLine(u"07:30"_s, 1) + alarmLine(u"08:00"_s, 1));
+    struct Case
+    {
+        std::vector<const char*> clicks; // after 毎日
+        QString words;
+        const char* chipsOn; // day0..day6, everyDay, workdays, once
+    };
+    const std::vector<Case> cases = {
+        {{}, u"毎日"_s, "1111111100"},
+        {{"workdays"}, u"平日"_s, "0111110010"},
+        {{"day0", "day6"}, u"平日"_s, "0111110010"},
+        {{"workdays", "day2", "day4"}, u"月・水・金"_s, "0101010000"},
+        {{"workdays", "day1", "day2", "day3", "day4", "day5"}, u"金"_s, "0000010000"},
+        {{"once"}, u"一度だけ"_s, "0000000001"},
+        {{"once", "day3"}, u"水"_s, "0001000000"},
+        {{"workdays", "once", "once"}, u"平日"_s, "0111110010"},
+    };
+    const char* chips[] = {"day0", "day1", "day2",     "day3",     "day4",
+                           "day5", "day6", "everyDay", "workdays", "once"};
+    for (const Case& c : cases) {
+        select(1);
+        press(bar("changeButton"));
+        ASSERT_NE(edit(), nullptr);
+        clickEdit("everyDay");
+        for (const char* chip : c.clicks) {
+            clickEdit(chip);
+        }
+        QString on;
+        for (const char* chip : chips) {
+            on += child<ToggleChip>(edit(), chip)->isChecked() ? u'1' : u'0';
+        }
+        EXPECT_EQ(on, QString::fromLatin1(c.chipsOn)) << c.words.toStdString();
+        clickEdit("applyButton");
+        closeMessage();
+        EXPECT_EQ(detail("daysDetail"), c.words);
+    }
+
+    select(0);
+    press(bar("deleteButton"));
+    clicks::click(button("saveButton"));
+    closeMessage();
+    ASSERT_EQ(model.alarms().size(), 1u);
+    EXPECT_EQ(model.alarms()[0].days, (AlarmDays{.weekdays = AlarmDays::workdays}));
+    EXPECT_EQ(file(), QString::fromUtf8(alarmLine(u"08:00"_s, 1)));
+    select(0);
+    press(bar("changeButton"));
+    EXPECT_TRUE(child<ToggleChip>(edit(), "workdays")->isChecked());
 }
 
 TEST_F(AlarmWindows, TheDetailsAlwaysShowTheHighlightedAlarm)

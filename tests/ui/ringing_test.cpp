@@ -1,4 +1,5 @@
 #include "model/tick_schedule.h"
+#include "platform/app_identity.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
@@ -12,6 +13,7 @@
 #include "widgets/image_button.h"
 #include "widgets/wrapped_text.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -66,6 +68,40 @@ TEST_F(Ringing, ShowsTheMessageOnceInItsMinute)
         tickAt(7, 5, second);
     }
     EXPECT_EQ(desktop.sound.heard, QStringList{FakeSound::standard});
+}
+
+// The tray icon's tip, the clock's hover tip and its description name the next alarm:
+// from the first tick, after it rang (tomorrow, a Saturday), and none once it is off.
+TEST_F(Ringing, TheNextAlarmIsToldByTheTrayTipTheHoverTipAndTheDescription)
+{
+    QAccessibleInterface* described = QAccessible::queryAccessibleInterface(&clock);
+    struct Step
+    {
+        const char* name;
+        std::function<void()> act;
+        QString next;
+    };
+    const std::vector<Step> steps = {
+        {"FirstTick", [&] { tickAt(7, 4, 59); }, u"次のアラーム 7:05 起きて"_s},
+        {"Rang", [&] { tickAt(7, 5, 0); }, u"次のアラーム 土 7:05 起きて"_s},
+        {"SwitchedOff",
+         [&] {
+             AlarmTable off = model.alarms();
+             off[0].enabled = false;
+             model.saveAlarms(off);
+         },
+         QString()},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(desktop.shell.trayTip,
+                  step.next.isEmpty() ? applicationTitle() : applicationTitle() + u'\n' + step.next)
+            << step.name;
+        EXPECT_EQ(clock.toolTip(), step.next) << step.name;
+        EXPECT_EQ(described->text(QAccessible::Description).endsWith(u"、"_s + step.next),
+                  !step.next.isEmpty())
+            << step.name;
+    }
 }
 
 TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)

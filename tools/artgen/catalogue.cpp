@@ -37,6 +37,7 @@ Catalogue renderCatalogue()
     addBackgrounds(catalogue);
     addButtons(catalogue);
     addCaptions(catalogue);
+    addChips(catalogue);
     addPreviews(catalogue); // designs with read-outs from the strips
     return catalogue;
 }

@@ -38,4 +38,5 @@ void addStrips(Catalogue& catalogue);
 void addBackgrounds(Catalogue& catalogue);
 void addButtons(Catalogue& catalogue);
 void addCaptions(Catalogue& catalogue);
+void addChips(Catalogue& catalogue);
 void addPreviews(Catalogue& catalogue);
