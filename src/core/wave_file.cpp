@@ -169,6 +169,15 @@ std::variant<SampleLayout, WaveProblem> readSampleLayout(const QString& path)
     return sampleLayout(std::get<WaveHeader>(header));
 }
 
+std::optional<WaveProblem> readWaveProblem(const QString& path)
+{
+    const std::variant<SampleLayout, WaveProblem> layout = readSampleLayout(path);
+    if (const WaveProblem* problem = std::get_if<WaveProblem>(&layout)) {
+        return *problem;
+    }
+    return std::nullopt;
+}
+
 void decodeSamples(const SampleLayout& layout, const char* in, qint64 frames, float* out)
 {
     const qint64 count = frames * layout.channels;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 #include <variant>
 
 class QIODevice;
@@ -74,6 +75,8 @@ struct SampleLayout
 std::variant<SampleLayout, WaveProblem> sampleLayout(const WaveHeader& header);
 // Both steps for the file at `path`.
 std::variant<SampleLayout, WaveProblem> readSampleLayout(const QString& path);
+// Why the file at `path` cannot be played, or nothing when it can.
+std::optional<WaveProblem> readWaveProblem(const QString& path);
 
 // Converts `frames` frames as `layout` stores them to 32-bit floats from -1 to 1, the
 // channels interleaved as in the file. Floats outside that range are clipped, and a

@@ -34,11 +34,7 @@ bool LazySound::playWave(const QString& path)
 
 std::optional<WaveProblem> LazySound::checkWave(const QString& path) const
 {
-    const std::variant<SampleLayout, WaveProblem> layout = readSampleLayout(path);
-    if (const WaveProblem* problem = std::get_if<WaveProblem>(&layout)) {
-        return *problem;
-    }
-    return std::nullopt;
+    return readWaveProblem(path);
 }
 
 void LazySound::stop()

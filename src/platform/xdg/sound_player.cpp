@@ -35,11 +35,7 @@ SoundPlayer::~SoundPlayer()
 
 std::optional<WaveProblem> SoundPlayer::checkWave(const QString& path) const
 {
-    const std::variant<SampleLayout, WaveProblem> layout = readSampleLayout(path);
-    if (const WaveProblem* problem = std::get_if<WaveProblem>(&layout)) {
-        return *problem;
-    }
-    return std::nullopt;
+    return readWaveProblem(path);
 }
 
 bool SoundPlayer::playWave(const QString& path)
