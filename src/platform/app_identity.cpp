@@ -17,6 +17,11 @@ QString applicationTitle()
     return QStringLiteral("ふわまる　ぽてりん");
 }
 
+QString programDescription()
+{
+    return QStringLiteral("猫の形のデスクトップ時計");
+}
+
 QUrl projectHomePage()
 {
     return QUrl(QStringLiteral("https://github.com/nekotokei/nekotokei"));

@@ -12,6 +12,9 @@ void nameApplication();
 // caption of their own, the tray icon's tip.
 QString applicationTitle();
 
+// What the program is, in a few words: the tip of its shortcuts.
+QString programDescription();
+
 // The project's home page, which the product window's maker link opens.
 QUrl projectHomePage();
 

@@ -12,15 +12,17 @@ namespace autostart {
 // The start-up folder, or an empty string when it cannot be determined.
 QString folder();
 
-// The entry's file name for an executable: its base name, a dash, eight hexadecimal
-// digits that tell copies in different folders apart, and the entry's extension.
+// The entry's file name for an executable: on Linux its file name, on Windows the
+// program's name (what the Startup folder shows), then a dash, eight hexadecimal digits
+// that tell copies in different folders apart, and the entry's extension.
 QString entryFileName(const QString& executablePath);
 
 // Creates (or rewrites) the entry; true when it was written.
 bool create(const QString& executablePath);
 
-// Deletes the entry; true when there was one and it is gone. On Linux an entry named after the
-// base name alone (as earlier versions named it) goes too when it starts this copy.
+// Deletes the entry; true when there was one and it is gone. An entry of the name earlier
+// versions gave it goes too (on Linux the base name alone, when it starts this copy; on
+// Windows the executable's base name with the suffix).
 bool remove(const QString& executablePath);
 
 // Whether the desktop starts this copy when the user logs on: its entry is there (on

@@ -1,8 +1,10 @@
 // The pieces of the platform that are Windows' own, run under Wine: the start-up
 // shortcut, the sound calls, the user's settings folder and the clock's notices.
+#include "platform/app_identity.h"
 #include "platform/autostart.h"
 #include "platform/settings_location.h"
 #include "platform/system_clock_watch.h"
+#include "platform/windows/windows_shortcut.h"
 #include "platform/windows/windows_sound.h"
 #include "support/wave_bytes.h"
 
@@ -16,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // clang-format off
@@ -35,20 +38,39 @@ QString environmentFolder(const char* name)
     return QDir::fromNativeSeparators(qEnvironmentVariable(name));
 }
 
-// What a shortcut file starts, as the shell reads it.
-QString shortcutTarget(const QString& shortcutPath)
+// A shortcut file as the shell reads it.
+struct Shortcut
+{
+    QString target;
+    QString workingFolder;
+    QString icon;
+    int iconIndex = -1;
+    QString description;
+};
+
+Shortcut readShortcut(const QString& shortcutPath)
 {
     const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    QString target;
+    Shortcut shortcut;
     IShellLinkW* link = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                    reinterpret_cast<void**>(&link)))) {
         IPersistFile* file = nullptr;
-        wchar_t path[MAX_PATH] = {};
+        wchar_t text[MAX_PATH] = {};
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Load(reinterpret_cast<const wchar_t*>(shortcutPath.utf16()), STGM_READ)) &&
-            SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH))) {
-            target = QString::fromWCharArray(path);
+            SUCCEEDED(file->Load(reinterpret_cast<const wchar_t*>(shortcutPath.utf16()), STGM_READ))) {
+            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+                shortcut.target = QString::fromWCharArray(text);
+            }
+            if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) {
+                shortcut.workingFolder = QString::fromWCharArray(text);
+            }
+            if (SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &shortcut.iconIndex))) {
+                shortcut.icon = QString::fromWCharArray(text);
+            }
+            if (SUCCEEDED(link->GetDescription(text, MAX_PATH))) {
+                shortcut.description = QString::fromWCharArray(text);
+            }
         }
         if (file) {
             file->Release();
@@ -58,7 +80,7 @@ QString shortcutTarget(const QString& shortcutPath)
     if (SUCCEEDED(init)) {
         CoUninitialize();
     }
-    return target;
+    return shortcut;
 }
 
 TEST(WindowsStartup, TheShortcutInTheUsersStartupFolderStartsThisExecutable)
@@ -82,8 +104,17 @@ TEST(WindowsStartup, TheShortcutInTheUsersStartupFolderStartsThisExecutable)
     const QString shortcut = QDir(startup).filePath(autostart::entryFileName(executable));
     const QString copyShortcut = QDir(startup).filePath(autostart::entryFileName(copy));
     EXPECT_NE(shortcut, copyShortcut);
-    EXPECT_EQ(shortcutTarget(shortcut).toLower(), QDir::toNativeSeparators(executable).toLower());
-    EXPECT_EQ(shortcutTarget(copyShortcut).toLower(), QDir::toNativeSeparators(copy).toLower());
+    for (const auto& [path, program] : {std::pair{shortcut, executable}, std::pair{copyShortcut, copy}}) {
+        // Started in its own folder, with its own icon and what it is as the tip.
+        const Shortcut read = readShortcut(path);
+        const QString native = QDir::toNativeSeparators(program).toLower();
+        EXPECT_EQ(read.target.toLower(), native);
+        EXPECT_EQ(read.workingFolder.toLower(),
+                  QDir::toNativeSeparators(QFileInfo(program).absolutePath()).toLower());
+        EXPECT_EQ(read.icon.toLower(), native);
+        EXPECT_EQ(read.iconIndex, 0);
+        EXPECT_EQ(read.description, programDescription());
+    }
 
     EXPECT_TRUE(autostart::remove(executable));
     EXPECT_FALSE(QFile::exists(shortcut));
@@ -94,13 +125,37 @@ TEST(WindowsStartup, TheShortcutInTheUsersStartupFolderStartsThisExecutable)
     EXPECT_TRUE(autostart::remove(copy));
 }
 
-TEST(WindowsStartup, TheShortcutIsNamedAfterTheExecutableAndItsFolder)
+TEST(WindowsStartup, TheShortcutIsNamedAfterTheProgramAndItsFolder)
 {
-    const QRegularExpression named(u"^nekotokei-[0-9a-f]{8}\\.lnk$"_s);
+    const QRegularExpression named(u"^"_s + applicationTitle() + u"-[0-9a-f]{8}\\.lnk$"_s);
     const QString a = autostart::entryFileName(u"C:/Program Files/nekotokei/nekotokei.exe"_s);
     EXPECT_TRUE(named.match(a).hasMatch()) << a.toStdString();
     EXPECT_NE(autostart::entryFileName(u"D:/clock copy/nekotokei.exe"_s), a);
-    EXPECT_TRUE(autostart::entryFileName(u"C:/x/neko tokei.exe"_s).startsWith(u"neko tokei-"_s));
+}
+
+TEST(WindowsStartup, AShortcutOfTheEarlierNameCountsAndIsReplaced)
+{
+    // Earlier versions named it after the executable: registered, it still starts the
+    // clock, so it counts, a new registration replaces it and a removal takes it.
+    const QString executable = QCoreApplication::applicationFilePath();
+    const QString earlier = QDir(autostart::folder())
+                                .filePath(QFileInfo(executable).completeBaseName() +
+                                          autostart::copySuffix(executable) + u".lnk"_s);
+    const QString current = QDir(autostart::folder()).filePath(autostart::entryFileName(executable));
+    for (const bool registerAgain : {false, true}) {
+        ASSERT_TRUE(createWindowsShortcut(QDir::toNativeSeparators(earlier),
+                                          QDir::toNativeSeparators(executable), programDescription()));
+        EXPECT_TRUE(autostart::isRegistered(executable));
+        if (registerAgain) {
+            ASSERT_TRUE(autostart::create(executable));
+            EXPECT_FALSE(QFile::exists(earlier)) << "two shortcuts would start it twice";
+            EXPECT_TRUE(QFile::exists(current));
+        }
+        EXPECT_TRUE(autostart::remove(executable));
+        EXPECT_FALSE(QFile::exists(earlier));
+        EXPECT_FALSE(QFile::exists(current));
+        EXPECT_FALSE(autostart::isRegistered(executable));
+    }
 }
 
 // What Windows was asked: PlaySoundW's sound name (none to stop; for a sound in

@@ -1,5 +1,6 @@
 #include "platform/autostart.h"
 
+#include "platform/app_identity.h"
 #include "platform/windows/windows_shortcut.h"
 
 #include <QDir>
@@ -8,6 +9,16 @@
 
 namespace autostart {
 
+namespace {
+
+// The name earlier versions gave the shortcut: the executable's base name and the suffix.
+QString earlierEntryFileName(const QString& executablePath)
+{
+    return QFileInfo(executablePath).completeBaseName() + copySuffix(executablePath) + QStringLiteral(".lnk");
+}
+
+} // namespace
+
 QString folder()
 {
     return windowsStartupFolder();
@@ -15,7 +26,8 @@ QString folder()
 
 QString entryFileName(const QString& executablePath)
 {
-    return QFileInfo(executablePath).completeBaseName() + copySuffix(executablePath) + QStringLiteral(".lnk");
+    // The Startup folder and the Task Manager's list show it: the program's own name.
+    return applicationTitle() + copySuffix(executablePath) + QStringLiteral(".lnk");
 }
 
 bool create(const QString& executablePath)
@@ -24,15 +36,24 @@ bool create(const QString& executablePath)
     if (start.isEmpty() || !QDir(start).exists()) {
         return false;
     }
-    return createWindowsShortcut(
-        QDir::toNativeSeparators(QDir(start).filePath(entryFileName(executablePath))),
-        QDir::toNativeSeparators(executablePath));
+    if (!createWindowsShortcut(QDir::toNativeSeparators(QDir(start).filePath(entryFileName(executablePath))),
+                               QDir::toNativeSeparators(executablePath), programDescription())) {
+        return false;
+    }
+    // Two shortcuts would start the clock twice.
+    QFile::remove(QDir(start).filePath(earlierEntryFileName(executablePath)));
+    return true;
 }
 
 bool isRegistered(const QString& executablePath)
 {
     const QString start = folder();
-    return !start.isEmpty() && QFileInfo(QDir(start).filePath(entryFileName(executablePath))).isFile();
+    if (start.isEmpty()) {
+        return false;
+    }
+    const QDir startDir(start);
+    return QFileInfo(startDir.filePath(entryFileName(executablePath))).isFile() ||
+           QFileInfo(startDir.filePath(earlierEntryFileName(executablePath))).isFile();
 }
 
 bool remove(const QString& executablePath)
@@ -41,7 +62,10 @@ bool remove(const QString& executablePath)
     if (start.isEmpty()) {
         return false;
     }
-    return QFile::remove(QDir(start).filePath(entryFileName(executablePath)));
+    const QDir startDir(start);
+    const bool removed = QFile::remove(startDir.filePath(entryFileName(executablePath)));
+    const bool earlierRemoved = QFile::remove(startDir.filePath(earlierEntryFileName(executablePath)));
+    return removed || earlierRemoved;
 }
 
 } // namespace autostart

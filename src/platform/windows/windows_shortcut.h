@@ -6,6 +6,8 @@
 // empty string when Windows cannot name it.
 QString windowsStartupFolder();
 
-// Writes a Windows shortcut (.lnk) at `shortcutPath` that starts `targetPath`,
-// replacing one of that name. True when it was saved.
-bool createWindowsShortcut(const QString& shortcutPath, const QString& targetPath);
+// Writes a Windows shortcut (.lnk) at `shortcutPath` that starts `targetPath` in the
+// target's folder, with the target's icon and `description` as its tip, replacing one of
+// that name. True when it was saved.
+bool createWindowsShortcut(const QString& shortcutPath, const QString& targetPath,
+                           const QString& description);
