@@ -10,6 +10,7 @@
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -64,7 +65,10 @@ AboutWindow::AboutWindow(DesktopShell& shell, Questions& questions, QString data
 void AboutWindow::openLink(HighlightBar* link, const QUrl& url)
 {
     if (!shell_.openUrl(url)) {
-        questions_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(url.toDisplayString()));
+        // A file as the system names it, not as a URL.
+        const QString where =
+            url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString();
+        questions_.showMessage(QStringLiteral("ページを開けませんでした。\n%1").arg(where));
     }
     link->unlight();
 }

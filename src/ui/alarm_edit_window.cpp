@@ -164,7 +164,8 @@ void AlarmEditWindow::chooseWave()
 {
     chooseWaveBar_->unlight();
     const QString path = questions_.chooseOpenFile(QStringLiteral("ファイルを開く"),
-                                                   QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"));
+                                                   QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"),
+                                                   waveFile_.value_or(QString()));
     if (path.isEmpty()) {
         return;
     }

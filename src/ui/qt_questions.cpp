@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -41,10 +44,18 @@ void QtQuestions::showMessage(const QString& text, const QString& caption)
     box.exec();
 }
 
-QString QtQuestions::chooseOpenFile(const QString& title, const QString& filter)
+QString QtQuestions::chooseOpenFile(const QString& title, const QString& filter, const QString& current)
 {
     QWidget* asking = askingWindow();
-    QFileDialog dialog(asking, title, QString(), filter);
+    // Not the program's folder, which holds no file a user would choose.
+    QString startAt = !current.isEmpty() ? current : lastFolder_;
+    if (startAt.isEmpty()) {
+        startAt = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+        if (!QFileInfo(startAt).isDir()) {
+            startAt = QDir::homePath();
+        }
+    }
+    QFileDialog dialog(asking, title, startAt, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // The filter's name already lists its patterns: show it once.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -55,7 +66,12 @@ QString QtQuestions::chooseOpenFile(const QString& title, const QString& filter)
     if (asking) {
         QApplication::setActiveWindow(asking);
     }
-    return chosen ? dialog.selectedFiles().front() : QString();
+    if (!chosen) {
+        return {};
+    }
+    const QString path = dialog.selectedFiles().front();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return QDir::toNativeSeparators(path);
 }
 
 std::optional<ColourRef> QtQuestions::chooseColour(ColourRef initial,

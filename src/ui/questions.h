@@ -17,9 +17,12 @@ public:
     // the application's title.
     virtual void showMessage(const QString& text, const QString& caption = QString()) = 0;
 
-    // Asks for an existing file to open: the full path, or an empty string when the
-    // user cancels. `filter` is a name with its patterns, as "Name (*.a *.b)".
-    virtual QString chooseOpenFile(const QString& title, const QString& filter) = 0;
+    // Asks for an existing file to open: the full path in the system's own form, or an
+    // empty string when the user cancels. `filter` is a name with its patterns, as
+    // "Name (*.a *.b)". The dialog opens at `current` (a file chosen before) when given,
+    // else where the last file was chosen, else in the user's music folder
+    // (home, when there is none).
+    virtual QString chooseOpenFile(const QString& title, const QString& filter, const QString& current) = 0;
 
     // The desktop's colour dialog, opened on `initial` with the given 16 custom colours:
     // the colour the user accepted, or nothing when the dialog was cancelled or failed.

@@ -19,9 +19,10 @@ public:
     {
         messages.push_back({text, caption});
     }
-    QString chooseOpenFile(const QString& title, const QString& filter) override
+    QString chooseOpenFile(const QString& title, const QString& filter, const QString& current) override
     {
         fileDialogs.append(title + u'|' + filter);
+        fileDialogStarts.append(current);
         return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
     }
     std::optional<ColourRef> chooseColour(ColourRef initial,
@@ -40,6 +41,7 @@ public:
 
     // File dialogs shown (title and filter), and the user's next answers ("" cancels).
     QStringList fileDialogs;
+    QStringList fileDialogStarts; // the file each opened at
     QStringList fileChoices;
 
     // Colour dialogs shown (the colour they opened on and their custom colours), and the

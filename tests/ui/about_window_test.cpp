@@ -6,6 +6,7 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 
+#include <QDir>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -77,6 +78,12 @@ TEST_F(ProductWindow, LinksOpenTheirPagesAndGoDarkAtOnce)
     ASSERT_EQ(desktop.questions.messages.size(), 1u);
     EXPECT_TRUE(desktop.questions.messages[0].text.startsWith(u"ページを開けませんでした。"_s));
     EXPECT_TRUE(desktop.questions.messages[0].text.contains(projectHomePage().toDisplayString()));
+    // The guide is a file: named as the system names files, not as a URL.
+    clickCaption(guideLink());
+    ASSERT_EQ(desktop.questions.messages.size(), 2u);
+    EXPECT_TRUE(desktop.questions.messages[1].text.endsWith(
+        u"\n"_s + QDir::toNativeSeparators(u"/usr/share/nekotokei/guide/index.html"_s)))
+        << desktop.questions.messages[1].text.toStdString();
 }
 
 TEST_F(ProductWindow, MovingOverTheBackgroundPutsBothLinksOut)

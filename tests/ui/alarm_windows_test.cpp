@@ -421,6 +421,8 @@ TEST_F(AlarmWindows, AWaveFileShowsShortenedWhileItsFullPathIsStored)
               AlarmEditWindow::pathWidth);
 
     press(editBar("chooseWave")); // cancelled: the chosen file stays
+    // The second chooser opens where the chosen file is.
+    EXPECT_EQ(desktop.questions.fileDialogStarts, (QStringList{QString(), longPath}));
 
     clickEdit("applyButton");
     EXPECT_EQ(model.alarms()[0].waveFile, longPath);

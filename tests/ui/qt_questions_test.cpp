@@ -5,9 +5,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -56,7 +62,7 @@ TEST(QtQuestions, TheColourDialogOpensOnTheColourWithTheGivenCustomColours)
             }
             if (c.accept) {
                 dialog->setCurrentColor(QColor(1, 2, 3));
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its own
             } else {
                 dialog->reject();
             }
@@ -104,13 +110,60 @@ TEST(QtQuestions, TheFileChooserSpeaksJapaneseAndNamesItsFilterOnce)
         dialog->reject();
     });
     const QString chosen =
-        QtQuestions().chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+        QtQuestions().chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s, {});
     EXPECT_TRUE(chosen.isEmpty());
     EXPECT_EQ(title, u"ファイルを開く"_s);
     EXPECT_EQ(filter, u"wavファイル(*.wav,*.WAV)"_s);
     EXPECT_NE(lookIn, u"Look in:"_s);
     EXPECT_TRUE(lookIn.contains(QRegularExpression(u"[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"_s)))
         << lookIn.toStdString();
+}
+
+TEST(QtQuestions, TheFileChooserOpensAtTheCurrentFileElseTheLastFolderElseMusic)
+{
+    QTemporaryDir chosenFolder;
+    QTemporaryDir currentFolder;
+    const QString chosen = chosenFolder.filePath(u"ねこ の音.wav"_s);
+    const QString current = currentFolder.filePath(u"current.wav"_s);
+    for (const QString& file : {chosen, current}) {
+        QFile(file).open(QIODevice::WriteOnly);
+    }
+    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (!QFileInfo(music).isDir()) {
+        music = QDir::homePath();
+    }
+    // What the user does in each dialog (a file to choose, or none to cancel), the file
+    // the program says is current, and the folder the dialog must open in.
+    const struct
+    {
+        QString choose;
+        QString current;
+        QString opensIn;
+    } steps[] = {
+        {{}, {}, music},
+        {chosen, {}, music},
+        {{}, {}, chosenFolder.path()},
+        {{}, current, currentFolder.path()},
+        {{}, {}, chosenFolder.path()},
+    };
+    QtQuestions questions;
+    for (const auto& step : steps) {
+        QString openedIn;
+        const User<QFileDialog> user([&](QFileDialog* dialog) {
+            openedIn = dialog->directory().absolutePath();
+            if (step.choose.isEmpty()) {
+                dialog->reject();
+            } else {
+                // Typed, as the folder's listing comes only later.
+                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(step.choose);
+                static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its own
+            }
+        });
+        const QString answer = questions.chooseOpenFile(u"ファイルを開く"_s, u"wav (*.wav)"_s, step.current);
+        EXPECT_EQ(QDir(openedIn), QDir(step.opensIn)) << openedIn.toStdString();
+        // In the system's own form: what the program shows and stores.
+        EXPECT_EQ(answer, QDir::toNativeSeparators(step.choose));
+    }
 }
 
 TEST(QtQuestions, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
@@ -123,7 +176,7 @@ TEST(QtQuestions, AMessageAfterTheFileChooserBelongsToTheWindowThatAsked)
     ASSERT_EQ(QApplication::activeWindow(), &asking);
     const User<QFileDialog> chooser([](QFileDialog* dialog) { dialog->reject(); });
     QtQuestions questions;
-    questions.chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s);
+    questions.chooseOpenFile(u"ファイルを開く"_s, u"wavファイル(*.wav,*.WAV) (*.wav *.WAV)"_s, {});
     QWidget* boxParent = nullptr;
     const User<QMessageBox> reader([&](QMessageBox* box) {
         boxParent = box->parentWidget();
