@@ -189,7 +189,7 @@ inline QString designPreview(int index)
 }
 
 // The program's icon at one of iconSizes.
-inline constexpr int iconSizes[] = {32, 48, 64, 128, 256};
+inline constexpr int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 inline QString icon(int size)
 {
     return QStringLiteral("icon/icon%1.png").arg(size);

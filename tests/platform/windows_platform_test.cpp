@@ -1,5 +1,6 @@
 // The pieces of the platform that are Windows' own, run under Wine: the start-up
 // shortcut, the sound calls, the user's settings folder and the clock's notices.
+#include "core/artwork.h"
 #include "platform/app_identity.h"
 #include "platform/autostart.h"
 #include "platform/settings_location.h"
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -156,6 +159,30 @@ TEST(WindowsStartup, AShortcutOfTheEarlierNameCountsAndIsReplaced)
         EXPECT_FALSE(QFile::exists(current));
         EXPECT_FALSE(autostart::isRegistered(executable));
     }
+}
+
+TEST(WindowsProgram, TheIconHoldsEverySizeOfTheArtworkSoWindowsNeverShrinksOne)
+{
+    // The sizes in the executable's icon group, as Explorer and the taskbar choose from it.
+    const HMODULE program =
+        LoadLibraryExW(reinterpret_cast<const wchar_t*>(QStringLiteral(NEKOTOKEI_PROGRAM).utf16()), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr);
+    const HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const std::uint8_t*>(LockResource(LoadResource(program, group)));
+    ASSERT_NE(directory, nullptr);
+    // The group's header (reserved, type, count: three words), then 14 bytes an image,
+    // whose first byte is its width (0 for 256).
+    const int count = directory[4] | directory[5] << 8;
+    std::vector<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        const int width = directory[6 + 14 * i];
+        sizes.push_back(width == 0 ? 256 : width);
+    }
+    FreeLibrary(program);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, std::vector<int>(std::begin(artwork::iconSizes), std::end(artwork::iconSizes)));
 }
 
 // What Windows was asked: PlaySoundW's sound name (none to stop; for a sound in
