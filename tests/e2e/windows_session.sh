@@ -41,7 +41,7 @@ echo "the start-up button puts a shortcut to the program into the Startup folder
 click_in "$settings" 368 78
 box=$(window_named '^ふわまる　ぽてりん$') || fail "no message after the start-up button"
 programs=$(wine_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs
-shortcut=$(find "$programs" -ipath '*/startup/nekotokei-*.lnk' | head -n 1)
+shortcut=$(find "$programs" -ipath '*/startup/ふわまる　ぽてりん-*.lnk' | head -n 1)
 [ -n "$shortcut" ] || fail "no shortcut in the Startup folder of $programs"
 grep -q "nekotokei.exe" <(strings "$shortcut"; strings -el "$shortcut") || fail "the shortcut does not name nekotokei.exe"
 xdotool windowactivate --sync "$box" key Return
