@@ -10,6 +10,7 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
+#include "widgets/step_field.h"
 #include "widgets/toggle_chip.h"
 
 #include <QButtonGroup>
@@ -31,14 +32,14 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
 {
     setObjectName(QStringLiteral("alarmEditWindow"));
     addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
-    hourText_ = addLabel(this, QString(), {14, 54, 40, 33}, textColour, 24, fixedFace);
-    hourText_->setObjectName(QStringLiteral("hour"));
+    hourText_ = addField(23, {14, 54, 40, 33}, TimeStep::HourUp, TimeStep::HourDown, "hour");
     QLabel* hourUnit =
         addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
-    minuteText_ = addLabel(this, QString(), {142, 54, 40, 33}, textColour, 24, fixedFace);
-    minuteText_->setObjectName(QStringLiteral("minute"));
+    hourUnit->setBuddy(hourText_);
+    minuteText_ = addField(59, {142, 54, 40, 33}, TimeStep::MinuteUp, TimeStep::MinuteDown, "minute");
     QLabel* minuteUnit =
         addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
+    minuteUnit->setBuddy(minuteText_);
     addStepper(artwork::caption::stepUp, {78, 54}, TimeStep::HourUp, hourUnit, "hourUp");
     addStepper(artwork::caption::stepDown, {78, 70}, TimeStep::HourDown, hourUnit, "hourDown");
     addStepper(artwork::caption::stepUp, {201, 54}, TimeStep::MinuteUp, minuteUnit, "minuteUp");
@@ -114,6 +115,23 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
     repeatTimer_->start();
 }
 
+StepField* AlarmEditWindow::addField(int maximum, const QRect& geometry, TimeStep up, TimeStep down,
+                                     const char* name)
+{
+    auto* field = new StepField(0, maximum, this);
+    field->setObjectName(QString::fromLatin1(name));
+    styleLabel(field, fixedFace, 24, textColour);
+    field->setGeometry(geometry);
+    field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(field, &StepField::stepRequested, this,
+            [this, up, down](int direction) { step(direction > 0 ? up : down); });
+    connect(field, &StepField::valueRequested, this, [this, field](int value) {
+        time_ = field == hourText_ ? QTime(value, time_.minute()) : QTime(time_.hour(), value);
+        showTime();
+    });
+    return field;
+}
+
 HighlightBar* AlarmEditWindow::addStepper(const artwork::Caption& caption, QPoint at, TimeStep step,
                                           const QLabel* unit, const char* name)
 {
@@ -149,8 +167,8 @@ void AlarmEditWindow::step(TimeStep step)
 
 void AlarmEditWindow::showTime()
 {
-    hourText_->setText(time_.toString(QStringLiteral("hh")));
-    minuteText_->setText(time_.toString(QStringLiteral("mm")));
+    hourText_->setValue(time_.hour());
+    minuteText_->setValue(time_.minute());
 }
 
 void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)

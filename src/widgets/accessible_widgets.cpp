@@ -3,6 +3,7 @@
 #include "widgets/engraved_line.h"
 #include "widgets/picture_dialog.h"
 #include "widgets/picture_view.h"
+#include "widgets/step_field.h"
 #include "widgets/wrapped_text.h"
 
 namespace {
@@ -58,10 +59,45 @@ public:
     }
 };
 
+} // namespace
+
+// A step field as a spin button: its value, its range, and a value set from outside
+// asked of the window as a step is.
+class AccessibleStepField final : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleStepField(StepField* field) : QAccessibleWidget(field, QAccessible::SpinBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? field()->text() : QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return field()->value(); }
+    void setCurrentValue(const QVariant& value) override { field()->requestValue(value.toInt()); }
+    QVariant maximumValue() const override { return field()->maximum(); }
+    QVariant minimumValue() const override { return field()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    StepField* field() const { return static_cast<StepField*>(widget()); }
+};
+
+namespace {
+
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
     if (auto* view = dynamic_cast<PictureView*>(object)) {
         return new AccessiblePicture(view);
+    }
+    if (auto* field = dynamic_cast<StepField*>(object)) {
+        return new AccessibleStepField(field);
     }
     if (auto* text = dynamic_cast<WrappedText*>(object)) {
         return new AccessibleText(text);

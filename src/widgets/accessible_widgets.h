@@ -4,7 +4,8 @@
 
 // How screen readers read what Qt cannot know of the widget kit: a picture view is a
 // graphic named by what it shows, a swatch with its colour; wrapped text is a label; an
-// engraved line is a separator; a dialog is a dialog, or an alert. The buttons are Qt's
+// engraved line is a separator; a dialog is a dialog, or an alert; a step field is a spin
+// button with its value and range. The buttons are Qt's
 // own (QAccessibleButton reads their text(), accessibleName and accessibleDescription,
 // their check and press).
 namespace accessibility {

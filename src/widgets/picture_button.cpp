@@ -25,16 +25,28 @@ PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
     });
 }
 
+void paintFocusMark(QPainter& painter, const QRect& rect)
+{
+    // One pixel wide at every scale (two device pixels at 200 %), just inside `rect`.
+    const QRectF line = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(toQColor(markDark), 1));
+    painter.drawRect(line);
+    painter.setPen(QPen(toQColor(markLight), 1, Qt::DotLine, Qt::FlatCap));
+    painter.drawRect(line);
+}
+
+bool tookKeyboardFocus(const QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
 void PictureButton::drawFocusMark(QPainter& painter, const QRect& rect) const
 {
     if (keyboardFocus_ && hasFocus()) {
-        // One pixel wide at every scale (two device pixels at 200 %), just inside `rect`.
-        const QRectF line = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(toQColor(markDark), 1));
-        painter.drawRect(line);
-        painter.setPen(QPen(toQColor(markLight), 1, Qt::DotLine, Qt::FlatCap));
-        painter.drawRect(line);
+        paintFocusMark(painter, rect);
     }
 }
 
@@ -82,9 +94,7 @@ bool PictureButton::focusNeighbour(int step)
 
 void PictureButton::focusInEvent(QFocusEvent* event)
 {
-    const Qt::FocusReason reason = event->reason();
-    keyboardFocus_ =
-        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    keyboardFocus_ = tookKeyboardFocus(event);
     // QAbstractButton's own would take Tab from the group's other options: Tab reaches
     // every button of a window.
     QWidget::focusInEvent(event);

@@ -2,6 +2,13 @@
 
 #include <QAbstractButton>
 
+// The mark of the keyboard's focus: a dotted rectangle, light on dark, one pixel wide
+// just inside `rect`, which a control draws when tookKeyboardFocus said so.
+void paintFocusMark(QPainter& painter, const QRect& rect);
+// Whether the focus came from the keyboard (Tab, Shift+Tab, a shortcut), not from a
+// click or a window opening.
+bool tookKeyboardFocus(const QFocusEvent* event);
+
 // What the kit's buttons add to Qt's button. They draw themselves from pictures and take
 // the focus by Tab alone (a click leaves the focus where it was). Space clicks on its
 // release, as Qt's buttons do; Return and Enter click at once. The arrow keys move the
@@ -22,8 +29,7 @@ public:
     explicit PictureButton(QWidget* parent);
 
 protected:
-    // Draws the focus mark (a dotted rectangle, light on dark, one pixel wide just inside
-    // `rect`) when the keyboard gave the focus.
+    // Draws the focus mark (paintFocusMark) when the keyboard gave the focus.
     void drawFocusMark(QPainter& painter, const QRect& rect) const;
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,4 +1,5 @@
 // The windows as a screen reader reads them, through Qt's accessibility interfaces.
+#include "support/accessibility_events.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
@@ -13,11 +14,13 @@
 #include "ui/spoken_time.h"
 #include "widgets/choice_frame.h"
 #include "widgets/picture_button.h"
+#include "widgets/step_field.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -168,6 +171,111 @@ TEST_F(WindowsAccessibility, AlarmEntriesReadAsTheAlarmAndTheEditFieldsByTheirLa
         QAccessibleInterface* stepper = of(child(edit, name));
         EXPECT_EQ(stepper->text(QAccessible::Name) + u' ' + stepper->text(QAccessible::Description), spoken);
     }
+}
+
+// The hour and the minute are spin buttons named by their units: Up and Down step them as
+// the bars do, a screen reader setting a value sets the time, and every value shown is told.
+TEST_F(WindowsAccessibility, TheAlarmTimeIsTwoSpinButtonsThatSayEachValue)
+{
+    start("\"23:59\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"_ba);
+    AlarmEditWindow* edit = dialogs.openAlarmEdit(model.alarms()[0]);
+    edit->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(edit));
+    std::optional<QTime> accepted;
+    QObject::connect(edit, &AlarmEditWindow::accepted, [&](const Alarm& alarm) { accepted = alarm.at; });
+    AccessibilityEvents heard;
+    const struct
+    {
+        const char* field;
+        QString name;
+        int maximum;
+        int key; // 0: the screen reader sets `set`
+        int set;
+        QString shown;
+        QTime time;
+    } steps[] = {
+        {"hour", u"時"_s, 23, Qt::Key_Up, 0, u"00"_s, QTime(0, 59)},
+        {"hour", u"時"_s, 23, Qt::Key_Down, 0, u"23"_s, QTime(23, 59)},
+        {"minute", u"分"_s, 59, Qt::Key_Up, 0, u"00"_s, QTime(23, 0)},
+        {"minute", u"分"_s, 59, 0, 75, u"59"_s, QTime(23, 59)},
+        {"hour", u"時"_s, 23, 0, 7, u"07"_s, QTime(7, 59)},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.field + std::to_string(step.key) + ' ' + std::to_string(step.set));
+        auto* field = child<StepField>(edit, step.field);
+        QAccessibleInterface* read = of(field);
+        EXPECT_EQ(read->role(), QAccessible::SpinBox);
+        EXPECT_EQ(read->text(QAccessible::Name), step.name);
+        ASSERT_NE(read->valueInterface(), nullptr);
+        EXPECT_EQ(read->valueInterface()->minimumValue().toInt(), 0);
+        EXPECT_EQ(read->valueInterface()->maximumValue().toInt(), step.maximum);
+        if (step.key != 0) {
+            field->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(field, Qt::Key(step.key));
+        } else {
+            read->valueInterface()->setCurrentValue(step.set);
+        }
+        EXPECT_EQ(field->text(), step.shown);
+        EXPECT_EQ(read->valueInterface()->currentValue().toString().rightJustified(2, u'0'), step.shown);
+        const QList<AccessibilityEvents::Event> told = heard.take({QAccessible::ValueChanged});
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_EQ(told[0].object, field);
+        EXPECT_EQ(told[0].said, step.shown);
+    }
+    child<ImageButton>(edit, "applyButton")->click();
+    EXPECT_EQ(accepted, QTime(7, 59));
+}
+
+// The list is named by its caption; entering it by the keyboard reads the current alarm,
+// a check mark changed from the keyboard is told as the entry's checked state, and the
+// deleting bar says which alarm it deleted.
+TEST_F(WindowsAccessibility, TheAlarmListReadsItsCurrentAlarmAndSaysWhatChanged)
+{
+    start("\"07:30\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"
+          "\"22:05\",0,\"標準\",\"非表示\",\"\"\r\n"_ba);
+    AlarmListWindow* list = dialogs.openAlarmList();
+    list->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    auto* entries = child<QListView>(list, "alarmList");
+    EXPECT_EQ(of(entries)->text(QAccessible::Name), u"設定アラーム一覧"_s);
+    AccessibilityEvents heard;
+
+    entries->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    QList<AccessibilityEvents::Event> focused = heard.take({QAccessible::Focus});
+    ASSERT_FALSE(focused.isEmpty());
+    EXPECT_EQ(focused.last().object, entries);
+    EXPECT_EQ(focused.last().child, 0);
+    EXPECT_EQ(focused.last().said, of(entries)->child(0)->text(QAccessible::Name));
+
+    const struct
+    {
+        Qt::Key key;
+        int row;
+        bool checkTold;
+        bool enabled;
+    } keys[] = {
+        {Qt::Key_Space, 0, true, false},
+        {Qt::Key_Down, 1, false, false},
+        {Qt::Key_Space, 1, true, true},
+    };
+    for (const auto& k : keys) {
+        SCOPED_TRACE(QKeySequence(k.key).toString().toStdString());
+        QTest::keyClick(entries, k.key);
+        EXPECT_EQ(entries->currentIndex().row(), k.row);
+        QAccessibleInterface* entry = of(entries)->child(k.row);
+        EXPECT_EQ(entry->state().checked, k.enabled);
+        const QList<AccessibilityEvents::Event> told = heard.take({QAccessible::StateChanged});
+        EXPECT_EQ(told.size(), k.checkTold ? 1 : 0);
+        EXPECT_EQ(heard.takeCheckedChanges().size(), k.checkTold ? 1 : 0);
+    }
+
+    auto* deleteBar = child<PictureButton>(list, "deleteButton");
+    deleteBar->click();
+    const QList<AccessibilityEvents::Event> said = heard.take({QAccessible::DescriptionChanged});
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said[0].object, deleteBar);
+    EXPECT_EQ(said[0].said, u"22:05 のアラームを削除しました"_s);
 }
 
 TEST_F(WindowsAccessibility, TheMessageWindowIsAnAlertOfItsMessages)
