@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/sound_output.h"
 #include "storage/alarm_file.h"
+#include "ui/alarm_list_model.h"
 #include "ui/notice_texts.h"
 #include "ui/questions.h"
 #include "widgets/highlight_bar.h"
@@ -176,6 +177,8 @@ void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
     waveFile_ = waveFile;
     soundField_->setText(waveFile ? QFontMetrics(font()).elidedText(*waveFile, Qt::ElideMiddle, pathWidth)
                                   : alarm_file::standardSound);
+    // The bar that changes the sound says the sound it has now.
+    chooseWaveBar_->setAccessibleDescription(AlarmListModel::soundName(waveFile));
 }
 
 void AlarmEditWindow::chooseWave()

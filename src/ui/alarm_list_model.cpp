@@ -59,9 +59,14 @@ QString AlarmListModel::daysInWords(const AlarmDays& days)
     return words;
 }
 
+QString AlarmListModel::soundName(const std::optional<QString>& waveFile)
+{
+    return waveFile ? QFileInfo(*waveFile).fileName() : alarm_file::standardSound;
+}
+
 QString AlarmListModel::spoken(const Alarm& alarm)
 {
-    const QString sound = alarm.waveFile ? QFileInfo(*alarm.waveFile).fileName() : alarm_file::standardSound;
+    const QString sound = soundName(alarm.waveFile);
     QStringList parts{
         alarm_file::timeText(alarm),
         alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ"),

@@ -1,4 +1,5 @@
 // The windows as a screen reader reads them, through Qt's accessibility interfaces.
+#include "face/designs.h"
 #include "support/accessibility_events.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
@@ -16,6 +17,7 @@
 #include "widgets/picture_button.h"
 #include "widgets/step_field.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +278,57 @@ TEST_F(WindowsAccessibility, TheAlarmListReadsItsCurrentAlarmAndSaysWhatChanged)
     ASSERT_EQ(said.size(), 1);
     EXPECT_EQ(said[0].object, deleteBar);
     EXPECT_EQ(said[0].said, u"22:05 のアラームを削除しました"_s);
+}
+
+// A button that changes a value says the value it has now: the colour bars their colour,
+// the sound bar its sound; the design options say what each design shows, and 変更する
+// what it did.
+TEST_F(WindowsAccessibility, ControlsThatChangeAValueSayIt)
+{
+    folder.write(u"set2.zdt"_s, "0,5197647,255\r\n"_ba);
+    start();
+    const auto description = [this](QWidget* window, const char* name) {
+        return of(child(window, name))->text(QAccessible::Description);
+    };
+    desktop.questions.colourChoices = {0x009664C8, 0x00FFFFFF};
+    HandColourWindow* hands = dialogs.openHandColour();
+    EXPECT_EQ(description(hands, "minuteButton"), u"濃い灰色、赤 79、緑 79、青 79"_s);
+    EXPECT_EQ(description(hands, "hourButton"), u"黒、赤 0、緑 0、青 0"_s);
+    EXPECT_EQ(description(hands, "secondButton"), u"赤、赤 255、緑 0、青 0"_s);
+    child<PictureButton>(hands, "minuteButton")->click();
+    EXPECT_EQ(description(hands, "minuteButton"), u"赤 200、緑 100、青 150"_s); // no name near it
+    hands->close();
+    ReadoutColourWindow* readout = dialogs.openReadoutColour();
+    child<PictureButton>(readout, "pickButton")->click();
+    EXPECT_EQ(description(readout, "pickButton"), u"白、赤 255、緑 255、青 255"_s);
+    readout->close();
+
+    desktop.questions.fileChoices = {u"/sounds/bell.wav"_s};
+    AlarmEditWindow* edit = dialogs.openAlarmEdit(std::nullopt);
+    EXPECT_EQ(description(edit, "chooseWave"), u"標準"_s);
+    child<PictureButton>(edit, "chooseWave")->click();
+    EXPECT_EQ(description(edit, "chooseWave"), u"bell.wav"_s);
+    child<PictureButton>(edit, "standardSound")->click();
+    EXPECT_EQ(description(edit, "chooseWave"), u"標準"_s);
+    edit->close();
+
+    DesignChooserWindow* chooser = dialogs.openDesignChooser();
+    for (int design = 0; design < designs::count; ++design) {
+        const QString said = description(chooser, QStringLiteral("design%1").arg(design).toLatin1());
+        EXPECT_TRUE(
+            said.startsWith(designs::isAnalog(DesignIndex{design}) ? u"アナログ、"_s : u"デジタル、"_s))
+            << said.toStdString();
+    }
+    EXPECT_EQ(description(chooser, "design0"), u"アナログ、日付あり、時計を抱える黒ねこ、台つき"_s);
+    EXPECT_EQ(description(chooser, "design3"), u"アナログ、日付なし、時計を抱える黒ねこ、しっぽつき"_s);
+    EXPECT_EQ(description(chooser, "design6"), u"デジタル、日付あり、画面の横に立つ灰色ねこ"_s);
+    AccessibilityEvents heard;
+    child<QAbstractButton>(chooser, "design1")->click();
+    child<PictureButton>(chooser, "applyButton")->click();
+    const QList<AccessibilityEvents::Event> said = heard.take({QAccessible::DescriptionChanged});
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said[0].object, child(chooser, "applyButton"));
+    EXPECT_EQ(said[0].said, u"Type A02 に変更しました"_s);
 }
 
 TEST_F(WindowsAccessibility, TheMessageWindowIsAnAlertOfItsMessages)
