@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -54,9 +55,15 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
+        const QPointer<PictureButton> self(this);
+        const bool wasChecked = isChecked();
         click();
+        if (self && isChecked() && !wasChecked) {
+            sayChosen();
+        }
         break;
+    }
     case Qt::Key_Left:
     case Qt::Key_Up:
         if (!focusNeighbour(-1)) {
@@ -92,8 +99,23 @@ bool PictureButton::focusNeighbour(int step)
     return false;
 }
 
+void PictureButton::sayChosen()
+{
+    if (!chosenSaid_) {
+        plainDescription_ = accessibleDescription();
+        chosenSaid_ = true;
+    }
+    setAccessibleDescription(chosenWords + plainDescription_);
+}
+
 void PictureButton::focusInEvent(QFocusEvent* event)
 {
+    // Back before a screen reader hears of this focus: while it still reads the control
+    // the focus came from, it lets the change of another pass unspoken.
+    if (chosenSaid_) {
+        chosenSaid_ = false;
+        setAccessibleDescription(plainDescription_);
+    }
     keyboardFocus_ = tookKeyboardFocus(event);
     // QAbstractButton's own would take Tab from the group's other options: Tab reaches
     // every button of a window.

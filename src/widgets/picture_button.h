@@ -21,12 +21,17 @@ bool tookKeyboardFocus(const QFocusEvent* event);
 // (clicked()), and the window shows whether it became the current one (showChosen), so
 // that the check says what the clock or the desktop did. Qt's accessible button checks
 // an option through toggle(), without a click: such a check emits clicked() too.
+// Screen readers (Orca) speak an option's new check after Space but not after Return:
+// an option that Return chose says so in its description (chosenWords before its own)
+// until the focus comes back to it.
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
     explicit PictureButton(QWidget* parent);
+
+    static inline const QString chosenWords = QStringLiteral("選択しました。");
 
 protected:
     // Draws the focus mark (paintFocusMark) when the keyboard gave the focus.
@@ -40,6 +45,9 @@ protected:
 private:
     // Moves the focus to the neighbour in the group before (-1) or after (+1) this one.
     bool focusNeighbour(int step);
+    void sayChosen();
 
     bool keyboardFocus_ = false;
+    bool chosenSaid_ = false;
+    QString plainDescription_; // the description before chosenWords, while they are said
 };

@@ -9,6 +9,7 @@
 #include "ui/settings_layout.h"
 #include "ui/settings_window.h"
 #include "widgets/choice_frame.h"
+#include "widgets/picture_button.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -211,6 +212,15 @@ TEST_F(SettingsWindowTest, ArrowKeysMoveWithinAPairAndSpaceOrReturnChooses)
         } else {
             EXPECT_THAT(told, ::testing::UnorderedElementsAre(inFront, normal));
         }
+        // Orca speaks a new check after Space only: after Return the option says it.
+        const bool byReturn = step.key == Qt::Key_Return || step.key == Qt::Key_Enter;
+        QStringList saidChosen;
+        for (const AccessibilityEvents::Event& event : heard.take({QAccessible::DescriptionChanged})) {
+            if (event.object == step.focused && event.said.startsWith(PictureButton::chosenWords)) {
+                saidChosen << event.said;
+            }
+        }
+        EXPECT_EQ(saidChosen.size(), byReturn && step.stacking != before ? 1 : 0);
         before = step.stacking;
     }
 }
