@@ -59,6 +59,11 @@ QString AlarmListModel::daysInWords(const AlarmDays& days)
     return words;
 }
 
+QString AlarmListModel::onOrOff(const Alarm& alarm)
+{
+    return alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ");
+}
+
 QString AlarmListModel::soundName(const std::optional<QString>& waveFile)
 {
     return waveFile ? QFileInfo(*waveFile).fileName() : alarm_file::standardSound;
@@ -69,7 +74,7 @@ QString AlarmListModel::spoken(const Alarm& alarm)
     const QString sound = soundName(alarm.waveFile);
     QStringList parts{
         alarm_file::timeText(alarm),
-        alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ"),
+        onOrOff(alarm),
         daysHeading + u' ' + daysInWords(alarm.days),
         soundHeading + u' ' + sound,
         displayHeading + u' ' + alarm_file::displayText(alarm).trimmed(),

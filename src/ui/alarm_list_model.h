@@ -24,6 +24,8 @@ public:
 
     // The days an alarm rings on in words: 毎日, 平日, 一度だけ, or the days (月・水・金).
     static QString daysInWords(const AlarmDays& days);
+    // Whether an alarm is on, as a screen reader says it: オン or オフ.
+    static QString onOrOff(const Alarm& alarm);
     // An alarm's sound as a screen reader says it: a wave file by its name, or 標準.
     static QString soundName(const std::optional<QString>& waveFile);
 

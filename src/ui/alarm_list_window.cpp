@@ -73,15 +73,23 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
     connect(alarmList_, &QListView::clicked, this, &AlarmListWindow::showDetails);
     connect(alarmList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &AlarmListWindow::showDetails);
+    // A check mark changed from the keyboard: Orca says nothing of a list entry's check.
+    connect(entries_, &AlarmListModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex&, const QList<int>& roles) {
+                if (roles == QList<int>{Qt::CheckStateRole}) {
+                    const Alarm& alarm = entries_->alarm(first.row());
+                    announce(alarm_file::timeText(alarm) + u' ' + AlarmListModel::onOrOff(alarm));
+                }
+            });
     // Every save rebuilds the copy from the file as written.
     connect(&model_, &ClockModel::alarmsChanged, this, [this] { entries_->takeSaved(model_.alarms()); });
 
     addBar_ = addBar(this, artwork::caption::addAlarm, {344, 56}, "addButton");
     changeBar_ = addBar(this, artwork::caption::changeAlarm, {344, 84}, "changeButton");
-    deleteBar_ = addBar(this, artwork::caption::deleteAlarm, {344, 104}, "deleteButton");
+    auto* deleteBar = addBar(this, artwork::caption::deleteAlarm, {344, 104}, "deleteButton");
     connect(addBar_, &HighlightBar::clicked, this, &AlarmListWindow::addAlarm);
     connect(changeBar_, &HighlightBar::clicked, this, &AlarmListWindow::changeAlarm);
-    connect(deleteBar_, &HighlightBar::clicked, this, &AlarmListWindow::deleteAlarm);
+    connect(deleteBar, &HighlightBar::clicked, this, &AlarmListWindow::deleteAlarm);
 
     ImageButton* saveButton = addImageButton(artwork::face::apply, {344, 163}, "saveButton");
     connect(saveButton, &ImageButton::clicked, this, [this, saveButton] {
@@ -162,8 +170,8 @@ void AlarmListWindow::deleteAlarm()
     if (current < 0) {
         return;
     }
-    // The list shows nothing of it but a missing line: the bar that deleted it says which.
-    deleteBar_->setAccessibleDescription(
+    // The list shows nothing of it but a missing line: a screen reader hears which.
+    announce(
         QStringLiteral("%1 のアラームを削除しました").arg(alarm_file::timeText(entries_->alarm(current))));
     // Removing the current entry leaves the list without one, and the details empty.
     {

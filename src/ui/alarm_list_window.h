@@ -53,5 +53,4 @@ private:
     QLabel* soundDetail_;
     HighlightBar* addBar_;
     HighlightBar* changeBar_;
-    HighlightBar* deleteBar_;
 };

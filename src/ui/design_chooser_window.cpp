@@ -95,10 +95,9 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
     applyButton_ = addImageButton(artwork::face::change, {304, 312}, "applyButton");
     connect(applyButton_, &ImageButton::clicked, this, [this] {
         model_.setDesign(chosenDesign_);
-        // The clock changes behind the window, unseen by ear: the button says what it did.
+        // The clock changes behind the window, unseen by ear.
         if (const designs::Design* shown = designs::find(model_.settings().design)) {
-            applyButton_->setAccessibleDescription(
-                QStringLiteral("%1 に変更しました").arg(QString::fromLatin1(shown->name)));
+            announce(QStringLiteral("%1 に変更しました").arg(QString::fromLatin1(shown->name)));
         }
     });
     cancelButton_ = addCloseButton(artwork::face::cancel, {368, 312}, "cancelButton");

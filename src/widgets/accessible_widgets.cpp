@@ -1,5 +1,6 @@
 #include "widgets/accessible_widgets.h"
 
+#include "widgets/announcer.h"
 #include "widgets/engraved_line.h"
 #include "widgets/picture_dialog.h"
 #include "widgets/picture_view.h"
@@ -146,6 +147,9 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
     }
     if (auto* text = dynamic_cast<WrappedText*>(object)) {
         return new AccessibleText(text);
+    }
+    if (auto* announcer = dynamic_cast<Announcer*>(object)) {
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
     if (auto* line = dynamic_cast<EngravedLine*>(object)) {
         return new QAccessibleWidget(line, QAccessible::Separator);

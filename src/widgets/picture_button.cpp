@@ -1,7 +1,9 @@
 #include "widgets/picture_button.h"
 
 #include "core/colour.h"
+#include "widgets/picture_dialog.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
@@ -101,21 +103,13 @@ bool PictureButton::focusNeighbour(int step)
 
 void PictureButton::sayChosen()
 {
-    if (!chosenSaid_) {
-        plainDescription_ = accessibleDescription();
-        chosenSaid_ = true;
+    if (auto* dialog = qobject_cast<PictureDialog*>(window())) {
+        dialog->announce(QAccessible::queryAccessibleInterface(this)->text(QAccessible::Name) + chosenWords);
     }
-    setAccessibleDescription(chosenWords + plainDescription_);
 }
 
 void PictureButton::focusInEvent(QFocusEvent* event)
 {
-    // Back before a screen reader hears of this focus: while it still reads the control
-    // the focus came from, it lets the change of another pass unspoken.
-    if (chosenSaid_) {
-        chosenSaid_ = false;
-        setAccessibleDescription(plainDescription_);
-    }
     keyboardFocus_ = tookKeyboardFocus(event);
     // QAbstractButton's own would take Tab from the group's other options: Tab reaches
     // every button of a window.

@@ -22,8 +22,7 @@ bool tookKeyboardFocus(const QFocusEvent* event);
 // that the check says what the clock or the desktop did. Qt's accessible button checks
 // an option through toggle(), without a click: such a check emits clicked() too.
 // Screen readers (Orca) speak an option's new check after Space but not after Return:
-// an option that Return chose says so in its description (chosenWords before its own)
-// until the focus comes back to it.
+// an option that Return chose is announced by its window (its name, then chosenWords).
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
@@ -31,7 +30,7 @@ class PictureButton : public QAbstractButton
 public:
     explicit PictureButton(QWidget* parent);
 
-    static inline const QString chosenWords = QStringLiteral("選択しました。");
+    static inline const QString chosenWords = QStringLiteral(" を選択しました");
 
 protected:
     // Draws the focus mark (paintFocusMark) when the keyboard gave the focus.
@@ -48,6 +47,4 @@ private:
     void sayChosen();
 
     bool keyboardFocus_ = false;
-    bool chosenSaid_ = false;
-    QString plainDescription_; // the description before chosenWords, while they are said
 };

@@ -60,6 +60,7 @@ void AccessibilityEvents::record(QAccessibleEvent* event)
         switch (event->type()) {
         case QAccessible::NameChanged:
         case QAccessible::Focus:
+        case QAccessible::ObjectShow:
             said = interface->text(QAccessible::Name);
             break;
         case QAccessible::DescriptionChanged:
