@@ -5,11 +5,13 @@
 #include "platform/clock.h"
 #include "platform/sound_output.h"
 #include "storage/alarm_file.h"
+#include "ui/alarm_list_model.h"
 #include "ui/notice_texts.h"
 #include "ui/questions.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
+#include "widgets/step_field.h"
 #include "widgets/toggle_chip.h"
 
 #include <QButtonGroup>
@@ -31,14 +33,14 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
 {
     setObjectName(QStringLiteral("alarmEditWindow"));
     addLabel(this, QStringLiteral("アラーム時刻"), {13, 34, 100, 14}, white);
-    hourText_ = addLabel(this, QString(), {14, 54, 40, 33}, textColour, 24, fixedFace);
-    hourText_->setObjectName(QStringLiteral("hour"));
+    hourText_ = addField(23, {14, 54, 40, 33}, TimeStep::HourUp, TimeStep::HourDown, "hour");
     QLabel* hourUnit =
         addLabel(this, QStringLiteral("時"), {54, 70, 20, 17}, textColour, 12, dialogFace, true);
-    minuteText_ = addLabel(this, QString(), {142, 54, 40, 33}, textColour, 24, fixedFace);
-    minuteText_->setObjectName(QStringLiteral("minute"));
+    hourUnit->setBuddy(hourText_);
+    minuteText_ = addField(59, {142, 54, 40, 33}, TimeStep::MinuteUp, TimeStep::MinuteDown, "minute");
     QLabel* minuteUnit =
         addLabel(this, QStringLiteral("分"), {179, 70, 20, 17}, textColour, 12, dialogFace, true);
+    minuteUnit->setBuddy(minuteText_);
     addStepper(artwork::caption::stepUp, {78, 54}, TimeStep::HourUp, hourUnit, "hourUp");
     addStepper(artwork::caption::stepDown, {78, 70}, TimeStep::HourDown, hourUnit, "hourDown");
     addStepper(artwork::caption::stepUp, {201, 54}, TimeStep::MinuteUp, minuteUnit, "minuteUp");
@@ -114,6 +116,23 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
     repeatTimer_->start();
 }
 
+StepField* AlarmEditWindow::addField(int maximum, const QRect& geometry, TimeStep up, TimeStep down,
+                                     const char* name)
+{
+    auto* field = new StepField(0, maximum, this);
+    field->setObjectName(QString::fromLatin1(name));
+    styleLabel(field, fixedFace, 24, textColour);
+    field->setGeometry(geometry);
+    field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(field, &StepField::stepRequested, this,
+            [this, up, down](int direction) { step(direction > 0 ? up : down); });
+    connect(field, &StepField::valueRequested, this, [this, field](int value) {
+        time_ = field == hourText_ ? QTime(value, time_.minute()) : QTime(time_.hour(), value);
+        showTime();
+    });
+    return field;
+}
+
 HighlightBar* AlarmEditWindow::addStepper(const artwork::Caption& caption, QPoint at, TimeStep step,
                                           const QLabel* unit, const char* name)
 {
@@ -149,8 +168,8 @@ void AlarmEditWindow::step(TimeStep step)
 
 void AlarmEditWindow::showTime()
 {
-    hourText_->setText(time_.toString(QStringLiteral("hh")));
-    minuteText_->setText(time_.toString(QStringLiteral("mm")));
+    hourText_->setValue(time_.hour());
+    minuteText_->setValue(time_.minute());
 }
 
 void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
@@ -158,6 +177,8 @@ void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
     waveFile_ = waveFile;
     soundField_->setText(waveFile ? QFontMetrics(font()).elidedText(*waveFile, Qt::ElideMiddle, pathWidth)
                                   : alarm_file::standardSound);
+    // The bar that changes the sound says the sound it has now.
+    chooseWaveBar_->setAccessibleDescription(AlarmListModel::soundName(waveFile));
 }
 
 void AlarmEditWindow::chooseWave()

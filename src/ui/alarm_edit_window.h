@@ -8,6 +8,7 @@
 #include <optional>
 
 class HighlightBar;
+class StepField;
 class ToggleChip;
 
 namespace artwork {
@@ -44,6 +45,9 @@ signals:
 private:
     // The stepping timer's tick (repeatTimer): repeats the held stepping bar, or stops.
     void repeatHeldStep();
+    // The hour's or the minute's field, from 0 to `maximum`; Up and Down step it as the
+    // bars do.
+    StepField* addField(int maximum, const QRect& geometry, TimeStep up, TimeStep down, const char* name);
     // A stepping bar for the field whose unit ("時", "分") is `unit`.
     HighlightBar* addStepper(const artwork::Caption& caption, QPoint at, TimeStep step, const QLabel* unit,
                              const char* name);
@@ -61,8 +65,8 @@ private:
 
     const SoundOutput& sound_;
     Questions& questions_;
-    QLabel* hourText_;
-    QLabel* minuteText_;
+    StepField* hourText_;
+    StepField* minuteText_;
     HighlightBar* chooseWaveBar_;
     QLineEdit* soundField_;
     QLineEdit* messageField_;

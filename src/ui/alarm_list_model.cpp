@@ -59,12 +59,22 @@ QString AlarmListModel::daysInWords(const AlarmDays& days)
     return words;
 }
 
+QString AlarmListModel::onOrOff(const Alarm& alarm)
+{
+    return alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ");
+}
+
+QString AlarmListModel::soundName(const std::optional<QString>& waveFile)
+{
+    return waveFile ? QFileInfo(*waveFile).fileName() : alarm_file::standardSound;
+}
+
 QString AlarmListModel::spoken(const Alarm& alarm)
 {
-    const QString sound = alarm.waveFile ? QFileInfo(*alarm.waveFile).fileName() : alarm_file::standardSound;
+    const QString sound = soundName(alarm.waveFile);
     QStringList parts{
         alarm_file::timeText(alarm),
-        alarm.enabled ? QStringLiteral("オン") : QStringLiteral("オフ"),
+        onOrOff(alarm),
         daysHeading + u' ' + daysInWords(alarm.days),
         soundHeading + u' ' + sound,
         displayHeading + u' ' + alarm_file::displayText(alarm).trimmed(),

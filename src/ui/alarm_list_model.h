@@ -3,6 +3,7 @@
 #include "storage/alarm.h"
 
 #include <QAbstractListModel>
+#include <optional>
 #include <vector>
 
 // The alarm list window's working copy of the alarm table, one entry an alarm. An entry
@@ -23,6 +24,10 @@ public:
 
     // The days an alarm rings on in words: 毎日, 平日, 一度だけ, or the days (月・水・金).
     static QString daysInWords(const AlarmDays& days);
+    // Whether an alarm is on, as a screen reader says it: オン or オフ.
+    static QString onOrOff(const Alarm& alarm);
+    // An alarm's sound as a screen reader says it: a wave file by its name, or 標準.
+    static QString soundName(const std::optional<QString>& waveFile);
 
     AlarmListModel(const AlarmTable& alarms, QObject* parent);
 
@@ -43,7 +48,7 @@ public:
     void takeSaved(const AlarmTable& saved);
 
 private:
-    // An entry as a screen reader says it; a wave file by its name.
+    // An entry as a screen reader says it.
     static QString spoken(const Alarm& alarm);
 
     struct Entry

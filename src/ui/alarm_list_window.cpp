@@ -10,9 +10,9 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
+#include "widgets/spoken_list.h"
 
 #include <QLabel>
-#include <QListView>
 
 namespace {
 
@@ -40,7 +40,8 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
     : PictureDialog(artwork::background::alarmList), model_(model), dialogs_(dialogs), questions_(questions)
 {
     setObjectName(QStringLiteral("alarmListWindow"));
-    addLabel(this, QStringLiteral("設定アラーム一覧"), {8, 37, 120, 14}, textColour);
+    const QString caption = QStringLiteral("設定アラーム一覧");
+    addLabel(this, caption, {8, 37, 120, 14}, textColour);
     addLabel(this, QStringLiteral("アラーム設定内容"), {72, 56, 110, 14}, textColour);
     addLabel(this, QStringLiteral("設定時刻"), {72, 72, 60, 14}, headingColour);
     addLabel(this, AlarmListModel::displayHeading, {184, 72, 110, 14}, headingColour);
@@ -56,8 +57,10 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
     addEngravedLine(this, QPoint(176, 60), QPoint(328, 60));
 
     entries_ = new AlarmListModel(model_.alarms(), this);
-    alarmList_ = new QListView(this);
+    alarmList_ = new SpokenList(this);
     alarmList_->setObjectName(QStringLiteral("alarmList"));
+    // Qt's list takes no label as buddy: a screen reader has the caption as its name.
+    alarmList_->setAccessibleName(caption);
     alarmList_->setGeometry(8, 56, 60, 144);
     alarmList_->setFont(QFont(dialogFace, 9));
     alarmList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -70,6 +73,14 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
     connect(alarmList_, &QListView::clicked, this, &AlarmListWindow::showDetails);
     connect(alarmList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &AlarmListWindow::showDetails);
+    // A check mark changed from the keyboard: Orca says nothing of a list entry's check.
+    connect(entries_, &AlarmListModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex&, const QList<int>& roles) {
+                if (roles == QList<int>{Qt::CheckStateRole}) {
+                    const Alarm& alarm = entries_->alarm(first.row());
+                    announce(alarm_file::timeText(alarm) + u' ' + AlarmListModel::onOrOff(alarm));
+                }
+            });
     // Every save rebuilds the copy from the file as written.
     connect(&model_, &ClockModel::alarmsChanged, this, [this] { entries_->takeSaved(model_.alarms()); });
 
@@ -159,6 +170,9 @@ void AlarmListWindow::deleteAlarm()
     if (current < 0) {
         return;
     }
+    // The list shows nothing of it but a missing line: a screen reader hears which.
+    announce(
+        QStringLiteral("%1 のアラームを削除しました").arg(alarm_file::timeText(entries_->alarm(current))));
     // Removing the current entry leaves the list without one, and the details empty.
     {
         const QSignalBlocker blocker(alarmList_->selectionModel());

@@ -11,7 +11,7 @@ class ClockModel;
 class HighlightBar;
 class Questions;
 class QLabel;
-class QListView;
+class SpokenList;
 
 // The alarm list: the user marks alarms on or off, adds, changes and deletes them,
 // and saves. It works on a copy of the clock's alarm table; nothing reaches the clock
@@ -45,7 +45,7 @@ private:
     Questions& questions_;
     AlarmListModel* entries_;
     std::optional<int> editedRow_; // the row the edit window changes; none when it adds
-    QListView* alarmList_;
+    SpokenList* alarmList_;
     QLabel* timeDetail_;
     QLabel* displayDetail_;
     QLabel* messageDetail_;

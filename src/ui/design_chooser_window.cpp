@@ -20,10 +20,35 @@ constexpr ColourRef optionText = 0x00E0E0E0;
 constexpr QPoint previewPlaces[designs::count] = {{328, 32}, {120, 32},  {224, 32}, {16, 32},
                                                   {16, 184}, {152, 184}, {288, 184}};
 
+// What each design's picture shows around the clock, as a screen reader says it.
+const char* const poses[designs::count] = {
+    "時計を抱える黒ねこ、台つき",     "文字板を抱える黒ねこ",         "文字板を抱える黒ねこ",
+    "時計を抱える黒ねこ、しっぽつき", "大きな時計の横に立つ灰色ねこ", "大きな時計の横に立つ灰色ねこ、台つき",
+    "画面の横に立つ灰色ねこ",
+};
+
+bool showsDate(face_layout::Text text)
+{
+    using enum face_layout::Text;
+    return text == DateWithWeekday || text == Date || text == MonthDay;
+}
+
+// A design by ear: analog or digital, with or without the date, and its picture.
+QString describe(int design)
+{
+    const designs::Design& shown = *designs::find(DesignIndex{design});
+    const bool date = showsDate(shown.layout.first) || showsDate(shown.layout.second);
+    return QStringList{shown.hands ? QStringLiteral("アナログ") : QStringLiteral("デジタル"),
+                       date ? QStringLiteral("日付あり") : QStringLiteral("日付なし"),
+                       QString::fromUtf8(poses[design])}
+        .join(QStringLiteral("、"));
+}
+
 QRadioButton* addOption(QWidget* parent, int design, const QRect& geometry)
 {
     auto* option = new QRadioButton(QString::fromLatin1(designs::find(DesignIndex{design})->name), parent);
     option->setObjectName(QStringLiteral("design%1").arg(design));
+    option->setAccessibleDescription(describe(design));
     option->setGeometry(geometry);
     option->setFont(QFont(dialogFace, 9));
     option->setAutoFillBackground(true);
@@ -68,7 +93,13 @@ DesignChooserWindow::DesignChooserWindow(ClockModel& model)
     });
 
     applyButton_ = addImageButton(artwork::face::change, {304, 312}, "applyButton");
-    connect(applyButton_, &ImageButton::clicked, this, [this] { model_.setDesign(chosenDesign_); });
+    connect(applyButton_, &ImageButton::clicked, this, [this] {
+        model_.setDesign(chosenDesign_);
+        // The clock changes behind the window, unseen by ear.
+        if (const designs::Design* shown = designs::find(model_.settings().design)) {
+            announce(QStringLiteral("%1 に変更しました").arg(QString::fromLatin1(shown->name)));
+        }
+    });
     cancelButton_ = addCloseButton(artwork::face::cancel, {368, 312}, "cancelButton");
     connect(cancelButton_, &ImageButton::hovered, this,
             [this] { applyButton_->setLook(ImageButton::Look::Normal); });

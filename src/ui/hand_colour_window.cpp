@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/pick_colour.h"
 #include "ui/questions.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/picture_view.h"
@@ -60,6 +61,9 @@ HandColourWindow::HandColourWindow(ClockModel& model, Dialogs& dialogs, const Cl
         swatches_[row.hand] = swatch;
         auto* bar = new HighlightBar(row.caption, this);
         bar->setObjectName(QString::fromLatin1(row.barName));
+        // The bar that changes a colour says the colour it has now.
+        bar->setAccessibleDescription(accessibility::colourInWords(row.colour));
+        bars_[row.hand] = bar;
         bar->move(120, row.y);
         connect(bar, &HighlightBar::clicked, this, [this, bar, hand = row.hand] {
             bar->unlight();
@@ -106,6 +110,7 @@ void HandColourWindow::editColour(Hand hand)
     if (const std::optional<ColourRef> colour = pickColour(questions_, colours_[hand])) {
         colours_[hand] = *colour;
         swatches_[hand]->setFillColour(*colour);
+        bars_[hand]->setAccessibleDescription(accessibility::colourInWords(*colour));
     }
 }
 

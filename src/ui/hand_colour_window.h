@@ -10,6 +10,7 @@ class ClockModel;
 class Dialogs;
 class Clock;
 class Questions;
+class HighlightBar;
 class PictureView;
 class QTimer;
 
@@ -44,6 +45,7 @@ private:
     Questions& questions_;
     std::array<ColourRef, 3> colours_;     // by Hand, as edited
     std::array<PictureView*, 3> swatches_; // by Hand
+    std::array<HighlightBar*, 3> bars_;    // by Hand
     PictureView* preview_;
     QImage face_;
     QImage previewImage_;

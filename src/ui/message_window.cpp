@@ -99,8 +99,9 @@ QString MessageWindow::text() const
 void MessageWindow::showMessages()
 {
     QString shown = messages_.join(QStringLiteral("\n\n"));
+    // A screen reader reads an alert's texts as it comes: the messages are not its
+    // description as well, or they would be read twice.
     text_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    setAccessibleDescription(shown);
 
     // As tall as the messages need, but never taller than the free part of the screen.
     const QRect free = screen()->availableGeometry();

@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/pick_colour.h"
 #include "ui/questions.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/picture_view.h"
@@ -35,11 +36,13 @@ ReadoutColourWindow::ReadoutColourWindow(ClockModel& model, Dialogs& dialogs, co
     swatch_->setAccessibleName(QStringLiteral("時刻・日付の色"));
     swatch_->setFillColour(editedColour_);
 
-    auto* pickBar = new HighlightBar(artwork::caption::pickColour, this);
-    pickBar->setObjectName(QStringLiteral("pickButton"));
-    pickBar->move(136, 48);
+    pickBar_ = new HighlightBar(artwork::caption::pickColour, this);
+    pickBar_->setObjectName(QStringLiteral("pickButton"));
+    pickBar_->move(136, 48);
+    // The bar that changes the colour says the colour it has now.
+    pickBar_->setAccessibleDescription(accessibility::colourInWords(editedColour_));
     // The bar stays lit after the dialog until the pointer is reported off it.
-    connect(pickBar, &HighlightBar::clicked, this, &ReadoutColourWindow::editColour);
+    connect(pickBar_, &HighlightBar::clicked, this, &ReadoutColourWindow::editColour);
 
     connect(addImageButton(artwork::face::change, {80, 80}, "applyButton"), &ImageButton::clicked, this,
             &ReadoutColourWindow::accept);
@@ -71,6 +74,7 @@ void ReadoutColourWindow::editColour()
     if (const std::optional<ColourRef> colour = pickColour(questions_, editedColour_)) {
         editedColour_ = *colour;
         swatch_->setFillColour(editedColour_);
+        pickBar_->setAccessibleDescription(accessibility::colourInWords(editedColour_));
     }
 }
 

@@ -9,6 +9,7 @@ class ClockModel;
 class Dialogs;
 class Clock;
 class Questions;
+class HighlightBar;
 class PictureView;
 class QTimer;
 
@@ -37,6 +38,7 @@ private:
     ColourRef editedColour_;
     PictureView* preview_;
     PictureView* swatch_;
+    HighlightBar* pickBar_;
     QImage strip_;
     QImage panel_;
     QTimer* previewTimer_;

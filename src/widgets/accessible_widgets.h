@@ -1,10 +1,15 @@
 #pragma once
 
+#include "core/colour.h"
+
 #include <QAccessibleWidget>
+#include <QRgb>
+#include <array>
 
 // How screen readers read what Qt cannot know of the widget kit: a picture view is a
 // graphic named by what it shows, a swatch with its colour; wrapped text is a label; an
-// engraved line is a separator; a dialog is a dialog, or an alert. The buttons are Qt's
+// engraved line is a separator; a dialog is a dialog, or an alert; a step field is a spin
+// button with its value and range. The buttons are Qt's
 // own (QAccessibleButton reads their text(), accessibleName and accessibleDescription,
 // their check and press).
 namespace accessibility {
@@ -17,6 +22,20 @@ void install();
 // listening these do nothing, and cost nothing.
 void nameChanged(QObject* object);
 void descriptionChanged(QObject* object);
+
+// A colour with a name a listener knows.
+struct NamedColour
+{
+    const char* name;
+    QRgb rgb;
+};
+// The names a colour is said by; a colour takes the nearest, where it lies within
+// nearEnough of it (distance in red, green and blue).
+const std::array<NamedColour, 20>& namedColours();
+inline constexpr int nearEnough = 48;
+// A colour as a screen reader says it: the nearest name where one fits, and always its
+// red, green and blue (濃い灰色、赤 79、緑 79、青 79).
+QString colourInWords(ColourRef colour);
 
 // A widget a screen reader acts on: one action of its own, offered and run only while
 // the widget is enabled (a window waiting for another is disabled), beside Qt's own.

@@ -1,10 +1,13 @@
 #include "widgets/picture_button.h"
 
 #include "core/colour.h"
+#include "widgets/picture_dialog.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -25,16 +28,28 @@ PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
     });
 }
 
+void paintFocusMark(QPainter& painter, const QRect& rect)
+{
+    // One pixel wide at every scale (two device pixels at 200 %), just inside `rect`.
+    const QRectF line = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(toQColor(markDark), 1));
+    painter.drawRect(line);
+    painter.setPen(QPen(toQColor(markLight), 1, Qt::DotLine, Qt::FlatCap));
+    painter.drawRect(line);
+}
+
+bool tookKeyboardFocus(const QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
 void PictureButton::drawFocusMark(QPainter& painter, const QRect& rect) const
 {
     if (keyboardFocus_ && hasFocus()) {
-        // One pixel wide at every scale (two device pixels at 200 %), just inside `rect`.
-        const QRectF line = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(toQColor(markDark), 1));
-        painter.drawRect(line);
-        painter.setPen(QPen(toQColor(markLight), 1, Qt::DotLine, Qt::FlatCap));
-        painter.drawRect(line);
+        paintFocusMark(painter, rect);
     }
 }
 
@@ -42,9 +57,15 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
+        const QPointer<PictureButton> self(this);
+        const bool wasChecked = isChecked();
         click();
+        if (self && isChecked() && !wasChecked) {
+            sayChosen();
+        }
         break;
+    }
     case Qt::Key_Left:
     case Qt::Key_Up:
         if (!focusNeighbour(-1)) {
@@ -80,11 +101,16 @@ bool PictureButton::focusNeighbour(int step)
     return false;
 }
 
+void PictureButton::sayChosen()
+{
+    if (auto* dialog = qobject_cast<PictureDialog*>(window())) {
+        dialog->announce(QAccessible::queryAccessibleInterface(this)->text(QAccessible::Name) + chosenWords);
+    }
+}
+
 void PictureButton::focusInEvent(QFocusEvent* event)
 {
-    const Qt::FocusReason reason = event->reason();
-    keyboardFocus_ =
-        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    keyboardFocus_ = tookKeyboardFocus(event);
     // QAbstractButton's own would take Tab from the group's other options: Tab reaches
     // every button of a window.
     QWidget::focusInEvent(event);

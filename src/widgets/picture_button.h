@@ -2,6 +2,13 @@
 
 #include <QAbstractButton>
 
+// The mark of the keyboard's focus: a dotted rectangle, light on dark, one pixel wide
+// just inside `rect`, which a control draws when tookKeyboardFocus said so.
+void paintFocusMark(QPainter& painter, const QRect& rect);
+// Whether the focus came from the keyboard (Tab, Shift+Tab, a shortcut), not from a
+// click or a window opening.
+bool tookKeyboardFocus(const QFocusEvent* event);
+
 // What the kit's buttons add to Qt's button. They draw themselves from pictures and take
 // the focus by Tab alone (a click leaves the focus where it was). Space clicks on its
 // release, as Qt's buttons do; Return and Enter click at once. The arrow keys move the
@@ -14,6 +21,8 @@
 // (clicked()), and the window shows whether it became the current one (showChosen), so
 // that the check says what the clock or the desktop did. Qt's accessible button checks
 // an option through toggle(), without a click: such a check emits clicked() too.
+// Screen readers (Orca) speak an option's new check after Space but not after Return:
+// an option that Return chose is announced by its window (its name, then chosenWords).
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
@@ -21,9 +30,10 @@ class PictureButton : public QAbstractButton
 public:
     explicit PictureButton(QWidget* parent);
 
+    static inline const QString chosenWords = QStringLiteral(" を選択しました");
+
 protected:
-    // Draws the focus mark (a dotted rectangle, light on dark, one pixel wide just inside
-    // `rect`) when the keyboard gave the focus.
+    // Draws the focus mark (paintFocusMark) when the keyboard gave the focus.
     void drawFocusMark(QPainter& painter, const QRect& rect) const;
 
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,6 +44,7 @@ protected:
 private:
     // Moves the focus to the neighbour in the group before (-1) or after (+1) this one.
     bool focusNeighbour(int step);
+    void sayChosen();
 
     bool keyboardFocus_ = false;
 };

@@ -1,6 +1,7 @@
 #include "widgets/picture_dialog.h"
 
 #include "core/artwork.h"
+#include "widgets/announcer.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
 
@@ -159,4 +160,12 @@ bool PictureDialog::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void PictureDialog::announce(const QString& words)
+{
+    if (!announcer_) {
+        announcer_ = new Announcer(this);
+    }
+    announcer_->announce(words);
 }

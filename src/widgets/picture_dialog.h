@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class ImageButton;
 
 namespace artwork {
@@ -30,9 +31,12 @@ public:
     void showCentred(const QWidget* owner = nullptr);
 
     // An alert tells something that happened: screen readers announce it as it comes,
-    // with its description.
+    // with the texts in it.
     void setAlert(bool alert) { alert_ = alert; }
     bool isAlert() const { return alert_; }
+
+    // Has a screen reader speak `words` now (Announcer).
+    void announce(const QString& words);
 
 signals:
     // The dialog accepted a close (its own button or the desktop's) and is going away.
@@ -75,6 +79,7 @@ private:
     ButtonPress press_;
     ScaledPicture background_;
     ImageButton* closeButton_ = nullptr;
+    Announcer* announcer_ = nullptr;
     ImageButton* defaultButton_ = nullptr;
     QList<QObject*> dragSources_;
     QList<QObject*> backgroundParts_;

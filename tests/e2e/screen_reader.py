@@ -11,6 +11,7 @@ names. Exits 1 naming what was wrong.
 
 import datetime
 import os
+import re
 import subprocess
 import sys
 import time
@@ -243,6 +244,39 @@ for keys in (["Menu"], ["shift+F10"]):
     subprocess.run(["xdotool", "key", "Escape", "sleep", "0.3"], check=True)
 pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
 
+# What the program tells a screen reader from here on: a value shown, a check changed,
+# an announcement (a notification showing), each as (event, role, name, value).
+told = []
+TOLD = ("object:property-change:accessible-value", "object:state-changed:checked", "object:state-changed:showing")
+
+
+def on_told(event):
+    try:
+        source = event.source
+        value = source.queryValue().currentValue if event.type.endswith("accessible-value") else event.detail1
+        told.append((event.type, source.getRoleName(), source.name, value))
+    except Exception:  # gone while it is read
+        pass
+
+
+for kind in TOLD:
+    pyatspi.Registry.registerEventListener(on_told, kind)
+
+
+def hear(wanted, *keys, timeout=10):
+    """Presses the keys and waits to be told `wanted`; says whether it was."""
+    if keys:
+        told.clear()
+        subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True)
+    end = time.time() + timeout
+    while wanted not in told and time.time() < end:
+        context.iteration(False) or time.sleep(0.05)
+    return expect(wanted in told, f"after {' '.join(keys)}: not told {wanted} ({told})")
+
+
+def announced(words):
+    return ("object:state-changed:showing", "notification", words, 1)
+
 # The settings window from the clock's menu; its buttons and options by name.
 menu(0)
 settings = check_window(
@@ -260,6 +294,12 @@ settings = check_window(
         "秒針非表示",
     ),
 )
+# An option chosen by Return is announced (a screen reader speaks a check after Space only);
+# the arrow moves within the pair. The focus starts on the first button.
+hear(announced("前面に表示 を選択しました"), "Tab", "Tab", "Return")
+wait_for("set.zdt in front", lambda: file("set.zdt") == b"1\r\n")
+hear(announced("前面に表示しない を選択しました"), "Right", "Return")
+wait_for("set.zdt not in front", lambda: file("set.zdt") == b"0\r\n")
 second_hand_on = control(settings, "radio button", "秒針表示")
 second_hand_off = control(settings, "radio button", "秒針非表示")
 expect(second_hand_off.description == "秒針を表示しないようにします。", "秒針非表示 does not say its help")
@@ -283,6 +323,11 @@ expect(
     not states(control(settings, "push button", "閉じる")).contains(pyatspi.STATE_ENABLED),
     "the settings window stays enabled",
 )
+# The list, focused as the window opens, is named by its caption; Space switches the
+# current alarm off and on again, each change told and announced.
+control(alarms, "list", "設定アラーム一覧")
+hear(announced(f"{alarm_time} オフ"), "space")
+hear(announced(f"{alarm_time} オン"), "space")
 edit = open_from(
     alarms,
     "アラームを追加",
@@ -292,10 +337,24 @@ edit = open_from(
     + [("check box", day) for day in "日月火水木金土"]
     + [("check box", "毎日"), ("check box", "平日"), ("check box", "一度だけ")],
 )
+# The time is two spin buttons, 時 and 分, with their ranges; the hour has the focus as
+# the window opens, and Up steps it, the new value told.
+hour_field = control(edit, "spin button", "時")
+minute_field = control(edit, "spin button", "分")
+for field, top in ((hour_field, 23), (minute_field, 59)):
+    value = field.queryValue()
+    expect((value.minimumValue, value.maximumValue) == (0, top), f"{field.name} runs {value.minimumValue}-{value.maximumValue}")
+shown_hour = int(hour_field.queryValue().currentValue)
+hear(("object:property-change:accessible-value", "spin button", "時", (shown_hour + 1) % 24), "Up")
+# The sound's bar says the sound.
+expect(control(edit, "push button", "変更する").description == "標準", "変更する does not say the sound")
 close(edit, "キャンセル")
 # A save, confirmed in the message window: an alert of its message.
 notice = open_from(alarms, "適用", "ふわまる　ぽてりん", buttons("閉じる"), role="alert")
-expect(notice.description == "アラームの設定を保存しました。", f"the alert says {notice.description!r}")
+# Its message is a text in it, and not its description as well, or it is read twice.
+texts = [o.name for o in descendants(notice) if o.getRoleName() == "label"]
+expect(texts == ["アラームの設定を保存しました。"], f"the alert holds {texts}")
+expect(notice.description == "", f"the alert is described as {notice.description!r} as well")
 close(notice, "閉じる")
 close(alarms, "キャンセル")
 
@@ -307,6 +366,10 @@ hands = open_from(
 )
 swatches = [n for r, n, _ in read_window(hands) if r == "image" and n.startswith(("長針の色 赤", "短針の色 赤", "秒針の色 赤"))]
 expect(len(swatches) == 3, f"the hand colour swatches do not name their colours ({swatches})")
+# Each bar that changes a colour says the colour, by name where one fits.
+for bar in ("長針の色を変更", "短針の色を変更", "秒針の色を変更"):
+    said = control(hands, "push button", bar).description
+    expect(re.fullmatch(r"(\S+、)?赤 \d+、緑 \d+、青 \d+", said) is not None, f"{bar} says {said!r}")
 close(hands, "キャンセル")
 
 # Another design through the chooser's options: a digital one, with its own settings.
@@ -318,8 +381,13 @@ chooser = open_from(
     + [("image", "Type A02")]
     + buttons("変更する", "キャンセル"),
 )
+for n in ("A01", "A02", "A03", "A04", "B01", "B02", "B03"):
+    said = control(chooser, "radio button", f"Type {n}").description
+    expect(said.startswith(("アナログ、", "デジタル、")), f"Type {n} is described as {said!r}")
 press(control(chooser, "radio button", "Type A02"))
+told.clear()
 press(control(chooser, "push button", "変更する"))
+hear(announced("Type A02 に変更しました"))
 wait_for("set3.zdt with Type A02", lambda: file("set3.zdt").startswith(b"1,"))
 close(chooser, "キャンセル")
 check_window("設定", "dialog", options("：点滅あり", "：点滅なし") + buttons("時刻・日付の色変更"))

@@ -54,6 +54,26 @@ AccessibilityEvents::~AccessibilityEvents()
 
 void AccessibilityEvents::record(QAccessibleEvent* event)
 {
+    // What the desktop's bridge reads as it passes the update on.
+    QString said;
+    if (QAccessibleInterface* interface = event->accessibleInterface()) {
+        switch (event->type()) {
+        case QAccessible::NameChanged:
+        case QAccessible::Focus:
+        case QAccessible::ObjectShow:
+            said = interface->text(QAccessible::Name);
+            break;
+        case QAccessible::DescriptionChanged:
+            said = interface->text(QAccessible::Description);
+            break;
+        case QAccessible::ValueChanged:
+            said = interface->text(QAccessible::Value);
+            break;
+        default:
+            break;
+        }
+    }
+    events_.append({event->object(), event->child(), event->type(), said});
     if (event->type() == QAccessible::StateChanged) {
         stateChanges_.append(
             {event->object(), static_cast<QAccessibleStateChangeEvent*>(event)->changedStates()});
@@ -69,6 +89,17 @@ QList<QObject*> AccessibilityEvents::takeCheckedChanges()
         }
     }
     return objects;
+}
+
+QList<AccessibilityEvents::Event> AccessibilityEvents::take(std::initializer_list<QAccessible::Event> types)
+{
+    QList<Event> taken;
+    QList<Event> kept;
+    for (const Event& event : std::exchange(events_, {})) {
+        (std::find(types.begin(), types.end(), event.type) != types.end() ? taken : kept).append(event);
+    }
+    events_ = kept;
+    return taken;
 }
 
 #include "accessibility_events.moc"

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QList>
 #include <QPointer>
+#include <initializer_list>
 
 // What Qt tells the desktop's screen readers, seen inside the test program. Qt hands each
 // accessibility update to its bridges, AT-SPI's among them; the test program links a
@@ -18,6 +19,16 @@ public:
         QAccessible::State changed;
     };
 
+    // One update as a screen reader receives it: the object (with the entry of a list),
+    // what happened, and what the reader would read of it then.
+    struct Event
+    {
+        QPointer<QObject> object;
+        int child;
+        QAccessible::Event type;
+        QString said; // the name, description or value the update carries
+    };
+
     AccessibilityEvents();
     ~AccessibilityEvents();
     AccessibilityEvents(const AccessibilityEvents&) = delete;
@@ -25,10 +36,13 @@ public:
 
     // The objects whose checked state Qt said changed, in order, since the last take.
     QList<QObject*> takeCheckedChanges();
+    // The updates of these types, in order, since the last take of them.
+    QList<Event> take(std::initializer_list<QAccessible::Event> types);
 
 private:
     friend class RecordingBridge;
     void record(QAccessibleEvent* event);
 
     QList<StateChange> stateChanges_;
+    QList<Event> events_;
 };

@@ -1,4 +1,6 @@
 // The windows as a screen reader reads them, through Qt's accessibility interfaces.
+#include "face/designs.h"
+#include "support/accessibility_events.h"
 #include "support/clicks.h"
 #include "support/program_test.h"
 #include "support/windows.h"
@@ -13,11 +15,14 @@
 #include "ui/spoken_time.h"
 #include "widgets/choice_frame.h"
 #include "widgets/picture_button.h"
+#include "widgets/step_field.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -170,6 +175,164 @@ TEST_F(WindowsAccessibility, AlarmEntriesReadAsTheAlarmAndTheEditFieldsByTheirLa
     }
 }
 
+// The hour and the minute are spin buttons named by their units: Up and Down step them as
+// the bars do, a screen reader setting a value sets the time, and every value shown is told.
+TEST_F(WindowsAccessibility, TheAlarmTimeIsTwoSpinButtonsThatSayEachValue)
+{
+    start("\"23:59\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"_ba);
+    AlarmEditWindow* edit = dialogs.openAlarmEdit(model.alarms()[0]);
+    edit->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(edit));
+    std::optional<QTime> accepted;
+    QObject::connect(edit, &AlarmEditWindow::accepted, [&](const Alarm& alarm) { accepted = alarm.at; });
+    AccessibilityEvents heard;
+    const struct
+    {
+        const char* field;
+        QString name;
+        int maximum;
+        int key; // 0: the screen reader sets `set`
+        int set;
+        QString shown;
+        QTime time;
+    } steps[] = {
+        {"hour", u"時"_s, 23, Qt::Key_Up, 0, u"00"_s, QTime(0, 59)},
+        {"hour", u"時"_s, 23, Qt::Key_Down, 0, u"23"_s, QTime(23, 59)},
+        {"minute", u"分"_s, 59, Qt::Key_Up, 0, u"00"_s, QTime(23, 0)},
+        {"minute", u"分"_s, 59, 0, 75, u"59"_s, QTime(23, 59)},
+        {"hour", u"時"_s, 23, 0, 7, u"07"_s, QTime(7, 59)},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.field + std::to_string(step.key) + ' ' + std::to_string(step.set));
+        auto* field = child<StepField>(edit, step.field);
+        QAccessibleInterface* read = of(field);
+        EXPECT_EQ(read->role(), QAccessible::SpinBox);
+        EXPECT_EQ(read->text(QAccessible::Name), step.name);
+        ASSERT_NE(read->valueInterface(), nullptr);
+        EXPECT_EQ(read->valueInterface()->minimumValue().toInt(), 0);
+        EXPECT_EQ(read->valueInterface()->maximumValue().toInt(), step.maximum);
+        if (step.key != 0) {
+            field->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(field, Qt::Key(step.key));
+        } else {
+            read->valueInterface()->setCurrentValue(step.set);
+        }
+        EXPECT_EQ(field->text(), step.shown);
+        EXPECT_EQ(read->valueInterface()->currentValue().toString().rightJustified(2, u'0'), step.shown);
+        const QList<AccessibilityEvents::Event> told = heard.take({QAccessible::ValueChanged});
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_EQ(told[0].object, field);
+        EXPECT_EQ(told[0].said, step.shown);
+    }
+    child<ImageButton>(edit, "applyButton")->click();
+    EXPECT_EQ(accepted, QTime(7, 59));
+}
+
+// The list is named by its caption; entering it by the keyboard reads the current alarm,
+// a check mark changed from the keyboard is told as the entry's checked state and
+// announced, and so is a deletion.
+TEST_F(WindowsAccessibility, TheAlarmListReadsItsCurrentAlarmAndSaysWhatChanged)
+{
+    start("\"07:30\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"
+          "\"22:05\",0,\"標準\",\"非表示\",\"\"\r\n"_ba);
+    AlarmListWindow* list = dialogs.openAlarmList();
+    list->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    auto* entries = child<QListView>(list, "alarmList");
+    EXPECT_EQ(of(entries)->text(QAccessible::Name), u"設定アラーム一覧"_s);
+    AccessibilityEvents heard;
+
+    entries->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    QList<AccessibilityEvents::Event> focused = heard.take({QAccessible::Focus});
+    ASSERT_FALSE(focused.isEmpty());
+    EXPECT_EQ(focused.last().object, entries);
+    EXPECT_EQ(focused.last().child, 0);
+    EXPECT_EQ(focused.last().said, of(entries)->child(0)->text(QAccessible::Name));
+
+    const auto announced = [&heard] {
+        QStringList words;
+        for (const AccessibilityEvents::Event& event : heard.take({QAccessible::ObjectShow})) {
+            words << event.said;
+        }
+        return words;
+    };
+    const struct
+    {
+        Qt::Key key;
+        int row;
+        bool enabled;
+        QStringList said;
+    } keys[] = {
+        {Qt::Key_Space, 0, false, {u"07:30 オフ"_s}},
+        {Qt::Key_Down, 1, false, {}},
+        {Qt::Key_Space, 1, true, {u"22:05 オン"_s}},
+    };
+    for (const auto& k : keys) {
+        SCOPED_TRACE(QKeySequence(k.key).toString().toStdString());
+        QTest::keyClick(entries, k.key);
+        EXPECT_EQ(entries->currentIndex().row(), k.row);
+        QAccessibleInterface* entry = of(entries)->child(k.row);
+        EXPECT_EQ(entry->state().checked, k.enabled);
+        EXPECT_EQ(heard.takeCheckedChanges().size(), k.said.isEmpty() ? 0 : 1);
+        EXPECT_EQ(announced(), k.said);
+    }
+
+    child<PictureButton>(list, "deleteButton")->click();
+    EXPECT_EQ(announced(), QStringList{u"22:05 のアラームを削除しました"_s});
+}
+
+// A button that changes a value says the value it has now: the colour bars their colour,
+// the sound bar its sound; the design options say what each design shows, and applying
+// one is announced.
+TEST_F(WindowsAccessibility, ControlsThatChangeAValueSayIt)
+{
+    folder.write(u"set2.zdt"_s, "0,5197647,255\r\n"_ba);
+    start();
+    const auto description = [this](QWidget* window, const char* name) {
+        return of(child(window, name))->text(QAccessible::Description);
+    };
+    desktop.questions.colourChoices = {0x009664C8, 0x00FFFFFF};
+    HandColourWindow* hands = dialogs.openHandColour();
+    EXPECT_EQ(description(hands, "minuteButton"), u"濃い灰色、赤 79、緑 79、青 79"_s);
+    EXPECT_EQ(description(hands, "hourButton"), u"黒、赤 0、緑 0、青 0"_s);
+    EXPECT_EQ(description(hands, "secondButton"), u"赤、赤 255、緑 0、青 0"_s);
+    child<PictureButton>(hands, "minuteButton")->click();
+    EXPECT_EQ(description(hands, "minuteButton"), u"赤 200、緑 100、青 150"_s); // no name near it
+    hands->close();
+    ReadoutColourWindow* readout = dialogs.openReadoutColour();
+    child<PictureButton>(readout, "pickButton")->click();
+    EXPECT_EQ(description(readout, "pickButton"), u"白、赤 255、緑 255、青 255"_s);
+    readout->close();
+
+    desktop.questions.fileChoices = {u"/sounds/bell.wav"_s};
+    AlarmEditWindow* edit = dialogs.openAlarmEdit(std::nullopt);
+    EXPECT_EQ(description(edit, "chooseWave"), u"標準"_s);
+    child<PictureButton>(edit, "chooseWave")->click();
+    EXPECT_EQ(description(edit, "chooseWave"), u"bell.wav"_s);
+    child<PictureButton>(edit, "standardSound")->click();
+    EXPECT_EQ(description(edit, "chooseWave"), u"標準"_s);
+    edit->close();
+
+    DesignChooserWindow* chooser = dialogs.openDesignChooser();
+    for (int design = 0; design < designs::count; ++design) {
+        const QString said = description(chooser, QStringLiteral("design%1").arg(design).toLatin1());
+        EXPECT_TRUE(
+            said.startsWith(designs::isAnalog(DesignIndex{design}) ? u"アナログ、"_s : u"デジタル、"_s))
+            << said.toStdString();
+    }
+    EXPECT_EQ(description(chooser, "design0"), u"アナログ、日付あり、時計を抱える黒ねこ、台つき"_s);
+    EXPECT_EQ(description(chooser, "design3"), u"アナログ、日付なし、時計を抱える黒ねこ、しっぽつき"_s);
+    EXPECT_EQ(description(chooser, "design6"), u"デジタル、日付あり、画面の横に立つ灰色ねこ"_s);
+    AccessibilityEvents heard;
+    child<QAbstractButton>(chooser, "design1")->click();
+    child<PictureButton>(chooser, "applyButton")->click();
+    const QList<AccessibilityEvents::Event> said = heard.take({QAccessible::ObjectShow});
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said[0].said, u"Type A02 に変更しました"_s);
+    EXPECT_EQ(of(said[0].object)->role(), QAccessible::Notification);
+}
+
 TEST_F(WindowsAccessibility, TheMessageWindowIsAnAlertOfItsMessages)
 {
     start();
@@ -178,7 +341,11 @@ TEST_F(WindowsAccessibility, TheMessageWindowIsAnAlertOfItsMessages)
     QAccessibleInterface* alert = of(message);
     EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
     EXPECT_EQ(alert->text(QAccessible::Name), u"ふわまる　ぽてりん"_s);
-    EXPECT_EQ(alert->text(QAccessible::Description), u"起きて\n\n色を変更しました。"_s);
+    // Its messages are a text in it, read with it, and not its description too.
+    QAccessibleInterface* text = of(child(message, "messageText"));
+    EXPECT_EQ(text->role(), QAccessible::StaticText);
+    EXPECT_EQ(text->text(QAccessible::Name), u"起きて\n\n色を変更しました。"_s);
+    EXPECT_EQ(alert->text(QAccessible::Description), QString());
 }
 
 } // namespace

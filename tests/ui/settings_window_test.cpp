@@ -9,6 +9,7 @@
 #include "ui/settings_layout.h"
 #include "ui/settings_window.h"
 #include "widgets/choice_frame.h"
+#include "widgets/picture_button.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -211,6 +212,15 @@ TEST_F(SettingsWindowTest, ArrowKeysMoveWithinAPairAndSpaceOrReturnChooses)
         } else {
             EXPECT_THAT(told, ::testing::UnorderedElementsAre(inFront, normal));
         }
+        // Orca speaks a new check after Space only: after Return the window announces it.
+        const bool byReturn = step.key == Qt::Key_Return || step.key == Qt::Key_Enter;
+        QStringList announced;
+        for (const AccessibilityEvents::Event& event : heard.take({QAccessible::ObjectShow})) {
+            announced << event.said;
+        }
+        EXPECT_EQ(announced, byReturn && step.stacking != before
+                                 ? QStringList{step.focused->accessibleName() + PictureButton::chosenWords}
+                                 : QStringList());
         before = step.stacking;
     }
 }

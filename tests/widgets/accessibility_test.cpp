@@ -20,6 +20,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A colour is said by the nearest name where one lies near enough, always with its numbers.
+TEST(ColourInWords, NamesTheNearestColourWhereOneFits)
+{
+    const struct
+    {
+        ColourRef colour;
+        QString said;
+    } cases[] = {
+        {colourRef(79, 79, 79), u"濃い灰色、赤 79、緑 79、青 79"_s},
+        {colourRef(250, 10, 5), u"赤、赤 250、緑 10、青 5"_s},
+        {colourRef(200, 100, 150), u"赤 200、緑 100、青 150"_s},
+        {colourRef(0, 0, 140), u"紺色、赤 0、緑 0、青 140"_s},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(accessibility::colourInWords(c.colour), c.said);
+    }
+    for (const accessibility::NamedColour& named : accessibility::namedColours()) {
+        EXPECT_TRUE(accessibility::colourInWords(fromQColor(QColor(named.rgb)))
+                        .startsWith(QString::fromUtf8(named.name) + u'、'))
+            << named.name;
+    }
+}
+
 class Accessibility : public ::testing::Test
 {
 protected:
