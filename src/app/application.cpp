@@ -54,6 +54,8 @@ Application::Application(const Desktop& desktop)
             dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
         }
     });
+    QObject::connect(&model_, &ClockModel::hourChimed, &dialogs_,
+                     [this] { sounds_.hourChimed(model_.chime()); });
     QObject::connect(&model_, &ClockModel::settingsNotSaved, &dialogs_, [this](const FileFailure& failure) {
         desktop_.questions.showMessage(notice_text::settingsNotSaved(failure));
     });

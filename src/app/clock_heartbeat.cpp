@@ -81,7 +81,8 @@ void ClockHeartbeat::followOffsetChanges(bool jumped)
 void ClockHeartbeat::schedule(bool timerJustFired)
 {
     const tick_schedule::Motion motion = this->motion();
-    const int delay = tick_schedule::delayAfter(now_, motion, {jumpsHeard_, offsetChange_});
+    const int delay =
+        tick_schedule::delayAfter(now_, motion, {jumpsHeard_, offsetChange_, model_.nextSnoozeDue()});
     watch_.wakeBy(now_.utcSeconds() * 1000 + now_.millisecond + delay + watchMargin);
     // The timer repeats at the motion's rhythm while its beats fall where the schedule
     // wants them: at most `tolerance` later, and never before the boundary. A timer that

@@ -59,6 +59,7 @@ inline constexpr Background designChooser{"backgrounds/Form7.png", "ねこ画像
 inline constexpr Background alarmList{"backgrounds/Form8.png", "アラーム"};
 inline constexpr Background readoutColour{"backgrounds/Form9.png", "時刻・日付の色変更"};
 inline constexpr Background about{"backgrounds/Seihin.png", "製品情報"};
+inline constexpr Background options{"backgrounds/Options.png", "オプション"};
 } // namespace background
 
 // A three-state button face: the name of its three pictures (buttonPictures) and the
@@ -73,6 +74,7 @@ struct Face
 namespace face {
 inline constexpr Face close{"Close", "閉じる"};
 inline constexpr Face closeSmall{"CloseSmall", "閉じる"};
+inline constexpr Face snooze{"Snooze", "スヌーズ"};
 inline constexpr Face apply{"Apply", "適用"};
 inline constexpr Face change{"Change", "変更する"};
 inline constexpr Face cancel{"Cancel", "キャンセル"};
@@ -90,6 +92,7 @@ inline constexpr Face handColour{"HariCol"};
 inline constexpr Face readoutColour{"Col"};
 inline constexpr Face colonShown{"ColonA"};
 inline constexpr Face colonHidden{"ColonB"};
+inline constexpr Face options{"Options", "オプション"};
 } // namespace face
 
 // The pictures of a button face: "buttons/<face>.png" as it normally shows, "<face>_P"
@@ -150,11 +153,13 @@ namespace chip {
 inline constexpr Chip everyDay{"EveryDay", 33, "毎日"};
 inline constexpr Chip workdays{"Workdays", 33, "平日"};
 inline constexpr Chip once{"Once", 53, "一度だけ"};
+inline constexpr Chip chime{"Chime", 45, "鳴らす"};
+inline constexpr Chip quietHours{"Quiet", 33, "あり"};
 inline constexpr Chip days[7] = {{"Day0", 21}, {"Day1", 21}, {"Day2", 21}, {"Day3", 21},
                                  {"Day4", 21}, {"Day5", 21}, {"Day6", 21}};
 // Every chip, for the checks of the pictures.
-inline constexpr const Chip* all[] = {&everyDay, &workdays, &once,    &days[0], &days[1],
-                                      &days[2],  &days[3],  &days[4], &days[5], &days[6]};
+inline constexpr const Chip* all[] = {&everyDay, &workdays, &once,    &chime,   &quietHours, &days[0],
+                                      &days[1],  &days[2],  &days[3], &days[4], &days[5],    &days[6]};
 } // namespace chip
 
 struct ChipPictures

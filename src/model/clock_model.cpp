@@ -29,8 +29,11 @@ std::optional<SettingsLoadFailure> ClockModel::load()
     if (alarms.unreadableTime) {
         emit alarmTimeNotRead(*alarms.unreadableTime);
     }
-    if (const std::optional<FileFailure> failure =
-            options_.read([this](QSettings& options) { alarm_options::read(options, alarms_); })) {
+    if (const std::optional<FileFailure> failure = options_.read([this](QSettings& options) {
+            alarm_options::read(options, alarms_);
+            snooze_ = snooze_options::read(options, alarms_);
+            chime_ = chime_options::read(options);
+        })) {
         emit optionsNotRead(*failure);
     }
     updateBell();
@@ -151,7 +154,13 @@ bool ClockModel::saveAlarms(const AlarmTable& table)
     }
     const std::optional<FileFailure> failure = options_.rewrite(
         alarm_options::section, [this](QSettings& options) { alarm_options::write(options, alarms_); });
-    report(failure ? std::vector{*failure} : std::vector<FileFailure>{});
+    reportOptions(failure);
+    const std::size_t snoozed = snooze_.snoozed.size();
+    dropUnmatchedSnoozes();
+    if (snooze_.snoozed.size() != snoozed) {
+        saveSnooze();
+        emit snoozeChanged();
+    }
     updateBell();
     emit alarmsChanged();
     updateNextAlarm(true);
@@ -167,12 +176,21 @@ void ClockModel::updateBell()
 void ClockModel::checkAlarms(const LocalTime& now)
 {
     const bool newMinute = !lastTick_ || now.minuteKey() != lastTick_->minuteKey();
+    // Not at the first tick: a clock started at 8:00:30 did not see the hour come.
+    const bool newHour = lastTick_ && newMinute && now.minute == 0;
     lastTick_ = now;
     const std::vector<const Alarm*> due = schedule_.check(alarms_, now);
     for (const Alarm* alarm : due) {
+        if (alarm->showsMessage) {
+            waiting_.push_back(*alarm);
+        }
         emit alarmRang(*alarm);
     }
     switchOffOnceAlarms(due);
+    const bool snoozeRang = ringSnoozes(now);
+    if (newHour && due.empty() && !snoozeRang && chime_.soundsAt(now.hour)) {
+        emit hourChimed();
+    }
     if (newMinute) {
         updateNextAlarm();
     }
@@ -218,4 +236,107 @@ void ClockModel::switchOffOnceAlarms(const std::vector<const Alarm*>& rang)
         emit alarmsChanged();
         updateNextAlarm(true);
     }
+}
+
+std::optional<long long> ClockModel::nextSnoozeDue() const
+{
+    std::optional<long long> next;
+    for (const Snooze& snooze : snooze_.snoozed) {
+        next = std::min(next.value_or(snooze.dueUtcMs), snooze.dueUtcMs);
+    }
+    return next;
+}
+
+std::optional<QTime> ClockModel::snoozedUntil(const Alarm& alarm) const
+{
+    const alarm_options::Identity identity = alarm_options::identityOf(alarm);
+    for (const Snooze& snooze : snooze_.snoozed) {
+        if (alarm_options::identityOf(snooze.alarm) == identity) {
+            return snooze.dueLocal();
+        }
+    }
+    return std::nullopt;
+}
+
+void ClockModel::setChime(const Chime& chime)
+{
+    chime_ = chime;
+    reportOptions(options_.rewrite(chime_options::section,
+                                   [this](QSettings& options) { chime_options::write(options, chime_); }));
+    emit chimeChanged();
+}
+
+void ClockModel::setSnoozeLength(SnoozeLength length)
+{
+    snooze_.length = length;
+    saveSnooze();
+    emit snoozeChanged();
+}
+
+void ClockModel::snoozeWaitingAlarms(const LocalTime& now)
+{
+    const long long due = now.utcSeconds() * 1000 + now.millisecond + snoozeLength().milliseconds();
+    for (const Alarm& alarm : waiting_) {
+        snooze_.snoozed.push_back({.alarm = alarm, .dueUtcMs = due, .utcOffset = now.utcOffset});
+    }
+    waiting_.clear();
+    saveSnooze();
+    emit snoozeChanged();
+}
+
+void ClockModel::closeWaitingAlarms()
+{
+    waiting_.clear();
+}
+
+bool ClockModel::ringSnoozes(const LocalTime& now)
+{
+    const long long nowMs = now.utcSeconds() * 1000 + now.millisecond;
+    const auto isDue = [nowMs](const Snooze& snooze) {
+        return snooze.dueUtcMs <= nowMs;
+    };
+    if (std::none_of(snooze_.snoozed.begin(), snooze_.snoozed.end(), isDue)) {
+        return false;
+    }
+    bool rang = false;
+    std::vector<Snooze> due;
+    std::erase_if(snooze_.snoozed, [&](const Snooze& snooze) {
+        if (isDue(snooze)) {
+            due.push_back(snooze);
+            return true;
+        }
+        return false;
+    });
+    saveSnooze();
+    emit snoozeChanged();
+    for (const Snooze& snooze : due) {
+        // Missed by more than the schedule catches up (the program was not running): gone.
+        if (nowMs - snooze.dueUtcMs > AlarmSchedule::catchUpMinutes * 60'000LL) {
+            continue;
+        }
+        waiting_.push_back(snooze.alarm);
+        emit alarmRang(snooze.alarm);
+        rang = true;
+    }
+    return rang;
+}
+
+void ClockModel::dropUnmatchedSnoozes()
+{
+    std::erase_if(snooze_.snoozed, [this](const Snooze& snooze) {
+        const alarm_options::Identity identity = alarm_options::identityOf(snooze.alarm);
+        return std::none_of(alarms_.begin(), alarms_.end(),
+                            [&](const Alarm& alarm) { return alarm_options::identityOf(alarm) == identity; });
+    });
+}
+
+void ClockModel::saveSnooze()
+{
+    reportOptions(options_.rewrite(snooze_options::section,
+                                   [this](QSettings& options) { snooze_options::write(options, snooze_); }));
+}
+
+void ClockModel::reportOptions(const std::optional<FileFailure>& failure)
+{
+    report(failure ? std::vector{*failure} : std::vector<FileFailure>{});
 }

@@ -3,9 +3,11 @@
 #include "model/alarm_schedule.h"
 #include "storage/alarm.h"
 #include "storage/alarm_file.h"
+#include "storage/chime.h"
 #include "storage/clock_settings.h"
 #include "storage/options_file.h"
 #include "storage/settings_files.h"
+#include "storage/snooze.h"
 
 #include <QObject>
 #include <QPoint>
@@ -66,10 +68,32 @@ public:
     // written is signalled as a settings file.
     bool saveAlarms(const AlarmTable& table);
 
-    // The alarm tick: rings every enabled alarm due at `now`, once in its minute, by
-    // emitting alarmRang; an alarm set to ring once is then switched off and the alarms
-    // saved. Allocates nothing when none is due.
+    // The alarm tick: rings every enabled alarm due at `now`, once in its minute, and
+    // every snoozed alarm whose time has come, by emitting alarmRang; an alarm set to ring
+    // once is then switched off and the alarms saved. At the first tick of an hour where
+    // nothing rang, the chime sounds (hourChimed). Allocates nothing when none is due.
     void checkAlarms(const LocalTime& now);
+
+    // The hourly chime; kept in the options file.
+    const Chime& chime() const { return chime_; }
+    void setChime(const Chime& chime);
+
+    // How long a snoozed alarm waits; kept in the options file.
+    SnoozeLength snoozeLength() const { return snooze_.length.value_or(SnoozeLength()); }
+    void setSnoozeLength(SnoozeLength length);
+
+    // The alarms that rang with their message, which waits for an answer: snoozed, they
+    // ring again after the snooze length from `now`; closed, their ringing ends.
+    bool hasAlarmsWaiting() const { return !waiting_.empty(); }
+    void snoozeWaitingAlarms(const LocalTime& now);
+    void closeWaitingAlarms();
+    // The alarms snoozed, in the order they ring again; a snooze that the program was not
+    // running for rings at start within the minutes the schedule catches up, or never.
+    const std::vector<Snooze>& snoozes() const { return snooze_.snoozed; }
+    // When a snooze of this alarm rings again on the clock, if it is snoozed.
+    std::optional<QTime> snoozedUntil(const Alarm& alarm) const;
+    // When the first snooze rings again (milliseconds since the epoch, UTC), if any.
+    std::optional<long long> nextSnoozeDue() const;
 
 signals:
     void alwaysOnTopChanged();
@@ -83,6 +107,11 @@ signals:
     void alarmRang(const Alarm& alarm);
     // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
     void nextAlarmChanged();
+    // The snooze length was set, or an alarm was snoozed or rang again.
+    void snoozeChanged();
+    void chimeChanged();
+    // The hour came, in no quiet hour and with no alarm ringing in its minute.
+    void hourChimed();
 
     // A settings file could not be written. The same failure again is signalled once,
     // until a write succeeds (the position after every click in a read-only folder).
@@ -101,10 +130,16 @@ private:
     void saveDesignSettings();
     std::vector<FileFailure> writePosition(QPoint topLeft);
     void report(const std::vector<FileFailure>& failures);
+    void reportOptions(const std::optional<FileFailure>& failure);
     void updateBell();
     void switchOffOnceAlarms(const std::vector<const Alarm*>& rang);
     // Signals when the next alarm differs, or always (`alarmsSaved`: its words may have).
     void updateNextAlarm(bool alarmsSaved = false);
+    // Rings the snoozes due; whether any rang.
+    bool ringSnoozes(const LocalTime& now);
+    // Snoozes whose alarm is no longer in the table end.
+    void dropUnmatchedSnoozes();
+    void saveSnooze();
 
     SettingsFiles files_;
     OptionsFile options_;
@@ -115,4 +150,7 @@ private:
     bool bellShown_ = false;
     std::optional<LocalTime> lastTick_;
     std::optional<AlarmSchedule::NextRing> nextRing_;
+    snooze_options::Options snooze_;
+    Chime chime_;
+    std::vector<Alarm> waiting_;
 };

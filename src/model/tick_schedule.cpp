@@ -38,10 +38,12 @@ int delayAfter(const LocalTime& now, const Motion& motion, const Wakers& wakers)
     if (!motion.seconds && !motion.colonBlinks && onTheGrid(motion, wakers.jumpsHeard)) {
         delay = std::min(delay, longestSleep - intoMinute % longestSleep);
     }
-    if (wakers.offsetChange) {
-        const long long untilChange = (*wakers.offsetChange - now.utcSeconds()) * 1000 - now.millisecond;
-        if (untilChange > 0) {
-            delay = int(std::min<long long>(delay, untilChange));
+    const long long nowMs = now.utcSeconds() * 1000 + now.millisecond;
+    for (const std::optional<long long> moment :
+         {wakers.offsetChange ? std::optional(*wakers.offsetChange * 1000) : std::nullopt,
+          wakers.snoozeDue}) {
+        if (moment && *moment > nowMs) {
+            delay = int(std::min<long long>(delay, *moment - nowMs));
         }
     }
     return delay + lateness;

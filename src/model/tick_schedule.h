@@ -13,7 +13,8 @@
 //  - on the ten-second grid (which holds the minute boundaries) while the minute hand of
 //    an analog face creeps on with the seconds, and while the system tells of no jump of
 //    its clock, so that a clock set by hand shows within ten seconds;
-//  - at the next daylight saving change.
+//  - at the next daylight saving change;
+//  - at the moment a snoozed alarm rings again.
 // A clock that hears of every jump and shows nothing that moves within the minute sleeps
 // from one minute boundary to the next.
 // A tick aims a few milliseconds past its boundary, so the clock read there already
@@ -34,6 +35,7 @@ struct Wakers
 {
     bool jumpsHeard = false;                    // the system tells at once of a set clock and of a resume
     std::optional<long long> offsetChange = {}; // the next daylight saving change, UTC seconds
+    std::optional<long long> snoozeDue = {};    // the next snoozed alarm, UTC milliseconds
 };
 
 inline constexpr int longestSleep = 10'000;

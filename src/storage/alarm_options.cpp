@@ -20,24 +20,6 @@ const QString messageKey = QStringLiteral("message");
 const QString daysKey = QStringLiteral("days");
 const QString onceKey = QStringLiteral("once");
 
-// What ties an entry to its alarm: the alarm file's own words for it. The enabled flag
-// is left out, so that marking an alarm off elsewhere keeps its options.
-struct Identity
-{
-    QString time;
-    QString sound;
-    QString display;
-    QString message;
-
-    friend bool operator==(const Identity&, const Identity&) = default;
-};
-
-Identity identityOf(const Alarm& alarm)
-{
-    return {alarm_file::timeText(alarm), alarm_file::soundText(alarm), alarm_file::displayText(alarm),
-            alarm_file::sanitize(alarm.message)};
-}
-
 struct Entry
 {
     Identity identity;
@@ -46,6 +28,27 @@ struct Entry
 };
 
 } // namespace
+
+Identity identityOf(const Alarm& alarm)
+{
+    return {alarm_file::timeText(alarm), alarm_file::soundText(alarm), alarm_file::displayText(alarm),
+            alarm_file::sanitize(alarm.message)};
+}
+
+Identity readIdentity(const QSettings& settings)
+{
+    return {settings.value(timeKey).toString(), settings.value(soundKey).toString(),
+            settings.value(displayKey).toString(), settings.value(messageKey).toString()};
+}
+
+void writeIdentity(QSettings& settings, const Alarm& alarm)
+{
+    const Identity identity = identityOf(alarm);
+    settings.setValue(timeKey, identity.time);
+    settings.setValue(soundKey, identity.sound);
+    settings.setValue(displayKey, identity.display);
+    settings.setValue(messageKey, identity.message);
+}
 
 QString daysText(std::uint8_t weekdays)
 {
@@ -79,8 +82,7 @@ void read(QSettings& settings, AlarmTable& table)
     for (int i = 0; i < count; ++i) {
         settings.setArrayIndex(i);
         entries.push_back({
-            .identity = {settings.value(timeKey).toString(), settings.value(soundKey).toString(),
-                         settings.value(displayKey).toString(), settings.value(messageKey).toString()},
+            .identity = readIdentity(settings),
             .days = {.weekdays = daysFromText(settings.value(daysKey).toString()),
                      .once = settings.value(onceKey).toBool()},
         });
@@ -104,11 +106,7 @@ void write(QSettings& settings, const AlarmTable& table)
     settings.beginWriteArray(section, int(table.size()));
     for (std::size_t i = 0; i < table.size(); ++i) {
         settings.setArrayIndex(int(i));
-        const Identity identity = identityOf(table[i]);
-        settings.setValue(timeKey, identity.time);
-        settings.setValue(soundKey, identity.sound);
-        settings.setValue(displayKey, identity.display);
-        settings.setValue(messageKey, identity.message);
+        writeIdentity(settings, table[i]);
         settings.setValue(daysKey, daysText(table[i].days.weekdays));
         settings.setValue(onceKey, table[i].days.once);
     }

@@ -18,6 +18,23 @@ inline const QString section = QStringLiteral("alarms");
 void read(QSettings& settings, AlarmTable& table);
 void write(QSettings& settings, const AlarmTable& table);
 
+// What ties an entry to its alarm: the alarm file's own words for it. The enabled flag
+// is left out, so that marking an alarm off elsewhere keeps its options.
+struct Identity
+{
+    QString time;
+    QString sound;
+    QString display;
+    QString message;
+
+    friend bool operator==(const Identity&, const Identity&) = default;
+};
+
+Identity identityOf(const Alarm& alarm);
+// An entry's identity, at the settings' current group or array index, and back.
+Identity readIdentity(const QSettings& settings);
+void writeIdentity(QSettings& settings, const Alarm& alarm);
+
 // The days as the file spells them ("mon tue wed thu fri"), and back (spaces or commas
 // between the names, in any case): a spelling that names no day gives every day.
 QString daysText(std::uint8_t weekdays);

@@ -6,7 +6,7 @@
 #include "platform/sound_output.h"
 #include "storage/alarm_file.h"
 #include "ui/alarm_list_model.h"
-#include "ui/notice_texts.h"
+#include "ui/choose_wave.h"
 #include "ui/questions.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
@@ -51,18 +51,7 @@ AlarmEditWindow::AlarmEditWindow(const Clock& clock, const SoundOutput& sound, Q
     standardSoundBar->setObjectName(QStringLiteral("standardSound"));
     standardSoundBar->move(96, 101);
     connect(standardSoundBar, &HighlightBar::clicked, this, [this] { setSound(std::nullopt); });
-    soundField_ = new QLineEdit(this);
-    soundField_->setObjectName(QStringLiteral("soundField"));
-    soundField_->setGeometry(10, 119, 267, 18);
-    // It shows the sound; the bars beside it change it. Nothing here can be typed or selected.
-    soundField_->setReadOnly(true);
-    soundField_->setFocusPolicy(Qt::NoFocus);
-    soundField_->setContextMenuPolicy(Qt::NoContextMenu);
-    soundField_->setFrame(false);
-    QPalette soundPalette = soundField_->palette();
-    soundPalette.setColor(QPalette::Base, toQColor(HighlightBar::normalColour));
-    soundPalette.setColor(QPalette::Text, toQColor(textColour));
-    soundField_->setPalette(soundPalette);
+    soundField_ = addSoundField(this, {10, 119, 267, 18}, "soundField");
     soundLabel->setBuddy(soundField_);
     chooseWaveBar_ = new HighlightBar(artwork::caption::chooseWave, this);
     chooseWaveBar_->setObjectName(QStringLiteral("chooseWave"));
@@ -175,8 +164,7 @@ void AlarmEditWindow::showTime()
 void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
 {
     waveFile_ = waveFile;
-    soundField_->setText(waveFile ? QFontMetrics(font()).elidedText(*waveFile, Qt::ElideMiddle, pathWidth)
-                                  : alarm_file::standardSound);
+    showSound(soundField_, waveFile, pathWidth);
     // The bar that changes the sound says the sound it has now.
     chooseWaveBar_->setAccessibleDescription(AlarmListModel::soundName(waveFile));
 }
@@ -184,18 +172,9 @@ void AlarmEditWindow::setSound(const std::optional<QString>& waveFile)
 void AlarmEditWindow::chooseWave()
 {
     chooseWaveBar_->unlight();
-    const QString path = questions_.chooseOpenFile(QStringLiteral("ファイルを開く"),
-                                                   QStringLiteral("wavファイル(*.wav,*.WAV) (*.wav *.WAV)"),
-                                                   waveFile_.value_or(QString()));
-    if (path.isEmpty()) {
-        return;
+    if (const std::optional<QString> path = ::chooseWave(questions_, sound_, waveFile_)) {
+        setSound(*path);
     }
-    // A file that cannot be played is refused now rather than when the alarm rings.
-    if (const std::optional<WaveProblem> problem = sound_.checkWave(path)) {
-        questions_.showMessage(notice_text::waveRefused(path, *problem), QStringLiteral("設定エラー"));
-        return;
-    }
-    setSound(path);
 }
 
 void AlarmEditWindow::addDayRow()

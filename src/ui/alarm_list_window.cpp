@@ -83,6 +83,7 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
             });
     // Every save rebuilds the copy from the file as written.
     connect(&model_, &ClockModel::alarmsChanged, this, [this] { entries_->takeSaved(model_.alarms()); });
+    connect(&model_, &ClockModel::snoozeChanged, this, &AlarmListWindow::showDetails);
 
     addBar_ = addBar(this, artwork::caption::addAlarm, {344, 56}, "addButton");
     changeBar_ = addBar(this, artwork::caption::changeAlarm, {344, 84}, "changeButton");
@@ -126,7 +127,11 @@ void AlarmListWindow::showDetails()
     timeDetail_->setText(alarm_file::timeText(alarm));
     displayDetail_->setText(alarm_file::displayText(alarm));
     showElided(messageDetail_, alarm.message);
-    showElided(daysDetail_, AlarmListModel::daysInWords(alarm.days));
+    QString days = AlarmListModel::daysInWords(alarm.days);
+    if (const std::optional<QTime> snoozed = model_.snoozedUntil(alarm)) {
+        days += QStringLiteral("　スヌーズ ") + snoozed->toString(QStringLiteral("H:mm"));
+    }
+    showElided(daysDetail_, days);
     soundDetail_->setText(alarm_file::soundText(alarm));
 }
 

@@ -1,11 +1,14 @@
 #include "ui/dialogs.h"
 
+#include "model/clock_model.h"
+#include "platform/clock.h"
 #include "ui/about_window.h"
 #include "ui/alarm_edit_window.h"
 #include "ui/alarm_list_window.h"
 #include "ui/design_chooser_window.h"
 #include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/options_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 #include "ui/sounds.h"
@@ -29,6 +32,7 @@ constexpr WindowRule windowRules[] = {
     {Window::Settings, Window::Clock},      {Window::AlarmList, Window::Settings},
     {Window::AlarmEdit, Window::AlarmList}, {Window::DesignChooser, Window::Settings},
     {Window::HandColour, Window::Settings}, {Window::ReadoutColour, Window::Settings},
+    {Window::Options, Window::Settings},
 };
 
 // While the message window shows `notice`, `disabled` is disabled. A save confirmed from
@@ -50,9 +54,9 @@ constexpr NoticeRule noticeRules[] = {
 
 // Each window after the one it is opened from; the message window, which may answer any
 // of them, last.
-constexpr Window allWindows[] = {Window::Clock,      Window::Settings,      Window::About,
-                                 Window::AlarmList,  Window::AlarmEdit,     Window::DesignChooser,
-                                 Window::HandColour, Window::ReadoutColour, Window::Message};
+constexpr Window allWindows[] = {
+    Window::Clock,         Window::Settings,   Window::About,         Window::AlarmList, Window::AlarmEdit,
+    Window::DesignChooser, Window::HandColour, Window::ReadoutColour, Window::Options,   Window::Message};
 
 static_assert(std::size(allWindows) == Dialogs::windowCount, "every window has its place");
 
@@ -149,6 +153,13 @@ ReadoutColourWindow* Dialogs::openReadoutColour()
     });
 }
 
+OptionsWindow* Dialogs::openOptions()
+{
+    return open<OptionsWindow>(
+        Window::Options, [&] { return new OptionsWindow(model_, desktop_.sound, desktop_.questions); },
+        dialog(Window::Settings));
+}
+
 MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
 {
     sounds_.noticeShown(notice);
@@ -156,14 +167,28 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
         notices_ |= bit(notice);
         updateEnabling();
         shown->addMessage(text);
+        offerSnooze(*shown, notice);
         shown->raise();
         return shown;
     }
     notices_ = bit(notice);
     auto* message = new MessageWindow(text);
+    offerSnooze(*message, notice);
     track(Window::Message, message);
+    // However it closes, the alarms it told of are answered; a snooze answered them first.
+    connect(message, &PictureDialog::closed, &model_, &ClockModel::closeWaitingAlarms);
+    connect(message, &MessageWindow::snoozeChosen, this,
+            [this] { model_.snoozeWaitingAlarms(desktop_.clock.now()); });
     message->showCentred();
     return message;
+}
+
+void Dialogs::offerSnooze(MessageWindow& message, Notice notice) const
+{
+    if (notice == Notice::AlarmRang && model_.hasAlarmsWaiting()) {
+        message.offerSnooze(
+            QStringLiteral("%1分後にもう一度鳴らします").arg(model_.snoozeLength().minutes()));
+    }
 }
 
 PictureDialog* Dialogs::dialog(Window window) const
@@ -252,7 +277,7 @@ void Dialogs::closeAll()
     // Children first, so that no window outlives the one it works for.
     for (const Window window :
          {Window::AlarmEdit, Window::AlarmList, Window::DesignChooser, Window::HandColour,
-          Window::ReadoutColour, Window::Settings, Window::Message, Window::About}) {
+          Window::ReadoutColour, Window::Options, Window::Settings, Window::Message, Window::About}) {
         delete dialog(window);
     }
 }

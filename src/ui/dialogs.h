@@ -17,6 +17,7 @@ class ClockModel;
 class DesignChooserWindow;
 class HandColourWindow;
 class MessageWindow;
+class OptionsWindow;
 class QWidget;
 class ReadoutColourWindow;
 class SettingsWindow;
@@ -42,8 +43,9 @@ public:
         DesignChooser,
         HandColour,
         ReadoutColour,
+        Options,
     };
-    static constexpr std::size_t windowCount = std::size_t(Window::ReadoutColour) + 1;
+    static constexpr std::size_t windowCount = std::size_t(Window::Options) + 1;
 
     // Why the message window was opened; it can carry several reasons at once, when a
     // second notice comes while it is open.
@@ -68,6 +70,7 @@ public:
     DesignChooserWindow* openDesignChooser();
     HandColourWindow* openHandColour();
     ReadoutColourWindow* openReadoutColour();
+    OptionsWindow* openOptions();
 
     // Shows a notice in the message window, with the sound Sounds gives it. When the
     // window is already open the notice is added below the ones it shows; its rule
@@ -108,6 +111,8 @@ private:
     // Shows a new window and keeps it until it closes.
     void track(Window window, PictureDialog* dialog);
     void forget(Window window);
+    // A ringing alarm's message can snooze the alarms that wait for an answer.
+    void offerSnooze(MessageWindow& message, Notice notice) const;
     // Enables every window that no open window or notice holds disabled.
     void updateEnabling();
 

@@ -19,6 +19,7 @@ namespace {
 constexpr QSize drawnSize(240, 90);
 constexpr QRect baseTextBox(5, 12, 230, 49);
 constexpr QPoint baseButton(85, 62);
+constexpr QPoint baseSnoozeButton(159, 62);
 constexpr int scrollBarWidth = 8;
 
 // What each key does to the messages' scroll bar.
@@ -83,6 +84,22 @@ MessageWindow::MessageWindow(const QString& text) : PictureDialog(artwork::backg
     showMessages();
 }
 
+void MessageWindow::offerSnooze(const QString& help)
+{
+    if (!snoozeButton_) {
+        snoozeButton_ = addImageButton(artwork::face::snooze, baseSnoozeButton, "snoozeButton");
+        connect(snoozeButton_, &ImageButton::clicked, this, [this] {
+            emit snoozeChosen();
+            close();
+        });
+        setTabOrder(closeButton_, snoozeButton_);
+        showMessages();
+        snoozeButton_->show();
+    }
+    snoozeButton_->setAccessibleDescription(help);
+    snoozeButton_->setToolTip(help);
+}
+
 void MessageWindow::addMessage(const QString& text)
 {
     messages_.append(text);
@@ -120,6 +137,9 @@ void MessageWindow::showMessages()
     // Shorter messages stand centred in the box.
     text_->resize(textWidth, std::max(needed, box.height()));
     closeButton_->move(baseButton + QPoint(0, extra));
+    if (snoozeButton_) {
+        snoozeButton_->move(baseSnoozeButton + QPoint(0, extra));
+    }
     if (isVisible()) {
         move(keptInside(geometry(), free));
     }

@@ -26,6 +26,13 @@ public:
     // Everything shown, the messages separated by an empty line.
     QString text() const;
 
+    // A ringing alarm's message: a snooze button beside the close button, whose help says
+    // `help`. Clicked, it signals snoozeChosen and closes the window.
+    void offerSnooze(const QString& help);
+
+signals:
+    void snoozeChosen();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -37,4 +44,5 @@ private:
     QScrollArea* scrollArea_;
     WrappedText* text_;
     ImageButton* closeButton_;
+    ImageButton* snoozeButton_ = nullptr;
 };

@@ -38,6 +38,7 @@ enum class Control
     ColonSteady,
     ReadoutColour,
     Close,
+    Options,
 };
 
 struct Place
@@ -99,6 +100,7 @@ inline constexpr std::array places{
           .at = {136, 8},
           .face = artwork::face::readoutColour},
     Place{.control = Control::Close, .at = {384, 232}, .face = artwork::face::close},
+    Place{.control = Control::Options, .at = {384, 184}, .face = artwork::face::options},
 };
 
 constexpr const Place& place(Control control)

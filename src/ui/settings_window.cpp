@@ -77,6 +77,13 @@ SettingsWindow::SettingsWindow(ClockModel& model, Dialogs& dialogs, DesktopShell
             ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
+    ImageButton* optionsButton = addButton(Control::Options, "optionsButton", QStringLiteral("オプション"),
+                                           helpText_, QStringLiteral("スヌーズの長さや時報を設定します。"));
+    connect(optionsButton, &ImageButton::clicked, this, [this, optionsButton] {
+        resetButton(optionsButton, helpText_);
+        dialogs_.openOptions();
+    });
+
     const settings_layout::Place& close = settings_layout::place(Control::Close);
     addCloseButton(close.face, close.at)->setToolTip(QStringLiteral("閉じる"));
 

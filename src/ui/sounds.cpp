@@ -2,12 +2,23 @@
 
 #include "platform/sound_output.h"
 #include "storage/alarm.h"
+#include "storage/chime.h"
 
 Sounds::Sounds(SoundOutput& output) : output_(output) {}
 
 void Sounds::alarmRang(const Alarm& alarm)
 {
-    if (!alarm.waveFile || !output_.playWave(*alarm.waveFile)) {
+    play(alarm.waveFile);
+}
+
+void Sounds::hourChimed(const Chime& chime)
+{
+    play(chime.waveFile);
+}
+
+void Sounds::play(const std::optional<QString>& waveFile)
+{
+    if (!waveFile || !output_.playWave(*waveFile)) {
         output_.beep();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/artwork.h"
 #include "face/clock_face.h"
+#include "ui/options_layout.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -163,25 +164,17 @@ QRect textBox(QPoint topLeft, const QString& text)
 }
 
 const std::vector<ButtonFaceSize> buttonFaces = {
-    {artwork::face::change, {55, 40}},
-    {artwork::face::apply, {55, 40}},
-    {artwork::face::cancel, {55, 40}},
-    {artwork::face::close, {55, 40}},
-    {artwork::face::closeSmall, {70, 20}},
-    {artwork::face::alarms, {40, 40}},
-    {artwork::face::design, {40, 40}},
-    {artwork::face::alwaysOnTop, {40, 40}},
-    {artwork::face::normalStacking, {40, 40}},
-    {artwork::face::trayIconOn, {40, 40}},
-    {artwork::face::trayIconOff, {40, 40}},
-    {artwork::face::registerStartup, {40, 40}},
-    {artwork::face::unregisterStartup, {40, 40}},
-    {artwork::face::secondHandOn, {40, 40}},
-    {artwork::face::secondHandOff, {40, 40}},
-    {artwork::face::handColour, {40, 40}},
-    {artwork::face::readoutColour, {40, 40}},
-    {artwork::face::colonShown, {40, 40}},
-    {artwork::face::colonHidden, {40, 40}},
+    {artwork::face::change, {55, 40}},          {artwork::face::apply, {55, 40}},
+    {artwork::face::cancel, {55, 40}},          {artwork::face::close, {55, 40}},
+    {artwork::face::closeSmall, {70, 20}},      {artwork::face::snooze, {74, 20}},
+    {artwork::face::alarms, {40, 40}},          {artwork::face::design, {40, 40}},
+    {artwork::face::alwaysOnTop, {40, 40}},     {artwork::face::normalStacking, {40, 40}},
+    {artwork::face::trayIconOn, {40, 40}},      {artwork::face::trayIconOff, {40, 40}},
+    {artwork::face::registerStartup, {40, 40}}, {artwork::face::unregisterStartup, {40, 40}},
+    {artwork::face::secondHandOn, {40, 40}},    {artwork::face::secondHandOff, {40, 40}},
+    {artwork::face::handColour, {40, 40}},      {artwork::face::readoutColour, {40, 40}},
+    {artwork::face::colonShown, {40, 40}},      {artwork::face::colonHidden, {40, 40}},
+    {artwork::face::options, {55, 40}},
 };
 
 using enum Background::Strip;
@@ -195,6 +188,7 @@ const std::vector<Background> backgrounds = {
     {artwork::background::alarmList.path, {472, 212}, TitleAndNames},
     {artwork::background::readoutColour.path, {212, 132}, TitleOnly},
     {artwork::background::about.path, {402, 182}, TitleAndNames},
+    {artwork::background::options.path, options_layout::windowSize(), TitleAndNames},
 };
 
 const std::vector<Caption> captions = {

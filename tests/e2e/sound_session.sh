@@ -19,14 +19,11 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/sound_server.sh"
 
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
-    --load="module-null-sink sink_name=room" --load=module-native-protocol-unix >"$work/pulse.log" 2>&1 &
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.2; done
-pactl info >/dev/null 2>&1 || fail "the sound server did not start: $(cat "$work/pulse.log")"
+start_sound_server "$work/pulse.log" || exit 1
 
 # One second of a tone at -6 dBFS, and its plain 16-bit mono copy to compare with.
 sox -n -b 24 -c 2 -r 48000 "$work/tone24.wav" synth 1 sine 523.25 gain -6
@@ -43,9 +40,7 @@ ring() { # name sound meant: rings an alarm of that sound and compares what was 
     # the minute's end, so that it is still that minute then.
     while [ "$((10#$(date +%S)))" -ge 50 ]; do sleep 1; done
     printf '"%s",1,"%s","非表示","m"\r\n' "$(date +%H:%M)" "$2" >"$folder/alm.zdt"
-    parec -d room.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=20 \
-        >"$work/$1.raw" &
-    local recorder=$!
+    start_recording "$work/$1.raw"
     sleep 0.5
     "$folder/nekotokei" >"$work/$1.log" 2>&1 &
     local clock=$!
@@ -53,8 +48,7 @@ ring() { # name sound meant: rings an alarm of that sound and compares what was 
     kill -0 "$clock" 2>/dev/null || fail "$1: the clock ended early: $(cat "$work/$1.log")"
     kill -TERM "$clock"
     wait "$clock" || fail "$1: the clock ended with status $?"
-    kill "$recorder"
-    wait "$recorder" 2>/dev/null || true
+    stop_recording
     echo "$1:"
     "$heard_sound" "$work/$1.raw" "$3" | sed 's/^/  /' || fail "$1: not heard as meant"
 }

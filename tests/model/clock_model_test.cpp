@@ -232,6 +232,158 @@ TEST(ClockModel, AnAlarmSetToRingOnceRingsOnceAndIsThenOffOnDisk)
     EXPECT_TRUE(reread.bellShown());
 }
 
+// An alarm snoozed before the program ended rings again at its time after a start,
+// late within the minutes the schedule catches up, and not at all for an alarm that is
+// no longer there; the clock set by hand or a later time leaves the snooze alone.
+TEST(ClockModel, ASnoozeOutlivesARestartWithinItsTime)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<QTime> ticks; // after the restart
+        QStringList rang;         // at the last tick
+        bool snoozedAfter;
+        QByteArray alarmFile = {};
+    };
+    const QByteArray edited = "\"07:30\",1,\"標準\",\" 表示 \",\"起きた\"\r\n";
+    const Case cases[] = {
+        {"JustBefore", {QTime(7, 35, 20, 499)}, {}, true},
+        {"OnTheMillisecond", {QTime(7, 35, 20, 499), QTime(7, 35, 20, 500)}, {u"起きて"_s}, false},
+        {"StartedLate", {QTime(7, 45, 20, 500)}, {u"起きて"_s}, false},
+        {"StartedTooLate", {QTime(7, 45, 20, 501)}, {}, false},
+        {"AlarmChangedElsewhere", {QTime(7, 35, 30)}, {}, false, edited},
+    };
+    const QDate day(2024, 5, 17);
+    for (const Case& c : cases) {
+        TempProgramFolder folder;
+        {
+            ClockModel model(folder.path());
+            ASSERT_FALSE(model.load());
+            ASSERT_TRUE(model.saveAlarms({withDays("起きて", everyDay)}));
+            model.checkAlarms(LocalTime::fromDateTime(QDateTime(day, QTime(7, 30))));
+            ASSERT_TRUE(model.hasAlarmsWaiting());
+            model.snoozeWaitingAlarms(LocalTime::fromDateTime(QDateTime(day, QTime(7, 30, 20, 500))));
+            EXPECT_FALSE(model.hasAlarmsWaiting());
+        }
+        if (!c.alarmFile.isEmpty()) {
+            folder.write(u"alm.zdt"_s, c.alarmFile);
+        }
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        QStringList rang;
+        QObject::connect(&model, &ClockModel::alarmRang, [&](const Alarm& alarm) { rang << alarm.message; });
+        for (const QTime& tick : c.ticks) {
+            rang.clear();
+            model.checkAlarms(LocalTime::fromDateTime(QDateTime(day, tick)));
+        }
+        EXPECT_EQ(rang, c.rang) << c.name;
+        EXPECT_EQ(model.hasAlarmsWaiting(), !c.rang.isEmpty()) << c.name;
+        EXPECT_EQ(!model.snoozes().empty(), c.snoozedAfter) << c.name;
+        ClockModel reread(folder.path());
+        ASSERT_FALSE(reread.load());
+        EXPECT_EQ(!reread.snoozes().empty(), c.snoozedAfter && c.alarmFile.isEmpty()) << c.name;
+    }
+}
+
+// A day and a night of ticks each minute: the chime, when on, sounds at the first tick
+// of each hour, but not in its quiet hours and not in the minute an alarm rings.
+TEST(ClockModel, TheChimeSoundsOnTheHourOutsideItsQuietHoursAndNeverOverAnAlarm)
+{
+    const auto hours = [](int from, int to) {
+        std::vector<int> range;
+        for (int hour = from; hour < to; ++hour) {
+            range.push_back(hour);
+        }
+        return range;
+    };
+    const auto joined = [](std::vector<int> a, const std::vector<int>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const Chime on{.on = true};
+    const auto quiet = [](bool chosen, QuietHours hours) {
+        Chime chime;
+        chime.on = true;
+        chime.keepsQuiet = chosen;
+        chime.quiet = hours;
+        return chime;
+    };
+    struct Case
+    {
+        const char* name;
+        Chime chime;
+        AlarmTable alarms;
+        std::vector<int> chimed; // the hours, from 01:00 to the next day's 00:00
+    };
+    const Case cases[] = {
+        {"Off", {}, {}, {}},
+        {"EveryHour", on, {}, joined(hours(1, 24), {0})},
+        {"QuietHoursSetButNotChosen", quiet(false, {9, 17}), {}, joined(hours(1, 24), {0})},
+        {"QuietAcrossMidnight", quiet(true, {22, 7}), {}, hours(7, 22)},
+        {"QuietInTheDay", quiet(true, {9, 17}), {}, joined(joined(hours(1, 9), hours(17, 24)), {0})},
+        {"QuietAllDay", quiet(true, {6, 6}), {}, {}},
+        {"BesideAnAlarmOfItsMinute",
+         on,
+         {withDays("昼", everyDay, QTime(12, 0))},
+         joined(joined(hours(1, 12), hours(13, 24)), {0})},
+        {"BesideAnAlarmSwitchedOff",
+         on,
+         {Alarm{.at = QTime(12, 0), .enabled = false}},
+         joined(hours(1, 24), {0})},
+        {"AfterAnAlarmOfTheMinuteBefore",
+         on,
+         {withDays("昼", everyDay, QTime(11, 59))},
+         joined(hours(1, 24), {0})},
+    };
+    for (const Case& c : cases) {
+        TempProgramFolder folder;
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        ASSERT_TRUE(model.saveAlarms(c.alarms));
+        model.setChime(c.chime);
+        std::vector<int> chimed;
+        const LocalTime* current = nullptr;
+        QObject::connect(&model, &ClockModel::hourChimed, [&] { chimed.push_back(current->hour); });
+        const QDateTime start(QDate(2024, 5, 17), QTime(0, 0, 30));
+        for (int minute = 0; minute <= 24 * 60; ++minute) {
+            const LocalTime now = LocalTime::fromDateTime(
+                minute == 0 ? start : QDateTime(start.date(), QTime(0, 0)).addSecs(minute * 60));
+            current = &now;
+            model.checkAlarms(now);
+        }
+        EXPECT_EQ(chimed, c.chimed) << c.name;
+    }
+}
+
+// The snooze length and the chime are kept in their own sections and come back as set;
+// the six files never see them.
+TEST(ClockModel, TheSnoozeLengthAndTheChimeAreKeptBesideTheSixFiles)
+{
+    TempProgramFolder folder;
+    const QByteArray before = folder.snapshot();
+    const Chime chosen{.on = true, .waveFile = u"/home/a/鐘.wav"_s, .keepsQuiet = true, .quiet = {23, 6}};
+    {
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        EXPECT_EQ(model.chime(), Chime());
+        EXPECT_EQ(model.snoozeLength(), SnoozeLength(SnoozeLength::standard));
+        QSignalSpy chimeChanged(&model, &ClockModel::chimeChanged);
+        QSignalSpy snoozeChanged(&model, &ClockModel::snoozeChanged);
+        model.setChime(chosen);
+        model.setSnoozeLength(SnoozeLength(12));
+        EXPECT_EQ(chimeChanged.count(), 1);
+        EXPECT_EQ(snoozeChanged.count(), 1);
+    }
+    ClockModel model(folder.path());
+    ASSERT_FALSE(model.load());
+    EXPECT_EQ(model.chime(), chosen);
+    EXPECT_EQ(model.snoozeLength().minutes(), 12);
+    QSettings options(folder.filePath(u"options.ini"_s), QSettings::IniFormat);
+    EXPECT_EQ(options.childGroups(), (QStringList{u"chime"_s, u"snooze"_s}));
+    folder.remove(u"options.ini"_s);
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
 #ifdef Q_OS_LINUX
 // An options file that cannot be written is told as a settings file; the alarms are saved.
 TEST(ClockModel, AnOptionsFileThatCannotBeWrittenIsTold)

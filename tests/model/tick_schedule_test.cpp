@@ -64,6 +64,15 @@ TEST(TickSchedule, WakesJustAfterTheNextChange)
         {"ToTheOffsetChange", at(10, 0, 3, 250), still, {true, tenTwenty}, 16'755},
         {"OffsetChangeAfterTheMinute", at(10, 0, 3, 250), still, {true, tenTwenty + 60}, 56'755},
         {"OffsetChangePassed", at(10, 0, 3, 250), still, {true, tenTwenty - 30}, 56'755},
+        // A snoozed alarm wakes the clock at its millisecond.
+        {"ToTheSnooze", at(10, 0, 3, 250), still, {true, {}, tenTwenty * 1000 + 400}, 17'155},
+        {"SnoozeAfterTheMinute", at(10, 0, 3, 250), still, {true, {}, (tenTwenty + 60) * 1000}, 56'755},
+        {"SnoozeBeforeTheOffsetChange",
+         at(10, 0, 3, 250),
+         still,
+         {true, tenTwenty, tenTwenty * 1000 - 5000},
+         11'755},
+        {"SnoozeDue", at(10, 0, 3, 250), still, {true, {}, tenTwenty * 1000 - 17'250}, 56'755},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(tick_schedule::delayAfter(c.now, c.motion, c.wakers), c.delay) << c.name;

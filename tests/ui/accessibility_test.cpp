@@ -10,6 +10,7 @@
 #include "ui/design_chooser_window.h"
 #include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/options_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 #include "ui/spoken_time.h"
@@ -115,7 +116,7 @@ TEST_F(WindowsAccessibility, EveryButtonOfEveryWindowIsNamedAndTheSettingsOnesSa
                       tip.isEmpty() ? button->parentWidget()->toolTip() : tip);
         }
     }
-    EXPECT_EQ(described, 14);
+    EXPECT_EQ(described, 15);
 
     // Then every window, the settings window among them.
     const QList<QWidget*> windows = {
@@ -126,6 +127,7 @@ TEST_F(WindowsAccessibility, EveryButtonOfEveryWindowIsNamedAndTheSettingsOnesSa
         dialogs.openDesignChooser(),
         dialogs.openHandColour(),
         dialogs.openReadoutColour(),
+        dialogs.openOptions(),
         dialogs.showMessage(u"色を変更しました。"_s, Dialogs::Notice::ReadoutColourChanged),
     };
     for (QWidget* window : windows) {

@@ -5,6 +5,7 @@
 #include "ui/design_chooser_window.h"
 #include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/options_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 
@@ -45,6 +46,9 @@ Step open(Window window)
             break;
         case Window::ReadoutColour:
             dialogs.openReadoutColour();
+            break;
+        case Window::Options:
+            dialogs.openOptions();
             break;
         case Window::Message:
         case Window::Clock:
@@ -89,9 +93,9 @@ TEST_P(Enabling, FollowsWhichWindowsAreOpen)
         step(dialogs);
     }
     const std::vector<Window>& disabled = GetParam().disabled;
-    for (const Window window :
-         {Window::Clock, Window::Settings, Window::About, Window::AlarmList, Window::AlarmEdit,
-          Window::Message, Window::DesignChooser, Window::HandColour, Window::ReadoutColour}) {
+    for (const Window window : {Window::Clock, Window::Settings, Window::About, Window::AlarmList,
+                                Window::AlarmEdit, Window::Message, Window::DesignChooser, Window::HandColour,
+                                Window::ReadoutColour, Window::Options}) {
         const QWidget* target =
             window == Window::Clock ? static_cast<QWidget*>(&clock) : dialogs.dialog(window);
         const bool expectDisabled = std::find(disabled.begin(), disabled.end(), window) != disabled.end();
@@ -109,6 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SettingsDisableTheClock", {open(Window::Settings)}, {Window::Clock}},
         Case{"ClosingTheSettingsEnablesTheClock", {open(Window::Settings), close(Window::Settings)}, {}},
         Case{"AboutDisablesNothing", {open(Window::About)}, {}},
+        Case{"OptionsDisableTheSettings",
+             {open(Window::Settings), open(Window::Options)},
+             {Window::Clock, Window::Settings}},
         Case{"AlarmListDisablesTheSettings",
              {open(Window::Settings), open(Window::AlarmList)},
              {Window::Clock, Window::Settings}},
@@ -258,9 +265,9 @@ INSTANTIATE_TEST_SUITE_P(
             Closing{
                 Window::DesignChooser, "cancelButton", {open(Window::Settings), open(Window::DesignChooser)}},
             Closing{Window::HandColour, "cancelButton", {open(Window::Settings), open(Window::HandColour)}},
-            Closing{Window::ReadoutColour,
-                    "cancelButton",
-                    {open(Window::Settings), open(Window::ReadoutColour)}}),
+            Closing{
+                Window::ReadoutColour, "cancelButton", {open(Window::Settings), open(Window::ReadoutColour)}},
+            Closing{Window::Options, "closeButton", {open(Window::Settings), open(Window::Options)}}),
         ::testing::Values(Way::Button, Way::Escape, Way::Desktop)));
 
 TEST_F(ProgramTest, DialogsOpenAtMostOneOfEachWindow)

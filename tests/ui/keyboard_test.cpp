@@ -7,6 +7,7 @@
 #include "ui/design_chooser_window.h"
 #include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/options_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 #include "widgets/picture_button.h"
@@ -98,6 +99,10 @@ INSTANTIATE_TEST_SUITE_P(Windows, TabOrder,
                                            KeyboardWindow{"ReadoutColour",
                                                           [](Dialogs& d) -> QWidget* {
                                                               return d.openReadoutColour();
+                                                          }},
+                                           KeyboardWindow{"Options",
+                                                          [](Dialogs& d) -> QWidget* {
+                                                              return d.openOptions();
                                                           }}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -14,6 +14,8 @@
 #include "widgets/wrapped_text.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QListView>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -102,6 +104,79 @@ TEST_F(Ringing, TheNextAlarmIsToldByTheTrayTipTheHoverTipAndTheDescription)
                   !step.next.isEmpty())
             << step.name;
     }
+}
+
+// Snoozed by its button (by the pointer, then by Tab and Space), an alarm rings again,
+// sound and message, exactly the snooze length after, until its message is closed;
+// meanwhile the alarm list says it is snoozed and the clock wakes for it. A confirmation
+// has no snooze.
+TEST_F(Ringing, ASnoozedAlarmRingsAgainAfterTheLengthUntilClosed)
+{
+    model.setSnoozeLength(SnoozeLength(3));
+    const auto at = [&](int minute, int second, int millisecond) {
+        desktop.clock.setNow(QDateTime(QDate(2024, 5, 17), QTime(7, minute, second, millisecond)));
+    };
+    struct Step
+    {
+        const char* name;
+        std::function<void()> act;
+        bool messageShown;
+        qsizetype heard; // sounds so far
+        QString days;    // the list's details
+    };
+    const QString daily = u"毎日"_s;
+    const QString first = u"毎日　スヌーズ 7:08"_s;
+    const QString second = u"毎日　スヌーズ 7:11"_s;
+    const std::vector<Step> steps = {
+        {"Rings", [&] { tickAt(7, 5, 0, 300); }, true, 1, daily},
+        {"SnoozedByPointer",
+         [&] {
+             at(5, 10, 250);
+             auto* button = child<QAbstractButton>(message(), "snoozeButton");
+             EXPECT_EQ(button->text(), u"スヌーズ"_s);
+             EXPECT_EQ(button->accessibleDescription(), u"3分後にもう一度鳴らします"_s);
+             clicks::click(button);
+         },
+         false, 1, first},
+        {"WokenForIt",
+         [&] {
+             tickAt(7, 8, 10, 100);
+             EXPECT_EQ(heartbeat.interval(), 150 + tick_schedule::lateness);
+         },
+         false, 1, first},
+        {"NotYet", [&] { tickAt(7, 8, 10, 249); }, false, 1, first},
+        {"Again", [&] { tickAt(7, 8, 10, 250); }, true, 2, daily},
+        {"SnoozedByKeyboard",
+         [&] {
+             at(8, 30, 0);
+             message()->activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(message()));
+             child(message(), "closeButton")->setFocus();
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+             ASSERT_EQ(QApplication::focusWidget(), child(message(), "snoozeButton"));
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+         },
+         false, 2, second},
+        {"Third", [&] { tickAt(7, 11, 30, 0); }, true, 3, daily},
+        {"Closed", [&] { closeMessage(); }, false, 3, daily},
+        {"Silent",
+         [&] {
+             tickAt(7, 14, 30, 0);
+             tickAt(7, 20, 0, 0);
+         },
+         false, 3, daily},
+    };
+    AlarmListWindow* list = dialogs.openAlarmList();
+    auto* entries = child<QListView>(list, "alarmList");
+    entries->setCurrentIndex(entries->model()->index(0, 0));
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(message() != nullptr, step.messageShown) << step.name;
+        EXPECT_EQ(desktop.sound.heard.size(), step.heard) << step.name;
+        EXPECT_EQ(child<QLabel>(list, "daysDetail")->accessibleName(), step.days) << step.name;
+    }
+    dialogs.showMessage(u"保存しました"_s, Dialogs::Notice::AlarmsSavedFromList);
+    EXPECT_EQ(message()->findChild<QWidget*>(u"snoozeButton"_s), nullptr);
 }
 
 TEST_F(Ringing, ClosingTheMessageEnablesTheClockUnlessTheSettingsWindowIsOpen)

@@ -12,6 +12,7 @@
 #include "ui/design_chooser_window.h"
 #include "ui/hand_colour_window.h"
 #include "ui/message_window.h"
+#include "ui/options_window.h"
 #include "ui/readout_colour_window.h"
 #include "ui/settings_window.h"
 #include "widgets/choice_frame.h"
@@ -101,6 +102,7 @@ TEST_F(ScaledScreen, EveryWindowShowsItsTwoTimesBackground)
         {artwork::background::designChooser, [&] { return dialogs.openDesignChooser(); }, 28},
         {artwork::background::handColour, [&] { return dialogs.openHandColour(); }, 28},
         {artwork::background::readoutColour, [&] { return dialogs.openReadoutColour(); }, 28},
+        {artwork::background::options, [&] { return dialogs.openOptions(); }, 28},
         {artwork::background::message,
          [&] {
              return dialogs.showMessage(u"針の色を変更しました。"_s, Dialogs::Notice::HandColoursChanged);

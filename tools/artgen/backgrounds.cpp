@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "core/artwork.h"
 #include "palette.h"
+#include "ui/options_layout.h"
 
 #include <QFontMetrics>
 
@@ -90,6 +91,7 @@ void addBackgrounds(Catalogue& catalogue)
         {artwork::background::designChooser, {432, 362}, Strip::TitleAndNames},
         {artwork::background::alarmList, {472, 212}, Strip::TitleAndNames},
         {artwork::background::readoutColour, {212, 132}, Strip::TitleOnly},
+        {artwork::background::options, options_layout::windowSize(), Strip::TitleAndNames},
         {artwork::background::about, {402, 182}, Strip::TitleAndNames},
     };
     for (const Window& w : windows) {

@@ -9,6 +9,7 @@
 #include "strips.h"
 
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QtMath>
 #include <array>
 #include <functional>
@@ -131,6 +132,36 @@ void ringOfDots(QPainter& p, QPointF centre, qreal radius, qreal dot, const QCol
         const qreal a = qDegreesToRadians(i * 45.0);
         p.drawEllipse(centre + QPointF(std::sin(a), -std::cos(a)) * radius, dot, dot);
     }
+}
+
+// Three sliders, each with its knob somewhere else: options to set.
+void sliders(QPainter& p, const QRectF& box)
+{
+    const qreal knobs[] = {0.3, 0.75, 0.5};
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = box.top() + 2.5 + i * (box.height() - 5) / 2;
+        p.setPen(QPen(palette::buttonText, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+        p.setPen(QPen(QColor(0x1C, 0x1C, 0x20), 1.0));
+        p.setBrush(palette::okBlue);
+        p.drawEllipse(QPointF(box.left() + box.width() * knobs[i], y), 2.6, 2.6);
+    }
+}
+
+// A crescent moon with a small "z" above its tip: the alarm sleeps a little.
+void moon(QPainter& p, QPointF centre, qreal radius)
+{
+    QPainterPath disc;
+    disc.addEllipse(centre, radius, radius);
+    QPainterPath bite;
+    bite.addEllipse(centre + QPointF(radius * 0.55, -radius * 0.35), radius * 0.85, radius * 0.85);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::okBlue);
+    p.drawPath(disc.subtracted(bite));
+    p.setPen(QPen(palette::okBlue, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF z = centre + QPointF(radius * 0.7, -radius * 1.05);
+    p.drawPolyline(QPolygonF{z, z + QPointF(3, 0), z + QPointF(0, 3), z + QPointF(3, 3)});
 }
 
 struct Hands
@@ -343,10 +374,20 @@ std::vector<Face> faces()
              ringOfDots(p, QPointF(s.width() / 2, 13), 6.8, 1.7, palette::cancelRed);
              label(p, QRectF(0, 24, s.width(), 13), artwork::face::close);
          }},
+        {artwork::face::options, wide,
+         [](QPainter& p, QSizeF s) {
+             sliders(p, QRectF(s.width() / 2 - 9, 4, 18, 17));
+             label(p, QRectF(0, 24, s.width(), 13), artwork::face::options, 10);
+         }},
         {artwork::face::closeSmall, QSize(70, 20),
          [](QPainter& p, QSizeF s) {
              ringOfDots(p, QPointF(19, s.height() / 2), 5.0, 1.35, palette::cancelRed);
              label(p, QRectF(27, 0, 36, s.height()), artwork::face::closeSmall);
+         }},
+        {artwork::face::snooze, QSize(74, 20),
+         [](QPainter& p, QSizeF s) {
+             moon(p, QPointF(14, s.height() / 2), 5.6);
+             label(p, QRectF(23, 0, 47, s.height()), artwork::face::snooze);
          }},
         {artwork::face::alarms, square,
          [](QPainter& p, QSizeF) {
