@@ -29,8 +29,10 @@ std::optional<SettingsLoadFailure> ClockModel::load()
     if (alarms.unreadableTime) {
         emit alarmTimeNotRead(*alarms.unreadableTime);
     }
-    if (const std::optional<FileFailure> failure =
-            options_.read([this](QSettings& options) { alarm_options::read(options, alarms_); })) {
+    if (const std::optional<FileFailure> failure = options_.read([this](QSettings& options) {
+            alarm_options::read(options, alarms_);
+            gadget_ = gadget_options::read(options);
+        })) {
         emit optionsNotRead(*failure);
     }
     updateBell();
@@ -114,6 +116,15 @@ void ClockModel::setReadoutColour(ColourRef colour)
     settings_.readoutColour = colour;
     saveDesignSettings();
     emit readoutColourChanged();
+}
+
+void ClockModel::setClockSize(ClockSize size)
+{
+    gadget_.size = size;
+    const std::optional<FileFailure> failure = options_.rewrite(
+        gadget_options::section, [this](QSettings& options) { gadget_options::write(options, gadget_); });
+    report(failure ? std::vector{*failure} : std::vector<FileFailure>{});
+    emit clockSizeChanged();
 }
 
 QPoint ClockModel::position() const

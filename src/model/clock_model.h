@@ -4,6 +4,7 @@
 #include "storage/alarm.h"
 #include "storage/alarm_file.h"
 #include "storage/clock_settings.h"
+#include "storage/gadget_options.h"
 #include "storage/options_file.h"
 #include "storage/settings_files.h"
 
@@ -52,6 +53,10 @@ public:
     void setHandColours(ColourRef hour, ColourRef minute, ColourRef second);
     void setReadoutColour(ColourRef colour);
 
+    // How large the clock is drawn; kept in the options file.
+    ClockSize clockSize() const { return gadget_.size; }
+    void setClockSize(ClockSize size);
+
     // The stored window position in screen pixels (the file holds twips, which storage converts).
     QPoint position() const;
     // Writes the window's top-left corner (pixels) to the position file.
@@ -79,6 +84,7 @@ signals:
     void designChanged();
     void handColoursChanged();
     void readoutColourChanged();
+    void clockSizeChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
     // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
@@ -110,6 +116,7 @@ private:
     OptionsFile options_;
     ClockSettings settings_;
     AlarmTable alarms_;
+    gadget_options::GadgetOptions gadget_;
     AlarmSchedule schedule_;
     std::optional<FileFailure> lastSettingsFailure_;
     bool bellShown_ = false;
