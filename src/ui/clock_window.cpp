@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace {
@@ -26,6 +27,9 @@ constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 // How long after the clock shows a move without a drag of it counts as the window
 // system's placement (a loaded machine maps windows slowly).
 constexpr qint64 placementMilliseconds = 3000;
+
+// A notch of a mouse wheel; finer wheels and touchpads send parts of it.
+constexpr int wheelNotch = 120;
 
 } // namespace
 
@@ -45,6 +49,7 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
+    connect(&model_, &ClockModel::clockSizeChanged, this, &ClockWindow::showSize);
     // Hovering the clock tells the next alarm, as the tray icon's tip does.
     connect(&model_, &ClockModel::nextAlarmChanged, this, [this] {
         setToolTip(notice_text::nextAlarm(model_.nextAlarm()));
@@ -101,7 +106,7 @@ void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
         update();
     }
     if (face_.refreshReadout(settings.design, now, settings.colonStyle, colonPhase)) {
-        update(face_.panelRect());
+        update(toWindow().mapRect(QRectF(face_.panelRect())).toAlignedRect());
     }
     // What a screen reader hears changes with the minute, and with the bell (a whole redraw).
     const bool newMinute = now.minuteKey() != shown_.minuteKey();
@@ -126,9 +131,29 @@ void ClockWindow::loadPicture()
 {
     // An unknown design keeps the picture shown: the first design's bare picture at start.
     const DesignIndex design = model_.settings().design;
-    if (designs::find(design) || picture_.isNull()) {
-        picture_ = designs::picture(designs::find(design) ? design : DesignIndex{},
-                                    artwork::pictureScale(devicePixelRatioF()));
+    if (designs::find(design)) {
+        pictureDesign_ = design;
+    }
+    picture_ =
+        designs::picture(pictureDesign_, designs::drawingScale(devicePixelRatioF(), model_.clockSize()));
+}
+
+QTransform ClockWindow::toWindow() const
+{
+    const double factor = model_.clockSize().factor();
+    return QTransform::fromScale(factor, factor);
+}
+
+void ClockWindow::showSize()
+{
+    showDesign();
+    // The clock grows from its top-left corner, and stays on its screen.
+    const QPoint kept = keptInside(geometry(), screen()->availableGeometry());
+    if (kept != pos()) {
+        move(kept);
+        if (!movedSinceShown_) {
+            placed_ = kept;
+        }
     }
 }
 
@@ -142,12 +167,12 @@ void ClockWindow::showDesign()
 
 void ClockWindow::resizeToPicture()
 {
-    setFixedSize(picture_.deviceIndependentSize().toSize());
+    setFixedSize(designs::find(pictureDesign_)->size * model_.clockSize().factor());
 }
 
 void ClockWindow::applyOutline()
 {
-    QRegion outline = window_outline::outlineOf(picture_);
+    QRegion outline = window_outline::outlineOf(designs::picture(pictureDesign_, 1), size());
     // An empty mask would mean "no mask" to Qt; a picture with no opaque pixel leaves
     // the window without any visible or clickable pixel instead.
     if (outline.isEmpty()) {
@@ -202,6 +227,7 @@ void ClockWindow::paintEvent(QPaintEvent*)
     if (testAttribute(Qt::WA_TranslucentBackground)) {
         painter.setClipRegion(mask());
     }
+    painter.setTransform(toWindow());
     face_.paint(painter);
 }
 
@@ -234,6 +260,27 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit menuRequested(event->globalPosition().toPoint(), MenuOpening::Pointer);
     }
+}
+
+void ClockWindow::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() != Qt::ControlModifier) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // Up makes the clock larger, down smaller, a step a notch.
+    wheelTurned_ += event->angleDelta().y();
+    ClockSize size = model_.clockSize();
+    for (; wheelTurned_ >= wheelNotch; wheelTurned_ -= wheelNotch) {
+        size = size.larger();
+    }
+    for (; wheelTurned_ <= -wheelNotch; wheelTurned_ += wheelNotch) {
+        size = size.smaller();
+    }
+    if (size != model_.clockSize()) {
+        model_.setClockSize(size);
+    }
+    event->accept();
 }
 
 void ClockWindow::keyPressEvent(QKeyEvent* event)
