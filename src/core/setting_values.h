@@ -40,7 +40,7 @@ struct DesignIndex
 struct ClockSize
 {
     // Every size the clock can take, smallest first; the first is the clock as designed.
-    static constexpr int percents[] = {100, 125, 150, 200, 250, 300};
+    static constexpr int percents[] = {100, 125, 150, 200};
     static constexpr int stepCount = int(sizeof(percents) / sizeof(percents[0]));
 
     int step = 0; // into percents

@@ -264,8 +264,8 @@ TEST(ClockModel, TheClockSizeComesBackFromTheOptionsFile)
         QByteArray file;
         int percent;
     } spelled[] = {
-        {"[gadget]\nsize=150\n", 150},  {"[gadget]\nsize=175\n", 100}, {"[gadget]\nsize=big\n", 100},
-        {"[gadget]\nsize=-200\n", 100}, {"[alarms]\nsize=0\n", 100},
+        {"[gadget]\nsize=150\n", 150}, {"[gadget]\nsize=175\n", 100},  {"[gadget]\nsize=300\n", 100},
+        {"[gadget]\nsize=big\n", 100}, {"[gadget]\nsize=-200\n", 100}, {"[alarms]\nsize=0\n", 100},
     };
     for (const auto& c : spelled) {
         TempProgramFolder folder;

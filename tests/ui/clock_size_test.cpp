@@ -204,7 +204,7 @@ TEST(ClockSize, CtrlAndTheWheelStepTheSize)
         {"DownTwoNotches", 200, {-120, -120}, Qt::ControlModifier, 125},
         {"TwoHalfNotches", 150, {60, 60}, Qt::ControlModifier, 200},
         {"AHalfNotch", 150, {60}, Qt::ControlModifier, 150},
-        {"AboveTheLargest", 300, {120}, Qt::ControlModifier, 300},
+        {"AboveTheLargest", 200, {120}, Qt::ControlModifier, 200},
         {"BelowTheSmallest", 100, {-120}, Qt::ControlModifier, 100},
         {"WithoutCtrl", 100, {120}, Qt::NoModifier, 100},
         {"WithCtrlAndShift", 100, {120}, Qt::ControlModifier | Qt::ShiftModifier, 100},
@@ -248,8 +248,8 @@ TEST(ClockSize, AClockThatGrowsPastTheScreensEdgeStaysOnIt)
     program.folder.write(u"set3.zdt"_s, "4,255,1\r\n");
     ASSERT_TRUE(program.app.start());
     ASSERT_EQ(program.clock.pos(), nearCorner);
-    program.model.setClockSize(*ClockSize::ofPercent(300));
-    EXPECT_EQ(program.clock.size(), QSize(345, 270));
+    program.model.setClockSize(*ClockSize::ofPercent(200));
+    EXPECT_EQ(program.clock.size(), QSize(230, 180));
     EXPECT_TRUE(available.contains(program.clock.geometry())) << program.clock.geometry().x();
     EXPECT_EQ(program.clock.geometry().bottomRight(), available.bottomRight());
     program.clock.savePosition();
