@@ -98,7 +98,8 @@ T* Dialogs::open(Window window, Make make, const QWidget* owner)
     }
     T* opened = make();
     track(window, opened);
-    opened->showCentred(owner);
+    // On the clock's screen, where the user looks for it.
+    opened->showCentred(owner, clockWindow_.screen());
     return opened;
 }
 
@@ -162,7 +163,7 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
     notices_ = bit(notice);
     auto* message = new MessageWindow(text);
     track(Window::Message, message);
-    message->showCentred();
+    message->showCentred(nullptr, clockWindow_.screen());
     return message;
 }
 
