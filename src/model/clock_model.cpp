@@ -118,13 +118,25 @@ void ClockModel::setReadoutColour(ColourRef colour)
     emit readoutColourChanged();
 }
 
-void ClockModel::setClockSize(ClockSize size)
+void ClockModel::saveGadgetOptions()
 {
-    gadget_.size = size;
     const std::optional<FileFailure> failure = options_.rewrite(
         gadget_options::section, [this](QSettings& options) { gadget_options::write(options, gadget_); });
     report(failure ? std::vector{*failure} : std::vector<FileFailure>{});
+}
+
+void ClockModel::setClockSize(ClockSize size)
+{
+    gadget_.size = size;
+    saveGadgetOptions();
     emit clockSizeChanged();
+}
+
+void ClockModel::setHomeScreen(QRect screen)
+{
+    gadget_.screen = screen;
+    saveGadgetOptions();
+    emit homeScreenChanged();
 }
 
 QPoint ClockModel::position() const

@@ -56,6 +56,9 @@ public:
     // How large the clock is drawn; kept in the options file.
     ClockSize clockSize() const { return gadget_.size; }
     void setClockSize(ClockSize size);
+    // The screen the stored position lies on, where several are; kept in the options file.
+    std::optional<QRect> homeScreen() const { return gadget_.screen; }
+    void setHomeScreen(QRect screen);
 
     // The stored window position in screen pixels (the file holds twips, which storage converts).
     QPoint position() const;
@@ -85,6 +88,7 @@ signals:
     void handColoursChanged();
     void readoutColourChanged();
     void clockSizeChanged();
+    void homeScreenChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
     // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
@@ -107,6 +111,7 @@ private:
     void saveDesignSettings();
     std::vector<FileFailure> writePosition(QPoint topLeft);
     void report(const std::vector<FileFailure>& failures);
+    void saveGadgetOptions();
     void updateBell();
     void switchOffOnceAlarms(const std::vector<const Alarm*>& rang);
     // Signals when the next alarm differs, or always (`alarmsSaved`: its words may have).

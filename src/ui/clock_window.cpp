@@ -31,6 +31,22 @@ constexpr qint64 placementMilliseconds = 3000;
 // A notch of a mouse wheel; finer wheels and touchpads send parts of it.
 constexpr int wheelNotch = 120;
 
+// The screens as the placement sees them, the primary first: a clock on no screen at all
+// goes there.
+QList<ScreenArea> screenAreas()
+{
+    QList<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const ScreenArea area{screen->geometry(), screen->availableGeometry()};
+        if (screen == QGuiApplication::primaryScreen()) {
+            screens.prepend(area);
+        } else {
+            screens.append(area);
+        }
+    }
+    return screens;
+}
+
 } // namespace
 
 ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
@@ -45,7 +61,11 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     // The dialogs share the title; window managers and scripts tell the clock by its role.
     setWindowRole(QStringLiteral("clock"));
 
-    connect(&drag_, &WindowDrag::moveStarted, this, [this] { draggedSinceShown_ = true; });
+    connect(&drag_, &WindowDrag::moveStarted, this, [this] {
+        draggedSinceShown_ = true;
+        // Moved by the user: where it goes is its place, whatever screen was lost.
+        awayFrom_.reset();
+    });
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
@@ -63,17 +83,15 @@ void ClockWindow::start()
     loadPicture();
     resizeToPicture();
 
-    // The primary screen first: a clock on no screen at all goes there.
-    QList<ScreenArea> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const ScreenArea area{screen->geometry(), screen->availableGeometry()};
-        if (screen == QGuiApplication::primaryScreen()) {
-            screens.prepend(area);
-        } else {
-            screens.append(area);
-        }
+    const QRect stored(model_.position(), size());
+    homeScreen_ = model_.homeScreen().value_or(QRect());
+    const Standing standing = standingOn(stored, homeScreen_, screenAreas());
+    placed_ = standing.at;
+    if (standing.away) {
+        awayFrom_ = stored.topLeft();
+    } else if (const QScreen* screen = QGuiApplication::screenAt(QRect(placed_, size()).center())) {
+        homeScreen_ = screen->geometry();
     }
-    placed_ = placeOnScreens(QRect(model_.position(), size()), screens);
     move(placed_);
 
     applyOutline();
@@ -84,6 +102,9 @@ void ClockWindow::start()
     show();
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
+    // A screen that goes is still listed as it goes: the clock looks once Qt has let go.
+    connect(qApp, &QGuiApplication::screenAdded, this, &ClockWindow::followScreens, Qt::QueuedConnection);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &ClockWindow::followScreens, Qt::QueuedConnection);
     applyStackingOrder();
 }
 
@@ -201,13 +222,41 @@ void ClockWindow::applyStackingOrder()
 
 QPoint ClockWindow::positionToStore() const
 {
+    if (awayFrom_) {
+        return *awayFrom_;
+    }
     return movedSinceShown_ ? pos() : placed_;
+}
+
+void ClockWindow::followScreens()
+{
+    const QPoint home = positionToStore();
+    const Standing standing = standingOn(QRect(home, size()), homeScreen_, screenAreas());
+    if (standing.away == awayFrom_.has_value()) {
+        return;
+    }
+    // Its screen gone, the clock keeps its place for the screen's return; back, it goes there.
+    awayFrom_ = standing.away ? std::optional(home) : std::nullopt;
+    move(standing.at);
+    if (!standing.away && !movedSinceShown_) {
+        placed_ = home;
+    }
 }
 
 void ClockWindow::savePosition()
 {
-    if (shell_.windowsPlaceAndShapeThemselves()) {
-        model_.savePosition(positionToStore());
+    if (!shell_.windowsPlaceAndShapeThemselves()) {
+        return;
+    }
+    const QPoint position = positionToStore();
+    model_.savePosition(position);
+    // The screen the clock stands on, to find its way back to; kept where several are.
+    const QScreen* screen = QGuiApplication::screenAt(QRect(position, size()).center());
+    if (!awayFrom_ && screen) {
+        homeScreen_ = screen->geometry();
+        if (QGuiApplication::screens().size() > 1 && homeScreen_ != model_.homeScreen()) {
+            model_.setHomeScreen(homeScreen_);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTransform>
 #include <QWidget>
+#include <optional>
 
 class ClockModel;
 class DesktopShell;
@@ -88,6 +89,9 @@ private:
     // the user's) is not the clock's own: storing it would lose the place the user left
     // the clock at.
     QPoint positionToStore() const;
+    // Where the screens went or came back: a clock whose screen is gone comes onto the one
+    // that remains, and goes back to its place when its screen returns.
+    void followScreens();
 
     ClockModel& model_;
     const DesktopShell& shell_;
@@ -99,6 +103,10 @@ private:
     QElapsedTimer shownFor_;
     bool draggedSinceShown_ = false;
     bool movedSinceShown_ = false;
+    // The screen the clock's place lies on, and that place while the screen is gone and
+    // the clock stands elsewhere.
+    QRect homeScreen_;
+    std::optional<QPoint> awayFrom_;
     long long drawnSecond_ = -1;
     int wheelTurned_ = 0; // with Ctrl, not yet a whole notch
     LocalTime shown_;     // the reading last shown

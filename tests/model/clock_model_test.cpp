@@ -276,6 +276,32 @@ TEST(ClockModel, TheClockSizeComesBackFromTheOptionsFile)
     }
 }
 
+// Where several screens are, the screen the clock's position lies on comes back as set;
+// a spelling that is no screen gives none.
+TEST(ClockModel, TheClocksScreenComesBackFromTheOptionsFile)
+{
+    {
+        TempProgramFolder folder;
+        {
+            ClockModel model(folder.path());
+            ASSERT_FALSE(model.load());
+            model.setClockSize(*ClockSize::ofPercent(150));
+            model.setHomeScreen(QRect(-1280, 0, 1280, 1024));
+        }
+        ClockModel reread(folder.path());
+        ASSERT_FALSE(reread.load());
+        EXPECT_EQ(reread.homeScreen(), QRect(-1280, 0, 1280, 1024));
+        EXPECT_EQ(reread.clockSize().percent(), 150);
+    }
+    for (const QByteArray spelled : {"1024 0 1024", "1024 0 1024 768 1", "a 0 1024 768", "0 0 0 768", ""}) {
+        TempProgramFolder folder;
+        folder.write(u"options.ini"_s, "[gadget]\nscreen=" + spelled + "\n");
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        EXPECT_EQ(model.homeScreen(), std::nullopt) << spelled.constData();
+    }
+}
+
 #ifdef Q_OS_LINUX
 // An options file that cannot be written is told as a settings file; the alarms are saved.
 TEST(ClockModel, AnOptionsFileThatCannotBeWrittenIsTold)
