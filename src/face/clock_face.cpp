@@ -243,13 +243,13 @@ void ClockFace::paint(QPainter& painter) const
     // In bands of a few rows. The window's outline clips the painter to a run of pixels
     // per row and piece of the cat, and Qt hands a clipped image of more than about a
     // hundred runs to its worker threads, waking two threads at every redraw of an
-    // otherwise idle clock. A band of 16 rows stays below that for up to five pieces
-    // side by side, and is drawn on the calling thread.
-    constexpr int bandRows = 16;
+    // otherwise idle clock. A band of 16 of the window's rows stays below that for up to
+    // five pieces side by side, and is drawn on the calling thread.
+    const qreal bandRows = 16 / painter.transform().m22();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const qreal ratio = face_.devicePixelRatio();
     const QSizeF size = face_.deviceIndependentSize();
-    for (int top = 0; top < size.height(); top += bandRows) {
+    for (qreal top = 0; top < size.height(); top += bandRows) {
         const qreal rows = std::min<qreal>(bandRows, size.height() - top);
         painter.drawImage(QRectF(0, top, size.width(), rows), face_,
                           QRectF(0, top * ratio, face_.width(), rows * ratio));
