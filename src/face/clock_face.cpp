@@ -7,6 +7,7 @@
 #include "face/window_outline.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -106,6 +107,7 @@ void ClockFace::prepareFace(const QImage& picture)
         }
         face_ = QImage(picture.size(), QImage::Format_RGB32);
         face_.setDevicePixelRatio(scale);
+        changed_ = wholeFace();
     }
     if (!painter_.isActive()) {
         painter_.begin(&face_);
@@ -113,6 +115,7 @@ void ClockFace::prepareFace(const QImage& picture)
     }
     if (picture.cacheKey() != sourceKey_) {
         sourceKey_ = picture.cacheKey();
+        changed_ = wholeFace();
         // Pictures at the scales between and beyond come covered.
         source_ = scale == 2 ? window_outline::coverKeyAlongOutline(picture, 2) : picture;
     }
@@ -132,6 +135,8 @@ void ClockFace::drawTexts(const face_layout::Layout& layout, const Inputs& in)
         layout.colour == face_layout::TextColour::DigitalColour ? in.readoutColour : face_layout::lightText;
     const long long key = textKey(in.design, colour, in.time);
     if (key != texts_.key) {
+        // Twice a day: the old texts and the new may be of any width.
+        changed_ = wholeFace();
         texts_.key = key;
         texts_.first = renderText(face_layout::format(layout.first, in.time), colour, scale_);
         texts_.second = renderText(face_layout::format(layout.second, in.time), colour, scale_);
@@ -172,8 +177,14 @@ void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
     }
 }
 
-void ClockFace::redraw(const QImage& picture, const Inputs& in)
+QRectF ClockFace::wholeFace() const
 {
+    return QRectF(QPointF(0, 0), face_.deviceIndependentSize());
+}
+
+QRect ClockFace::redraw(const QImage& picture, const Inputs& in)
+{
+    changed_ = QRectF();
     prepareFace(picture);
     const designs::Design* design = designs::find(in.design);
     if (!design) {
@@ -181,18 +192,29 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
         if (!in.bellShown) {
             bellBox_.fill(Qt::black);
         }
-        return;
+        return changed_.toAlignedRect();
     }
     if (design->hands) {
         hidePanels();
         hands_.draw(painter_, *design->hands, {in.hourColour, in.minuteColour, in.secondColour}, in.time,
                     in.secondHand);
+        // Wherever the hands pointed last time or point now, their ends and edges too.
+        const HandGeometry& g = *design->hands;
+        const double reach = std::max({g.hour.length, g.minute.length, g.second.length}) +
+                             std::max({g.hour.width, g.minute.width, g.second.width}) + 1;
+        const QPointF centre = QPointF(g.centre) + QPointF(0.5, 0.5);
+        changed_ |= QRectF(centre - QPointF(reach, reach), centre + QPointF(reach, reach));
     }
     drawTexts(design->layout, in);
     if (!design->layout.panel.isEmpty()) {
         placePanels(design->layout, in.readoutColour);
     }
     drawBell(design->layout, in);
+    if (in.bellShown != bellDrawn_) {
+        changed_ |= QRectF(face_layout::bellCell(design->layout)).adjusted(-1, -1, 1, 1);
+    }
+    bellDrawn_ = in.bellShown;
+    return changed_.toAlignedRect();
 }
 
 void ClockFace::hidePanels()

@@ -40,8 +40,10 @@ public:
     };
 
     // The per-second redraw: the picture again, hands, texts, panel placement and bell.
-    // `picture` is the design's picture at the scale to draw at.
-    void redraw(const QImage& picture, const Inputs& inputs);
+    // `picture` is the design's picture at the scale to draw at. Returns what may have
+    // changed since the redraw before, in the design's pixels: the hands' place, the
+    // bell's where it came or went, or the whole face with a new picture, scale or text.
+    QRect redraw(const QImage& picture, const Inputs& inputs);
 
     // Draws the time into the read-out panel of a digital design; false when the panel
     // already showed exactly this, in which case nothing was drawn.
@@ -80,8 +82,11 @@ private:
     void drawTexts(const face_layout::Layout& layout, const Inputs& inputs);
     void drawBell(const face_layout::Layout& layout, const Inputs& inputs);
     void placePanels(const face_layout::Layout& layout, ColourRef readoutColour);
+    QRectF wholeFace() const;
 
     qreal scale_ = 1;
+    QRectF changed_; // by the redraw under way
+    bool bellDrawn_ = false;
     // The picture each redraw starts from, its key covered along the figure above 1x:
     // fractional screen scales show the face scaled.
     QImage source_;

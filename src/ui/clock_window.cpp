@@ -113,18 +113,19 @@ void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
     const ClockSettings& settings = model_.settings();
     const long long second = now.secondKey();
     if (whole || second != drawnSecond_) {
-        face_.redraw(picture_, ClockFace::Inputs{
-                                   .design = settings.design,
-                                   .time = now,
-                                   .secondHand = settings.secondHand,
-                                   .bellShown = model_.bellShown(),
-                                   .hourColour = settings.hourHandColour,
-                                   .minuteColour = settings.minuteHandColour,
-                                   .secondColour = settings.secondHandColour,
-                                   .readoutColour = settings.readoutColour,
-                               });
+        const QRect changed = face_.redraw(picture_, ClockFace::Inputs{
+                                                         .design = settings.design,
+                                                         .time = now,
+                                                         .secondHand = settings.secondHand,
+                                                         .bellShown = model_.bellShown(),
+                                                         .hourColour = settings.hourHandColour,
+                                                         .minuteColour = settings.minuteHandColour,
+                                                         .secondColour = settings.secondHandColour,
+                                                         .readoutColour = settings.readoutColour,
+                                                     });
         drawnSecond_ = second;
-        update();
+        // Only what changed goes to the screen: a larger clock sends no more each second.
+        update(whole ? rect() : toWindow().mapRect(QRectF(changed)).toAlignedRect());
     }
     if (face_.refreshReadout(settings.design, now, settings.colonStyle, colonPhase)) {
         update(toWindow().mapRect(QRectF(face_.panelRect())).toAlignedRect());
