@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // The clock's settings as the program means them; storage/ turns them into the numbers
 // of the settings files and back.
 
@@ -31,4 +33,35 @@ struct DesignIndex
     int number = 0;
 
     friend bool operator==(DesignIndex, DesignIndex) = default;
+};
+
+// How large the clock is drawn, on top of the screen's own scale: a step of the table
+// below. The position file keeps meaning the top-left corner, whatever the size.
+struct ClockSize
+{
+    // Every size the clock can take, smallest first; the first is the clock as designed.
+    static constexpr int percents[] = {100, 125, 150, 200};
+    static constexpr int stepCount = int(sizeof(percents) / sizeof(percents[0]));
+
+    int step = 0; // into percents
+
+    int percent() const { return percents[step]; }
+    double factor() const { return percent() / 100.0; }
+
+    // One step up or down, staying at the ends.
+    ClockSize larger() const { return {step + 1 < stepCount ? step + 1 : step}; }
+    ClockSize smaller() const { return {step > 0 ? step - 1 : step}; }
+
+    // The size of a percentage of the table; nothing for another number.
+    static constexpr std::optional<ClockSize> ofPercent(int percent)
+    {
+        for (int i = 0; i < stepCount; ++i) {
+            if (percents[i] == percent) {
+                return ClockSize{i};
+            }
+        }
+        return std::nullopt;
+    }
+
+    friend bool operator==(ClockSize, ClockSize) = default;
 };

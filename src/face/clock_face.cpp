@@ -3,20 +3,40 @@
 #include "core/artwork.h"
 #include "face/digital_readout.h"
 #include "face/raster_ops.h"
+#include "face/scaled_artwork.h"
 #include "face/window_outline.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-QImage loadRgb(const char* path, int scale)
+// The bell's image and mask cells side by side at `scale`, each cell scaled on its own so
+// that neither blends into the other.
+QImage bellSpriteAt(qreal scale)
 {
-    return QImage(artwork::resource(artwork::atScale(path, scale))).convertToFormat(QImage::Format_RGB32);
+    const int drawnAt = artwork::pictureScale(scale);
+    const QImage drawn = scaled_artwork::load(artwork::bellSprite, drawnAt);
+    const int drawnCell = face_layout::bellSize * drawnAt;
+    const int cell = qRound(face_layout::bellSize * scale);
+    QImage sprite(2 * cell, cell, QImage::Format_RGB32);
+    {
+        QPainter painter(&sprite);
+        for (int i = 0; i < 2; ++i) {
+            QImage drawnCellImage = drawn.copy(i * drawnCell, 0, drawnCell, drawnCell);
+            drawnCellImage.setDevicePixelRatio(drawnAt);
+            QImage scaled = scaled_artwork::scaled(drawnCellImage, scale);
+            scaled.setDevicePixelRatio(1);
+            painter.drawImage(QPoint(i * cell, 0), scaled);
+        }
+    }
+    sprite.setDevicePixelRatio(scale);
+    return sprite;
 }
 
 // An image of a logical size at a scale.
-QImage scaledImage(QSize size, int scale, QImage::Format format)
+QImage scaledImage(QSize size, qreal scale, QImage::Format format)
 {
     QImage image(size * scale, format);
     image.setDevicePixelRatio(scale);
@@ -24,7 +44,7 @@ QImage scaledImage(QSize size, int scale, QImage::Format format)
 }
 
 // The text as it appears on the face, on a transparent ground, in the face's pixels.
-QImage renderText(const QString& text, ColourRef colour, int scale)
+QImage renderText(const QString& text, ColourRef colour, qreal scale)
 {
     const QFont font = ClockFace::textFont();
     const QFontMetrics metrics(font);
@@ -53,12 +73,12 @@ ClockFace::ClockFace()
     useScale(1);
 }
 
-void ClockFace::useScale(int scale)
+void ClockFace::useScale(qreal scale)
 {
     scale_ = scale;
     smallStrip_ = digital_readout::stripPicture(digital_readout::smallStrip, scale);
     largeStrip_ = digital_readout::stripPicture(digital_readout::largeStrip, scale);
-    bellSprite_ = loadRgb(artwork::bellSprite, scale);
+    bellSprite_ = bellSpriteAt(scale);
     // The redraw that brings a new scale draws the bell and the read-out into these again.
     bellBox_ = scaledImage(bellBoxRect_.size(), scale, QImage::Format_RGB32);
     bellBox_.fill(Qt::black);
@@ -77,7 +97,7 @@ QFont ClockFace::textFont()
 
 void ClockFace::prepareFace(const QImage& picture)
 {
-    const int scale = int(picture.devicePixelRatio());
+    const qreal scale = picture.devicePixelRatio();
     if (scale != scale_) {
         useScale(scale);
     }
@@ -87,6 +107,7 @@ void ClockFace::prepareFace(const QImage& picture)
         }
         face_ = QImage(picture.size(), QImage::Format_RGB32);
         face_.setDevicePixelRatio(scale);
+        changed_ = wholeFace();
     }
     if (!painter_.isActive()) {
         painter_.begin(&face_);
@@ -94,7 +115,9 @@ void ClockFace::prepareFace(const QImage& picture)
     }
     if (picture.cacheKey() != sourceKey_) {
         sourceKey_ = picture.cacheKey();
-        source_ = scale > 1 ? window_outline::coverKeyAlongOutline(picture, 2) : picture;
+        changed_ = wholeFace();
+        // Pictures at the scales between and beyond come covered.
+        source_ = scale == 2 ? window_outline::coverKeyAlongOutline(picture, 2) : picture;
     }
     // The picture again, wiping the hands, texts and bell of the previous second.
     const qsizetype rowBytes = qsizetype(face_.width()) * 4;
@@ -112,12 +135,14 @@ void ClockFace::drawTexts(const face_layout::Layout& layout, const Inputs& in)
         layout.colour == face_layout::TextColour::DigitalColour ? in.readoutColour : face_layout::lightText;
     const long long key = textKey(in.design, colour, in.time);
     if (key != texts_.key) {
+        // Twice a day: the old texts and the new may be of any width.
+        changed_ = wholeFace();
         texts_.key = key;
         texts_.first = renderText(face_layout::format(layout.first, in.time), colour, scale_);
         texts_.second = renderText(face_layout::format(layout.second, in.time), colour, scale_);
     }
-    painter_.drawImage(layout.firstAt, texts_.first);
-    painter_.drawImage(layout.secondAt, texts_.second);
+    painter_.drawImage(snapped(layout.firstAt), texts_.first);
+    painter_.drawImage(snapped(layout.secondAt), texts_.second);
 }
 
 void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readoutColour)
@@ -135,13 +160,14 @@ void ClockFace::placePanels(const face_layout::Layout& layout, ColourRef readout
 
 void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
 {
-    const int cell = face_layout::bellSize * scale_;
+    const int cell = bellSprite_.height();
     const QRect imageCell(0, 0, cell, cell);
     const QRect maskCell(cell, 0, cell, cell);
     if (in.bellShown) {
         if (layout.bell) {
-            raster_ops::andBlit(face_, *layout.bell * scale_, bellSprite_, maskCell);
-            raster_ops::xorBlit(face_, *layout.bell * scale_, bellSprite_, imageCell);
+            const QPoint at = inPixels(*layout.bell);
+            raster_ops::andBlit(face_, at, bellSprite_, maskCell);
+            raster_ops::xorBlit(face_, at, bellSprite_, imageCell);
         } else if (!layout.bellBox.isEmpty()) {
             bellBox_.fill(toQColor(in.readoutColour).rgb());
             raster_ops::andBlit(bellBox_, QPoint(0, 0), bellSprite_, imageCell);
@@ -151,8 +177,14 @@ void ClockFace::drawBell(const face_layout::Layout& layout, const Inputs& in)
     }
 }
 
-void ClockFace::redraw(const QImage& picture, const Inputs& in)
+QRectF ClockFace::wholeFace() const
 {
+    return QRectF(QPointF(0, 0), face_.deviceIndependentSize());
+}
+
+QRect ClockFace::redraw(const QImage& picture, const Inputs& in)
+{
+    changed_ = QRectF();
     prepareFace(picture);
     const designs::Design* design = designs::find(in.design);
     if (!design) {
@@ -160,18 +192,29 @@ void ClockFace::redraw(const QImage& picture, const Inputs& in)
         if (!in.bellShown) {
             bellBox_.fill(Qt::black);
         }
-        return;
+        return changed_.toAlignedRect();
     }
     if (design->hands) {
         hidePanels();
         hands_.draw(painter_, *design->hands, {in.hourColour, in.minuteColour, in.secondColour}, in.time,
                     in.secondHand);
+        // Wherever the hands pointed last time or point now, their ends and edges too.
+        const HandGeometry& g = *design->hands;
+        const double reach = std::max({g.hour.length, g.minute.length, g.second.length}) +
+                             std::max({g.hour.width, g.minute.width, g.second.width}) + 1;
+        const QPointF centre = QPointF(g.centre) + QPointF(0.5, 0.5);
+        changed_ |= QRectF(centre - QPointF(reach, reach), centre + QPointF(reach, reach));
     }
     drawTexts(design->layout, in);
     if (!design->layout.panel.isEmpty()) {
         placePanels(design->layout, in.readoutColour);
     }
     drawBell(design->layout, in);
+    if (in.bellShown != bellDrawn_) {
+        changed_ |= QRectF(face_layout::bellCell(design->layout)).adjusted(-1, -1, 1, 1);
+    }
+    bellDrawn_ = in.bellShown;
+    return changed_.toAlignedRect();
 }
 
 void ClockFace::hidePanels()
@@ -207,24 +250,34 @@ bool ClockFace::refreshReadout(DesignIndex design, const LocalTime& time, ColonS
     return true;
 }
 
+QPoint ClockFace::inPixels(QPoint logical) const
+{
+    return QPoint(qRound(logical.x() * scale_), qRound(logical.y() * scale_));
+}
+
+QPointF ClockFace::snapped(QPoint logical) const
+{
+    return QPointF(inPixels(logical)) / scale_;
+}
+
 void ClockFace::paint(QPainter& painter) const
 {
     // In bands of a few rows. The window's outline clips the painter to a run of pixels
     // per row and piece of the cat, and Qt hands a clipped image of more than about a
     // hundred runs to its worker threads, waking two threads at every redraw of an
-    // otherwise idle clock. A band of 16 rows stays below that for up to five pieces
-    // side by side, and is drawn on the calling thread.
-    constexpr int bandRows = 16;
+    // otherwise idle clock. A band of 16 of the window's rows stays below that for up to
+    // five pieces side by side, and is drawn on the calling thread.
+    const qreal bandRows = 16 / painter.transform().m22();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const qreal ratio = face_.devicePixelRatio();
     const QSizeF size = face_.deviceIndependentSize();
-    for (int top = 0; top < size.height(); top += bandRows) {
+    for (qreal top = 0; top < size.height(); top += bandRows) {
         const qreal rows = std::min<qreal>(bandRows, size.height() - top);
         painter.drawImage(QRectF(0, top, size.width(), rows), face_,
                           QRectF(0, top * ratio, face_.width(), rows * ratio));
     }
     if (panelsShown_) {
-        painter.drawImage(panelRect_.topLeft(), panel_);
-        painter.drawImage(bellBoxRect_.topLeft(), bellBox_);
+        painter.drawImage(snapped(panelRect_.topLeft()), panel_);
+        painter.drawImage(snapped(bellBoxRect_.topLeft()), bellBox_);
     }
 }

@@ -13,9 +13,11 @@
 // bell), and on the digital designs the read-out panel and the bell box, which lie on
 // top of the face and keep their own pictures between redraws.
 //
-// Everything is drawn at the scale of the picture it is given (its device pixel ratio,
-// 1 or 2): hands, texts, bell and digit cells in the picture's own pixels, so that a 2x
-// screen shows them crisp; positions and sizes in the interface are logical pixels.
+// Everything is drawn at the scale of the picture it is given (its device pixel ratio:
+// the screen's, times the clock's size): hands, texts, bell and digit cells in the
+// picture's own pixels, each part placed on a whole pixel, so that a scaled screen and a
+// larger clock show them crisp; positions and sizes in the interface are the design's
+// pixels.
 //
 // Redraws reuse their images and pens: after the first one, a redraw that does not
 // change the date, the design, a colour or the scale allocates nothing.
@@ -38,8 +40,10 @@ public:
     };
 
     // The per-second redraw: the picture again, hands, texts, panel placement and bell.
-    // `picture` is the design's picture at the scale to draw at.
-    void redraw(const QImage& picture, const Inputs& inputs);
+    // `picture` is the design's picture at the scale to draw at. Returns what may have
+    // changed since the redraw before, in the design's pixels: the hands' place, the
+    // bell's where it came or went, or the whole face with a new picture, scale or text.
+    QRect redraw(const QImage& picture, const Inputs& inputs);
 
     // Draws the time into the read-out panel of a digital design; false when the panel
     // already showed exactly this, in which case nothing was drawn.
@@ -48,9 +52,12 @@ public:
     // The read-out panel's background colour (set at start-up and by each redraw).
     void setPanelColour(ColourRef colour);
 
-    // Draws the face, panel and bell box; on a screen whose device pixel ratio is not the
-    // face's scale they are scaled smoothly.
+    // Draws the face, panel and bell box in the design's pixels; a painter whose scale is
+    // not the face's scales them smoothly.
     void paint(QPainter& painter) const;
+
+    // The face's scale: its pixels per pixel of the design.
+    qreal scale() const { return scale_; }
 
     const QImage& image() const { return face_; }
     const QImage& panel() const { return panel_; }
@@ -67,14 +74,21 @@ private:
     void hidePanels();
     void prepareFace(const QImage& picture);
     // Loads the strips and the bell at a scale and sizes the panel and bell box for it.
-    void useScale(int scale);
+    void useScale(qreal scale);
+    // A point of the design in the face's pixels, at the nearest whole one; and that
+    // pixel's corner in the design's pixels.
+    QPoint inPixels(QPoint logical) const;
+    QPointF snapped(QPoint logical) const;
     void drawTexts(const face_layout::Layout& layout, const Inputs& inputs);
     void drawBell(const face_layout::Layout& layout, const Inputs& inputs);
     void placePanels(const face_layout::Layout& layout, ColourRef readoutColour);
+    QRectF wholeFace() const;
 
-    int scale_ = 1;
-    // The picture each redraw starts from: at 2x with its key covered along the figure,
-    // as fractional screen scales show the 2x face scaled.
+    qreal scale_ = 1;
+    QRectF changed_; // by the redraw under way
+    bool bellDrawn_ = false;
+    // The picture each redraw starts from, its key covered along the figure above 1x:
+    // fractional screen scales show the face scaled.
     QImage source_;
     qint64 sourceKey_ = 0;
     QImage face_;

@@ -2,6 +2,8 @@
 
 #include "core/artwork.h"
 #include "face/digital_readout.h"
+#include "face/scaled_artwork.h"
+#include "face/window_outline.h"
 
 namespace designs {
 
@@ -118,10 +120,23 @@ bool isDigital(DesignIndex index)
     return design && design->readout != Readout::None;
 }
 
-QImage picture(DesignIndex index, int scale)
+QImage picture(DesignIndex index, qreal scale)
 {
-    return QImage(artwork::resource(artwork::atScale(artwork::designPicture(index.number), scale)))
-        .convertToFormat(QImage::Format_RGB32);
+    const int drawnAt = artwork::pictureScale(scale);
+    QImage drawn = QImage(artwork::resource(artwork::atScale(artwork::designPicture(index.number), drawnAt)))
+                       .convertToFormat(QImage::Format_RGB32);
+    if (scaled_artwork::isDrawnAt(scale)) {
+        return drawn;
+    }
+    // Two pixels of the 2x picture reach past the outline's pixels at any scale from 1x up.
+    QImage covered = window_outline::coverKeyAlongOutline(drawn, 2);
+    covered.setDevicePixelRatio(drawnAt);
+    return scaled_artwork::scaled(covered, scale).convertToFormat(QImage::Format_RGB32);
+}
+
+qreal drawingScale(qreal devicePixelRatio, ClockSize size)
+{
+    return size == ClockSize{} ? artwork::pictureScale(devicePixelRatio) : devicePixelRatio * size.factor();
 }
 
 } // namespace designs

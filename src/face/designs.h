@@ -44,8 +44,15 @@ const Design* find(DesignIndex index);
 bool isAnalog(DesignIndex index);
 bool isDigital(DesignIndex index);
 
-// The full-size picture of a design, from the program's embedded artwork, drawn at
-// `scale` (1 or 2; the 2x picture has a device pixel ratio of 2).
-QImage picture(DesignIndex index, int scale);
+// The full-size picture of a design, from the program's embedded artwork, at `scale`
+// (its device pixel ratio): the picture as drawn at 1x and 2x, the 2x one smoothly scaled
+// at any other scale, its key covered along the figure first so that none of it blends
+// into the figure's edge.
+QImage picture(DesignIndex index, qreal scale);
+
+// The scale a clock of `size` is drawn at on a screen of this device pixel ratio: the
+// screen's own pictures at the designed size, as every window shows them, and otherwise
+// the screen's scale times the size.
+qreal drawingScale(qreal devicePixelRatio, ClockSize size);
 
 } // namespace designs

@@ -1,6 +1,7 @@
 #include "face/digital_readout.h"
 
 #include "face/raster_ops.h"
+#include "face/scaled_artwork.h"
 
 namespace digital_readout {
 
@@ -17,10 +18,9 @@ const Strip* stripFor(designs::Readout readout)
     return nullptr;
 }
 
-QImage stripPicture(const Strip& strip, int scale)
+QImage stripPicture(const Strip& strip, qreal scale)
 {
-    return QImage(artwork::resource(artwork::atScale(strip.picture, scale)))
-        .convertToFormat(QImage::Format_RGB32);
+    return scaled_artwork::load(strip.picture, scale);
 }
 
 Colon colonFor(ColonStyle colonStyle, int colonPhase)
@@ -40,19 +40,25 @@ void drawReadout(QImage& panel, ColourRef colour, const QImage& stripImage, cons
                  int minute, Colon colon)
 {
     panel.fill(toQColor(colour).rgb());
-    const int s = int(stripImage.devicePixelRatio());
+    // Cells and places in the strip picture's pixels, to the nearest at scales between.
+    const qreal s = stripImage.devicePixelRatio();
+    const auto at = [s](int logical) {
+        return qRound(logical * s);
+    };
+    const auto cell = [&](int x, int width) {
+        return QRect(at(x), 0, at(x + width) - at(x), at(strip.cellHeight));
+    };
     const int digits[4] = {hour / 10, hour % 10, minute / 10, minute % 10};
     const int places[4] = {strip.destinationX[0], strip.destinationX[1], strip.destinationX[3],
                            strip.destinationX[4]};
     for (int i = 0; i < 4; ++i) {
-        raster_ops::andBlit(
-            panel, QPoint(places[i] * s, 0), stripImage,
-            QRect(strip.cellWidth * digits[i] * s, 0, strip.cellWidth * s, strip.cellHeight * s));
+        raster_ops::andBlit(panel, QPoint(at(places[i]), 0), stripImage,
+                            cell(strip.cellWidth * digits[i], strip.cellWidth));
     }
     if (colon != Colon::NotDrawn) {
         const int sourceX = colon == Colon::Shown ? strip.colonX : strip.blankX;
-        raster_ops::andBlit(panel, QPoint(strip.destinationX[2] * s, 0), stripImage,
-                            QRect(sourceX * s, 0, strip.colonWidth * s, strip.cellHeight * s));
+        raster_ops::andBlit(panel, QPoint(at(strip.destinationX[2]), 0), stripImage,
+                            cell(sourceX, strip.colonWidth));
     }
 }
 

@@ -49,9 +49,10 @@ inline constexpr Strip largeStrip{
     .panelSize = {76, 23},
 };
 
-// The strip's picture at `scale` (1 or 2), in the format the blits expect. The cells of
-// the 2x picture are twice as wide and high as the numbers above say.
-QImage stripPicture(const Strip& strip, int scale);
+// The strip's picture at `scale`, in the format the blits expect. The cells of a picture
+// at 2x are twice as wide and high as the numbers above say; at the scales between and
+// beyond, the 2x picture is smoothly scaled and the cells lie at the nearest pixels.
+QImage stripPicture(const Strip& strip, qreal scale);
 
 // The strip of a read-out size; nothing for an analog design.
 const Strip* stripFor(designs::Readout readout);

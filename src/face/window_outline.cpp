@@ -84,13 +84,17 @@ QImage coverKeyAlongOutline(const QImage& picture, int depth)
 
 QRegion outlineOf(const QImage& picture)
 {
+    return outlineOf(picture, picture.deviceIndependentSize().toSize());
+}
+
+QRegion outlineOf(const QImage& picture, QSize size)
+{
     if (picture.isNull()) {
         return {};
     }
-    const QSize logical = picture.deviceIndependentSize().toSize();
-    const QImage shape = picture.size() == logical
+    const QImage shape = picture.size() == size
                              ? picture
-                             : picture.scaled(logical, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                             : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return runsToRegion(scanPictureRuns(shape, shape.pixel(0, 0)));
 }
 

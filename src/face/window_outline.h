@@ -35,5 +35,8 @@ QImage coverKeyAlongOutline(const QImage& picture, int depth);
 // keys exactly the pixels of its 1x picture blown up, so its outline is read from one
 // pixel of each 2 x 2 block: the outline is the same at every scale.
 QRegion outlineOf(const QImage& picture);
+// The same outline cut at another size: each pixel of `size` is in where the picture's
+// pixel under its middle is.
+QRegion outlineOf(const QImage& picture, QSize size);
 
 } // namespace window_outline

@@ -33,6 +33,7 @@ std::optional<SettingsLoadFailure> ClockModel::load()
             alarm_options::read(options, alarms_);
             snooze_ = snooze_options::read(options, alarms_);
             chime_ = chime_options::read(options);
+            gadget_ = gadget_options::read(options);
         })) {
         emit optionsNotRead(*failure);
     }
@@ -117,6 +118,26 @@ void ClockModel::setReadoutColour(ColourRef colour)
     settings_.readoutColour = colour;
     saveDesignSettings();
     emit readoutColourChanged();
+}
+
+void ClockModel::saveGadgetOptions()
+{
+    reportOptions(options_.rewrite(gadget_options::section,
+                                   [this](QSettings& options) { gadget_options::write(options, gadget_); }));
+}
+
+void ClockModel::setClockSize(ClockSize size)
+{
+    gadget_.size = size;
+    saveGadgetOptions();
+    emit clockSizeChanged();
+}
+
+void ClockModel::setHomeScreen(QRect screen)
+{
+    gadget_.screen = screen;
+    saveGadgetOptions();
+    emit homeScreenChanged();
 }
 
 QPoint ClockModel::position() const

@@ -5,6 +5,7 @@
 #include "storage/alarm_file.h"
 #include "storage/chime.h"
 #include "storage/clock_settings.h"
+#include "storage/gadget_options.h"
 #include "storage/options_file.h"
 #include "storage/settings_files.h"
 #include "storage/snooze.h"
@@ -53,6 +54,13 @@ public:
     void setDesign(DesignIndex design);
     void setHandColours(ColourRef hour, ColourRef minute, ColourRef second);
     void setReadoutColour(ColourRef colour);
+
+    // How large the clock is drawn; kept in the options file.
+    ClockSize clockSize() const { return gadget_.size; }
+    void setClockSize(ClockSize size);
+    // The screen the stored position lies on, where several are; kept in the options file.
+    std::optional<QRect> homeScreen() const { return gadget_.screen; }
+    void setHomeScreen(QRect screen);
 
     // The stored window position in screen pixels (the file holds twips, which storage converts).
     QPoint position() const;
@@ -103,6 +111,8 @@ signals:
     void designChanged();
     void handColoursChanged();
     void readoutColourChanged();
+    void clockSizeChanged();
+    void homeScreenChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
     // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
@@ -131,6 +141,7 @@ private:
     std::vector<FileFailure> writePosition(QPoint topLeft);
     void report(const std::vector<FileFailure>& failures);
     void reportOptions(const std::optional<FileFailure>& failure);
+    void saveGadgetOptions();
     void updateBell();
     void switchOffOnceAlarms(const std::vector<const Alarm*>& rang);
     // Signals when the next alarm differs, or always (`alarmsSaved`: its words may have).
@@ -145,6 +156,7 @@ private:
     OptionsFile options_;
     ClockSettings settings_;
     AlarmTable alarms_;
+    gadget_options::GadgetOptions gadget_;
     AlarmSchedule schedule_;
     std::optional<FileFailure> lastSettingsFailure_;
     bool bellShown_ = false;

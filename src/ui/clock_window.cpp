@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace {
@@ -26,6 +27,25 @@ constexpr Qt::WindowFlags baseWindowFlags = Qt::FramelessWindowHint | Qt::Tool;
 // How long after the clock shows a move without a drag of it counts as the window
 // system's placement (a loaded machine maps windows slowly).
 constexpr qint64 placementMilliseconds = 3000;
+
+// A notch of a mouse wheel; finer wheels and touchpads send parts of it.
+constexpr int wheelNotch = 120;
+
+// The screens as the placement sees them, the primary first: a clock on no screen at all
+// goes there.
+QList<ScreenArea> screenAreas()
+{
+    QList<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const ScreenArea area{screen->geometry(), screen->availableGeometry()};
+        if (screen == QGuiApplication::primaryScreen()) {
+            screens.prepend(area);
+        } else {
+            screens.append(area);
+        }
+    }
+    return screens;
+}
 
 } // namespace
 
@@ -41,10 +61,15 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     // The dialogs share the title; window managers and scripts tell the clock by its role.
     setWindowRole(QStringLiteral("clock"));
 
-    connect(&drag_, &WindowDrag::moveStarted, this, [this] { draggedSinceShown_ = true; });
+    connect(&drag_, &WindowDrag::moveStarted, this, [this] {
+        draggedSinceShown_ = true;
+        // Moved by the user: where it goes is its place, whatever screen was lost.
+        awayFrom_.reset();
+    });
     connect(&drag_, &WindowDrag::moveEnded, this, &ClockWindow::savePosition);
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
+    connect(&model_, &ClockModel::clockSizeChanged, this, &ClockWindow::showSize);
     // Hovering the clock tells the next alarm, as the tray icon's tip does.
     connect(&model_, &ClockModel::nextAlarmChanged, this, [this] {
         setToolTip(notice_text::nextAlarm(model_.nextAlarm()));
@@ -58,17 +83,15 @@ void ClockWindow::start()
     loadPicture();
     resizeToPicture();
 
-    // The primary screen first: a clock on no screen at all goes there.
-    QList<ScreenArea> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const ScreenArea area{screen->geometry(), screen->availableGeometry()};
-        if (screen == QGuiApplication::primaryScreen()) {
-            screens.prepend(area);
-        } else {
-            screens.append(area);
-        }
+    const QRect stored(model_.position(), size());
+    homeScreen_ = model_.homeScreen().value_or(QRect());
+    const Standing standing = standingOn(stored, homeScreen_, screenAreas());
+    placed_ = standing.at;
+    if (standing.away) {
+        awayFrom_ = stored.topLeft();
+    } else if (const QScreen* screen = QGuiApplication::screenAt(QRect(placed_, size()).center())) {
+        homeScreen_ = screen->geometry();
     }
-    placed_ = placeOnScreens(QRect(model_.position(), size()), screens);
     move(placed_);
 
     applyOutline();
@@ -79,6 +102,9 @@ void ClockWindow::start()
     show();
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
+    // A screen that goes is still listed as it goes: the clock looks once Qt has let go.
+    connect(qApp, &QGuiApplication::screenAdded, this, &ClockWindow::followScreens, Qt::QueuedConnection);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &ClockWindow::followScreens, Qt::QueuedConnection);
     applyStackingOrder();
 }
 
@@ -87,21 +113,22 @@ void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
     const ClockSettings& settings = model_.settings();
     const long long second = now.secondKey();
     if (whole || second != drawnSecond_) {
-        face_.redraw(picture_, ClockFace::Inputs{
-                                   .design = settings.design,
-                                   .time = now,
-                                   .secondHand = settings.secondHand,
-                                   .bellShown = model_.bellShown(),
-                                   .hourColour = settings.hourHandColour,
-                                   .minuteColour = settings.minuteHandColour,
-                                   .secondColour = settings.secondHandColour,
-                                   .readoutColour = settings.readoutColour,
-                               });
+        const QRect changed = face_.redraw(picture_, ClockFace::Inputs{
+                                                         .design = settings.design,
+                                                         .time = now,
+                                                         .secondHand = settings.secondHand,
+                                                         .bellShown = model_.bellShown(),
+                                                         .hourColour = settings.hourHandColour,
+                                                         .minuteColour = settings.minuteHandColour,
+                                                         .secondColour = settings.secondHandColour,
+                                                         .readoutColour = settings.readoutColour,
+                                                     });
         drawnSecond_ = second;
-        update();
+        // Only what changed goes to the screen: a larger clock sends no more each second.
+        update(whole ? rect() : toWindow().mapRect(QRectF(changed)).toAlignedRect());
     }
     if (face_.refreshReadout(settings.design, now, settings.colonStyle, colonPhase)) {
-        update(face_.panelRect());
+        update(toWindow().mapRect(QRectF(face_.panelRect())).toAlignedRect());
     }
     // What a screen reader hears changes with the minute, and with the bell (a whole redraw).
     const bool newMinute = now.minuteKey() != shown_.minuteKey();
@@ -126,9 +153,29 @@ void ClockWindow::loadPicture()
 {
     // An unknown design keeps the picture shown: the first design's bare picture at start.
     const DesignIndex design = model_.settings().design;
-    if (designs::find(design) || picture_.isNull()) {
-        picture_ = designs::picture(designs::find(design) ? design : DesignIndex{},
-                                    artwork::pictureScale(devicePixelRatioF()));
+    if (designs::find(design)) {
+        pictureDesign_ = design;
+    }
+    picture_ =
+        designs::picture(pictureDesign_, designs::drawingScale(devicePixelRatioF(), model_.clockSize()));
+}
+
+QTransform ClockWindow::toWindow() const
+{
+    const double factor = model_.clockSize().factor();
+    return QTransform::fromScale(factor, factor);
+}
+
+void ClockWindow::showSize()
+{
+    showDesign();
+    // The clock grows from its top-left corner, and stays on its screen.
+    const QPoint kept = keptInside(geometry(), screen()->availableGeometry());
+    if (kept != pos()) {
+        move(kept);
+        if (!movedSinceShown_) {
+            placed_ = kept;
+        }
     }
 }
 
@@ -142,12 +189,12 @@ void ClockWindow::showDesign()
 
 void ClockWindow::resizeToPicture()
 {
-    setFixedSize(picture_.deviceIndependentSize().toSize());
+    setFixedSize(designs::find(pictureDesign_)->size * model_.clockSize().factor());
 }
 
 void ClockWindow::applyOutline()
 {
-    QRegion outline = window_outline::outlineOf(picture_);
+    QRegion outline = window_outline::outlineOf(designs::picture(pictureDesign_, 1), size());
     // An empty mask would mean "no mask" to Qt; a picture with no opaque pixel leaves
     // the window without any visible or clickable pixel instead.
     if (outline.isEmpty()) {
@@ -176,13 +223,41 @@ void ClockWindow::applyStackingOrder()
 
 QPoint ClockWindow::positionToStore() const
 {
+    if (awayFrom_) {
+        return *awayFrom_;
+    }
     return movedSinceShown_ ? pos() : placed_;
+}
+
+void ClockWindow::followScreens()
+{
+    const QPoint home = positionToStore();
+    const Standing standing = standingOn(QRect(home, size()), homeScreen_, screenAreas());
+    if (standing.away == awayFrom_.has_value()) {
+        return;
+    }
+    // Its screen gone, the clock keeps its place for the screen's return; back, it goes there.
+    awayFrom_ = standing.away ? std::optional(home) : std::nullopt;
+    move(standing.at);
+    if (!standing.away && !movedSinceShown_) {
+        placed_ = home;
+    }
 }
 
 void ClockWindow::savePosition()
 {
-    if (shell_.windowsPlaceAndShapeThemselves()) {
-        model_.savePosition(positionToStore());
+    if (!shell_.windowsPlaceAndShapeThemselves()) {
+        return;
+    }
+    const QPoint position = positionToStore();
+    model_.savePosition(position);
+    // The screen the clock stands on, to find its way back to; kept where several are.
+    const QScreen* screen = QGuiApplication::screenAt(QRect(position, size()).center());
+    if (!awayFrom_ && screen) {
+        homeScreen_ = screen->geometry();
+        if (QGuiApplication::screens().size() > 1 && homeScreen_ != model_.homeScreen()) {
+            model_.setHomeScreen(homeScreen_);
+        }
     }
 }
 
@@ -202,6 +277,7 @@ void ClockWindow::paintEvent(QPaintEvent*)
     if (testAttribute(Qt::WA_TranslucentBackground)) {
         painter.setClipRegion(mask());
     }
+    painter.setTransform(toWindow());
     face_.paint(painter);
 }
 
@@ -234,6 +310,27 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit menuRequested(event->globalPosition().toPoint(), MenuOpening::Pointer);
     }
+}
+
+void ClockWindow::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() != Qt::ControlModifier) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // Up makes the clock larger, down smaller, a step a notch.
+    wheelTurned_ += event->angleDelta().y();
+    ClockSize size = model_.clockSize();
+    for (; wheelTurned_ >= wheelNotch; wheelTurned_ -= wheelNotch) {
+        size = size.larger();
+    }
+    for (; wheelTurned_ <= -wheelNotch; wheelTurned_ += wheelNotch) {
+        size = size.smaller();
+    }
+    if (size != model_.clockSize()) {
+        model_.setClockSize(size);
+    }
+    event->accept();
 }
 
 void ClockWindow::keyPressEvent(QKeyEvent* event)

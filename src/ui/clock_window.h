@@ -7,7 +7,9 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QTransform>
 #include <QWidget>
+#include <optional>
 
 class ClockModel;
 class DesktopShell;
@@ -64,6 +66,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl and the wheel make the clock larger or smaller.
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -74,6 +78,10 @@ private:
     void loadPicture();
     // A new design: its picture, size, geometry, an immediate redraw and its outline.
     void showDesign();
+    // A new size: the design again at it, kept on the screen.
+    void showSize();
+    // From the design's pixels, which the face paints in, to the window's.
+    QTransform toWindow() const;
     void applyStackingOrder();
     // Where the clock stands: where the program put it, until the window moves once a
     // drag of it has begun, or a while after it showed (the window manager's move). A
@@ -81,16 +89,25 @@ private:
     // the user's) is not the clock's own: storing it would lose the place the user left
     // the clock at.
     QPoint positionToStore() const;
+    // Where the screens went or came back: a clock whose screen is gone comes onto the one
+    // that remains, and goes back to its place when its screen returns.
+    void followScreens();
 
     ClockModel& model_;
     const DesktopShell& shell_;
     WindowDrag drag_;
     ClockFace face_;
-    QImage picture_; // at the scale the face is drawn at
-    QPoint placed_;  // where start() put the window
+    QImage picture_;            // at the scale the face is drawn at
+    DesignIndex pictureDesign_; // the design picture_ shows
+    QPoint placed_;             // where start() put the window
     QElapsedTimer shownFor_;
     bool draggedSinceShown_ = false;
     bool movedSinceShown_ = false;
+    // The screen the clock's place lies on, and that place while the screen is gone and
+    // the clock stands elsewhere.
+    QRect homeScreen_;
+    std::optional<QPoint> awayFrom_;
     long long drawnSecond_ = -1;
-    LocalTime shown_; // the reading last shown
+    int wheelTurned_ = 0; // with Ctrl, not yet a whole notch
+    LocalTime shown_;     // the reading last shown
 };

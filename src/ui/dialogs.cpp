@@ -102,7 +102,8 @@ T* Dialogs::open(Window window, Make make, const QWidget* owner)
     }
     T* opened = make();
     track(window, opened);
-    opened->showCentred(owner);
+    // On the clock's screen, where the user looks for it.
+    opened->showCentred(owner, clockWindow_.screen());
     return opened;
 }
 
@@ -179,7 +180,7 @@ MessageWindow* Dialogs::showMessage(const QString& text, Notice notice)
     connect(message, &PictureDialog::closed, &model_, &ClockModel::closeWaitingAlarms);
     connect(message, &MessageWindow::snoozeChosen, this,
             [this] { model_.snoozeWaitingAlarms(desktop_.clock.now()); });
-    message->showCentred();
+    message->showCentred(nullptr, clockWindow_.screen());
     return message;
 }
 

@@ -31,10 +31,29 @@ QPoint placeOnScreens(const QRect& stored, const QList<ScreenArea>& screens)
     return keptInside(stored, best->available.isEmpty() ? best->geometry : best->available);
 }
 
-QPoint keptInside(const QRect& window, const QRect& area)
+QPoint correspondingPlace(const QRect& window, const QRect& from, const QRect& to)
 {
-    const int maxLeft = std::max(area.left(), area.right() + 1 - window.width());
-    const int maxTop = std::max(area.top(), area.bottom() + 1 - window.height());
-    return QPoint(std::clamp(window.left(), area.left(), maxLeft),
-                  std::clamp(window.top(), area.top(), maxTop));
+    // How far along the room beside it an edge lies, 0 to 1.
+    const auto along = [](int offset, int room) {
+        return room > 0 ? std::clamp(double(offset) / room, 0.0, 1.0) : 0.0;
+    };
+    const double x = along(window.left() - from.left(), from.width() - window.width());
+    const double y = along(window.top() - from.top(), from.height() - window.height());
+    const QPoint place(to.left() + qRound(x * (to.width() - window.width())),
+                       to.top() + qRound(y * (to.height() - window.height())));
+    return keptInside(QRect(place, window.size()), to);
+}
+
+Standing standingOn(const QRect& home, const QRect& homeScreen, const QList<ScreenArea>& screens)
+{
+    const bool gone = !homeScreen.isEmpty() && !screens.isEmpty() &&
+                      std::none_of(screens.begin(), screens.end(),
+                                   [&](const ScreenArea& screen) { return screen.geometry == homeScreen; });
+    if (!gone) {
+        return {placeOnScreens(home, screens), false};
+    }
+    const ScreenArea& remaining = screens.front();
+    return {correspondingPlace(home, homeScreen,
+                               remaining.available.isEmpty() ? remaining.geometry : remaining.available),
+            true};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/kept_inside.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -17,6 +19,20 @@ struct ScreenArea
 // (primary) screen when it overlaps none.
 QPoint placeOnScreens(const QRect& stored, const QList<ScreenArea>& screens);
 
-// Where `window` goes to lie wholly inside `area`, moved as little as it can be: a window
-// larger than the area keeps its left or top edge at the area's.
-QPoint keptInside(const QRect& window, const QRect& area);
+// Where a window at `window` on a screen at `from` goes on a screen at `to` (their free
+// areas, say): at the same place relative to the screen, its left edge as far along the
+// room left beside it, and so its top, wholly inside `to`.
+QPoint correspondingPlace(const QRect& window, const QRect& from, const QRect& to);
+
+// Where a clock whose own place is `home` stands on `screens` (the primary first), given
+// the screen its place lies on (`homeScreen`, empty where none is known): at its place
+// (as placeOnScreens has it) while that screen is there, or where none is known; else,
+// `away` from it, at the corresponding place in the free area of the primary screen.
+struct Standing
+{
+    QPoint at;
+    bool away = false;
+
+    friend bool operator==(const Standing&, const Standing&) = default;
+};
+Standing standingOn(const QRect& home, const QRect& homeScreen, const QList<ScreenArea>& screens);

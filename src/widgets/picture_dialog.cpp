@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "widgets/announcer.h"
 #include "widgets/image_button.h"
+#include "widgets/kept_inside.h"
 #include "widgets/label_style.h"
 
 #include <QCloseEvent>
@@ -22,15 +23,17 @@ PictureDialog::PictureDialog(const artwork::Background& background, QWidget* par
     setMouseTracking(true);
 }
 
-void PictureDialog::showCentred(const QWidget* owner)
+void PictureDialog::showCentred(const QWidget* owner, const QScreen* screen)
 {
-    QRect area;
     if (owner) {
-        area = owner->frameGeometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
+        screen = owner->screen();
+    } else if (!screen) {
+        screen = QGuiApplication::primaryScreen();
     }
-    move(area.center() - rect().center());
+    const QRect free = screen ? screen->availableGeometry() : QRect();
+    const QRect area = owner ? owner->frameGeometry() : free;
+    const QRect centred(area.center() - rect().center(), size());
+    move(free.isEmpty() ? centred.topLeft() : keptInside(centred, free));
     show();
     raise();
     activateWindow();

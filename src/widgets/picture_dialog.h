@@ -18,6 +18,8 @@ struct Face;
 // background picture, painted by it, opened centred on the screen, moved by dragging
 // its background with the left mouse button, and gone when closed. It keeps which of
 // its image buttons is held down: a move over its background lets go of it.
+class QScreen;
+
 class PictureDialog : public QWidget
 {
     Q_OBJECT
@@ -27,8 +29,10 @@ public:
     // title is the dialog's.
     explicit PictureDialog(const artwork::Background& background, QWidget* parent = nullptr);
 
-    // Shows the dialog in the middle of the screen, or of `owner` when given.
-    void showCentred(const QWidget* owner = nullptr);
+    // Shows the dialog in the middle of `owner` when given, else of the free area of
+    // `screen` (the primary screen when none is given); wholly inside the free area of the
+    // screen it opens on.
+    void showCentred(const QWidget* owner = nullptr, const QScreen* screen = nullptr);
 
     // An alert tells something that happened: screen readers announce it as it comes,
     // with the texts in it.

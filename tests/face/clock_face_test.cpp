@@ -464,3 +464,58 @@ TEST(DigitalReadout, ColourChangeRedrawsTheSameTime)
 }
 
 } // namespace
+
+namespace {
+
+// A redraw says what it changed: outside that, what the window shows stays as it was, from
+// one second to the next, over noon and midnight, and as the bell comes and goes, at
+// the designed size and larger.
+TEST(ClockFace, ARedrawChangesNothingOutsideWhatItSays)
+{
+    const struct
+    {
+        const char* name;
+        LocalTime from;
+        bool bellFrom;
+        LocalTime to;
+        bool bellTo;
+    } steps[] = {
+        {"ASecond", at(10, 10, 0), true, at(10, 10, 1), true},
+        {"AMinute", at(10, 10, 59), false, at(10, 11, 0), false},
+        {"Noon", at(11, 59, 59), false, at(12, 0, 0), false},
+        {"Midnight", at(23, 59, 59), false, at(0, 0, 0, QDate(2024, 5, 18)), false},
+        {"TheBellComes", at(10, 10, 0), false, at(10, 10, 1), true},
+        {"TheBellGoes", at(10, 10, 0), true, at(10, 10, 1), false},
+    };
+    for (int design = 0; design < designs::count; ++design) {
+        for (const qreal scale : {1.0, 1.25, 2.0}) {
+            const QImage picture = designs::picture(DesignIndex{design}, scale);
+            for (const auto& step : steps) {
+                SCOPED_TRACE(testing::Message() << design << " at " << scale << ": " << step.name);
+                ClockFace face;
+                face.redraw(picture, inputsFor(design, step.from, true, step.bellFrom));
+                const QImage before = composed(face);
+                const QRect changed = face.redraw(picture, inputsFor(design, step.to, true, step.bellTo));
+                const QImage after = composed(face);
+                const QRect inPixels =
+                    QRectF(QPointF(changed.topLeft()) * scale, QSizeF(changed.size()) * scale)
+                        .toAlignedRect();
+                int differing = 0;
+                for (int y = 0; y < after.height(); ++y) {
+                    for (int x = 0; x < after.width(); ++x) {
+                        if (before.pixel(x, y) != after.pixel(x, y)) {
+                            ++differing;
+                            ASSERT_TRUE(inPixels.contains(x, y)) << x << "," << y;
+                        }
+                    }
+                }
+                // The digital designs' read-out is drawn apart, by refreshReadout.
+                if (designs::isAnalog(DesignIndex{design}) || step.bellFrom != step.bellTo) {
+                    EXPECT_GT(differing, 0);
+                }
+            }
+        }
+    }
+}
+
+} // namespace

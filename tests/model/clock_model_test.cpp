@@ -384,6 +384,76 @@ TEST(ClockModel, TheSnoozeLengthAndTheChimeAreKeptBesideTheSixFiles)
     EXPECT_EQ(folder.snapshot(), before);
 }
 
+// The clock's size lives in its own section of the options file, as a percentage: each
+// size of the table comes back as set, beside the alarms' section, and the files of the
+// alarms and the position are left alone; a file spelling no size of the table gives the clock as designed.
+TEST(ClockModel, TheClockSizeComesBackFromTheOptionsFile)
+{
+    for (int step = 0; step < ClockSize::stepCount; ++step) {
+        TempProgramFolder folder;
+        {
+            ClockModel model(folder.path());
+            ASSERT_FALSE(model.load());
+            ASSERT_TRUE(model.saveAlarms({withDays("a", workdays)}));
+            const QByteArray alarmFile = folder.read(u"alm.zdt"_s);
+            const QByteArray position = folder.read(u"fomit.zdt"_s);
+            QSignalSpy changed(&model, &ClockModel::clockSizeChanged);
+            model.setClockSize(ClockSize{step});
+            EXPECT_EQ(changed.count(), 1);
+            EXPECT_EQ(folder.read(u"alm.zdt"_s), alarmFile);
+            EXPECT_EQ(folder.read(u"fomit.zdt"_s), position);
+        }
+        ClockModel reread(folder.path());
+        ASSERT_FALSE(reread.load());
+        EXPECT_EQ(reread.clockSize().percent(), ClockSize::percents[step]);
+        EXPECT_EQ(reread.alarms()[0].days, workdays);
+        QSettings options(folder.filePath(u"options.ini"_s), QSettings::IniFormat);
+        EXPECT_EQ(options.value(u"gadget/size"_s).toInt(), ClockSize::percents[step]);
+    }
+
+    const struct
+    {
+        QByteArray file;
+        int percent;
+    } spelled[] = {
+        {"[gadget]\nsize=150\n", 150}, {"[gadget]\nsize=175\n", 100},  {"[gadget]\nsize=300\n", 100},
+        {"[gadget]\nsize=big\n", 100}, {"[gadget]\nsize=-200\n", 100}, {"[alarms]\nsize=0\n", 100},
+    };
+    for (const auto& c : spelled) {
+        TempProgramFolder folder;
+        folder.write(u"options.ini"_s, c.file);
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        EXPECT_EQ(model.clockSize().percent(), c.percent) << c.file.constData();
+    }
+}
+
+// Where several screens are, the screen the clock's position lies on comes back as set;
+// a spelling that is no screen gives none.
+TEST(ClockModel, TheClocksScreenComesBackFromTheOptionsFile)
+{
+    {
+        TempProgramFolder folder;
+        {
+            ClockModel model(folder.path());
+            ASSERT_FALSE(model.load());
+            model.setClockSize(*ClockSize::ofPercent(150));
+            model.setHomeScreen(QRect(-1280, 0, 1280, 1024));
+        }
+        ClockModel reread(folder.path());
+        ASSERT_FALSE(reread.load());
+        EXPECT_EQ(reread.homeScreen(), QRect(-1280, 0, 1280, 1024));
+        EXPECT_EQ(reread.clockSize().percent(), 150);
+    }
+    for (const QByteArray spelled : {"1024 0 1024", "1024 0 1024 768 1", "a 0 1024 768", "0 0 0 768", ""}) {
+        TempProgramFolder folder;
+        folder.write(u"options.ini"_s, "[gadget]\nscreen=" + spelled + "\n");
+        ClockModel model(folder.path());
+        ASSERT_FALSE(model.load());
+        EXPECT_EQ(model.homeScreen(), std::nullopt) << spelled.constData();
+    }
+}
+
 #ifdef Q_OS_LINUX
 // An options file that cannot be written is told as a settings file; the alarms are saved.
 TEST(ClockModel, AnOptionsFileThatCannotBeWrittenIsTold)

@@ -5,8 +5,12 @@
 
 int main(int argc, char** argv)
 {
+#ifdef NEKOTOKEI_TEST_SCREENS
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" NEKOTOKEI_TEST_SCREENS);
+#else
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+#endif
     qputenv("QT_SCALE_FACTOR", QByteArray::number(NEKOTOKEI_TEST_SCREEN_SCALE));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);

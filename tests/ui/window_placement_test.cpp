@@ -35,4 +35,35 @@ TEST(WindowPlacement, KeepsAClockAQuarterVisibleAndBringsTheRestWhollyOnScreen)
     }
 }
 
+// A clock kept on the screen it was put on: at its place while that screen is there, at
+// the corresponding place of the primary screen's free area while it is gone; as before
+// where no screen is known.
+TEST(WindowPlacement, AClockWhoseScreenIsGoneStandsAtTheCorrespondingPlace)
+{
+    const ScreenArea left{{0, 0, 1024, 768}, {0, 0, 1024, 740}}; // a panel along the bottom
+    const ScreenArea right{{1024, 0, 1280, 1024}, {1024, 0, 1280, 1024}};
+    const QSize clock(85, 115);
+    struct Case
+    {
+        const char* name;
+        QPoint home;
+        QRect homeScreen;
+        QList<ScreenArea> screens;
+        Standing expected;
+    };
+    const Case cases[] = {
+        {"ItsScreenIsThere", {2000, 600}, right.geometry, {left, right}, {{2000, 600}, false}},
+        {"ItsScreenIsGone", {2000, 600}, right.geometry, {left}, {{767, 413}, true}},
+        {"AtItsScreensTopLeft", {1024, 0}, right.geometry, {left}, {{0, 0}, true}},
+        {"AtItsScreensBottomRight", {2219, 909}, right.geometry, {left}, {{939, 625}, true}},
+        {"PeekingOffItsScreen", {2250, -40}, right.geometry, {left}, {{939, 0}, true}},
+        {"ThePrimaryIsGone", {500, 300}, left.geometry, {right}, {{1660, 418}, true}},
+        {"NoScreenKnown", {2000, 600}, QRect(), {left}, {{939, 600}, false}},
+        {"NoScreenAtAll", {2000, 600}, right.geometry, {}, {{2000, 600}, false}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(standingOn(QRect(c.home, clock), c.homeScreen, c.screens), c.expected) << c.name;
+    }
+}
+
 } // namespace
