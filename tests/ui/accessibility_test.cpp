@@ -291,7 +291,7 @@ TEST_F(WindowsAccessibility, ControlsThatChangeAValueSayIt)
 {
     folder.write(u"set2.zdt"_s, "0,5197647,255\r\n"_ba);
     start();
-    const auto description = [this](QWidget* window, const char* name) {
+    const auto description = [](QWidget* window, const char* name) {
         return of(child(window, name))->text(QAccessible::Description);
     };
     desktop.questions.colourChoices = {0x009664C8, 0x00FFFFFF};
