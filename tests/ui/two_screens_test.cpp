@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QRect left(0, 0, 1024, 768);
+// Beside the first screen, 1024 x 768 at the origin (the offscreen configuration).
 const QRect right(1024, 0, 1280, 1024);
 
 QByteArray twips(QPoint at)
