@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/layout_order.h"
+
 #include <QSize>
 #include <array>
 #include <cstddef>
@@ -59,15 +61,6 @@ constexpr QSize windowSize()
     return {width, rowsBottom() + closeMargin + closeButton.height() + closeMargin};
 }
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (std::size_t(rows[i].row) != i) {
-                return false;
-            }
-        }
-        return true;
-    }(),
-    "the rows follow the order of Row");
+static_assert(followsEnumOrder<&RowPlace::row>(rows), "the rows follow the order of Row");
 
 } // namespace options_layout

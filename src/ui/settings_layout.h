@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/artwork.h"
+#include "ui/layout_order.h"
 
 #include <QPoint>
 #include <QRect>
@@ -146,15 +147,6 @@ inline constexpr std::array captions{
     Caption{Parent::DigitalPanel, {122, 52, 68, 12}, "色変更"},
 };
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < places.size(); ++i) {
-            if (std::size_t(places[i].control) != i) {
-                return false;
-            }
-        }
-        return true;
-    }(),
-    "the rows follow the order of Control");
+static_assert(followsEnumOrder<&Place::control>(places), "the rows follow the order of Control");
 
 } // namespace settings_layout
