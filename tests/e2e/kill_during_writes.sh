@@ -74,13 +74,22 @@ stop_driver() {
     xdotool mouseup 1 2>/dev/null || true
 }
 
+# What the clock was doing when it did not show: alive or not, and the last it printed.
+clock_state() {
+    local state=ended
+    running "$clock" && state=running
+    echo "clock $state; its log ends:"
+    grep -v XDG_RUNTIME_DIR "$folder/log" | tail -n 15
+    [ ! -f "$folder/renames" ] || { echo "renames:"; cat "$folder/renames"; }
+}
 no_clock_shown() { [ -z "$(clock_windows)" ]; }
 leftovers() { find "$folder" -maxdepth 1 -name '*.zdt.??????' -printf '%f '; }
 
-start_clock() { # [strace arguments...]
-    "$@" "$folder/nekotokei" >>"$folder/log" 2>&1 &
+start_clock() {
+    rm -f "$folder/renames"
+    "$folder/nekotokei" >>"$folder/log" 2>&1 &
     clock=$!
-    window=$(find_clock 20) || fail "no clock window"
+    window=$(find_clock 20) || fail "no clock window; $(clock_state)"
     [ -z "$(leftovers)" ] || fail "a start left temporaries behind: $(leftovers)"
 }
 
@@ -88,23 +97,29 @@ check_files() {
     "$checker" "$folder" >"$folder/check" 2>&1 || fail "after the kill: $(cat "$folder/check")"
 }
 
+traced() { grep -q '^TracerPid:[[:space:]]*[1-9]' "/proc/$1/status" 2>/dev/null; }
+# Alive and not yet a zombie waiting for this script to reap it.
+running() { grep -q '^State:[[:space:]]*[^Z]' "/proc/$1/status" 2>/dev/null; }
+
 interrupted_commits=0
 changed=0
 for round in $(seq 1 "$rounds"); do
     if [ $((round % 10)) -eq 0 ] && command -v strace >/dev/null; then
-        # Killed at the rename of the first save (the second rename: the first puts the
-        # clock's socket in place): the saved temporary stays.
-        start_clock strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
-            -e inject=rename,renameat,renameat2:signal=SIGKILL:when=2
-        program=$(pgrep -P "$clock" | head -n 1) || true
-        [ -n "$program" ] || fail "strace runs no clock"
+        # Killed at the rename of its first save: the saved temporary stays. strace comes
+        # once the clock shows, so that no rename of its start (its socket, a font cache)
+        # counts.
+        start_clock
+        strace -f -q -o "$folder/renames" -p "$clock" -e trace=rename,renameat,renameat2 \
+            -e inject=rename,renameat,renameat2:signal=SIGKILL:when=1 &
+        tracer=$!
+        poll 10 traced "$clock" || fail "strace did not take the clock; $(clock_state)"
         drag_clock 2>/dev/null &
         driver=$!
-        for _ in $(seq 100); do kill -0 "$program" 2>/dev/null && sleep 0.2; done
-        kill -0 "$program" 2>/dev/null && fail "no save came in 20 s of dragging"
-        # strace may stay with processes the clock started (the session bus's helper).
-        kill -KILL "$clock" 2>/dev/null || true
+        for _ in $(seq 100); do running "$clock" && sleep 0.2; done
+        running "$clock" && fail "no save came in 20 s of dragging; $(clock_state)"
         wait "$clock" 2>/dev/null || true
+        kill -KILL "$tracer" 2>/dev/null || true
+        wait "$tracer" 2>/dev/null || true
         stop_driver
         [ -n "$(leftovers)" ] && interrupted_commits=$((interrupted_commits + 1))
     else
