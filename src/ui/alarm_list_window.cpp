@@ -10,6 +10,7 @@
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
+#include "widgets/check_entry_delegate.h"
 #include "widgets/spoken_list.h"
 
 #include <QLabel>
@@ -64,11 +65,11 @@ AlarmListWindow::AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions&
     alarmList_->setGeometry(8, 56, 60, 144);
     alarmList_->setFont(QFont(dialogFace, 9));
     alarmList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The list is only 60 pixels wide: tight marks and margins keep "hh:mm" whole.
-    alarmList_->setTextElideMode(Qt::ElideNone);
-    alarmList_->setStyleSheet(QStringLiteral("QListView { padding: 0px; }"
-                                             "QListView::item { padding: 0px; margin: 0px; }"
-                                             "QListView::indicator { width: 11px; height: 11px; }"));
+    // The list is only 60 pixels wide: its own entries keep "hh:mm" whole with any
+    // style's margins, and the most alarms there may be fit without a scroll bar.
+    alarmList_->setUniformItemSizes(true);
+    alarmList_->setItemDelegate(new CheckEntryDelegate(
+        (alarmList_->height() - 2 * alarmList_->frameWidth()) / mostAlarms, alarmList_));
     alarmList_->setModel(entries_);
     connect(alarmList_, &QListView::clicked, this, &AlarmListWindow::showDetails);
     connect(alarmList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -146,7 +147,7 @@ void AlarmListWindow::showElided(QLabel* detail, const QString& text)
 void AlarmListWindow::addAlarm()
 {
     // A file can hold more than ten (written by hand): the limit is said all the same.
-    if (entries_->rowCount() >= 10) {
+    if (entries_->rowCount() >= mostAlarms) {
         questions_.showMessage(QStringLiteral("アラームは10個までです。"), QStringLiteral("設定エラー"));
         return;
     }

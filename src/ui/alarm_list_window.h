@@ -23,6 +23,9 @@ class AlarmListWindow final : public PictureDialog
 public:
     AlarmListWindow(ClockModel& model, Dialogs& dialogs, Questions& questions);
 
+    // The most alarms the list takes.
+    static constexpr int mostAlarms = 10;
+
 private:
     // The highlighted entry, or -1.
     int currentRow() const;

@@ -13,7 +13,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
 #include <QListView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -172,6 +176,49 @@ TEST_F(AlarmWindows, TenAlarmsAreTheLimit)
     }
 }
 
+// Every time in the 60-pixel list stays whole, with any style there is, with one alarm
+// and with the most there may be: no scroll bar takes its room, and no text reaches the
+// list's right edge, where it would be cut.
+TEST_F(AlarmWindows, EveryTimeInTheListStaysWhole)
+{
+    const QString ownStyle = QApplication::style()->name();
+    for (const QString& style : QStyleFactory::keys()) {
+        QApplication::setStyle(style);
+        for (const int count : {1, AlarmListWindow::mostAlarms}) {
+            TempProgramFolder folder;
+            folder.write(u"alm.zdt"_s, alarms(count));
+            FakeDesktop desktop(folder.path());
+            Application app(desktop.parts());
+            ASSERT_TRUE(app.start());
+            clicks::click(child(app.dialogs().openSettings(), "alarmButton"));
+            auto* list = child<QListView>(app.dialogs().find<AlarmListWindow>(), "alarmList");
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(list->verticalScrollBar()->isVisible()) << style.toStdString() << ' ' << count;
+            const QImage shot = list->viewport()->grab().toImage();
+            const QColor base = list->palette().color(QPalette::Base);
+            const auto inked = [&](int x, int y) {
+                const QColor pixel = shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
+                return std::abs(pixel.red() - base.red()) + std::abs(pixel.green() - base.green()) +
+                           std::abs(pixel.blue() - base.blue()) > 150;
+            };
+            const int width = list->viewport()->width();
+            for (int row = 0; row < count; ++row) {
+                const QRect entry = list->visualRect(list->model()->index(row, 0));
+                // Inside the focus frame some styles draw around the whole entry.
+                int rightmostInk = -1;
+                for (int y = entry.top() + 1; y < entry.bottom(); ++y) {
+                    for (int x = 0; x < width - 1; ++x) {
+                        rightmostInk = inked(x, y) ? std::max(rightmostInk, x) : rightmostInk;
+                    }
+                }
+                EXPECT_GE(rightmostInk, 0) << style.toStdString() << " row " << row << ": nothing drawn";
+                EXPECT_LT(rightmostInk, width - 2) << style.toStdString() << " row " << row << " of " << count;
+            }
+        }
+    }
+    QApplication::setStyle(ownStyle);
+}
+
 TEST_F(AlarmWindows, UnmarkingThenClosingKeepsTheAlarm)
 {
     open(alarmLine(u"07:30"_s, 1));
@@ -181,6 +228,24 @@ TEST_F(AlarmWindows, UnmarkingThenClosingKeepsTheAlarm)
     EXPECT_EQ(file(), before);
     EXPECT_TRUE(model.alarms()[0].enabled);
     EXPECT_TRUE(settings->isEnabled());
+}
+
+// The mark answers a click on it, the time beside it only selects.
+TEST_F(AlarmWindows, AClickOnTheMarkSwitchesIt)
+{
+    open(alarmLine(u"07:30"_s, 1));
+    list->show();
+    QWidget* viewport = entries()->viewport();
+    const QRect entryRect = entries()->visualRect(entry(0));
+    const QPoint mark(entryRect.left() + 6, entryRect.center().y());
+    const QPoint time(entryRect.left() + 30, entryRect.center().y());
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, time);
+    EXPECT_TRUE(isMarked(0));
+    EXPECT_EQ(currentRow(), 0);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, mark);
+    EXPECT_FALSE(isMarked(0));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, mark);
+    EXPECT_TRUE(isMarked(0));
 }
 
 TEST_F(AlarmWindows, UnmarkingThenSavingDisablesTheAlarmAndTheBell)
@@ -518,3 +583,4 @@ TEST_F(AlarmWindows, ClosingTheEditWindowChangesNothing)
 }
 
 } // namespace
+
