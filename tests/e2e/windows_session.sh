@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the Windows edition's zip under Wine on an X server with a window manager: the
 # unzipped program starts with staged settings at its stored position, in its design's
-# size and cut to its outline; a right click opens the menu, 設定 the settings window,
-# its start-up button makes the shortcut, and 終  了 writes the position and ends.
+# size, cut to its outline and off the taskbar; a right click opens the menu, 設定 the
+# settings window, its start-up button makes the shortcut, and 終  了 writes the
+# position and ends.
 # scripts/test-windows runs it inside xvfb-run (white root window) with a fresh WINEPREFIX.
 #
 #   windows_session.sh ZIP SCREENSHOT
@@ -29,6 +30,14 @@ echo "start-up: stored position, the design's size, cut to its outline"
 (cd "$program" && exec wine nekotokei.exe) >"$folder/log" 2>&1 &
 clock=$!
 window=$(expect_cut_clock 100 100 "$folder/start.png") || fail "$(cat "$folder/log")"
+
+echo "no taskbar button: a taskbar lists the clock nowhere, or is told to skip it"
+# Taskbars make their buttons from the window manager's list of the windows it manages;
+# Wine keeps a window like the clock out of that list altogether.
+if grep -qw "$(printf '0x%x' "$window")" <<<"$(xprop -root _NET_CLIENT_LIST)"; then
+    state=$(xprop -id "$window" _NET_WM_STATE)
+    grep -q _NET_WM_STATE_SKIP_TASKBAR <<<"$state" || fail "the clock has a taskbar button: $state"
+fi
 
 echo "the menu opens with a right click, 設定 opens the settings window"
 click_in "$window" 42 60 3
