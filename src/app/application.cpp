@@ -54,6 +54,11 @@ Application::Application(const Desktop& desktop)
             dialogs_.showMessage(notice_text::alarmRang(alarm), Dialogs::Notice::AlarmRang);
         }
     });
+    QObject::connect(&model_, &ClockModel::alarmsMissed, &dialogs_,
+                     [this](const std::vector<ClockModel::MissedAlarm>& missed) {
+                         dialogs_.showMessage(notice_text::alarmsMissed(missed),
+                                              Dialogs::Notice::AlarmsMissed);
+                     });
     QObject::connect(&model_, &ClockModel::hourChimed, &dialogs_,
                      [this] { sounds_.hourChimed(model_.chime()); });
     QObject::connect(&model_, &ClockModel::settingsNotSaved, &dialogs_, [this](const FileFailure& failure) {

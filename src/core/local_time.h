@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <chrono>
+#include <optional>
 
 // One reading of the local wall clock, with how far it stands from UTC. A plain value:
 // reading it never allocates, which matters because every tick of the clock reads it.
@@ -18,6 +19,10 @@ struct LocalTime
     // Seconds east of UTC: the reading minus UTC. It changes when the clocks go forward
     // or back for daylight saving time, while UTC runs on.
     int utcOffset = 0;
+    // Milliseconds since the machine started on a clock that runs on through sleep and
+    // that nobody sets: against it, a jump of the wall clock is real time that passed (a
+    // sleep, a stalled program) or the wall clock set. None where the system gave none.
+    std::optional<long long> sinceBootMs{};
 
     static LocalTime fromDateTime(const QDateTime& dateTime);
 

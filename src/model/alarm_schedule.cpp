@@ -69,25 +69,64 @@ long long AlarmSchedule::firstMinuteAfter(const Checked& last, const LocalTime& 
     return std::max(last.minute + 1, current - reach + 1);
 }
 
+bool AlarmSchedule::realTimePassed(const Checked& last, const LocalTime& now)
+{
+    if (!last.sinceBootMs || !now.sinceBootMs) {
+        return false;
+    }
+    constexpr long long correction = 60'000;
+    const long long wall = now.utcSeconds() * 1000 + now.millisecond - last.utcMs;
+    const long long real = *now.sinceBootMs - *last.sinceBootMs;
+    return wall <= real + correction;
+}
+
+void AlarmSchedule::collectMissed(const AlarmTable& table, long long from, long long to)
+{
+    for (long long stamp = from; stamp <= to; ++stamp) {
+        const long long day = floorDivide(stamp, minutesPerDay);
+        const int minuteOfDay = int(stamp - day * minutesPerDay);
+        const int weekday = weekdayOf(day);
+        // A once-only alarm is due on any day: the first of them counts.
+        const bool firstDay = stamp - from < minutesPerDay;
+        for (const Alarm& alarm : table) {
+            if ((firstDay || !alarm.days.once) && isDue(alarm, minuteOfDay, weekday)) {
+                missed_.push_back({.alarm = &alarm, .day = day});
+            }
+        }
+    }
+}
+
 std::vector<const Alarm*> AlarmSchedule::check(const AlarmTable& table, const LocalTime& now)
 {
+    missed_.clear();
     const long long current = minuteStamp(now);
     long long first = current;
+    // The minutes before `first` that real time passed over, no longer caught up.
+    long long missedFrom = current;
     if (lastChecked_) {
         if (now.utcOffset < lastChecked_->utcOffset) {
             repeatedThrough_ =
                 std::max(repeatedThrough_.value_or(lastChecked_->minute), lastChecked_->minute);
         }
         first = firstMinuteAfter(*lastChecked_, now, current);
+        missedFrom = realTimePassed(*lastChecked_, now) ? lastChecked_->minute + 1 : first;
     }
-    lastChecked_ = Checked{.minute = current, .utcSeconds = now.utcSeconds(), .utcOffset = now.utcOffset};
+    const long long missedTo = first - 1;
+    lastChecked_ = Checked{.minute = current,
+                           .utcSeconds = now.utcSeconds(),
+                           .utcOffset = now.utcOffset,
+                           .utcMs = now.utcSeconds() * 1000 + now.millisecond,
+                           .sinceBootMs = now.sinceBootMs};
     if (repeatedThrough_) {
         if (current <= *repeatedThrough_) {
             return {};
         }
+        // The minutes up to it were looked at before the clocks went back.
         first = std::max(first, *repeatedThrough_ + 1);
+        missedFrom = std::max(missedFrom, *repeatedThrough_ + 1);
         repeatedThrough_.reset();
     }
+    collectMissed(table, missedFrom, missedTo);
 
     std::vector<const Alarm*> due;
     for (long long stamp = first; stamp <= current; ++stamp) {

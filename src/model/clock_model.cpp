@@ -201,6 +201,9 @@ void ClockModel::checkAlarms(const LocalTime& now)
     const bool newHour = lastTick_ && newMinute && now.minute == 0;
     lastTick_ = now;
     const std::vector<const Alarm*> due = schedule_.check(alarms_, now);
+    if (!schedule_.missed().empty()) {
+        tellMissed(now);
+    }
     for (const Alarm* alarm : due) {
         if (alarm->showsMessage) {
             waiting_.push_back(*alarm);
@@ -215,6 +218,17 @@ void ClockModel::checkAlarms(const LocalTime& now)
     if (newMinute) {
         updateNextAlarm();
     }
+}
+
+void ClockModel::tellMissed(const LocalTime& now)
+{
+    const QDate today(now.year, now.month, now.day);
+    std::vector<MissedAlarm> missed;
+    for (const AlarmSchedule::Missed& one : schedule_.missed()) {
+        const QDate day = QDate(1970, 1, 1).addDays(one.day);
+        missed.push_back({.alarm = *one.alarm, .day = day, .today = day == today});
+    }
+    emit alarmsMissed(missed);
 }
 
 void ClockModel::updateNextAlarm(bool alarmsSaved)

@@ -10,6 +10,7 @@
 #include "storage/settings_files.h"
 #include "storage/snooze.h"
 
+#include <QDate>
 #include <QObject>
 #include <QPoint>
 
@@ -47,6 +48,15 @@ public:
     };
     std::optional<NextAlarm> nextAlarm() const;
 
+    // An alarm that did not ring: real time passed over its minute by more than the
+    // schedule catches up (a sleep, a stalled program). It was due on `day` at its time.
+    struct MissedAlarm
+    {
+        Alarm alarm;
+        QDate day;
+        bool today; // the day of the tick that found it missed
+    };
+
     void setAlwaysOnTop(Stacking stacking);
     void setTrayIcon(bool shown);
     void setSecondHand(bool shown);
@@ -78,7 +88,9 @@ public:
 
     // The alarm tick: rings every enabled alarm due at `now`, once in its minute, and
     // every snoozed alarm whose time has come, by emitting alarmRang; an alarm set to ring
-    // once is then switched off and the alarms saved. At the first tick of an hour where
+    // once is then switched off and the alarms saved. The alarms missed since the tick
+    // before come first, in one alarmsMissed; they ring no more, and a once-only one
+    // among them stays on for its next time. At the first tick of an hour where
     // nothing rang, the chime sounds (hourChimed). Allocates nothing when none is due.
     void checkAlarms(const LocalTime& now);
 
@@ -115,6 +127,8 @@ signals:
     void homeScreenChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
+    // The alarms that time passed over without their ringing, in the order they were due.
+    void alarmsMissed(const std::vector<ClockModel::MissedAlarm>& missed);
     // What nextAlarm() gives changed: alarms saved, one rang, a new day, a clock set.
     void nextAlarmChanged();
     // The snooze length was set, or an alarm was snoozed or rang again.
@@ -144,6 +158,7 @@ private:
     void saveGadgetOptions();
     void updateBell();
     void switchOffOnceAlarms(const std::vector<const Alarm*>& rang);
+    void tellMissed(const LocalTime& now);
     // Signals when the next alarm differs, or always (`alarmsSaved`: its words may have).
     void updateNextAlarm(bool alarmsSaved = false);
     // Rings the snoozes due; whether any rang.

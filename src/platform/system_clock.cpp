@@ -21,6 +21,7 @@ LocalTime SystemClock::now() const
         .second = local.tm_sec,
         .millisecond =
             int(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch - wholeSeconds).count()),
+        .sinceBootMs = this_system::millisecondsSinceBoot(),
     };
     // The distance of the local calendar from the moment itself, the same way on every
     // system (Windows' C library has no tm_gmtoff).

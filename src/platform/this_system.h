@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <ctime>
+#include <optional>
 
 class QWindow;
 
@@ -18,6 +19,10 @@ DesktopFamily desktopFamily();
 
 // The local calendar reading of a moment, by the C library (thread-safe).
 std::tm localCalendar(std::time_t moment);
+
+// Milliseconds since the machine started, counting the time it slept, on a clock that
+// setting the wall clock leaves alone; none where the system cannot tell.
+std::optional<long long> millisecondsSinceBoot();
 
 // Where the user's own settings folder lies: Windows' AppData, which roams with the user
 // as settings do there; ~/.config elsewhere.

@@ -37,7 +37,8 @@ constexpr WindowRule windowRules[] = {
 
 // While the message window shows `notice`, `disabled` is disabled. A save confirmed from
 // the edit window leaves the list usable at once: the edit window has closed by then.
-// A confirmed colour keeps the settings window waiting until its message is read.
+// A confirmed colour keeps the settings window waiting until its message is read. The
+// alarms missed ring nothing: their list holds no window back.
 struct NoticeRule
 {
     Notice notice;
@@ -46,6 +47,7 @@ struct NoticeRule
 
 constexpr NoticeRule noticeRules[] = {
     {Notice::AlarmRang, Window::Clock},
+    {Notice::AlarmsMissed, std::nullopt},
     {Notice::AlarmsSavedFromList, Window::AlarmList},
     {Notice::AlarmsSavedFromEditor, std::nullopt},
     {Notice::HandColoursChanged, Window::Settings},

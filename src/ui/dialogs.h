@@ -52,6 +52,7 @@ public:
     enum class Notice
     {
         AlarmRang,
+        AlarmsMissed,
         AlarmsSavedFromList,
         AlarmsSavedFromEditor,
         HandColoursChanged,

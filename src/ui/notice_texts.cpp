@@ -208,6 +208,26 @@ QString nextAlarm(const std::optional<ClockModel::NextAlarm>& next)
     return words;
 }
 
+QString alarmsMissed(const std::vector<ClockModel::MissedAlarm>& missed)
+{
+    QStringList lines{QStringLiteral("鳴らなかったアラーム")};
+    for (const ClockModel::MissedAlarm& one : missed) {
+        if (lines.size() > missedLinesShown) {
+            lines.append(QStringLiteral("ほか %1 件").arg(missed.size() - missedLinesShown));
+            break;
+        }
+        QString line = one.alarm.at.toString(QStringLiteral("H:mm"));
+        if (!one.today) {
+            line.prepend(face_layout::weekdayCharacter(one.day.dayOfWeek() % 7) + u' ');
+        }
+        if (one.alarm.showsMessage && !one.alarm.message.isEmpty()) {
+            line += u'　' + one.alarm.message;
+        }
+        lines.append(line);
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 QString alarmRang(const Alarm& alarm)
 {
     return alarm.message + QStringLiteral("\r\n\r\n設定時刻  ") + alarm.at.toString(QStringLiteral("hh")) +

@@ -39,4 +39,10 @@ QString nextAlarm(const std::optional<ClockModel::NextAlarm>& next);
 // The alarm's message, then its set time: "…\r\n\r\n設定時刻  07：30".
 QString alarmRang(const Alarm& alarm);
 
+// The alarms that did not ring, under the heading "鳴らなかったアラーム": one line each,
+// its time as the list shows it and its message ("7:30　起きて"), with its day of the week
+// first when that was not today ("木 7:30"); past missedLinesShown, how many more.
+constexpr int missedLinesShown = 8;
+QString alarmsMissed(const std::vector<ClockModel::MissedAlarm>& missed);
+
 } // namespace notice_text

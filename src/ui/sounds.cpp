@@ -28,6 +28,7 @@ void Sounds::noticeShown(Dialogs::Notice notice)
     switch (notice) {
     case Dialogs::Notice::AlarmRang:
         return;
+    case Dialogs::Notice::AlarmsMissed:
     case Dialogs::Notice::AlarmsSavedFromList:
     case Dialogs::Notice::AlarmsSavedFromEditor:
     case Dialogs::Notice::HandColoursChanged:

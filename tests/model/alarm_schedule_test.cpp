@@ -437,4 +437,94 @@ TEST(AlarmSchedule, AClockSetByHandOrAsleepOverTheChangeKeepsItsRules)
     }
 }
 
+// Real time passing over more minutes than are caught up (a sleep, a stalled program)
+// misses the alarms before the last ten: they ring no more, and are named once each, on
+// the days they ring on. A clock set forward by hand, which the clock since boot tells,
+// misses nothing and keeps to the rules above.
+TEST(AlarmSchedule, TimePassingBeyondTheCatchUpMissesTheAlarmsItPassedOver)
+{
+    const QTimeZone newYork("America/New_York");
+    ASSERT_TRUE(newYork.isValid());
+    const auto alarm = [](QTime at, std::uint8_t weekdays = AlarmDays::everyDay, bool once = false,
+                          bool enabled = true) {
+        return Alarm{.at = at, .enabled = enabled, .days = {.weekdays = weekdays, .once = once}};
+    };
+    const AlarmTable table{
+        alarm(QTime(7, 30)),
+        alarm(QTime(7, 35), AlarmDays::workdays),
+        alarm(QTime(7, 36), AlarmDays::everyDay, false, false),
+        alarm(QTime(7, 38), AlarmDays::everyDay, true),
+        alarm(QTime(8, 0), 0x01), // Sundays
+        alarm(QTime(2, 30)),
+        alarm(QTime(15, 0)),
+    };
+    // A reading in New York, `bootMs` after the machine started.
+    struct Reading
+    {
+        QDateTime at;
+        qint64 bootMs;
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<Reading> readings;
+        QStringList missed; // at the last reading: "day hh:mm"
+        QStringList rang;   // at the last reading
+    };
+    const auto at = [&](int day, QTime time) {
+        return QDateTime(QDate(2024, day < 17 ? 3 : 5, day), time, newYork);
+    };
+    const qint64 hour = 3'600'000;
+    const Reading friday{at(17, QTime(7, 29, 50)), hour};
+    const Case cases[] = {
+        {"Asleep11Minutes",
+         {friday, {at(17, QTime(7, 40, 50)), hour + 11 * 60'000}},
+         {u"17 07:30"_s},
+         {u"07:35"_s, u"07:38"_s}},
+        {"Asleep8Hours",
+         {friday, {at(17, QTime(15, 29, 50)), 9 * hour}},
+         {u"17 07:30"_s, u"17 07:35"_s, u"17 07:38"_s, u"17 15:00"_s},
+         {}},
+        {"StalledForNineMinutesCatchesAllUp",
+         {friday, {at(17, QTime(7, 38, 50)), hour + 9 * 60'000}},
+         {},
+         {u"07:30"_s, u"07:35"_s, u"07:38"_s}},
+        // The wall clock went on eight hours while ten seconds passed.
+        {"SetForward8HoursByHand", {friday, {at(17, QTime(15, 29, 50)), hour + 10'000}}, {}, {}},
+        // Asleep the weekend: Saturday and Sunday have no workday alarm, Sunday its own,
+        // and the once-only alarm counts once; Monday's 07:30 has not come.
+        {"AsleepOverTheWeekend",
+         {friday, {at(20, QTime(7, 29, 50)), hour + 72 * hour}},
+         {u"17 07:30"_s, u"17 07:35"_s, u"17 07:38"_s, u"17 15:00"_s, u"18 02:30"_s, u"18 07:30"_s,
+          u"18 15:00"_s, u"19 02:30"_s, u"19 07:30"_s, u"19 08:00"_s, u"19 15:00"_s, u"20 02:30"_s},
+         {}},
+        // Asleep from 01:30 to 07:00 on the night the clocks go forward: the minute they
+        // leave out was passed over as well.
+        {"AsleepOverTheSpringNight",
+         {{at(10, QTime(1, 30)), hour}, {at(10, QTime(7, 0)), hour + 4 * hour + 30 * 60'000}},
+         {u"10 02:30"_s},
+         {}},
+    };
+    for (const Case& c : cases) {
+        AlarmSchedule check;
+        std::vector<const Alarm*> rang;
+        for (const Reading& reading : c.readings) {
+            LocalTime now = LocalTime::fromDateTime(reading.at);
+            now.sinceBootMs = reading.bootMs;
+            rang = check.check(table, now);
+        }
+        QStringList missed;
+        for (const AlarmSchedule::Missed& one : check.missed()) {
+            missed.append(QString::number(QDate(1970, 1, 1).addDays(one.day).day()) + u' ' +
+                          one.alarm->at.toString(u"HH:mm"_s));
+        }
+        QStringList rangAt;
+        for (const Alarm* one : rang) {
+            rangAt.append(one->at.toString(u"HH:mm"_s));
+        }
+        EXPECT_EQ(missed, c.missed) << c.name;
+        EXPECT_EQ(rangAt, c.rang) << c.name;
+    }
+}
+
 } // namespace

@@ -110,4 +110,37 @@ TEST(NoticeText, SaysWhatWentWrongWithWhichFile)
     }
 }
 
+// One line an alarm, with its day when that was not today, and no more lines than a
+// glance takes in after a long sleep.
+TEST(NoticeText, ListsTheAlarmsMissed)
+{
+    const auto missed = [](QTime at, bool today, const QString& message = {}) {
+        return ClockModel::MissedAlarm{
+            .alarm = Alarm{.at = at, .message = message}, .day = QDate(2024, 5, 16), .today = today};
+    };
+    std::vector<ClockModel::MissedAlarm> many;
+    QString manyShown = u"鳴らなかったアラーム"_s;
+    for (int minute = 0; minute < notice_text::missedLinesShown + 3; ++minute) {
+        many.push_back(missed(QTime(7, minute), true));
+        if (minute < notice_text::missedLinesShown) {
+            manyShown += u"\r\n7:%1"_s.arg(minute, 2, 10, QChar(u'0'));
+        }
+    }
+    struct Case
+    {
+        const char* name;
+        std::vector<ClockModel::MissedAlarm> missed;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"OnAnotherDay",
+         {missed(QTime(23, 50), false, u"寝る"_s), missed(QTime(6, 0), true)},
+         u"鳴らなかったアラーム\r\n木 23:50　寝る\r\n6:00"_s},
+        {"Many", many, manyShown + u"\r\nほか 3 件"_s},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(notice_text::alarmsMissed(c.missed), c.expected) << c.name;
+    }
+}
+
 } // namespace

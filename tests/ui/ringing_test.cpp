@@ -450,4 +450,65 @@ TEST_F(Ringing, TheTickAtTheTurnOfTheMinuteRingsIt)
     EXPECT_EQ(desktop.sound.heard, QStringList{FakeSound::standard});
 }
 
+// Time passing over alarms beyond the ten minutes caught up (a sleep) lists them in one
+// notice with the standard sound, which holds no window back; a second sleep adds its
+// list to the open notice. A clock set forward by hand tells nothing. Nothing is stored:
+// the once-only alarm that did not ring stays on.
+class MissedAlarms : public Ringing
+{
+protected:
+    MissedAlarms()
+    {
+        alarms = "\"07:05\",1,\"標準\",\" 表示 \",\"起きて\"\r\n"
+                 "\"07:20\",1,\"標準\",\"非表示\",\"m\"\r\n"
+                 "\"07:30\",1,\"標準\",\" 表示 \",\"一度だけ\"\r\n"
+                 "\"12:00\",1,\"標準\",\" 表示 \",\"昼\"\r\n";
+    }
+};
+
+TEST_F(MissedAlarms, AreListedInOneNoticeAndRingNoMore)
+{
+    AlarmTable table = model.alarms();
+    table[2].days.once = true;
+    ASSERT_TRUE(model.saveAlarms(table));
+    const QByteArray alarmFile = folder.read(u"alm.zdt"_s);
+    const QByteArray options = folder.read(u"options.ini"_s);
+    tickAt(7, 4, 59);
+
+    const QString morning = u"鳴らなかったアラーム\n7:05　起きて\n7:20\n7:30　一度だけ"_s;
+    const auto day = [](int day, QTime time) {
+        return QDateTime(QDate(2024, 5, day), time);
+    };
+    struct Step
+    {
+        const char* name;
+        std::function<void()> act;
+        QString shown; // the message window's text; none when it is closed
+    };
+    const std::vector<Step> steps = {
+        {"AsleepUntil0745", [&] { desktop.clock.letTimePass(day(17, QTime(7, 45, 30))); }, morning},
+        {"AsleepAgainWhileItIsOpen", [&] { desktop.clock.letTimePass(day(17, QTime(12, 30))); },
+         morning + u"\n\n鳴らなかったアラーム\n12:00　昼"_s},
+        {"SetForwardByHandAfterItClosed",
+         [&] {
+             closeMessage();
+             desktop.clock.setNow(day(18, QTime(13, 0)));
+         },
+         QString()},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        heartbeat.beat();
+        ASSERT_EQ(message() != nullptr, !step.shown.isEmpty()) << step.name;
+        if (message()) {
+            EXPECT_EQ(message()->text(), step.shown) << step.name;
+            EXPECT_TRUE(clock.isEnabled()) << step.name;
+        }
+    }
+    EXPECT_EQ(desktop.sound.heard, QStringList(2, FakeSound::standard));
+    EXPECT_TRUE(model.alarms()[2].enabled);
+    EXPECT_EQ(folder.read(u"alm.zdt"_s), alarmFile);
+    EXPECT_EQ(folder.read(u"options.ini"_s), options);
+}
+
 } // namespace

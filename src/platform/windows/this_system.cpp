@@ -1,6 +1,7 @@
 #include "platform/this_system.h"
 
 #include <QDir>
+#include <windows.h>
 
 namespace this_system {
 
@@ -14,6 +15,13 @@ std::tm localCalendar(std::time_t moment)
     std::tm local{};
     localtime_s(&local, &moment);
     return local;
+}
+
+std::optional<long long> millisecondsSinceBoot()
+{
+    // The tick count runs on through sleep and hibernation; the unbiased interrupt time
+    // would not.
+    return static_cast<long long>(GetTickCount64());
 }
 
 QStandardPaths::StandardLocation userSettingsLocation()
