@@ -14,8 +14,8 @@ class QSettings;
 // that is no size of the table reads as the clock as designed, a screen not spelled so as
 // none. How much of it shows ("opacity=70", opaque while the pointer is over it with
 // "opaqueUnderPointer=true") and whether clicks pass through it ("clickThrough=true") are
-// written only when not as the clock always was; what reads as neither a step nor true or
-// false reads so.
+// written only when not as the clock always was; an opacity that is no step, or a flag
+// spelled other than "true", reads as the clock always was.
 namespace gadget_options {
 
 inline const QString section = QStringLiteral("gadget");
