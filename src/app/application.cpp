@@ -17,7 +17,7 @@ Application::Application(const Desktop& desktop)
     : desktop_(desktop), model_(desktop.folders.settings), sounds_(desktop.sound),
       clockWindow_(model_, desktop.shell),
       heartbeat_(model_, clockWindow_, desktop.clock, desktop.clockWatch),
-      dialogs_(model_, desktop, sounds_, clockWindow_), menu_(dialogs_),
+      dialogs_(model_, desktop, sounds_, clockWindow_), menu_(model_, dialogs_),
       trayIcon_(model_, desktop.shell, menu_.menu())
 {
     // The clock is a tool window, which Qt does not count as a main window: closing the
@@ -95,6 +95,7 @@ bool Application::start()
     closeOnTerminationRequest(&clockWindow_);
     clockWindow_.start();
     heartbeat_.start();
+    menu_.showEntries();
     trayIcon_.update();
     // The session is ending: nobody may be there to answer a message box.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &clockWindow_,

@@ -155,11 +155,15 @@ inline constexpr Chip workdays{"Workdays", 33, "平日"};
 inline constexpr Chip once{"Once", 53, "一度だけ"};
 inline constexpr Chip chime{"Chime", 45, "鳴らす"};
 inline constexpr Chip quietHours{"Quiet", 33, "あり"};
+inline constexpr Chip opaqueUnderPointer{"OpaqueUnderPointer", 93, "ポインタで濃く"};
+inline constexpr Chip clickThrough{"ClickThrough", 33, "通す"};
 inline constexpr Chip days[7] = {{"Day0", 21}, {"Day1", 21}, {"Day2", 21}, {"Day3", 21},
                                  {"Day4", 21}, {"Day5", 21}, {"Day6", 21}};
 // Every chip, for the checks of the pictures.
-inline constexpr const Chip* all[] = {&everyDay, &workdays, &once,    &chime,   &quietHours, &days[0],
-                                      &days[1],  &days[2],  &days[3], &days[4], &days[5],    &days[6]};
+inline constexpr const Chip* all[] = {
+    &everyDay,     &workdays, &once,    &chime,   &quietHours, &opaqueUnderPointer,
+    &clickThrough, &days[0],  &days[1], &days[2], &days[3],    &days[4],
+    &days[5],      &days[6]};
 } // namespace chip
 
 struct ChipPictures

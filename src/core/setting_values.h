@@ -65,3 +65,31 @@ struct ClockSize
 
     friend bool operator==(ClockSize, ClockSize) = default;
 };
+
+// How much of the clock shows over what lies behind it, in steps of ten percent from
+// fully opaque, the clock as it always was, down to the faintest that still reads.
+struct ClockOpacity
+{
+    static constexpr int opaque = 100;
+    static constexpr int faintest = 30;
+    static constexpr int stepPercent = 10;
+
+    int percent = opaque;
+
+    double factor() const { return percent / 100.0; }
+
+    // One step up or down, staying at the ends.
+    ClockOpacity more() const { return {percent < opaque ? percent + stepPercent : percent}; }
+    ClockOpacity less() const { return {percent > faintest ? percent - stepPercent : percent}; }
+
+    // The opacity of a percentage on the steps; nothing for another number.
+    static constexpr std::optional<ClockOpacity> ofPercent(int percent)
+    {
+        if (percent < faintest || percent > opaque || percent % stepPercent != 0) {
+            return std::nullopt;
+        }
+        return ClockOpacity{percent};
+    }
+
+    friend bool operator==(ClockOpacity, ClockOpacity) = default;
+};

@@ -140,6 +140,27 @@ void ClockModel::setHomeScreen(QRect screen)
     emit homeScreenChanged();
 }
 
+void ClockModel::setOpacity(ClockOpacity opacity)
+{
+    gadget_.opacity = opacity;
+    saveGadgetOptions();
+    emit seeThroughChanged();
+}
+
+void ClockModel::setOpaqueUnderPointer(bool opaque)
+{
+    gadget_.opaqueUnderPointer = opaque;
+    saveGadgetOptions();
+    emit seeThroughChanged();
+}
+
+void ClockModel::setClickThrough(bool through)
+{
+    gadget_.clickThrough = through;
+    saveGadgetOptions();
+    emit clickThroughChanged();
+}
+
 QPoint ClockModel::position() const
 {
     return positionInPixels(settings_);

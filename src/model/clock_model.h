@@ -71,6 +71,15 @@ public:
     // The screen the stored position lies on, where several are; kept in the options file.
     std::optional<QRect> homeScreen() const { return gadget_.screen; }
     void setHomeScreen(QRect screen);
+    // How much of the clock shows, and whether it shows wholly while the pointer is over
+    // it; kept in the options file.
+    ClockOpacity opacity() const { return gadget_.opacity; }
+    void setOpacity(ClockOpacity opacity);
+    bool opaqueUnderPointer() const { return gadget_.opaqueUnderPointer; }
+    void setOpaqueUnderPointer(bool opaque);
+    // Whether clicks on the clock go to what lies under it; kept in the options file.
+    bool clickThrough() const { return gadget_.clickThrough; }
+    void setClickThrough(bool through);
 
     // The stored window position in screen pixels (the file holds twips, which storage converts).
     QPoint position() const;
@@ -125,6 +134,9 @@ signals:
     void readoutColourChanged();
     void clockSizeChanged();
     void homeScreenChanged();
+    // The opacity, or whether the pointer makes the clock opaque, was set.
+    void seeThroughChanged();
+    void clickThroughChanged();
     void alarmsChanged();
     void alarmRang(const Alarm& alarm);
     // The alarms that time passed over without their ringing, in the order they were due.

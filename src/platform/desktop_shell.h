@@ -36,6 +36,10 @@ public:
     // and the pager. Asked before the window is first shown.
     virtual void keepOffTaskbar(QWindow& window) const = 0;
 
+    // Whether the desktop shows what lies behind a window that is not wholly opaque: an
+    // X server shows it only while a compositing manager runs, asked each time.
+    virtual bool showsWindowOpacity() const = 0;
+
     // Which mouse button was pressed on the notification-area icon.
     enum class TrayPress
     {

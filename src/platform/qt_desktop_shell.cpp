@@ -38,6 +38,11 @@ void QtDesktopShell::keepOffTaskbar(QWindow& window) const
     this_system::keepOffTaskbar(window);
 }
 
+bool QtDesktopShell::showsWindowOpacity() const
+{
+    return this_system::composites();
+}
+
 void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                                  std::function<void(TrayPress)> onPress)
 {

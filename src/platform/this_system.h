@@ -47,4 +47,9 @@ void keepOffTaskbar(QWindow& window);
 // window system has no move of its own.
 bool startWindowMove(QWindow& window, QPoint pressed);
 
+// Whether the desktop composes the windows' pictures, so that one that is not wholly
+// opaque lets what lies behind it show: Windows always does, a Wayland compositor too,
+// an X server only while a compositing manager holds its screen's selection.
+bool composites();
+
 } // namespace this_system

@@ -8,6 +8,11 @@ namespace {
 
 const QString sizeKey = section + QStringLiteral("/size");
 const QString screenKey = section + QStringLiteral("/screen");
+const QString opacityKey = section + QStringLiteral("/opacity");
+const QString opaqueUnderPointerKey = section + QStringLiteral("/opaqueUnderPointer");
+const QString clickThroughKey = section + QStringLiteral("/clickThrough");
+
+const QString trueWord = QStringLiteral("true");
 
 std::optional<QRect> screenFromText(const QString& text)
 {
@@ -27,6 +32,19 @@ std::optional<QRect> screenFromText(const QString& text)
     return screen.isEmpty() ? std::nullopt : std::optional(screen);
 }
 
+ClockOpacity opacityFromText(const QString& text)
+{
+    bool isNumber = false;
+    const int percent = text.toInt(&isNumber);
+    return isNumber ? ClockOpacity::ofPercent(percent).value_or(ClockOpacity{}) : ClockOpacity{};
+}
+
+// Only the word the program writes turns an option on: a hand's "yes" or "1" leaves it off.
+bool flagFromText(const QString& text)
+{
+    return text == trueWord;
+}
+
 } // namespace
 
 GadgetOptions read(QSettings& settings)
@@ -34,7 +52,10 @@ GadgetOptions read(QSettings& settings)
     bool isNumber = false;
     const int percent = settings.value(sizeKey).toInt(&isNumber);
     return {.size = isNumber ? ClockSize::ofPercent(percent).value_or(ClockSize{}) : ClockSize{},
-            .screen = screenFromText(settings.value(screenKey).toString())};
+            .screen = screenFromText(settings.value(screenKey).toString()),
+            .opacity = opacityFromText(settings.value(opacityKey).toString()),
+            .opaqueUnderPointer = flagFromText(settings.value(opaqueUnderPointerKey).toString()),
+            .clickThrough = flagFromText(settings.value(clickThroughKey).toString())};
 }
 
 void write(QSettings& settings, const GadgetOptions& options)
@@ -46,6 +67,16 @@ void write(QSettings& settings, const GadgetOptions& options)
                                          .arg(screen->y())
                                          .arg(screen->width())
                                          .arg(screen->height()));
+    }
+    // A folder where these were never touched keeps its file as before.
+    if (options.opacity != ClockOpacity{}) {
+        settings.setValue(opacityKey, options.opacity.percent);
+    }
+    if (options.opaqueUnderPointer) {
+        settings.setValue(opaqueUnderPointerKey, trueWord);
+    }
+    if (options.clickThrough) {
+        settings.setValue(clickThroughKey, trueWord);
     }
 }
 

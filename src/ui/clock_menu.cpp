@@ -1,5 +1,6 @@
 #include "ui/clock_menu.h"
 
+#include "model/clock_model.h"
 #include "platform/app_identity.h"
 #include "ui/dialogs.h"
 
@@ -17,13 +18,22 @@ QPoint menuPosition(QPoint pointer, QSize size, QRect freeArea)
             place(pointer.y(), size.height(), freeArea.top(), freeArea.bottom())};
 }
 
-ClockMenu::ClockMenu(Dialogs& dialogs)
+ClockMenu::ClockMenu(ClockModel& model, Dialogs& dialogs) : model_(model)
 {
     menu_.setAccessibleName(applicationTitle());
     connect(menu_.addAction(QStringLiteral("設定")), &QAction::triggered, &dialogs, &Dialogs::openSettings);
     connect(menu_.addAction(QStringLiteral("製品情報")), &QAction::triggered, &dialogs, &Dialogs::openAbout);
+    endClickThrough_ = menu_.addAction(QStringLiteral("クリック透過をやめる"));
+    connect(endClickThrough_, &QAction::triggered, &model, [&model] { model.setClickThrough(false); });
+    connect(&model, &ClockModel::clickThroughChanged, this, &ClockMenu::showEntries);
+    showEntries();
     menu_.addSeparator();
     connect(menu_.addAction(QStringLiteral("終  了")), &QAction::triggered, this, &ClockMenu::quitChosen);
+}
+
+void ClockMenu::showEntries()
+{
+    endClickThrough_->setVisible(model_.clickThrough());
 }
 
 void ClockMenu::open(QPoint at, MenuOpening opening)

@@ -70,6 +70,8 @@ ClockWindow::ClockWindow(ClockModel& model, const DesktopShell& shell)
     connect(&model_, &ClockModel::alwaysOnTopChanged, this, &ClockWindow::applyStackingOrder);
     connect(&model_, &ClockModel::designChanged, this, &ClockWindow::showDesign);
     connect(&model_, &ClockModel::clockSizeChanged, this, &ClockWindow::showSize);
+    connect(&model_, &ClockModel::seeThroughChanged, this, &ClockWindow::applySeeThrough);
+    connect(&model_, &ClockModel::clickThroughChanged, this, &ClockWindow::applyClickThrough);
     // Hovering the clock tells the next alarm, as the tray icon's tip does.
     connect(&model_, &ClockModel::nextAlarmChanged, this, [this] {
         setToolTip(notice_text::nextAlarm(model_.nextAlarm()));
@@ -98,6 +100,7 @@ void ClockWindow::start()
     // A desktop gadget, not a task: no taskbar button, nothing in the pager.
     create();
     shell_.keepOffTaskbar(*windowHandle());
+    applySeeThrough();
     shownFor_.start();
     show();
     // A screen of another device pixel ratio wants the pictures at its scale.
@@ -106,6 +109,9 @@ void ClockWindow::start()
     connect(qApp, &QGuiApplication::screenAdded, this, &ClockWindow::followScreens, Qt::QueuedConnection);
     connect(qApp, &QGuiApplication::screenRemoved, this, &ClockWindow::followScreens, Qt::QueuedConnection);
     applyStackingOrder();
+    if (model_.clickThrough()) {
+        applyClickThrough();
+    }
 }
 
 void ClockWindow::showReading(const LocalTime& now, int colonPhase, bool whole)
@@ -190,6 +196,14 @@ void ClockWindow::showDesign()
 void ClockWindow::resizeToPicture()
 {
     setFixedSize(designs::find(pictureDesign_)->size * model_.clockSize().factor());
+    // Clicks that passed through the clock once leave its input region a rectangle of the
+    // size it had when they stopped (Qt's X11 window): passing them through for a moment
+    // gives it the new size, or a grown clock would pass clicks on its new part.
+    QWindow* handle = windowHandle();
+    if (clickedThrough_ && !model_.clickThrough() && handle) {
+        handle->setFlags(windowFlags() | Qt::WindowTransparentForInput);
+        handle->setFlags(windowFlags());
+    }
 }
 
 void ClockWindow::applyOutline()
@@ -209,8 +223,21 @@ void ClockWindow::applyStackingOrder()
     if (stacking == Stacking::Untouched) {
         return;
     }
-    const Qt::WindowFlags flags =
-        stacking == Stacking::InFront ? baseWindowFlags | Qt::WindowStaysOnTopHint : baseWindowFlags;
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, stacking == Stacking::InFront);
+    setNativeFlags(flags);
+}
+
+void ClockWindow::applyClickThrough()
+{
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowTransparentForInput, model_.clickThrough());
+    setNativeFlags(flags);
+    clickedThrough_ = clickedThrough_ || model_.clickThrough();
+}
+
+void ClockWindow::setNativeFlags(Qt::WindowFlags flags)
+{
     // Telling the native window directly keeps the clock visible; QWidget::setWindowFlags
     // would hide and recreate it.
     overrideWindowFlags(flags);
@@ -219,6 +246,16 @@ void ClockWindow::applyStackingOrder()
     }
     show();
     raise();
+}
+
+void ClockWindow::applySeeThrough()
+{
+    const double wanted = pointerOver_ && model_.opaqueUnderPointer() ? 1.0 : model_.opacity().factor();
+    // Left alone while it is as asked (to the percent: Qt keeps it in 255 steps): an untouched clock never
+    // sets an opacity at all.
+    if (qRound(windowOpacity() * 100) != qRound(wanted * 100)) {
+        setWindowOpacity(wanted);
+    }
 }
 
 QPoint ClockWindow::positionToStore() const
@@ -331,6 +368,20 @@ void ClockWindow::wheelEvent(QWheelEvent* event)
         model_.setClockSize(size);
     }
     event->accept();
+}
+
+void ClockWindow::enterEvent(QEnterEvent* event)
+{
+    pointerOver_ = true;
+    applySeeThrough();
+    QWidget::enterEvent(event);
+}
+
+void ClockWindow::leaveEvent(QEvent* event)
+{
+    pointerOver_ = false;
+    applySeeThrough();
+    QWidget::leaveEvent(event);
 }
 
 void ClockWindow::keyPressEvent(QKeyEvent* event)

@@ -68,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Ctrl and the wheel make the clock larger or smaller.
     void wheelEvent(QWheelEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -83,6 +85,13 @@ private:
     // From the design's pixels, which the face paints in, to the window's.
     QTransform toWindow() const;
     void applyStackingOrder();
+    // Clicks go to what lies under the clock while click-through is on.
+    void applyClickThrough();
+    // Flags for the native window as it stands, which stays shown.
+    void setNativeFlags(Qt::WindowFlags flags);
+    // The opacity the options ask for, wholly opaque while the pointer is over the clock
+    // where they ask for that.
+    void applySeeThrough();
     // Where the clock stands: where the program put it, until the window moves once a
     // drag of it has begun, or a while after it showed (the window manager's move). A
     // place the window system imposes as it shows the clock (its own placement, a rule of
@@ -103,6 +112,8 @@ private:
     QElapsedTimer shownFor_;
     bool draggedSinceShown_ = false;
     bool movedSinceShown_ = false;
+    bool pointerOver_ = false;
+    bool clickedThrough_ = false; // at any time since the clock started
     // The screen the clock's place lies on, and that place while the screen is gone and
     // the clock stands elsewhere.
     QRect homeScreen_;

@@ -159,7 +159,8 @@ ReadoutColourWindow* Dialogs::openReadoutColour()
 OptionsWindow* Dialogs::openOptions()
 {
     return open<OptionsWindow>(
-        Window::Options, [&] { return new OptionsWindow(model_, desktop_.sound, desktop_.questions); },
+        Window::Options,
+        [&] { return new OptionsWindow(model_, desktop_.sound, desktop_.questions, desktop_.shell); },
         dialog(Window::Settings));
 }
 

@@ -147,6 +147,14 @@ QString startupUnregistered(bool done, DesktopFamily family)
         "スタートアップの登録が削除できませんでした。\r\nもしくはすでに登録は削除されています。");
 }
 
+QString clickThroughBegun()
+{
+    return QStringLiteral(
+        "時計へのクリックは、下にあるウィンドウに届くようになりました。\r\n"
+        "元に戻すには、通知領域のアイコンのメニューで「クリック透過をやめる」を選んでください。\r\n"
+        "もう一度起動すると設定が開きますので、そのオプションで切ることもできます。");
+}
+
 QString waveRefused(const QString& path, WaveProblem problem)
 {
     QString why;

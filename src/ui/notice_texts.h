@@ -28,6 +28,9 @@ QString optionsNotRead(const FileFailure& failure);
 QString startupRegistered(bool done, DesktopFamily family);
 QString startupUnregistered(bool done, DesktopFamily family);
 
+// Said as clicks begin to pass through the clock: how to have them back.
+QString clickThroughBegun();
+
 // Why the chosen file cannot be an alarm's sound, with the file.
 QString waveRefused(const QString& path, WaveProblem problem);
 

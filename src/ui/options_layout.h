@@ -18,6 +18,9 @@ enum class Row
     Chime,
     ChimeSound,
     QuietHours,
+    ClockSize,
+    Opacity,
+    ClickThrough,
 };
 
 struct RowPlace
@@ -28,10 +31,10 @@ struct RowPlace
 };
 
 inline constexpr std::array rows{
-    RowPlace{Row::SnoozeLength, "スヌーズの長さ", 38},
-    RowPlace{Row::Chime, "時報", 28},
-    RowPlace{Row::ChimeSound, "時報の音色", 46},
-    RowPlace{Row::QuietHours, "鳴らさない時間", 38},
+    RowPlace{Row::SnoozeLength, "スヌーズの長さ", 38}, RowPlace{Row::Chime, "時報", 28},
+    RowPlace{Row::ChimeSound, "時報の音色", 46},       RowPlace{Row::QuietHours, "鳴らさない時間", 38},
+    RowPlace{Row::ClockSize, "時計の大きさ", 38},      RowPlace{Row::Opacity, "不透明度", 52},
+    RowPlace{Row::ClickThrough, "クリック透過", 28},
 };
 
 inline constexpr int width = 410;

@@ -7,6 +7,7 @@
 
 struct Chime;
 class ClockModel;
+class DesktopShell;
 class HighlightBar;
 class QLabel;
 class QLineEdit;
@@ -20,14 +21,16 @@ struct Chip;
 
 // The options window: what the clock does beyond its settings, a row each
 // (options_layout): the snooze length, the hourly chime, its sound (the standard one
-// or a wave file, checked when chosen) and its quiet hours. Each change is the model's
-// at once; the window shows what the model holds.
+// or a wave file, checked when chosen) and its quiet hours; the clock's size, its
+// opacity (saying so where the desktop shows none) and click-through. Each change is the
+// model's at once; the window shows what the model holds.
 class OptionsWindow final : public PictureDialog
 {
     Q_OBJECT
 
 public:
-    OptionsWindow(ClockModel& model, const SoundOutput& sound, Questions& questions);
+    OptionsWindow(ClockModel& model, const SoundOutput& sound, Questions& questions,
+                  const DesktopShell& shell);
 
     // The pixel width a wave file's path is shortened to in the sound field.
     static constexpr int pathWidth = 190;
@@ -35,9 +38,9 @@ public:
 private:
     // The row's heading at its place and the line under the row; the top of the row.
     int addHeading(options_layout::Row row);
-    // A number shown large, with its unit, and a pair of stepping bars beside it that
-    // call `step` with +1 and -1; the number's label.
-    QLabel* addStepped(QPoint at, const QString& unit, const QString& described, const char* name,
+    // A number of up to `digits` digits shown large, with its unit, and a pair of stepping
+    // bars beside it that call `step` with +1 and -1; the number's label.
+    QLabel* addStepped(QPoint at, int digits, const QString& unit, const QString& described, const char* name,
                        const std::function<void(int)>& step);
     ToggleChip* addChip(const artwork::Chip& chip, QPoint at, const QString& described, const char* name);
     void stepSnoozeLength(int by);
@@ -46,6 +49,7 @@ private:
     // The chime as the model holds it, changed by `change`, to the model.
     void changeChime(const std::function<void(Chime&)>& change);
     void showOptions();
+    void showGadgetOptions();
 
     ClockModel& model_;
     const SoundOutput& sound_;
@@ -57,4 +61,9 @@ private:
     ToggleChip* quietChip_;
     QLabel* quietFrom_;
     QLabel* quietTo_;
+    QLabel* clockSize_;
+    QLabel* opacity_;
+    ToggleChip* opaqueChip_;
+    QLabel* noOpacityNote_;
+    ToggleChip* clickThroughChip_;
 };

@@ -10,6 +10,7 @@ TrayIcon::TrayIcon(ClockModel& model, DesktopShell& shell, QMenu& menu)
     : model_(model), shell_(shell), menu_(menu)
 {
     connect(&model_, &ClockModel::trayIconChanged, this, &TrayIcon::update);
+    connect(&model_, &ClockModel::clickThroughChanged, this, &TrayIcon::update);
     connect(&model_, &ClockModel::nextAlarmChanged, this, [this] { shell_.setTrayTip(tip()); });
 }
 
@@ -21,7 +22,7 @@ QString TrayIcon::tip() const
 
 void TrayIcon::update()
 {
-    if (!model_.settings().trayIcon) {
+    if (!model_.settings().trayIcon && !model_.clickThrough()) {
         remove();
         return;
     }

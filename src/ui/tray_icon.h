@@ -9,7 +9,8 @@ class ClockModel;
 class QMenu;
 
 // The program's icon in the notification area, there while the tray icon setting is on,
-// with the clock's menu for panels that show it themselves. A press the panel leaves to
+// and while clicks pass through the clock, whose own menu is then out of reach; with the
+// clock's menu for panels that show it themselves. A press the panel leaves to
 // the program asks for the menu; a left press brings the clock forward first. Its tip is
 // the program's name and the next alarm.
 class TrayIcon final : public QObject
@@ -19,7 +20,7 @@ class TrayIcon final : public QObject
 public:
     TrayIcon(ClockModel& model, DesktopShell& shell, QMenu& menu);
 
-    // Adds or removes the icon as the setting says.
+    // Adds or removes the icon as the settings say.
     void update();
     void remove();
 

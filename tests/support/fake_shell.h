@@ -12,6 +12,7 @@ public:
     DesktopFamily family() const override { return desktopFamily; }
     bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
     void keepOffTaskbar(QWindow&) const override {}
+    bool showsWindowOpacity() const override { return composes; }
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
@@ -30,6 +31,7 @@ public:
 
     DesktopFamily desktopFamily = DesktopFamily::Freedesktop;
     bool placesAndShapesWindows = true;
+    bool composes = true; // false: an X server without a compositing manager
 
     bool trayIconShown = false;
     int trayIconAdds = 0;

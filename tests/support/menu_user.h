@@ -39,7 +39,9 @@ private:
         }
         QStringList entries;
         for (const QAction* action : menu_.actions()) {
-            entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            if (action->isVisible()) {
+                entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            }
         }
         const QAction* selected = menu_.activeAction();
         openings.push_back({menu_.pos(), entries, selected ? selected->text() : QString()});

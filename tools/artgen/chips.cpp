@@ -33,8 +33,9 @@ void addChip(Catalogue& catalogue, const artwork::Chip& c, const QString& words)
 
 void addChips(Catalogue& catalogue)
 {
-    for (const artwork::Chip* c : {&artwork::chip::everyDay, &artwork::chip::workdays, &artwork::chip::once,
-                                   &artwork::chip::chime, &artwork::chip::quietHours}) {
+    for (const artwork::Chip* c :
+         {&artwork::chip::everyDay, &artwork::chip::workdays, &artwork::chip::once, &artwork::chip::chime,
+          &artwork::chip::quietHours, &artwork::chip::opaqueUnderPointer, &artwork::chip::clickThrough}) {
         addChip(catalogue, *c, QString::fromUtf8(c->text));
     }
     // A day's chip shows the day as the face layer names it.

@@ -23,4 +23,10 @@ bool startWindowMove(QWindow& window, QPoint pressed)
     return window.startSystemMove();
 }
 
+bool composites()
+{
+    // Desktop composition cannot be turned off since Windows 8.
+    return true;
+}
+
 } // namespace this_system
