@@ -35,6 +35,9 @@ public:
     // Keeps a window that is part of the desktop, not a task of its own, off the taskbar
     // and the pager. Asked before the window is first shown.
     virtual void keepOffTaskbar(QWindow& window) const = 0;
+    // Keeps such a window on the screen while the user shows the desktop. Asked once
+    // the window is shown.
+    virtual void keepOnShownDesktop(QWindow& window) const = 0;
 
     // Which mouse button was pressed on the notification-area icon.
     enum class TrayPress

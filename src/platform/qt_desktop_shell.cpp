@@ -38,6 +38,11 @@ void QtDesktopShell::keepOffTaskbar(QWindow& window) const
     this_system::keepOffTaskbar(window);
 }
 
+void QtDesktopShell::keepOnShownDesktop(QWindow& window) const
+{
+    this_system::keepOnShownDesktop(window);
+}
+
 void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                                  std::function<void(TrayPress)> onPress)
 {

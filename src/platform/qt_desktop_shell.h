@@ -17,6 +17,7 @@ public:
     DesktopFamily family() const override;
     bool windowsPlaceAndShapeThemselves() const override;
     void keepOffTaskbar(QWindow& window) const override;
+    void keepOnShownDesktop(QWindow& window) const override;
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;

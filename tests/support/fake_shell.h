@@ -12,6 +12,7 @@ public:
     DesktopFamily family() const override { return desktopFamily; }
     bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
     void keepOffTaskbar(QWindow&) const override {}
+    void keepOnShownDesktop(QWindow&) const override {}
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;
