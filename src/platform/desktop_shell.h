@@ -35,6 +35,9 @@ public:
     // Keeps a window that is part of the desktop, not a task of its own, off the taskbar
     // and the pager. Asked before the window is first shown.
     virtual void keepOffTaskbar(QWindow& window) const = 0;
+    // Keeps such a window on the screen while the user shows the desktop. Asked once
+    // the window is shown.
+    virtual void keepOnShownDesktop(QWindow& window) const = 0;
 
     // Whether the desktop shows what lies behind a window that is not wholly opaque: an
     // X server shows it only while a compositing manager runs, asked each time.

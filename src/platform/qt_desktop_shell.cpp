@@ -43,6 +43,11 @@ bool QtDesktopShell::showsWindowOpacity() const
     return this_system::composites();
 }
 
+void QtDesktopShell::keepOnShownDesktop(QWindow& window) const
+{
+    this_system::keepOnShownDesktop(window);
+}
+
 void QtDesktopShell::addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                                  std::function<void(TrayPress)> onPress)
 {

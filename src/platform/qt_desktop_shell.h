@@ -18,6 +18,7 @@ public:
     bool windowsPlaceAndShapeThemselves() const override;
     void keepOffTaskbar(QWindow& window) const override;
     bool showsWindowOpacity() const override;
+    void keepOnShownDesktop(QWindow& window) const override;
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;

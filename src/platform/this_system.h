@@ -41,6 +41,11 @@ QString localServerName(const QString& runtimeFolder, const QString& key);
 // compositor decide.
 void keepOffTaskbar(QWindow& window);
 
+// Keeps the window on the screen while the user shows the desktop, as the desktop's own
+// gadgets stay: where the window system takes it away all the same, it comes back at
+// once. For as long as the window exists.
+void keepOnShownDesktop(QWindow& window);
+
 // Hands the move of the window to the window system as a move that began with the press
 // at `pressed` (in the window's own coordinates, the window not moved since), so that the
 // point pressed stays under the pointer however far it went before; false where the

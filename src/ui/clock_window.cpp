@@ -103,6 +103,8 @@ void ClockWindow::start()
     applySeeThrough();
     shownFor_.start();
     show();
+    // Nor does it go when the user shows the desktop.
+    shell_.keepOnShownDesktop(*windowHandle());
     // A screen of another device pixel ratio wants the pictures at its scale.
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::showDesign);
     // A screen that goes is still listed as it goes: the clock looks once Qt has let go.

@@ -5,6 +5,7 @@
 #include "platform/autostart.h"
 #include "platform/settings_location.h"
 #include "platform/system_clock_watch.h"
+#include "platform/windows/shown_desktop.h"
 #include "platform/windows/windows_shortcut.h"
 #include "platform/windows/windows_sound.h"
 #include "support/wave_bytes.h"
@@ -388,6 +389,37 @@ TEST(WindowsClockWatch, HearsTheClockSetAndTheResume)
         PostMessageW(window, c.message, c.wParam, 0);
         QTest::qWait(50);
         EXPECT_EQ(jumps, c.jumps) << c.name;
+        DestroyWindow(window);
+    }
+}
+
+// The clock minimised by the shell (showing the desktop, minimising every window) comes
+// back at once; other changes of its size leave it be. A window of the test's, as above:
+// Windows minimises it for real, and the notice comes through the thread's queue.
+TEST(WindowsShownDesktop, AMinimisedClockComesBackAtOnce)
+{
+    struct Case
+    {
+        const char* name;
+        WPARAM size;
+        bool restored;
+    };
+    const Case cases[] = {
+        {"Minimised", SIZE_MINIMIZED, true},
+        {"Restored", SIZE_RESTORED, false},
+        {"Maximised", SIZE_MAXIMIZED, false},
+    };
+    for (const Case& c : cases) {
+        const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                            nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
+        QObject owner;
+        this_system::keepRestored(window, owner);
+        ShowWindow(window, SW_SHOWMINNOACTIVE);
+        ASSERT_TRUE(IsIconic(window)) << c.name;
+        PostMessageW(window, WM_SIZE, c.size, 0);
+        QTest::qWait(50);
+        EXPECT_EQ(!IsIconic(window), c.restored) << c.name;
         DestroyWindow(window);
     }
 }

@@ -13,6 +13,7 @@ public:
     bool windowsPlaceAndShapeThemselves() const override { return placesAndShapesWindows; }
     void keepOffTaskbar(QWindow&) const override {}
     bool showsWindowOpacity() const override { return composes; }
+    void keepOnShownDesktop(QWindow&) const override {}
     void addTrayIcon(const QIcon& icon, const QString& tip, QMenu& menu,
                      std::function<void(TrayPress)> onPress) override;
     void removeTrayIcon() override;

@@ -1,6 +1,7 @@
 #include "platform/this_system.h"
+#include "platform/xdg/x11.h"
 
-#include <QGuiApplication>
+#include <QByteArray>
 #include <QWindow>
 #include <algorithm>
 #include <array>
@@ -9,27 +10,8 @@
 
 namespace {
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, qstrlen(name), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return found;
-}
-
-// The X server's connection; none on Wayland and on the offscreen platform.
-xcb_connection_t* x11Connection()
-{
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-// The root window of the default screen, where requests to the window manager go.
-xcb_window_t rootWindow(xcb_connection_t* connection)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-}
+using x11::atom;
+using x11::rootWindow;
 
 bool windowManagerSupports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t wanted)
 {
@@ -53,7 +35,7 @@ namespace this_system {
 
 void keepOffTaskbar(QWindow& window)
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = x11::connection();
     if (!connection) {
         return;
     }
@@ -87,7 +69,7 @@ void keepOffTaskbar(QWindow& window)
 
 bool startWindowMove(QWindow& window, QPoint pressed)
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = x11::connection();
     if (!connection) {
         // Wayland: the compositor moves the window from the press it was asked about.
         return window.startSystemMove();
@@ -130,7 +112,7 @@ bool startWindowMove(QWindow& window, QPoint pressed)
 
 bool composites()
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = x11::connection();
     if (!connection) {
         // Wayland composes every window; the offscreen platform shows none.
         return true;
