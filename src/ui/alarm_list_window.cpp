@@ -6,11 +6,11 @@
 #include "ui/alarm_edit_window.h"
 #include "ui/alarm_list_model.h"
 #include "ui/questions.h"
+#include "widgets/check_entry_delegate.h"
 #include "widgets/engraved_line.h"
 #include "widgets/highlight_bar.h"
 #include "widgets/image_button.h"
 #include "widgets/label_style.h"
-#include "widgets/check_entry_delegate.h"
 #include "widgets/spoken_list.h"
 
 #include <QLabel>

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int margin = 1;   // left of the mark and right of the text
+constexpr int margin = 1; // left of the mark and right of the text
 constexpr int markSize = 11;
-constexpr int markGap = 3;  // between the mark and the text
+constexpr int markGap = 3; // between the mark and the text
 
 } // namespace
 
@@ -39,7 +39,7 @@ void CheckEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyleOptionViewItem mark = entry;
     mark.rect = markRect(entry.rect);
     mark.state &= ~(QStyle::State_HasFocus | QStyle::State_On | QStyle::State_Off | QStyle::State_NoChange);
-    mark.state |= entry.checkState == Qt::Checked          ? QStyle::State_On
+    mark.state |= entry.checkState == Qt::Checked            ? QStyle::State_On
                   : entry.checkState == Qt::PartiallyChecked ? QStyle::State_NoChange
                                                              : QStyle::State_Off;
     style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &mark, painter, view);
@@ -53,7 +53,8 @@ void CheckEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setPen(entry.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect text(QPoint(textLeft(entry.rect), entry.rect.top()), entry.rect.bottomRight());
     // A font taller than the row still shows its digits, which sit in the middle.
-    painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, entry.text);
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                      entry.text);
     painter->restore();
 
     if (entry.state & QStyle::State_HasFocus) {
@@ -72,8 +73,8 @@ QSize CheckEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
     return {width, rowHeight_};
 }
 
-bool CheckEntryDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                                     const QModelIndex& index)
+bool CheckEntryDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                     const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     const Qt::ItemFlags flags = index.flags();
     if (!flags.testFlag(Qt::ItemIsUserCheckable) || !flags.testFlag(Qt::ItemIsEnabled)) {

@@ -11,7 +11,8 @@ class CheckEntryDelegate final : public QStyledItemDelegate
 public:
     CheckEntryDelegate(int rowHeight, QObject* parent);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 protected:

@@ -9,11 +9,11 @@
 #include "widgets/image_button.h"
 #include "widgets/toggle_chip.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QApplication>
 #include <QListView>
 #include <QScrollBar>
 #include <QStyle>
@@ -199,7 +199,8 @@ TEST_F(AlarmWindows, EveryTimeInTheListStaysWhole)
             const auto inked = [&](int x, int y) {
                 const QColor pixel = shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
                 return std::abs(pixel.red() - base.red()) + std::abs(pixel.green() - base.green()) +
-                           std::abs(pixel.blue() - base.blue()) > 150;
+                           std::abs(pixel.blue() - base.blue()) >
+                       150;
             };
             const int width = list->viewport()->width();
             for (int row = 0; row < count; ++row) {
@@ -212,7 +213,8 @@ TEST_F(AlarmWindows, EveryTimeInTheListStaysWhole)
                     }
                 }
                 EXPECT_GE(rightmostInk, 0) << style.toStdString() << " row " << row << ": nothing drawn";
-                EXPECT_LT(rightmostInk, width - 2) << style.toStdString() << " row " << row << " of " << count;
+                EXPECT_LT(rightmostInk, width - 2)
+                    << style.toStdString() << " row " << row << " of " << count;
             }
         }
     }
@@ -583,4 +585,3 @@ TEST_F(AlarmWindows, ClosingTheEditWindowChangesNothing)
 }
 
 } // namespace
-
