@@ -1,5 +1,7 @@
 #include "platform/notification_area.h"
 
+#include "platform/xdg/x11.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -35,14 +37,7 @@ public:
     SystemTray(xcb_connection_t* connection, std::function<void()> appeared)
         : connection_(connection), appeared_(std::move(appeared))
     {
-        int screen = 0;
-        char* host = nullptr;
-        int display = 0;
-        if (xcb_parse_display(nullptr, &host, &display, &screen) == 0) {
-            screen = 0;
-        }
-        std::free(host);
-        selection_ = atom("_NET_SYSTEM_TRAY_S" + QByteArray::number(screen));
+        selection_ = atom("_NET_SYSTEM_TRAY_S" + QByteArray::number(x11::defaultScreen()));
         manager_ = atom("MANAGER");
         QCoreApplication::instance()->installNativeEventFilter(this);
     }

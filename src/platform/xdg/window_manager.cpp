@@ -117,15 +117,8 @@ bool composites()
         // Wayland composes every window; the offscreen platform shows none.
         return true;
     }
-    int screen = 0;
-    char* host = nullptr;
-    int display = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screen) == 0) {
-        screen = 0;
-    }
-    std::free(host);
     // A compositing manager owns the selection of the screen it composes.
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(x11::defaultScreen());
     xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
         connection, xcb_get_selection_owner(connection, atom(connection, name.constData())), nullptr);
     const bool owned = reply && reply->owner != XCB_NONE;

@@ -25,4 +25,16 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return found;
 }
 
+int defaultScreen()
+{
+    int screen = 0;
+    char* host = nullptr;
+    int display = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen) == 0) {
+        screen = 0;
+    }
+    std::free(host);
+    return screen;
+}
+
 } // namespace x11

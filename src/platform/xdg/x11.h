@@ -13,4 +13,8 @@ xcb_window_t rootWindow(xcb_connection_t* connection);
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name);
 
+// The number of the display's default screen, which names that screen's selections
+// (a tray's "_NET_SYSTEM_TRAY_S0", a compositing manager's "_NET_WM_CM_S0").
+int defaultScreen();
+
 } // namespace x11
